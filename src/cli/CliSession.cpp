@@ -1,0 +1,53 @@
+#include "CliSession.h"
+
+#include <cstdio>
+
+namespace {
+void printLine(FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fputc('\n', stream);
+}
+} // namespace
+
+void ConsoleMessages::information(const QString& text)
+{
+    printLine(stderr, text);
+}
+
+void ConsoleMessages::error(const QString& text)
+{
+    printLine(stderr, QStringLiteral("error: ") + text);
+}
+
+bool ConsoleMessages::question(const QString& text, bool defaultYes)
+{
+    printLine(stderr, text + (defaultYes ? QStringLiteral(" [yes]") : QStringLiteral(" [no]")));
+    return defaultYes;
+}
+
+Messages::Button ConsoleMessages::messageBox(const QString& text, Buttons, Button defaultButton)
+{
+    printLine(stderr, text);
+    return defaultButton;
+}
+
+bool ConsoleDesktop::openFile(const QString& path)
+{
+    printLine(stderr, path);
+    return true;
+}
+
+bool ConsoleDesktop::openUrl(const QUrl& url)
+{
+    printLine(stderr, url.toString());
+    return true;
+}
+
+CliSession::CliSession(const QString& home)
+    : m_clock(QDateTime::currentDateTime())
+    , m_context(WorkingPaths(home), m_messages, m_progress, m_clock, m_desktop, m_processes)
+    , m_out(stdout)
+    , m_err(stderr)
+{
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "common/AppContext.h"
+#include "common/Clock.h"
+#include "common/Desktop.h"
+#include "common/Messages.h"
+#include "common/ProcessList.h"
+#include "common/Progress.h"
+
+#include <QTextStream>
+#include <memory>
+
+// Messages for work without windows: texts go to standard error, questions take their default.
+class ConsoleMessages : public Messages {
+public:
+    void information(const QString& text) override;
+    void error(const QString& text) override;
+    bool question(const QString& text, bool defaultYes) override;
+    Button messageBox(const QString& text, Buttons buttons, Button defaultButton) override;
+};
+
+// Nothing is opened without a desktop; the path is printed instead.
+class ConsoleDesktop : public Desktop {
+public:
+    bool openFile(const QString& path) override;
+    bool openUrl(const QUrl& url) override;
+};
+
+// One fbctl run: the home, the seams and the context over them.
+class CliSession {
+public:
+    explicit CliSession(const QString& home);
+
+    AppContext& context() { return m_context; }
+    FixedClock& clock() { return m_clock; }
+    QTextStream& out() { return m_out; }
+    QTextStream& err() { return m_err; }
+
+private:
+    ConsoleMessages m_messages;
+    NullProgress m_progress;
+    FixedClock m_clock;
+    ConsoleDesktop m_desktop;
+    ProcProcessList m_processes;
+    AppContext m_context;
+    QTextStream m_out;
+    QTextStream m_err;
+};
+
+// A command of fbctl: its name, a usage line and what it runs. Returns the exit status.
+struct CliCommand {
+    QString name;
+    QString usage;
+    int (*run)(CliSession& session, const QStringList& arguments);
+};

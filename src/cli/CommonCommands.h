@@ -1,0 +1,8 @@
+#pragma once
+
+#include "CliSession.h"
+
+#include <QList>
+
+// init: lays down the home directory with its folders and default settings.
+QList<CliCommand> commonCommands();

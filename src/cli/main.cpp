@@ -1,0 +1,44 @@
+#include "CliSession.h"
+#include "CommonCommands.h"
+#include "common/AppInfo.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+QList<CliCommand> allCommands()
+{
+    QList<CliCommand> commands;
+    commands << commonCommands();
+    return commands;
+}
+
+int usage(const QList<CliCommand>& commands)
+{
+    QTextStream err(stderr);
+    err << "usage: fbctl [--home DIR] COMMAND [ARGUMENTS]\n       fbctl --version\ncommands:\n";
+    for (const CliCommand& command : commands)
+        err << "  " << command.usage << '\n';
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList arguments = app.arguments().mid(1);
+    const QString home = WorkingPaths::resolveHome(arguments);
+    const QList<CliCommand> commands = allCommands();
+    if (arguments.value(0) == QLatin1String("--version")) {
+        QTextStream(stdout) << AppInfo::serviceName() << ' ' << AppInfo::version() << Qt::endl;
+        return 0;
+    }
+    for (const CliCommand& command : commands) {
+        if (command.name == arguments.value(0)) {
+            CliSession session(home);
+            return command.run(session, arguments.mid(1));
+        }
+    }
+    return usage(commands);
+}

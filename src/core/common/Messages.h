@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// Every message and question of the program goes through this seam: the windowed program shows
+// message boxes captioned with the application title, fbctl prints, tests script the answers.
+class Messages {
+public:
+    enum class Button { Ok, Cancel, Yes, No };
+    enum class Buttons { OkCancel, YesNo };
+
+    virtual ~Messages() = default;
+
+    virtual void information(const QString& text) = 0;
+    virtual void error(const QString& text) = 0;
+    // Yes/No question; No is the default button unless defaultYes.
+    virtual bool question(const QString& text, bool defaultYes = false) = 0;
+    // General message box, always with the question icon.
+    virtual Button messageBox(const QString& text, Buttons buttons, Button defaultButton) = 0;
+};

@@ -1,0 +1,49 @@
+#include "common/Cp949.h"
+#include "common/FixedRecordReader.h"
+#include "common/FixedRecordWriter.h"
+
+#include <gtest/gtest.h>
+
+TEST(Cp949, EncodesKoreanAsTwoBytesPerSyllable)
+{
+    EXPECT_EQ(Cp949::encode(QStringLiteral("가A")), QByteArray("\xB0\xA1" "A"));
+    EXPECT_EQ(Cp949::encode(QStringLiteral("똠")), QByteArray("\x8C\x63")); // outside KS X 1001, in the extension
+    EXPECT_EQ(Cp949::decode(QByteArray("\xC7\xD1\xB1\xDB")), QStringLiteral("한글"));
+}
+
+TEST(Cp949, ReplacesWhatItCannotHold)
+{
+    EXPECT_EQ(Cp949::encode(QStringLiteral("a\U0001F600b")), QByteArray("a?b"));
+    EXPECT_EQ(Cp949::decode(QByteArray("a\xFF" "b")), QStringLiteral("a\uFFFDb"));
+    EXPECT_EQ(Cp949::decode(QByteArray("a\xB0")), QStringLiteral("a\uFFFD"));
+}
+
+TEST(Cp949, CutNeverSplitsADoubleByteCharacter)
+{
+    const QByteArray text = Cp949::encode(QStringLiteral("A가나"));
+    EXPECT_EQ(Cp949::cut(text, 1), QByteArray("A"));
+    EXPECT_EQ(Cp949::cut(text, 2), QByteArray("A"));
+    EXPECT_EQ(Cp949::cut(text, 3), Cp949::encode(QStringLiteral("A가")));
+    EXPECT_EQ(Cp949::cut(text, 4), Cp949::encode(QStringLiteral("A가")));
+    EXPECT_EQ(Cp949::cut(text, 9), text);
+}
+
+TEST(FixedRecord, WritesLeftAndZeroFieldsAsGoldenBytes)
+{
+    FixedRecordWriter record;
+    record.left(QStringLiteral("홍길동"), 5).zero(QStringLiteral("123"), 5).zero(1234567, 5).left(QStringLiteral("AB"), 4);
+    // "홍길" fills four bytes; "동" would straddle the fifth and is cut, leaving one space.
+    EXPECT_EQ(record.bytes(), QByteArray("\xC8\xAB\xB1\xE6 " "00123" "12345" "AB  "));
+}
+
+TEST(FixedRecord, ReadsFieldsByBytePosition)
+{
+    const FixedRecordReader reader(QByteArray("S0012\xC8\xAB\xB1\xE6  12x"));
+    qint64 value = 0;
+    EXPECT_TRUE(reader.number(2, 4, value));
+    EXPECT_EQ(value, 12);
+    EXPECT_EQ(reader.trimmed(6, 6), QStringLiteral("홍길"));
+    EXPECT_FALSE(reader.number(12, 3, value));
+    EXPECT_EQ(reader.bytes(14, 10), QByteArray("x"));
+    EXPECT_TRUE(reader.bytes(40, 2).isEmpty());
+}
