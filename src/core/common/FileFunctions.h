@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class AppContext;
+
+// Files of the working directories. Copy and delete stop at the first failure, report it through the
+// application's error handler and return false; the files handled before stay handled.
+namespace FileFunctions {
+
+// The names (without directory) of the files, not sub-directories, in directory that match mask, sorted by
+// name. Masks compare without case as on the original platform; "*.*" means every file.
+QStringList listFiles(const QString& directory, const QString& mask);
+int countFiles(const QString& directory);
+bool deleteAllFiles(const AppContext& context, const QString& directory);
+
+// Copies the files matching mask from the last name to the first, overwriting. With stamp, the target name
+// gets "_" + the current time as yyyymmddhhnnss after the whole name; with move, the source goes afterwards.
+bool copyFiles(const AppContext& context, const QString& sourceDir, const QString& targetDir, const QString& mask,
+               bool move, bool stamp);
+// The form without move, for the reorganisation: the sources always stay.
+bool copyFiles(const AppContext& context, const QString& sourceDir, const QString& targetDir, const QString& mask,
+               bool stamp = false);
+
+} // namespace FileFunctions
