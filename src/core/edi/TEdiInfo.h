@@ -1,0 +1,26 @@
+#pragma once
+
+#include "common/Money.h"
+
+#include <QString>
+#include <QtGlobal>
+
+// One row of the send/receive list, reported by the writers of the send files and by the importers.
+struct TEdiInfo {
+    enum Kind : quint8 {
+        None = 0,
+        BulkDeposit = 1,
+        BulkWithdrawal = 2,
+        ApartmentBanking = 3,
+        CmsFundCollection = 4,
+        CmsNotesReceivable = 5,
+        PassbookTransactions = 6,
+        ConsentRequest = 7,
+    };
+
+    quint8 kind = None;
+    QString name;     // institution name
+    QString fileInfo; // the sending or receive code
+    qint32 count = 0;
+    Money amount;
+};
