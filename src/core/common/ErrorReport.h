@@ -11,7 +11,10 @@ class ErrorReport {
 public:
     static constexpr const char* Separator = "   오류 : ";
 
-    explicit ErrorReport(const AppContext& context) : m_context(context) {}
+    explicit ErrorReport(const AppContext& context)
+        : m_context(context)
+    {
+    }
 
     QString fileName() const;
     // Line i is followed by reason i. Saves the file (replacing it) and asks whether to open it; false when

@@ -212,8 +212,8 @@ QDate dateFromYymmdd(const QString& text)
     if (text.toLongLong() <= 0)
         return FallbackDate;
     const int year = numberAt(text, 1, 2).value_or(0);
-    const QDate date(year >= 90 ? 1900 + year : 2000 + year, numberAt(text, 3, 2).value_or(1),
-                     numberAt(text, 5, 2).value_or(1));
+    const QDate date(
+        year >= 90 ? 1900 + year : 2000 + year, numberAt(text, 3, 2).value_or(1), numberAt(text, 5, 2).value_or(1));
     return date.isValid() ? date : FallbackDate;
 }
 
@@ -238,8 +238,8 @@ std::optional<QTime> timeFromHhmmss(const QString& text)
     bool numeric = false;
     if (text.toLongLong(&numeric) < 0 || !numeric)
         return QTime(0, 0);
-    const QTime time(numberAt(text, 1, 2).value_or(0), numberAt(text, 3, 2).value_or(0),
-                     numberAt(text, 5, 2).value_or(0));
+    const QTime time(
+        numberAt(text, 1, 2).value_or(0), numberAt(text, 3, 2).value_or(0), numberAt(text, 5, 2).value_or(0));
     return time.isValid() ? std::optional<QTime>(time) : std::nullopt;
 }
 

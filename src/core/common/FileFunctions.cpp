@@ -33,8 +33,8 @@ bool removeFile(const AppContext& context, const QString& path)
 bool copyFile(const AppContext& context, const QString& source, const QString& target)
 {
     std::error_code failure;
-    std::filesystem::copy_file(nativePath(source), nativePath(target),
-                               std::filesystem::copy_options::overwrite_existing, failure);
+    std::filesystem::copy_file(
+        nativePath(source), nativePath(target), std::filesystem::copy_options::overwrite_existing, failure);
     if (!failure)
         return true;
     context.reportError(QStringLiteral("\"%1\" 파일을 \"%2\"(으)로 복사할 수 없습니다. (%3)")
@@ -49,7 +49,7 @@ namespace FileFunctions {
 QStringList listFiles(const QString& directory, const QString& mask)
 {
     const QString filter = mask == EveryFile ? QStringLiteral("*") : mask;
-    return QDir(directory).entryList({filter}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    return QDir(directory).entryList({ filter }, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
 }
 
 int countFiles(const QString& directory)
@@ -68,14 +68,14 @@ bool deleteAllFiles(const AppContext& context, const QString& directory)
 }
 
 bool copyFiles(const AppContext& context, const QString& sourceDir, const QString& targetDir, const QString& mask,
-               bool move, bool stamp)
+    bool move, bool stamp)
 {
     const QDir source(sourceDir);
     const QDir target(targetDir);
     const QStringList names = listFiles(sourceDir, mask);
     for (auto name = names.crbegin(); name != names.crend(); ++name) {
-        const QString suffix = stamp ? QLatin1Char('_') + FB_CommonFunctions::yyyymmddhhnnss(context.clock().now())
-                                     : QString();
+        const QString suffix
+            = stamp ? QLatin1Char('_') + FB_CommonFunctions::yyyymmddhhnnss(context.clock().now()) : QString();
         const QString sourceFile = source.filePath(*name);
         if (!copyFile(context, sourceFile, target.filePath(*name + suffix)))
             return false;
@@ -85,8 +85,8 @@ bool copyFiles(const AppContext& context, const QString& sourceDir, const QStrin
     return true;
 }
 
-bool copyFiles(const AppContext& context, const QString& sourceDir, const QString& targetDir, const QString& mask,
-               bool stamp)
+bool copyFiles(
+    const AppContext& context, const QString& sourceDir, const QString& targetDir, const QString& mask, bool stamp)
 {
     return copyFiles(context, sourceDir, targetDir, mask, false, stamp);
 }

@@ -18,9 +18,9 @@ bool deleteAllFiles(const AppContext& context, const QString& directory);
 // Copies the files matching mask from the last name to the first, overwriting. With stamp, the target name
 // gets "_" + the current time as yyyymmddhhnnss after the whole name; with move, the source goes afterwards.
 bool copyFiles(const AppContext& context, const QString& sourceDir, const QString& targetDir, const QString& mask,
-               bool move, bool stamp);
+    bool move, bool stamp);
 // The form without move, for the reorganisation: the sources always stay.
 bool copyFiles(const AppContext& context, const QString& sourceDir, const QString& targetDir, const QString& mask,
-               bool stamp = false);
+    bool stamp = false);
 
 } // namespace FileFunctions

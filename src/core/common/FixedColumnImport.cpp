@@ -69,7 +69,7 @@ bool FixedColumnImport::read(const QString& fileName, QList<QStringList>& target
         error = FB_CommonFunctions::cannotOpenMessage(fileName);
         return false;
     }
-    QList<QStringList> rows{header()};
+    QList<QStringList> rows { header() };
     for (int i = firstDataLine(lines); i < lines.size(); ++i) {
         const QByteArray line = Cp949::cut(lines.at(i), LineLimit);
         if (!line.trimmed().isEmpty())

@@ -8,7 +8,10 @@ class AppContext;
 // meanwhile are dropped. Start, end and failure go to the monthly log.
 class RunAndWait {
 public:
-    explicit RunAndWait(const AppContext& context) : m_context(context) {}
+    explicit RunAndWait(const AppContext& context)
+        : m_context(context)
+    {
+    }
 
     // Parameters are split like a command line. The program's own directory is the working directory.
     // Returns whether the program started.

@@ -1,0 +1,78 @@
+#include "common/RunAndWait.h"
+#include "TestHome.h"
+#include "common/Cp949.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+class EventCounter : public QObject {
+public:
+    bool event(QEvent* event) override
+    {
+        received << event->type();
+        return true;
+    }
+    QList<QEvent::Type> received;
+};
+
+QString writeScript(const QString& path, const QByteArray& body)
+{
+    writeFileBytes(path, "#!/bin/sh\n" + body);
+    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
+    return path;
+}
+
+QString logText(TestHome& home)
+{
+    return Cp949::decode(readFileBytes(home.context().log().fileName()));
+}
+
+} // namespace
+
+TEST(RunAndWait, RunsInTheProgramsDirectoryAndLogsStartAndEnd)
+{
+    TestHome home;
+    QDir().mkpath(home.path("Brisanet"));
+    const QString program = writeScript(home.path("Brisanet/run.sh"), "sleep 0.2\necho \"$(pwd)|$1|$2\" > out.txt\n");
+
+    ASSERT_TRUE(RunAndWait(home.context()).run(program, QStringLiteral("\"a b\" c")));
+
+    EXPECT_EQ(
+        readFileBytes(home.path("Brisanet/out.txt")), (home.path("Brisanet") + QStringLiteral("|a b|c\n")).toUtf8());
+    const QString line = program + QStringLiteral(" \"a b\" c");
+    EXPECT_EQ(logText(home),
+        QStringLiteral("10 09:05:03      실행시작 ") + line + QStringLiteral("\r\n10 09:05:03      실행완료 ") + line
+            + QStringLiteral("\r\n"));
+}
+
+TEST(RunAndWait, DropsMouseAndKeyEventsWhileItWaitsButNothingElse)
+{
+    TestHome home;
+    const QString program = writeScript(home.path("wait.sh"), "sleep 0.2\n");
+    EventCounter counter;
+    QCoreApplication::postEvent(&counter, new QEvent(QEvent::KeyPress));
+    QCoreApplication::postEvent(&counter, new QEvent(QEvent::MouseButtonPress));
+    QCoreApplication::postEvent(&counter, new QEvent(QEvent::User));
+
+    ASSERT_TRUE(RunAndWait(home.context()).run(program, QString()));
+    EXPECT_EQ(counter.received, QList<QEvent::Type>({ QEvent::User }));
+
+    QCoreApplication::postEvent(&counter, new QEvent(QEvent::KeyPress));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(counter.received, QList<QEvent::Type>({ QEvent::User, QEvent::KeyPress }));
+}
+
+TEST(RunAndWait, LogsAProgramThatCannotStart)
+{
+    TestHome home;
+    const QString program = home.path("missing/prog");
+
+    EXPECT_FALSE(RunAndWait(home.context()).run(program, QStringLiteral("x")));
+
+    EXPECT_TRUE(logText(home).endsWith(QStringLiteral("      실행실패 ") + program + QStringLiteral(" x\r\n")));
+}
