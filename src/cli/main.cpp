@@ -1,3 +1,4 @@
+#include "CalendarCommands.h"
 #include "CliSession.h"
 #include "CommonCommands.h"
 #include "common/AppInfo.h"
@@ -10,6 +11,7 @@ QList<CliCommand> allCommands()
 {
     QList<CliCommand> commands;
     commands << commonCommands();
+    commands << calendarCommands();
     return commands;
 }
 

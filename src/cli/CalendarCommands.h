@@ -1,0 +1,8 @@
+#pragma once
+
+#include "CliSession.h"
+
+#include <QList>
+
+// calendar, lunar, business-days: the holiday test, the lunar conversion and the business days after today.
+QList<CliCommand> calendarCommands();

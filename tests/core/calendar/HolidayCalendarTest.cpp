@@ -1,0 +1,101 @@
+#include "calendar/BusinessDays.h"
+#include "calendar/HolidayCalendar.h"
+#include "common/Clock.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string iso(const QDate& date)
+{
+    return date.toString(Qt::ISODate).toStdString();
+}
+
+struct HolidayCase {
+    QDate date;
+    bool holiday;
+    const char* why;
+};
+
+void PrintTo(const HolidayCase& c, std::ostream* os)
+{
+    *os << iso(c.date) << ' ' << c.why;
+}
+
+class HolidayTest : public testing::TestWithParam<HolidayCase> {};
+
+TEST_P(HolidayTest, TellsHolidaysFromBusinessDays)
+{
+    EXPECT_EQ(HolidayCalendar().isHoliday(GetParam().date), GetParam().holiday);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dates, HolidayTest,
+    testing::Values(HolidayCase {QDate(2024, 3, 5), false, "ordinary Tuesday"},
+        HolidayCase {QDate(2026, 12, 10), false, "ordinary Thursday"},
+        HolidayCase {QDate(2024, 3, 9), true, "Saturday"},
+        HolidayCase {QDate(2024, 3, 10), true, "Sunday"},
+        HolidayCase {QDate(2024, 3, 1), true, "solar 0301"},
+        HolidayCase {QDate(2026, 10, 9), true, "solar 1009"},
+        HolidayCase {QDate(2024, 2, 9), true, "lunar 12-30"},
+        HolidayCase {QDate(2024, 2, 12), false, "lunar 1-3"},
+        HolidayCase {QDate(2023, 1, 20), false, "lunar 12-29 of a 30-day month"},
+        HolidayCase {QDate(2023, 1, 23), true, "lunar 1-2"},
+        HolidayCase {QDate(2025, 1, 28), true, "lunar 12-29, eve of the new year in a 29-day month"},
+        HolidayCase {QDate(2025, 1, 31), false, "lunar 1-3"},
+        HolidayCase {QDate(2016, 2, 10), true, "lunar 1-2 of this calendar"},
+        HolidayCase {QDate(2016, 2, 5), false, "lunar 12-27"},
+        HolidayCase {QDate(2024, 5, 15), true, "lunar 4-8"},
+        HolidayCase {QDate(2001, 5, 30), true, "lunar leap 4-8"},
+        HolidayCase {QDate(2024, 9, 16), true, "lunar 8-14"},
+        HolidayCase {QDate(2024, 9, 18), true, "lunar 8-16"},
+        HolidayCase {QDate(2024, 9, 19), false, "lunar 8-17"}));
+
+TEST(HolidayCalendar, TwentySeventhJanuaryAndFifteenthAprilInEveryYear)
+{
+    const HolidayCalendar holidays;
+    for (int year = 1990; year <= 2050; ++year) {
+        EXPECT_TRUE(holidays.isHoliday(QDate(year, 1, 27))) << year;
+        EXPECT_TRUE(holidays.isHoliday(QDate(year, 4, 15))) << year;
+    }
+}
+
+TEST(HolidayCalendar, EveOfTheLunarNewYearIsAHolidayInEveryYear)
+{
+    const HolidayCalendar holidays;
+    const LunarConverter lunar;
+    for (QDate date(1990, 1, 1); date.year() <= 2050; date = date.addDays(1)) {
+        const LunarDate day = lunar.fromSolar(date);
+        if (day.month == 1 && day.day == 1) {
+            EXPECT_TRUE(holidays.isHoliday(date.addDays(-1))) << iso(date);
+        }
+    }
+}
+
+struct BusinessDaysCase {
+    QDate today;
+    QDate next;
+    QDate ninth;
+};
+
+TEST(BusinessDays, CountOnlyDaysThatAreNotHolidays)
+{
+    const BusinessDaysCase cases[] = {
+        {QDate(2026, 12, 10), QDate(2026, 12, 11), QDate(2026, 12, 23)},
+        // Friday before a holiday Monday: the Tuesday.
+        {QDate(2027, 2, 26), QDate(2027, 3, 2), QDate(2027, 3, 12)},
+        // The new-year days, the eve in a 29-day twelfth month among them.
+        {QDate(2025, 1, 24), QDate(2025, 1, 31), QDate(2025, 2, 12)},
+        // Today's being a holiday does not count.
+        {QDate(2024, 9, 15), QDate(2024, 9, 19), QDate(2024, 10, 1)},
+    };
+    const HolidayCalendar holidays;
+    FixedClock clock {QDateTime()};
+    const BusinessDays days(holidays, clock);
+    for (const BusinessDaysCase& c : cases) {
+        clock.set(QDateTime(c.today, QTime(17, 30)));
+        EXPECT_EQ(iso(days.nextBusinessDay()), iso(c.next)) << iso(c.today);
+        EXPECT_EQ(iso(days.ninthBusinessDay()), iso(c.ninth)) << iso(c.today);
+    }
+}
+
+} // namespace
