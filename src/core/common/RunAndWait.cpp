@@ -57,6 +57,8 @@ bool RunAndWait::run(const QString& program, const QString& parameters) const
 
     QProcess process;
     process.setWorkingDirectory(QFileInfo(program).absolutePath());
+    // Nobody reads the program's output; collecting it would only grow while the program runs.
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.start(program, QProcess::splitCommand(parameters));
     if (!process.waitForStarted()) {
         log.append(QStringLiteral("실행실패 ") + logText);
