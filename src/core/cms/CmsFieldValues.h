@@ -1,0 +1,24 @@
+#pragma once
+
+#include "CmsField.h"
+#include "common/FixedRecordReader.h"
+
+#include <QTime>
+#include <QVariant>
+#include <optional>
+
+// The conversions of received inquiry fields. Strict fields and impossible times throw EdiImportError.
+namespace CmsFieldValues {
+
+// The field's value as its column stores it.
+QVariant value(const FixedRecordReader& record, const CmsField& field);
+
+// Whole won or a count: digits with an optional leading minus, surrounding spaces allowed.
+std::optional<qint64> wholeNumber(const QByteArray& bytes);
+qint64 strictNumber(const FixedRecordReader& record, int start, int width, const QString& label);
+QString account(const QString& text);
+QString name(const QString& text);
+// Blank gives no time; otherwise HHMMSS as everywhere in the program.
+std::optional<QTime> headerTime(const FixedRecordReader& record, int start, const QString& label);
+
+} // namespace CmsFieldValues

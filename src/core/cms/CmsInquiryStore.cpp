@@ -1,0 +1,104 @@
+#include "CmsInquiryStore.h"
+
+#include "data/Database.h"
+#include "edi/EdiImportError.h"
+#include "edi/ImportSql.h"
+
+namespace {
+
+void check(WriteResult result, const Database& database)
+{
+    if (result != WriteResult::Ok)
+        throw EdiImportError::notStored(database.lastError());
+}
+
+} // namespace
+
+CmsInquiryStore::CmsInquiryStore(Database& database) : m_database(database) {}
+
+void CmsInquiryStore::store(const CmsInquiryKind& kind, const CmsInquiry& inquiry, bool complete)
+{
+    const std::optional<qint64> stored = storedInquiry(kind, inquiry);
+    if (stored && !complete)
+        return;
+    const qint64 id = stored ? *stored : nextId(kind);
+    if (stored)
+        replaceMaster(kind, id, inquiry);
+    else
+        insertMaster(kind, id, inquiry);
+    insertDetails(kind, id, inquiry);
+}
+
+QString CmsInquiryStore::institutionName(const CmsInquiryKind& kind, const QString& fileName)
+{
+    QSqlQuery query = ImportSql::prepare(
+        m_database, QStringLiteral("SELECT Name FROM Usercode WHERE UPPER(%1) = ? ORDER BY Name LIMIT 1").arg(kind.fileColumn));
+    ImportSql::execute(query, {fileName.toUpper()});
+    return query.next() ? query.value(0).toString() : QString();
+}
+
+std::optional<qint64> CmsInquiryStore::storedInquiry(const CmsInquiryKind& kind, const CmsInquiry& inquiry)
+{
+    if (!inquiry.repeatable)
+        return std::nullopt;
+    QStringList tests;
+    QVariantList values;
+    for (const QString& column : kind.keyColumns()) {
+        tests << column + QStringLiteral(" = ?");
+        values << Database::boundValue(kind.masterTable, column, inquiry.header.value(column));
+    }
+    QSqlQuery query = ImportSql::prepare(m_database, QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY %1 LIMIT 1")
+                                                         .arg(kind.masterId, kind.masterTable,
+                                                              tests.join(QStringLiteral(" AND "))));
+    ImportSql::execute(query, values);
+    return query.next() ? std::optional<qint64>(query.value(0).toLongLong()) : std::nullopt;
+}
+
+qint64 CmsInquiryStore::nextId(const CmsInquiryKind& kind)
+{
+    QSqlQuery query = ImportSql::prepare(
+        m_database, QStringLiteral("SELECT COALESCE(MAX(%1), 0) + 1 FROM %2").arg(kind.masterId, kind.masterTable));
+    ImportSql::execute(query);
+    return query.next() ? query.value(0).toLongLong() : 1;
+}
+
+void CmsInquiryStore::replaceMaster(const CmsInquiryKind& kind, qint64 id, const CmsInquiry& inquiry)
+{
+    QSqlQuery remove = ImportSql::prepare(
+        m_database, QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(kind.detailTable, kind.detailLink));
+    ImportSql::execute(remove, {id});
+    QVariantMap columns = inquiry.header;
+    columns.insert(inquiry.totals);
+    check(m_database.update(kind.masterTable, columns, kind.masterId + QStringLiteral(" = ?"), {id}), m_database);
+}
+
+void CmsInquiryStore::insertMaster(const CmsInquiryKind& kind, qint64 id, const CmsInquiry& inquiry)
+{
+    QVariantMap columns = inquiry.header;
+    columns.insert(inquiry.totals);
+    columns.insert(kind.masterId, id);
+    check(m_database.insert(kind.masterTable, columns), m_database);
+}
+
+void CmsInquiryStore::insertDetails(const CmsInquiryKind& kind, qint64 id, const CmsInquiry& inquiry)
+{
+    PreparedInsert& insert = detailInsert(kind);
+    for (const QVariantList& detail : inquiry.details) {
+        if (insert.insert(QVariantList{id} + detail) != WriteResult::Ok)
+            throw EdiImportError::notStored(insert.error());
+    }
+}
+
+PreparedInsert& CmsInquiryStore::detailInsert(const CmsInquiryKind& kind)
+{
+    std::shared_ptr<PreparedInsert>& insert = m_detailInserts[kind.detailTable];
+    if (!insert) {
+        QStringList columns{kind.detailLink};
+        for (const CmsField& field : kind.details)
+            columns << field.column;
+        insert = std::make_shared<PreparedInsert>(m_database, kind.detailTable, columns);
+        if (!insert->isValid())
+            throw EdiImportError::notStored(insert->error());
+    }
+    return *insert;
+}

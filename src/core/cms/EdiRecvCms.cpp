@@ -1,0 +1,30 @@
+#include "EdiRecvCms.h"
+
+#include "CmsInquiryFile.h"
+#include "edi/ImportSql.h"
+
+EdiRecvCms::EdiRecvCms(Database& database, const AppContext& context) : EdiResultImporter(database, context) {}
+
+// A name that two columns share is read once.
+QStringList EdiRecvCms::fileNames()
+{
+    QSqlQuery query = ImportSql::prepare(database(), QStringLiteral("SELECT HY1 FName FROM UserCode GROUP BY HY1"
+                                                                    " UNION ALL"
+                                                                    " SELECT HY2 FName FROM UserCode GROUP BY HY2"
+                                                                    " UNION ALL"
+                                                                    " SELECT HY3 FName FROM UserCode GROUP BY HY3"));
+    ImportSql::execute(query);
+    QStringList names;
+    while (query.next()) {
+        const QString name = query.value(0).toString().trimmed();
+        if (!name.isEmpty() && !names.contains(name))
+            names << name;
+    }
+    return names;
+}
+
+void EdiRecvCms::readFile(const QString& fileName, const QByteArray& bytes)
+{
+    CmsInquiryFile file(database(), fileName);
+    file.read(bytes, [this](const TEdiInfo& row) { report(row); });
+}

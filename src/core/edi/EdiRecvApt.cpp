@@ -1,0 +1,6 @@
+#include "EdiRecvApt.h"
+
+EdiRecvApt::EdiRecvApt(Database& database, const AppContext& context)
+    : EdiRecvTransfer(database, context, TransferResultKind::apartment())
+{
+}

@@ -1,0 +1,27 @@
+#include "ImportSql.h"
+
+#include "EdiImportError.h"
+#include "data/Database.h"
+
+#include <QSqlError>
+
+namespace ImportSql {
+
+QSqlQuery prepare(const Database& database, const QString& sql)
+{
+    QSqlQuery query = database.query();
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        throw EdiImportError::notStored(query.lastError().text());
+    return query;
+}
+
+void execute(QSqlQuery& query, const QVariantList& values)
+{
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values.at(i));
+    if (!query.exec())
+        throw EdiImportError::notStored(query.lastError().text());
+}
+
+} // namespace ImportSql
