@@ -1,4 +1,5 @@
 #include "CommonCommands.h"
+#include "data/TDM1.h"
 
 #include <QFileInfo>
 
@@ -22,6 +23,11 @@ int runInit(CliSession& session, const QStringList&)
             return 1;
         }
     }
+    TDM1 dataModule(context);
+    if (!dataModule.openAndUpgrade()) {
+        session.err() << "cannot open or upgrade the database: " << dataModule.lastError() << Qt::endl;
+        return 1;
+    }
     session.out() << context.paths().programDir() << Qt::endl;
     return 0;
 }
@@ -31,6 +37,6 @@ int runInit(CliSession& session, const QStringList&)
 QList<CliCommand> commonCommands()
 {
     return {
-        {QStringLiteral("init"), QStringLiteral("init    create the home directory, its folders and settings"), runInit},
+        {QStringLiteral("init"), QStringLiteral("init    create the home directory, its folders, settings and database"), runInit},
     };
 }

@@ -1,6 +1,7 @@
 #include "CalendarCommands.h"
 #include "CliSession.h"
 #include "CommonCommands.h"
+#include "DataCommands.h"
 #include "common/AppInfo.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,7 @@ QList<CliCommand> allCommands()
 {
     QList<CliCommand> commands;
     commands << commonCommands();
+    commands << dataCommands();
     commands << calendarCommands();
     return commands;
 }

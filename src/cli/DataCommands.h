@@ -1,0 +1,8 @@
+#pragma once
+
+#include "CliSession.h"
+
+#include <QList>
+
+// sql: runs one statement on the working database and prints its rows.
+QList<CliCommand> dataCommands();

@@ -1,0 +1,188 @@
+#include "Database.h"
+
+#include "SqlValue.h"
+#include "TableCatalogue.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSqlError>
+
+namespace {
+
+// SQLite's extended result codes, which the Qt driver reports as the native error code.
+const QString ConstraintPrimaryKey = QStringLiteral("1555");
+const QString ConstraintUnique = QStringLiteral("2067");
+
+} // namespace
+
+const QString Database::DefaultConnection = QStringLiteral("FbMorvExeDB");
+
+Database::Database(const QString& connectionName) : m_connectionName(connectionName) {}
+
+Database::~Database()
+{
+    close();
+}
+
+bool Database::open(const QString& file)
+{
+    close();
+    m_file = file;
+    if (!QFileInfo(file).isFile())
+        return fail(QStringLiteral("no database file at %1").arg(file));
+    QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    connection.setDatabaseName(file);
+    if (!connection.open())
+        return fail(QStringLiteral("cannot open %1: %2").arg(file, connection.lastError().text()));
+    if (!checkUsable()) {
+        const QString reason = m_lastError;
+        close();
+        m_lastError = reason;
+        return false;
+    }
+    m_lastError.clear();
+    return true;
+}
+
+// SQLite opens any file lazily and falls back to reading a file it cannot write, so both are tried here.
+bool Database::checkUsable()
+{
+    if (!exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+        return fail(QStringLiteral("%1 is not a usable database: %2").arg(m_file, m_lastError));
+    const QFileInfo info(m_file);
+    if (!info.isWritable() || !QFileInfo(info.absolutePath()).isWritable())
+        return fail(QStringLiteral("%1 or its directory cannot be written").arg(m_file));
+    if (!exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return fail(QStringLiteral("%1 cannot be written: %2").arg(m_file, m_lastError));
+    return exec(QStringLiteral("ROLLBACK"));
+}
+
+void Database::close()
+{
+    if (!QSqlDatabase::contains(m_connectionName))
+        return;
+    {
+        QSqlDatabase connection = QSqlDatabase::database(m_connectionName, false);
+        connection.close();
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+bool Database::isOpen() const
+{
+    return QSqlDatabase::contains(m_connectionName) && connection().isOpen();
+}
+
+QSqlDatabase Database::connection() const
+{
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+bool Database::fail(const QString& text)
+{
+    m_lastError = text;
+    return false;
+}
+
+WriteResult Database::refuse(const QString& text)
+{
+    m_lastError = text;
+    return WriteResult::Failed;
+}
+
+bool Database::exec(const QString& sql, const QVariantList& values)
+{
+    QSqlQuery statement = query();
+    if (!statement.prepare(sql))
+        return fail(statement.lastError().text());
+    return run(statement, values) == WriteResult::Ok;
+}
+
+QVariant Database::scalar(const QString& sql, const QVariantList& values)
+{
+    QSqlQuery statement = query();
+    if (!statement.prepare(sql)) {
+        fail(statement.lastError().text());
+        return {};
+    }
+    if (run(statement, values) != WriteResult::Ok || !statement.next())
+        return {};
+    return statement.value(0);
+}
+
+QSqlQuery Database::query() const
+{
+    return QSqlQuery(connection());
+}
+
+WriteResult Database::run(QSqlQuery& query, const QVariantList& values)
+{
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (query.exec())
+        return WriteResult::Ok;
+    m_lastError = query.lastError().text();
+    return resultOf(query.lastError());
+}
+
+WriteResult Database::insert(const QString& table, const QVariantMap& row)
+{
+    QStringList fields;
+    QStringList marks;
+    QVariantList values;
+    for (auto it = row.cbegin(); it != row.cend(); ++it) {
+        if (!isPlainName(it.key()))
+            return refuse(QStringLiteral("bad field name %1").arg(it.key()));
+        fields << it.key();
+        marks << QStringLiteral("?");
+        values << boundValue(table, it.key(), it.value());
+    }
+    if (!isPlainName(table) || fields.isEmpty())
+        return refuse(QStringLiteral("bad insert into %1").arg(table));
+    QSqlQuery statement = query();
+    if (!statement.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                               .arg(table, fields.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")))))
+        return refuse(statement.lastError().text());
+    return run(statement, values);
+}
+
+WriteResult Database::update(const QString& table, const QVariantMap& values, const QString& where,
+                             const QVariantList& whereValues)
+{
+    QStringList assignments;
+    QVariantList bound;
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        if (!isPlainName(it.key()))
+            return refuse(QStringLiteral("bad field name %1").arg(it.key()));
+        assignments << it.key() + QStringLiteral(" = ?");
+        bound << boundValue(table, it.key(), it.value());
+    }
+    if (!isPlainName(table) || assignments.isEmpty())
+        return refuse(QStringLiteral("bad update of %1").arg(table));
+    QString sql = QStringLiteral("UPDATE %1 SET %2").arg(table, assignments.join(QStringLiteral(", ")));
+    if (!where.isEmpty())
+        sql += QStringLiteral(" WHERE ") + where;
+    QSqlQuery statement = query();
+    if (!statement.prepare(sql))
+        return refuse(statement.lastError().text());
+    return run(statement, bound + whereValues);
+}
+
+WriteResult Database::resultOf(const QSqlError& error)
+{
+    if (error.type() == QSqlError::NoError)
+        return WriteResult::Ok;
+    const QString code = error.nativeErrorCode();
+    return code == ConstraintPrimaryKey || code == ConstraintUnique ? WriteResult::KeyViolation : WriteResult::Failed;
+}
+
+bool Database::isPlainName(const QString& name)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+    return plain.match(name).hasMatch();
+}
+
+QVariant Database::boundValue(const QString& table, const QString& field, const QVariant& value)
+{
+    return TableCatalogue::instance().fit(table, field, SqlValue::stored(value));
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+class QSqlError;
+
+// What became of an insert or an update: a duplicate primary key is told apart from every other failure.
+enum class WriteResult { Ok, KeyViolation, Failed };
+
+// Owns one SQLite connection to the working database. Every statement binds its values.
+// Queries on the connection must be gone before it is closed.
+class Database {
+public:
+    static const QString DefaultConnection; // FbMorvExeDB
+
+    explicit Database(const QString& connectionName = DefaultConnection);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Opens an existing database file. Never creates one: false, with lastError(), when the file is
+    // missing, is not a database, or it or its directory cannot be written.
+    bool open(const QString& file);
+    void close();
+    bool isOpen() const;
+    const QString& file() const { return m_file; }
+    QSqlDatabase connection() const;
+    const QString& lastError() const { return m_lastError; }
+
+    // Runs one statement with positional values.
+    bool exec(const QString& sql, const QVariantList& values = {});
+    // The first column of the first row; null when there is no row or the statement failed.
+    QVariant scalar(const QString& sql, const QVariantList& values = {});
+    // A query ready to prepare or run on this connection.
+    QSqlQuery query() const;
+
+    // Text values are cut to their catalogue width; dates, times and booleans are stored in table form.
+    WriteResult insert(const QString& table, const QVariantMap& row);
+    WriteResult update(const QString& table, const QVariantMap& values, const QString& where,
+                       const QVariantList& whereValues = {});
+
+    static WriteResult resultOf(const QSqlError& error);
+    // Table and field names go into SQL text, so only plain names are accepted.
+    static bool isPlainName(const QString& name);
+    // A value as it is bound into a field of a table: stored form, cut to the field's width.
+    static QVariant boundValue(const QString& table, const QString& field, const QVariant& value);
+
+private:
+    bool fail(const QString& text);
+    WriteResult refuse(const QString& text);
+    WriteResult run(QSqlQuery& query, const QVariantList& values);
+    bool checkUsable();
+
+    QString m_connectionName;
+    QString m_file;
+    QString m_lastError;
+};

@@ -1,0 +1,339 @@
+#include "SchemaUpgrade.h"
+
+#include "Database.h"
+#include "PreparedInsert.h"
+#include "TableCatalogue.h"
+#include "TransactionGuard.h"
+
+#include <QSqlQuery>
+
+namespace {
+
+// The bank's own group: these always exchange consents and check them.
+const QString OwnBankGroup = QStringLiteral("('10', '11', '12', '13', '14', '15')");
+
+QString key(const QString& name)
+{
+    return name.toLower();
+}
+
+} // namespace
+
+SchemaUpgrade::SchemaUpgrade(Database& database) : m_database(database) {}
+
+const QList<std::pair<QString, QString>>& SchemaUpgrade::resultCodes()
+{
+    static const QList<std::pair<QString, QString>> codes{
+        {QStringLiteral("0"), QStringLiteral("정상")},
+        {QStringLiteral("1"), QStringLiteral("잔액부족")},
+        {QStringLiteral("10"), QStringLiteral("미기장건수초과")},
+        {QStringLiteral("11"), QStringLiteral("일부출금(일부정상)")},
+        {QStringLiteral("12"), QStringLiteral("CMS계좌또는 국민주계좌")},
+        {QStringLiteral("2"), QStringLiteral("계좌오류(체계오류, 체크불능등)")},
+        {QStringLiteral("3"), QStringLiteral("성명 또는 주민번호 오류")},
+        {QStringLiteral("4"), QStringLiteral("계좌상태오류(해지좌,잡좌)")},
+        {QStringLiteral("5"), QStringLiteral("잔액발급계좌")},
+        {QStringLiteral("6"), QStringLiteral("한도초과및 대출연체계좌")},
+        {QStringLiteral("7"), QStringLiteral("법적제한(사고신고,입지정지)")},
+        {QStringLiteral("77"), QStringLiteral("센타장애")},
+        {QStringLiteral("8"), QStringLiteral("금액오류(이체금액이 0인경우등)")},
+        {QStringLiteral("88"), QStringLiteral("기타오류")},
+        {QStringLiteral("9"), QStringLiteral("실명미확인계좌")},
+        {QStringLiteral("99"), QStringLiteral("미처리")},
+        {QStringLiteral("0000"), QStringLiteral("정상처리")},
+        {QStringLiteral("0101"), QStringLiteral("수취인계좌 없음")},
+        {QStringLiteral("0102"), QStringLiteral("수취인계좌 부적")},
+        {QStringLiteral("0103"), QStringLiteral("수취인계좌번호내의 점번호 틀림")},
+        {QStringLiteral("0104"), QStringLiteral("수취인계좌 잔액증명서 발급")},
+        {QStringLiteral("0105"), QStringLiteral("수취인계좌 통장정리후 거래가능")},
+        {QStringLiteral("0106"), QStringLiteral("수취인계좌 입금한도 초과")},
+        {QStringLiteral("0107"), QStringLiteral("주민등록번호 불일치")},
+        {QStringLiteral("0108"), QStringLiteral("총금액 상위")},
+        {QStringLiteral("0201"), QStringLiteral("통장분실 재발행계좌")},
+        {QStringLiteral("0202"), QStringLiteral("법적제한계좌")},
+        {QStringLiteral("0203"), QStringLiteral("가명계좌")},
+        {QStringLiteral("0204"), QStringLiteral("해약계좌")},
+        {QStringLiteral("0205"), QStringLiteral("잡좌")},
+        {QStringLiteral("0300"), QStringLiteral("실명 미확인")},
+        {QStringLiteral("0400"), QStringLiteral("기타 수취불가")},
+        {QStringLiteral("0444"), QStringLiteral("입금 상대 은행 장애")},
+        {QStringLiteral("1000"), QStringLiteral("잔액부족")},
+        {QStringLiteral("1001"), QStringLiteral("예금주 성명 오류")},
+        {QStringLiteral("1002"), QStringLiteral("연체계좌, 한도초과")},
+        {QStringLiteral("1003"), QStringLiteral("지급정지 계좌")},
+        {QStringLiteral("1004"), QStringLiteral("일부출금")},
+        {QStringLiteral("1005"), QStringLiteral("미처리")},
+        {QStringLiteral("1006"), QStringLiteral("이체일 오류")},
+        {QStringLiteral("1007"), QStringLiteral(" ")},
+        {QStringLiteral("1008"), QStringLiteral("은행 System Error")},
+        {QStringLiteral("1009"), QStringLiteral("거래일자 오류")},
+        {QStringLiteral("1010"), QStringLiteral("계정과목 오류")},
+        {QStringLiteral("1011"), QStringLiteral("이체금액 오류")},
+        {QStringLiteral("1012"), QStringLiteral("계좌번호 오류")},
+        {QStringLiteral("1013"), QStringLiteral("해당원장 없음")},
+        {QStringLiteral("1014"), QStringLiteral("계좌상태 오류")},
+        {QStringLiteral("2000"), QStringLiteral("신청구분 오류")},
+        {QStringLiteral("2001"), QStringLiteral("납부자번호 오류")},
+        {QStringLiteral("2002"), QStringLiteral("대상 납부자 없음(자동이체미등록)")},
+        {QStringLiteral("2003"), QStringLiteral("해지신청시 계좌번호 불일치")},
+        {QStringLiteral("2004"), QStringLiteral("신규신청 불가")},
+        {QStringLiteral("2005"), QStringLiteral("이중신청(동일 납부자번호&동일계좌)")},
+        {QStringLiteral("2015"), QStringLiteral("이중신청(동일 납부자번호&상이계좌)")},
+        {QStringLiteral("2006"), QStringLiteral("징수기관 임의 해지")},
+        {QStringLiteral("2007"), QStringLiteral("자동이체 이미 해지(테온해지)")},
+        {QStringLiteral("2008"), QStringLiteral("자동이체 이미 해지(업체해지)")},
+        {QStringLiteral("2088"), QStringLiteral("기타오류(은행확인필요)")},
+    };
+    return codes;
+}
+
+bool SchemaUpgrade::run()
+{
+    static const QList<std::pair<int, Step>> steps{
+        {1, &SchemaUpgrade::readStructure},
+        {2, &SchemaUpgrade::createTongRegister},
+        {3, &SchemaUpgrade::createTongRegisterConv},
+        {4, &SchemaUpgrade::upgradeBanks},
+        {5, &SchemaUpgrade::upgradeInstitutions},
+        {6, &SchemaUpgrade::upgradeConsentDisplayAccount},
+        {7, &SchemaUpgrade::createEvidentialAuthKey},
+        {8, &SchemaUpgrade::createEvidential},
+        {9, &SchemaUpgrade::createSahooMain},
+        {10, &SchemaUpgrade::createSahooSub},
+        {11, &SchemaUpgrade::seedNewBanks},
+        {12, &SchemaUpgrade::upgradeKeysAndResults},
+        {13, &SchemaUpgrade::createMissingIndexes},
+    };
+    m_failedStep = 0;
+    m_error.clear();
+    for (const auto& [number, step] : steps) {
+        if (!(this->*step)()) {
+            m_failedStep = number;
+            return false;
+        }
+    }
+    return true;
+}
+
+// One statement reads the columns of every table, so an up-to-date database costs a single pass.
+bool SchemaUpgrade::readStructure()
+{
+    m_columns.clear();
+    m_indexes.clear();
+    QSqlQuery query = m_database.query();
+    if (!query.exec(QStringLiteral("SELECT m.name, p.name FROM sqlite_master AS m, pragma_table_info(m.name) AS p "
+                                   "WHERE m.type = 'table'")))
+        return fail(m_database.file() + QStringLiteral(": cannot read the tables"));
+    while (query.next())
+        m_columns[key(query.value(0).toString())].insert(key(query.value(1).toString()));
+    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'")))
+        return fail(m_database.file() + QStringLiteral(": cannot read the indexes"));
+    while (query.next())
+        m_indexes.insert(key(query.value(0).toString()));
+    return true;
+}
+
+bool SchemaUpgrade::createTongRegister()
+{
+    return createIfMissing(QStringLiteral("TongRegister"));
+}
+
+bool SchemaUpgrade::createTongRegisterConv()
+{
+    return createIfMissing(QStringLiteral("TongRegisterConv"),
+                           QStringLiteral("INSERT INTO TongRegisterConv VALUES('출금동의',0,1,6,8,10,18,2,25,14,39,14,"
+                                          "53,13,66,8,74,2,88,6,94,1)"));
+}
+
+bool SchemaUpgrade::upgradeBanks()
+{
+    if (!addMissingColumns(QStringLiteral("BANKCODE"),
+                           {QStringLiteral("MoneyLaw"), QStringLiteral("JuminCheck"), QStringLiteral("SENDVERSION")}))
+        return false;
+    const QStringList everyStart{
+        QStringLiteral("UPDATE BANKCODE SET SENDVERSION = '1' WHERE Id IN %1 AND SENDVERSION IS NOT '1'"),
+        QStringLiteral("UPDATE BANKCODE SET MoneyLaw = 1 WHERE Id IN %1 AND MoneyLaw IS NOT 1"),
+        QStringLiteral("UPDATE BANKCODE SET JuminCheck = 1 WHERE Id IN %1 AND JuminCheck IS NOT 1"),
+    };
+    for (const QString& statement : everyStart) {
+        if (!m_database.exec(statement.arg(OwnBankGroup)))
+            return fail(m_database.lastError());
+    }
+    return true;
+}
+
+bool SchemaUpgrade::upgradeInstitutions()
+{
+    return addMissingColumns(QStringLiteral("Usercode"), {QStringLiteral("TRegisterIN"), QStringLiteral("TRegisterOUT"),
+                                                          QStringLiteral("AUTHSENDTYPE")});
+}
+
+// The display account is the account without hyphens, zero-padded on the left to 14 characters or
+// cut to its first 14. A failed fill is tried again at the next start and does not fail the step.
+bool SchemaUpgrade::upgradeConsentDisplayAccount()
+{
+    if (!addMissingColumns(QStringLiteral("TongRegister"), {QStringLiteral("DisplayBankno")}))
+        return false;
+    const QString digits = QStringLiteral("replace(coalesce(Bankno, ''), '-', '')");
+    m_database.exec(QStringLiteral("UPDATE TongRegister SET DisplayBankno = CASE WHEN length(%1) >= 14 "
+                                   "THEN substr(%1, 1, 14) ELSE substr('00000000000000' || %1, -14) END "
+                                   "WHERE DisplayBankno IS NULL OR DisplayBankno = ''")
+                        .arg(digits));
+    return true;
+}
+
+bool SchemaUpgrade::createEvidentialAuthKey()
+{
+    return createIfMissing(QStringLiteral("EvidentialAuthKey"));
+}
+
+bool SchemaUpgrade::createEvidential()
+{
+    return createIfMissing(QStringLiteral("Evidential"));
+}
+
+bool SchemaUpgrade::createSahooMain()
+{
+    return createIfMissing(QStringLiteral("SahooMain"));
+}
+
+bool SchemaUpgrade::createSahooSub()
+{
+    return createIfMissing(QStringLiteral("SahooSub"));
+}
+
+bool SchemaUpgrade::seedNewBanks()
+{
+    return insertCodeIfMissing(QStringLiteral("BANKCODE"), QStringLiteral("89"), QStringLiteral("케이뱅크"))
+        && insertCodeIfMissing(QStringLiteral("BANKCODE"), QStringLiteral("90"), QStringLiteral("카카오뱅크"));
+}
+
+// Salary of the group headers is kept as it is: it already holds integers, and dropping it to add it
+// again would clear the salary kind of every stored group.
+bool SchemaUpgrade::upgradeKeysAndResults()
+{
+    const QString giganID10 = QStringLiteral("GiganID10");
+    const QString resultID4 = QStringLiteral("ResultID4");
+    const QList<std::pair<QString, QStringList>> columns{
+        {QStringLiteral("Usercode"), {QStringLiteral("TOID10"), QStringLiteral("TOID210"), QStringLiteral("APID10")}},
+        {QStringLiteral("Apt1"), {giganID10}},
+        {QStringLiteral("GroupAp1"), {giganID10}},
+        {QStringLiteral("Tong1"), {giganID10}},
+        {QStringLiteral("GroupTo1"), {giganID10, QStringLiteral("Salary")}},
+        {QStringLiteral("Tong21"), {giganID10}},
+        {QStringLiteral("GroupTo3"), {giganID10, QStringLiteral("Salary")}},
+    };
+    for (const auto& [table, names] : columns) {
+        if (!addMissingColumns(table, names))
+            return false;
+    }
+    if (!reseedResultCodes() || !insertCodeIfMissing(QStringLiteral("codes"), QStringLiteral("N"), QStringLiteral("불능")))
+        return false;
+    const QStringList items{QStringLiteral("Apt2"),     QStringLiteral("GroupAp2"), QStringLiteral("Tong2"),
+                            QStringLiteral("GroupTo2"), QStringLiteral("Tong22"),   QStringLiteral("GroupTo4")};
+    for (const QString& table : items) {
+        if (!addMissingColumns(table, {resultID4}))
+            return false;
+    }
+    return true;
+}
+
+// Indexes on columns that older tables lacked can only exist once those columns were added.
+bool SchemaUpgrade::createMissingIndexes()
+{
+    for (const TableDef& table : TableCatalogue::instance().tables()) {
+        if (!m_columns.contains(key(table.name)))
+            continue;
+        for (const IndexDef& index : table.indexes) {
+            if (m_indexes.contains(key(table.sqlIndexName(index))))
+                continue;
+            if (!m_database.exec(table.createIndexSql(index)))
+                return fail(m_database.lastError());
+            m_indexes.insert(key(table.sqlIndexName(index)));
+        }
+    }
+    return true;
+}
+
+bool SchemaUpgrade::createIfMissing(const QString& table, const QString& firstRowSql)
+{
+    if (m_columns.contains(key(table)))
+        return true;
+    const TableDef* definition = TableCatalogue::instance().table(table);
+    TransactionGuard transaction(m_database);
+    QStringList statements = definition->createStatements();
+    if (!firstRowSql.isEmpty())
+        statements << firstRowSql;
+    for (const QString& statement : statements) {
+        if (!m_database.exec(statement))
+            return fail(m_database.lastError());
+    }
+    if (!transaction.commit())
+        return fail(QStringLiteral("cannot create %1").arg(table));
+    for (const FieldDef& field : definition->fields)
+        m_columns[key(table)].insert(key(field.name));
+    for (const IndexDef& index : definition->indexes)
+        m_indexes.insert(key(definition->sqlIndexName(index)));
+    return true;
+}
+
+bool SchemaUpgrade::addMissingColumns(const QString& table, const QStringList& columns)
+{
+    if (!m_columns.contains(key(table)))
+        return fail(QStringLiteral("table %1 is missing").arg(table));
+    const TableDef* definition = TableCatalogue::instance().table(table);
+    TransactionGuard transaction(m_database);
+    QStringList added;
+    for (const QString& column : columns) {
+        if (hasColumn(table, column))
+            continue;
+        const FieldDef* field = definition->field(column);
+        if (!m_database.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(table, field->sqlDefinition())))
+            return fail(m_database.lastError());
+        if (field->isAddedByUpgrade()
+            && !m_database.exec(QStringLiteral("UPDATE %1 SET %2 = %3").arg(table, field->name, field->upgradeFill)))
+            return fail(m_database.lastError());
+        added << field->name;
+    }
+    if (added.isEmpty())
+        return true;
+    if (!transaction.commit())
+        return fail(QStringLiteral("cannot add columns to %1").arg(table));
+    for (const QString& column : added)
+        m_columns[key(table)].insert(key(column));
+    return true;
+}
+
+bool SchemaUpgrade::reseedResultCodes()
+{
+    if (m_database.scalar(QStringLiteral("SELECT count(*) FROM CODEP WHERE Id = '0000'")).toInt() >= 1)
+        return true;
+    TransactionGuard transaction(m_database);
+    if (!m_database.exec(QStringLiteral("DELETE FROM CODEP")))
+        return fail(m_database.lastError());
+    PreparedInsert insert(m_database, QStringLiteral("CODEP"), {QStringLiteral("Id"), QStringLiteral("Name")});
+    for (const auto& [id, name] : resultCodes()) {
+        if (insert.insert({id, name}) != WriteResult::Ok)
+            return fail(insert.error());
+    }
+    return transaction.commit() || fail(QStringLiteral("cannot seed the result codes"));
+}
+
+bool SchemaUpgrade::insertCodeIfMissing(const QString& table, const QString& id, const QString& name)
+{
+    const QString sql = QStringLiteral("INSERT INTO %1 (Id, Name) SELECT ?, ? WHERE NOT EXISTS "
+                                       "(SELECT 1 FROM %1 WHERE Id = ?)")
+                            .arg(table);
+    return m_database.exec(sql, {id, name, id}) || fail(m_database.lastError());
+}
+
+bool SchemaUpgrade::hasColumn(const QString& table, const QString& column) const
+{
+    return m_columns.value(key(table)).contains(key(column));
+}
+
+bool SchemaUpgrade::fail(const QString& text)
+{
+    m_error = text;
+    return false;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+class Database;
+
+// Brings an open working database to the structure of the catalogue at every start: creates the
+// tables the program owns, adds the columns newer versions need (each filled once), and re-applies
+// the code rows and settings that must hold on every start. Steps run in a fixed order and the first
+// failing step ends the run; what earlier steps did stays done.
+class SchemaUpgrade {
+public:
+    // Steps from this one on stand for errors the caller must report; earlier ones only fail quietly.
+    static constexpr int FirstReportedStep = 12;
+
+    explicit SchemaUpgrade(Database& database);
+
+    bool run();
+    // The number of the step that failed, 0 when every step succeeded.
+    int failedStep() const { return m_failedStep; }
+    const QString& error() const { return m_error; }
+
+    // The result codes in the order they are seeded.
+    static const QList<std::pair<QString, QString>>& resultCodes();
+
+private:
+    using Step = bool (SchemaUpgrade::*)();
+
+    bool readStructure();
+    bool createTongRegister();
+    bool createTongRegisterConv();
+    bool upgradeBanks();
+    bool upgradeInstitutions();
+    bool upgradeConsentDisplayAccount();
+    bool createEvidentialAuthKey();
+    bool createEvidential();
+    bool createSahooMain();
+    bool createSahooSub();
+    bool seedNewBanks();
+    bool upgradeKeysAndResults();
+    bool createMissingIndexes();
+
+    bool createIfMissing(const QString& table, const QString& firstRowSql = {});
+    bool addMissingColumns(const QString& table, const QStringList& columns);
+    bool reseedResultCodes();
+    bool insertCodeIfMissing(const QString& table, const QString& id, const QString& name);
+    bool hasColumn(const QString& table, const QString& column) const;
+    bool fail(const QString& text);
+
+    Database& m_database;
+    QHash<QString, QSet<QString>> m_columns; // lower-case table -> lower-case columns
+    QSet<QString> m_indexes;                 // lower-case
+    int m_failedStep = 0;
+    QString m_error;
+};
