@@ -1,5 +1,6 @@
 #include "CalendarCommands.h"
 #include "CliSession.h"
+#include "CommCommands.h"
 #include "CommonCommands.h"
 #include "DataCommands.h"
 #include "common/AppInfo.h"
@@ -14,6 +15,7 @@ QList<CliCommand> allCommands()
     commands << commonCommands();
     commands << dataCommands();
     commands << calendarCommands();
+    commands << commCommands();
     return commands;
 }
 

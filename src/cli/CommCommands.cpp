@@ -1,0 +1,151 @@
+#include "CommCommands.h"
+
+#include "edi/EdiComm32.h"
+#include "edi/EdiEnvironment.h"
+#include "edi/MailboxModule.h"
+
+#include <optional>
+
+namespace {
+
+// Stands in for the module's settings dialog: the options given on the command line are what the user typed.
+class OptionsSetupDialog : public EnvSetupDialog {
+public:
+    bool edit(MailboxSetup& setup) override
+    {
+        setup.loginId = loginId.value_or(setup.loginId);
+        setup.password = password.value_or(setup.password);
+        setup.mailbox = mailbox.value_or(setup.mailbox);
+        return true;
+    }
+    bool hasAny() const { return loginId || password || mailbox; }
+
+    std::optional<QString> loginId;
+    std::optional<QString> password;
+    std::optional<QString> mailbox;
+};
+
+bool parseConfigOptions(CliSession& session, const QStringList& arguments, OptionsSetupDialog& dialog)
+{
+    for (int i = 0; i < arguments.size(); i += 2) {
+        const QString& option = arguments.at(i);
+        std::optional<QString>* target = option == QLatin1String("--login") ? &dialog.loginId
+            : option == QLatin1String("--password")                          ? &dialog.password
+            : option == QLatin1String("--mailbox")                           ? &dialog.mailbox
+                                                                             : nullptr;
+        if (target == nullptr) {
+            session.err() << "comm config: unknown option \"" << option << '"' << Qt::endl;
+            return false;
+        }
+        if (i + 1 >= arguments.size()) {
+            session.err() << "comm config: " << option << " needs a value" << Qt::endl;
+            return false;
+        }
+        *target = arguments.at(i + 1);
+    }
+    return true;
+}
+
+void showSettings(CliSession& session, const EdiEnvironment& environment, const MailboxModule& module)
+{
+    const MailboxSetup setup = module.currentSetup(EdiSettings::AppName);
+    TEdiConfig config;
+    environment.settings().read(config);
+    QTextStream& out = session.out();
+    out << "LoginID: " << setup.loginId << '\n';
+    out << "Password: " << (setup.password.isEmpty() ? QStringLiteral("없음") : QStringLiteral("있음")) << '\n';
+    out << "Mailbox: " << setup.mailbox << '\n';
+    out << "SendDir: " << setup.sendDir << '\n';
+    out << "RecvDir: " << setup.receiveDir << '\n';
+    out << "ResultDir: " << setup.resultDir << '\n';
+    out << "Port: " << config.Port << " (" << config.Speed << ")" << Qt::endl;
+}
+
+int runConfig(CliSession& session, const EdiEnvironment& environment, const QStringList& arguments)
+{
+    OptionsSetupDialog dialog;
+    if (!parseConfigOptions(session, arguments, dialog))
+        return 2;
+    AppContext& context = session.context();
+    if (dialog.hasAny()) {
+        MailboxModule module(context.paths().programDir(), context.clock(), &dialog);
+        EdiComm32 comm(module);
+        if (!environment.runSettingsDialog(comm)) {
+            session.err() << comm.resultText() << Qt::endl;
+            return 1;
+        }
+    }
+    showSettings(session, environment, MailboxModule(context.paths().programDir(), context.clock()));
+    return 0;
+}
+
+int runSendReceive(CliSession& session, EdiComm32& comm)
+{
+    bool sendOk = false;
+    bool receiveOk = false;
+    if (!comm.sendReceive(sendOk, receiveOk)) {
+        session.out() << comm.resultText() << Qt::endl;
+        return 1;
+    }
+    session.out() << "송신: " << EdiComm32::resultText(EdiComm32::Kind::Send, comm.lastSendCode()) << '\n'
+                  << "수신: " << EdiComm32::resultText(EdiComm32::Kind::Receive, comm.lastReceiveCode()) << Qt::endl;
+    return 0;
+}
+
+int runTransfer(CliSession& session, const QString& action)
+{
+    const QList<QPair<QString, bool (EdiComm32::*)()>> transfers{
+        {QStringLiteral("send"), &EdiComm32::send},
+        {QStringLiteral("receive"), &EdiComm32::receive},
+        {QStringLiteral("rereceive"), &EdiComm32::reReceive},
+        {QStringLiteral("report"), &EdiComm32::resultReceiveNoDlg},
+    };
+    AppContext& context = session.context();
+    MailboxModule module(context.paths().programDir(), context.clock());
+    EdiComm32 comm(module);
+    if (action == QLatin1String("sendreceive"))
+        return runSendReceive(session, comm);
+    for (const auto& [name, call] : transfers) {
+        if (name != action)
+            continue;
+        const bool done = (comm.*call)();
+        session.out() << comm.resultText() << Qt::endl;
+        if (done && action == QLatin1String("report"))
+            session.out() << context.paths().reportFileBase() << Qt::endl;
+        return done ? 0 : 1;
+    }
+    session.err() << "comm: unknown action \"" << action << '"' << Qt::endl;
+    return 2;
+}
+
+int runComm(CliSession& session, const QStringList& arguments)
+{
+    const QString action = arguments.value(0);
+    if (action != QLatin1String("config") && arguments.size() != 1) {
+        session.err() << "comm: give one of send, receive, sendreceive, rereceive, report, config" << Qt::endl;
+        return 2;
+    }
+    // As at the program's start: the settings exist and the working paths follow them.
+    const EdiEnvironment environment(session.context());
+    if (!environment.startUp()) {
+        session.err() << "cannot write " << session.context().paths().registryFile() << Qt::endl;
+        return 1;
+    }
+    environment.refreshWorkingPaths();
+    if (action == QLatin1String("config"))
+        return runConfig(session, environment, arguments.mid(1));
+    return runTransfer(session, action);
+}
+
+} // namespace
+
+QList<CliCommand> commCommands()
+{
+    return {
+        {QStringLiteral("comm"),
+         QStringLiteral("comm send|receive|sendreceive|rereceive|report   run the communication module, print its result\n"
+                        "  comm config [--login ID] [--password P] [--mailbox DIR]   show the communication settings, "
+                        "set those given"),
+         runComm},
+    };
+}
