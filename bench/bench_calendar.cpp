@@ -48,8 +48,8 @@ int main()
     const double cold = perSecond(dates.size(), timeHolidayTests(holidays, dates, found));
     const double warm = perSecond(dates.size(), timeHolidayTests(holidays, dates, found));
 
-    std::printf("dates 1990-2050: %lld (%d weekend days, %d holidays per pass)\n",
-        static_cast<long long>(dates.size()), weekendDays, found / 2);
+    std::printf("dates 1990-2050: %lld (%d weekend days, %d holidays per pass)\n", static_cast<long long>(dates.size()),
+        weekendDays, found / 2);
     std::printf("floor, QDate::dayOfWeek:        %14.0f dates/s\n", floor);
     std::printf("holiday tests, fresh calendar:  %14.0f tests/s  floor/tests %8.1f\n", cold, floor / cold);
     std::printf("holiday tests, second pass:     %14.0f tests/s  floor/tests %8.1f\n", warm, floor / warm);

@@ -20,8 +20,7 @@ int runCalendar(CliSession& session, const QStringList& arguments)
         bool isNumber = false;
         const int year = argument.toInt(&isNumber);
         if (!isNumber || year < 1 || year > 9999) {
-            session.err() << "calendar: a year must be a number from 1 to 9999, not \"" << argument << '"'
-                          << Qt::endl;
+            session.err() << "calendar: a year must be a number from 1 to 9999, not \"" << argument << '"' << Qt::endl;
             return 2;
         }
         years << year;
@@ -52,7 +51,7 @@ int runLunar(CliSession& session, const QStringList& arguments)
     }
     const LunarDate lunar = LunarConverter().fromSolar(date);
     session.out() << QString::asprintf("%04d-%02d-%02d leap=%d long=%d", lunar.year, lunar.month, lunar.day,
-                                       lunar.leapMonth ? 1 : 0, lunar.longMonth ? 1 : 0)
+        lunar.leapMonth ? 1 : 0, lunar.longMonth ? 1 : 0)
                   << Qt::endl;
     return 0;
 }
@@ -80,13 +79,13 @@ int runBusinessDays(CliSession& session, const QStringList& arguments)
 QList<CliCommand> calendarCommands()
 {
     return {
-        {QStringLiteral("calendar"),
+        { QStringLiteral("calendar"),
             QStringLiteral("calendar YEAR [YEAR...]    the holidays that fall on a weekday, one YYYY-MM-DD a line"),
-            runCalendar},
-        {QStringLiteral("lunar"),
-            QStringLiteral("lunar YYYY-MM-DD    the lunar date: YYYY-MM-DD leap=0|1 long=0|1"), runLunar},
-        {QStringLiteral("business-days"),
+            runCalendar },
+        { QStringLiteral("lunar"), QStringLiteral("lunar YYYY-MM-DD    the lunar date: YYYY-MM-DD leap=0|1 long=0|1"),
+            runLunar },
+        { QStringLiteral("business-days"),
             QStringLiteral("business-days [--today YYYY-MM-DD]    the next and the ninth business day after today"),
-            runBusinessDays},
+            runBusinessDays },
     };
 }

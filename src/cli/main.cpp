@@ -1,8 +1,10 @@
+#include "AccountCommands.h"
 #include "CalendarCommands.h"
 #include "CliSession.h"
 #include "CommCommands.h"
 #include "CommonCommands.h"
 #include "DataCommands.h"
+#include "EdiCommands.h"
 #include "common/AppInfo.h"
 
 #include <QCoreApplication>
@@ -15,6 +17,8 @@ QList<CliCommand> allCommands()
     commands << commonCommands();
     commands << dataCommands();
     commands << calendarCommands();
+    commands << accountCommands();
+    commands << ediCommands();
     commands << commCommands();
     return commands;
 }

@@ -58,7 +58,7 @@ CivilDate DayNumbers::date(qint64 dayNumber)
         --year;
     while (daysBeforeYear(year + 1) < dayNumber)
         ++year;
-    CivilDate result {static_cast<int>(year), 1, static_cast<int>(dayNumber - daysBeforeYear(year))};
+    CivilDate result { static_cast<int>(year), 1, static_cast<int>(dayNumber - daysBeforeYear(year)) };
     while (result.day > daysInMonth(result.year, result.month)) {
         result.day -= daysInMonth(result.year, result.month);
         ++result.month;

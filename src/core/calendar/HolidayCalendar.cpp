@@ -17,14 +17,14 @@ QSet<int> monthDays(const QStringList& list)
 
 } // namespace
 
-const QStringList HolidayCalendar::SolarHolidays = {QStringLiteral("0101"), QStringLiteral("0301"),
-    QStringLiteral("0501"), QStringLiteral("0505"), QStringLiteral("0606"), QStringLiteral("0815"),
-    QStringLiteral("1003"), QStringLiteral("1009"), QStringLiteral("1225"), QStringLiteral("0127"),
-    QStringLiteral("0415")};
+const QStringList HolidayCalendar::SolarHolidays
+    = { QStringLiteral("0101"), QStringLiteral("0301"), QStringLiteral("0501"), QStringLiteral("0505"),
+          QStringLiteral("0606"), QStringLiteral("0815"), QStringLiteral("1003"), QStringLiteral("1009"),
+          QStringLiteral("1225"), QStringLiteral("0127"), QStringLiteral("0415") };
 
-const QStringList HolidayCalendar::LunarHolidays = {QStringLiteral("1230"), QStringLiteral("0101"),
-    QStringLiteral("0102"), QStringLiteral("0408"), QStringLiteral("0814"), QStringLiteral("0815"),
-    QStringLiteral("0816")};
+const QStringList HolidayCalendar::LunarHolidays
+    = { QStringLiteral("1230"), QStringLiteral("0101"), QStringLiteral("0102"), QStringLiteral("0408"),
+          QStringLiteral("0814"), QStringLiteral("0815"), QStringLiteral("0816") };
 
 HolidayCalendar::HolidayCalendar()
     : m_solarDays(monthDays(SolarHolidays))

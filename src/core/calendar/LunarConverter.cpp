@@ -12,9 +12,9 @@ constexpr qint64 TropicalYearMinutes = 525949;
 constexpr qint64 SpringReferenceMinute = 35 * MinutesPerDay + 22 * 60 + 8;
 // Minutes from the start of spring to each solar term. Even indexes open a solar month; odd indexes are the
 // principal terms that name the lunar months (1 names month 1, 23 month 12).
-constexpr std::array<qint64, 25> TermOffsets = {0, 21355, 42843, 64498, 86335, 108366, 130578, 152958, 175471,
-    198077, 220728, 243370, 265955, 288432, 310767, 332928, 354903, 376685, 398290, 419736, 441060, 462295, 483493,
-    504693, 525949};
+constexpr std::array<qint64, 25> TermOffsets
+    = { 0, 21355, 42843, 64498, 86335, 108366, 130578, 152958, 175471, 198077, 220728, 243370, 265955, 288432, 310767,
+          332928, 354903, 376685, 398290, 419736, 441060, 462295, 483493, 504693, 525949 };
 
 constexpr double HourStep = 0.04166666666;
 constexpr double MinuteStep = 0.000694444;
@@ -83,7 +83,7 @@ bool liesInMonth(const CivilDate& term, const CivilDate& start, const CivilDate&
 
 LunarDate LunarConverter::fromSolar(const QDate& date) const
 {
-    return convert(DayNumbers::dayNumber({date.year(), date.month(), date.day()}));
+    return convert(DayNumbers::dayNumber({ date.year(), date.month(), date.day() }));
 }
 
 LunarDate LunarConverter::convert(qint64 dayNumber) const
@@ -206,7 +206,7 @@ LunarConverter::ForwardMoon LunarConverter::nextNewMoon(qint64 searchStart) cons
         value += HourStep;
     while (elongation(value) > 0.01)
         value += MinuteStep;
-    const ForwardMoon moon {value, localMinute(value)};
+    const ForwardMoon moon { value, localMinute(value) };
     m_nextNewMoons.insert(searchStart, moon);
     return moon;
 }

@@ -1,5 +1,5 @@
-#include "calendar/BusinessDays.h"
 #include "calendar/HolidayCalendar.h"
+#include "calendar/BusinessDays.h"
 #include "common/Clock.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +22,7 @@ void PrintTo(const HolidayCase& c, std::ostream* os)
     *os << iso(c.date) << ' ' << c.why;
 }
 
-class HolidayTest : public testing::TestWithParam<HolidayCase> {};
+class HolidayTest : public testing::TestWithParam<HolidayCase> { };
 
 TEST_P(HolidayTest, TellsHolidaysFromBusinessDays)
 {
@@ -30,25 +30,20 @@ TEST_P(HolidayTest, TellsHolidaysFromBusinessDays)
 }
 
 INSTANTIATE_TEST_SUITE_P(Dates, HolidayTest,
-    testing::Values(HolidayCase {QDate(2024, 3, 5), false, "ordinary Tuesday"},
-        HolidayCase {QDate(2026, 12, 10), false, "ordinary Thursday"},
-        HolidayCase {QDate(2024, 3, 9), true, "Saturday"},
-        HolidayCase {QDate(2024, 3, 10), true, "Sunday"},
-        HolidayCase {QDate(2024, 3, 1), true, "solar 0301"},
-        HolidayCase {QDate(2026, 10, 9), true, "solar 1009"},
-        HolidayCase {QDate(2024, 2, 9), true, "lunar 12-30"},
-        HolidayCase {QDate(2024, 2, 12), false, "lunar 1-3"},
-        HolidayCase {QDate(2023, 1, 20), false, "lunar 12-29 of a 30-day month"},
-        HolidayCase {QDate(2023, 1, 23), true, "lunar 1-2"},
-        HolidayCase {QDate(2025, 1, 28), true, "lunar 12-29, eve of the new year in a 29-day month"},
-        HolidayCase {QDate(2025, 1, 31), false, "lunar 1-3"},
-        HolidayCase {QDate(2016, 2, 10), true, "lunar 1-2 of this calendar"},
-        HolidayCase {QDate(2016, 2, 5), false, "lunar 12-27"},
-        HolidayCase {QDate(2024, 5, 15), true, "lunar 4-8"},
-        HolidayCase {QDate(2001, 5, 30), true, "lunar leap 4-8"},
-        HolidayCase {QDate(2024, 9, 16), true, "lunar 8-14"},
-        HolidayCase {QDate(2024, 9, 18), true, "lunar 8-16"},
-        HolidayCase {QDate(2024, 9, 19), false, "lunar 8-17"}));
+    testing::Values(HolidayCase { QDate(2024, 3, 5), false, "ordinary Tuesday" },
+        HolidayCase { QDate(2026, 12, 10), false, "ordinary Thursday" },
+        HolidayCase { QDate(2024, 3, 9), true, "Saturday" }, HolidayCase { QDate(2024, 3, 10), true, "Sunday" },
+        HolidayCase { QDate(2024, 3, 1), true, "solar 0301" }, HolidayCase { QDate(2026, 10, 9), true, "solar 1009" },
+        HolidayCase { QDate(2024, 2, 9), true, "lunar 12-30" }, HolidayCase { QDate(2024, 2, 12), false, "lunar 1-3" },
+        HolidayCase { QDate(2023, 1, 20), false, "lunar 12-29 of a 30-day month" },
+        HolidayCase { QDate(2023, 1, 23), true, "lunar 1-2" },
+        HolidayCase { QDate(2025, 1, 28), true, "lunar 12-29, eve of the new year in a 29-day month" },
+        HolidayCase { QDate(2025, 1, 31), false, "lunar 1-3" },
+        HolidayCase { QDate(2016, 2, 10), true, "lunar 1-2 of this calendar" },
+        HolidayCase { QDate(2016, 2, 5), false, "lunar 12-27" }, HolidayCase { QDate(2024, 5, 15), true, "lunar 4-8" },
+        HolidayCase { QDate(2001, 5, 30), true, "lunar leap 4-8" },
+        HolidayCase { QDate(2024, 9, 16), true, "lunar 8-14" }, HolidayCase { QDate(2024, 9, 18), true, "lunar 8-16" },
+        HolidayCase { QDate(2024, 9, 19), false, "lunar 8-17" }));
 
 TEST(HolidayCalendar, TwentySeventhJanuaryAndFifteenthAprilInEveryYear)
 {
@@ -80,16 +75,16 @@ struct BusinessDaysCase {
 TEST(BusinessDays, CountOnlyDaysThatAreNotHolidays)
 {
     const BusinessDaysCase cases[] = {
-        {QDate(2026, 12, 10), QDate(2026, 12, 11), QDate(2026, 12, 23)},
+        { QDate(2026, 12, 10), QDate(2026, 12, 11), QDate(2026, 12, 23) },
         // Friday before a holiday Monday: the Tuesday.
-        {QDate(2027, 2, 26), QDate(2027, 3, 2), QDate(2027, 3, 12)},
+        { QDate(2027, 2, 26), QDate(2027, 3, 2), QDate(2027, 3, 12) },
         // The new-year days, the eve in a 29-day twelfth month among them.
-        {QDate(2025, 1, 24), QDate(2025, 1, 31), QDate(2025, 2, 12)},
+        { QDate(2025, 1, 24), QDate(2025, 1, 31), QDate(2025, 2, 12) },
         // Today's being a holiday does not count.
-        {QDate(2024, 9, 15), QDate(2024, 9, 19), QDate(2024, 10, 1)},
+        { QDate(2024, 9, 15), QDate(2024, 9, 19), QDate(2024, 10, 1) },
     };
     const HolidayCalendar holidays;
-    FixedClock clock {QDateTime()};
+    FixedClock clock { QDateTime() };
     const BusinessDays days(holidays, clock);
     for (const BusinessDaysCase& c : cases) {
         clock.set(QDateTime(c.today, QTime(17, 30)));

@@ -1,5 +1,5 @@
-#include "calendar/DayNumbers.h"
 #include "calendar/LunarConverter.h"
+#include "calendar/DayNumbers.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ void PrintTo(const LunarCase& c, std::ostream* os)
     *os << c.solar.toString(Qt::ISODate).toStdString();
 }
 
-class LunarConversion : public testing::TestWithParam<LunarCase> {};
+class LunarConversion : public testing::TestWithParam<LunarCase> { };
 
 TEST_P(LunarConversion, GivesTheLunarDate)
 {
@@ -30,23 +30,23 @@ TEST_P(LunarConversion, GivesTheLunarDate)
 
 // {year, month, day, leap, long}
 INSTANTIATE_TEST_SUITE_P(Dates, LunarConversion,
-    testing::Values(LunarCase {QDate(2024, 2, 10), {2024, 1, 1, false, false}},
-        LunarCase {QDate(2024, 2, 9), {2023, 12, 30, false, true}},
-        LunarCase {QDate(2023, 1, 21), {2022, 12, 30, false, true}},
-        LunarCase {QDate(2023, 1, 20), {2022, 12, 29, false, true}},
-        LunarCase {QDate(2020, 5, 23), {2020, 4, 1, true, false}},
-        LunarCase {QDate(2020, 5, 30), {2020, 4, 8, true, false}},
-        LunarCase {QDate(2020, 4, 30), {2020, 4, 8, false, true}},
-        LunarCase {QDate(2023, 3, 22), {2023, 2, 1, true, false}},
+    testing::Values(LunarCase { QDate(2024, 2, 10), { 2024, 1, 1, false, false } },
+        LunarCase { QDate(2024, 2, 9), { 2023, 12, 30, false, true } },
+        LunarCase { QDate(2023, 1, 21), { 2022, 12, 30, false, true } },
+        LunarCase { QDate(2023, 1, 20), { 2022, 12, 29, false, true } },
+        LunarCase { QDate(2020, 5, 23), { 2020, 4, 1, true, false } },
+        LunarCase { QDate(2020, 5, 30), { 2020, 4, 8, true, false } },
+        LunarCase { QDate(2020, 4, 30), { 2020, 4, 8, false, true } },
+        LunarCase { QDate(2023, 3, 22), { 2023, 2, 1, true, false } },
         // The computed new moon falls just after midnight, a day after the published new year.
-        LunarCase {QDate(2016, 2, 8), {2015, 12, 30, false, true}},
-        LunarCase {QDate(2016, 2, 9), {2016, 1, 1, false, false}},
-        LunarCase {QDate(2024, 9, 17), {2024, 8, 15, false, true}},
+        LunarCase { QDate(2016, 2, 8), { 2015, 12, 30, false, true } },
+        LunarCase { QDate(2016, 2, 9), { 2016, 1, 1, false, false } },
+        LunarCase { QDate(2024, 9, 17), { 2024, 8, 15, false, true } },
         // A twelfth month of 29 days.
-        LunarCase {QDate(2025, 1, 28), {2024, 12, 29, false, false}},
-        LunarCase {QDate(2025, 1, 29), {2025, 1, 1, false, true}},
-        LunarCase {QDate(1995, 9, 25), {1995, 8, 1, true, false}},
-        LunarCase {QDate(1990, 1, 27), {1990, 1, 1, false, false}}));
+        LunarCase { QDate(2025, 1, 28), { 2024, 12, 29, false, false } },
+        LunarCase { QDate(2025, 1, 29), { 2025, 1, 1, false, true } },
+        LunarCase { QDate(1995, 9, 25), { 1995, 8, 1, true, false } },
+        LunarCase { QDate(1990, 1, 27), { 1990, 1, 1, false, false } }));
 
 // The remembered searches must not change a result: dates converted one by one with fresh converters agree
 // with the same dates converted in sequence by one converter.
@@ -61,11 +61,12 @@ TEST(LunarConverter, RememberedSearchesGiveTheSameDates)
 
 TEST(DayNumbers, CountFromTheLastDayOf1995)
 {
-    EXPECT_EQ(DayNumbers::dayNumber({1996, 1, 1}), 1);
-    EXPECT_EQ(DayNumbers::dayNumber({1995, 12, 31}), 0);
-    EXPECT_EQ(DayNumbers::dayNumber({1996, 2, 4}), 35);
-    EXPECT_EQ(DayNumbers::dayNumber({1990, 1, 1}), QDate(1990, 1, 1).toJulianDay() - QDate(1995, 12, 31).toJulianDay());
-    for (const qint64 day : {-800000LL, -1LL, 0LL, 1LL, 59LL, 60LL, 366LL, 20000LL, 800000LL}) {
+    EXPECT_EQ(DayNumbers::dayNumber({ 1996, 1, 1 }), 1);
+    EXPECT_EQ(DayNumbers::dayNumber({ 1995, 12, 31 }), 0);
+    EXPECT_EQ(DayNumbers::dayNumber({ 1996, 2, 4 }), 35);
+    EXPECT_EQ(
+        DayNumbers::dayNumber({ 1990, 1, 1 }), QDate(1990, 1, 1).toJulianDay() - QDate(1995, 12, 31).toJulianDay());
+    for (const qint64 day : { -800000LL, -1LL, 0LL, 1LL, 59LL, 60LL, 366LL, 20000LL, 800000LL }) {
         const CivilDate date = DayNumbers::date(day);
         EXPECT_EQ(DayNumbers::dayNumber(date), day) << date.year << '-' << date.month << '-' << date.day;
     }
@@ -77,7 +78,7 @@ TEST(DayNumbers, LeapYearsDropTheLeapDayOfEvery4000thYear)
     EXPECT_EQ(DayNumbers::daysInMonth(1900, 2), 28);
     EXPECT_EQ(DayNumbers::daysInMonth(2000, 2), 29);
     EXPECT_EQ(DayNumbers::daysInMonth(4000, 2), 28);
-    EXPECT_EQ(DayNumbers::dayNumber({4000, 3, 1}) - DayNumbers::dayNumber({4000, 2, 28}), 1);
+    EXPECT_EQ(DayNumbers::dayNumber({ 4000, 3, 1 }) - DayNumbers::dayNumber({ 4000, 2, 28 }), 1);
 }
 
 } // namespace

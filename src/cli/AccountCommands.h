@@ -1,0 +1,8 @@
+#pragma once
+
+#include "CliSession.h"
+
+#include <QList>
+
+// account hyphenate|check BANK ACCOUNT: the display form and the validity test of an account number.
+QList<CliCommand> accountCommands();
