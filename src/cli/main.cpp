@@ -4,7 +4,6 @@
 #include "CommCommands.h"
 #include "CommonCommands.h"
 #include "DataCommands.h"
-#include "EdiCommands.h"
 #include "common/AppInfo.h"
 
 #include <QCoreApplication>
@@ -18,7 +17,6 @@ QList<CliCommand> allCommands()
     commands << dataCommands();
     commands << calendarCommands();
     commands << accountCommands();
-    commands << ediCommands();
     commands << commCommands();
     return commands;
 }
