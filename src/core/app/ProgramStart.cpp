@@ -13,7 +13,7 @@ const QString RunningTwice
 } // namespace
 
 ProgramStart::ProgramStart(const WorkingPaths& paths, Messages& messages, const ProcessList& processes,
-                           const QString& ownImagePath, std::function<bool()> passwordCheck)
+    const QString& ownImagePath, std::function<bool()> passwordCheck)
     : m_paths(paths)
     , m_messages(messages)
     , m_processes(processes)

@@ -16,13 +16,13 @@ class ProgramStart {
 public:
     enum class Outcome {
         Continue,
-        AlreadyRunning,    // another copy holds the home: leave without a word
-        ExitImmediately,   // the user gave up waiting for the data manager
-        EndNormally,       // duplicate not resolved, or the password check failed
+        AlreadyRunning, // another copy holds the home: leave without a word
+        ExitImmediately, // the user gave up waiting for the data manager
+        EndNormally, // duplicate not resolved, or the password check failed
     };
 
     ProgramStart(const WorkingPaths& paths, Messages& messages, const ProcessList& processes,
-                 const QString& ownImagePath, std::function<bool()> passwordCheck);
+        const QString& ownImagePath, std::function<bool()> passwordCheck);
     ~ProgramStart();
 
     // Keeps the home locked for as long as this object lives once it returns Continue.

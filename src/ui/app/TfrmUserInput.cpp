@@ -2,9 +2,9 @@
 
 #include "common/AppContext.h"
 #include "common/AppInfo.h"
+#include "common/ApplicationTitle.h"
 #include "common/Messages.h"
 #include "common/Progress.h"
-#include "common/ApplicationTitle.h"
 
 #include <QBoxLayout>
 #include <QLabel>

@@ -40,10 +40,10 @@ Messages::Button messagesButton(QMessageBox::StandardButton button)
 void setKoreanButtonTexts(QMessageBox& box)
 {
     const std::pair<QMessageBox::StandardButton, QString> texts[] = {
-        {QMessageBox::Ok, QStringLiteral("확인")},
-        {QMessageBox::Cancel, QStringLiteral("취소")},
-        {QMessageBox::Yes, QStringLiteral("예")},
-        {QMessageBox::No, QStringLiteral("아니요")},
+        { QMessageBox::Ok, QStringLiteral("확인") },
+        { QMessageBox::Cancel, QStringLiteral("취소") },
+        { QMessageBox::Yes, QStringLiteral("예") },
+        { QMessageBox::No, QStringLiteral("아니요") },
     };
     for (const auto& [button, text] : texts) {
         if (QAbstractButton* shown = box.button(button))
@@ -74,7 +74,7 @@ bool QtMessages::question(const QString& text, bool defaultYes)
 {
     m_waitWindow.hideForAMoment();
     const QMessageBox::StandardButton pressed = showBox(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No,
-                                                        defaultYes ? QMessageBox::Yes : QMessageBox::No);
+        defaultYes ? QMessageBox::Yes : QMessageBox::No);
     m_waitWindow.showAgain();
     return pressed == QMessageBox::Yes;
 }
@@ -91,8 +91,7 @@ Messages::Button QtMessages::messageBox(const QString& text, Buttons buttons, Bu
 }
 
 QMessageBox::StandardButton QtMessages::showBox(QMessageBox::Icon icon, const QString& text,
-                                                QMessageBox::StandardButtons buttons,
-                                                QMessageBox::StandardButton defaultButton)
+    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
     QMessageBox box(icon, ApplicationTitle::current(), withLineFeeds(text), buttons, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);

@@ -10,7 +10,10 @@ class Progress;
 // window; questions only step it aside while they are open.
 class QtMessages : public Messages {
 public:
-    explicit QtMessages(Progress& waitWindow) : m_waitWindow(waitWindow) {}
+    explicit QtMessages(Progress& waitWindow)
+        : m_waitWindow(waitWindow)
+    {
+    }
 
     void information(const QString& text) override;
     void error(const QString& text) override;
@@ -20,8 +23,7 @@ public:
 protected:
     // Shows one modal box and returns the button pressed; tests replace it to stay out of a modal loop.
     virtual QMessageBox::StandardButton showBox(QMessageBox::Icon icon, const QString& text,
-                                                QMessageBox::StandardButtons buttons,
-                                                QMessageBox::StandardButton defaultButton);
+        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton);
 
 private:
     Progress& m_waitWindow;

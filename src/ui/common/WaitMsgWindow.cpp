@@ -19,7 +19,8 @@ QPixmap applicationIcon()
     QIcon icon = QApplication::windowIcon();
     if (icon.isNull())
         icon = QApplication::style()->standardIcon(QStyle::SP_ComputerIcon);
-    return icon.pixmap(32, 32);
+    const QPixmap pixmap = icon.pixmap(32, 32);
+    return pixmap.width() == 32 ? pixmap : pixmap.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 } // namespace
 

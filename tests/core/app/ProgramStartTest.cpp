@@ -1,5 +1,5 @@
-#include "TestHome.h"
 #include "app/ProgramStart.h"
+#include "TestHome.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -18,7 +18,10 @@ const QString DuplicateText
 class OtherProgramClosedOnAnswer : public ScriptedMessages {
 public:
     explicit OtherProgramClosedOnAnswer(FakeProcessList& processes, const QString& closedImage)
-        : m_processes(processes), m_closedImage(closedImage) {}
+        : m_processes(processes)
+        , m_closedImage(closedImage)
+    {
+    }
     Button messageBox(const QString& text, Buttons buttons, Button defaultButton) override
     {
         m_processes.paths.removeOne(m_closedImage);
@@ -34,11 +37,10 @@ class ProgramStartTest : public ::testing::Test {
 protected:
     ProgramStart::Outcome run(Messages& messages)
     {
-        m_start = std::make_unique<ProgramStart>(home.context().paths(), messages, home.processes, OwnImage,
-                                                 [this] {
-                                                     ++passwordChecks;
-                                                     return passwordPasses;
-                                                 });
+        m_start = std::make_unique<ProgramStart>(home.context().paths(), messages, home.processes, OwnImage, [this] {
+            ++passwordChecks;
+            return passwordPasses;
+        });
         return m_start->run();
     }
     ProgramStart::Outcome run() { return run(home.messages); }
@@ -56,7 +58,7 @@ private:
 
 TEST_F(ProgramStartTest, ContinuesWithoutAQuestionWhenAloneAndThePasswordPasses)
 {
-    home.processes.paths = {OwnImage, QStringLiteral("/usr/bin/bash"), QStringLiteral("/other/DataManager.exe")};
+    home.processes.paths = { OwnImage, QStringLiteral("/usr/bin/bash"), QStringLiteral("/other/DataManager.exe") };
     EXPECT_EQ(run(), ProgramStart::Outcome::Continue);
     EXPECT_TRUE(home.messages.shown().isEmpty());
     EXPECT_EQ(passwordChecks, 1);
@@ -64,7 +66,7 @@ TEST_F(ProgramStartTest, ContinuesWithoutAQuestionWhenAloneAndThePasswordPasses)
 
 TEST_F(ProgramStartTest, ContinuesWhenTheDataManagerIsClosedAndTheUserAnswersOk)
 {
-    home.processes.paths = {OwnImage, dataManager().toUpper()};
+    home.processes.paths = { OwnImage, dataManager().toUpper() };
     OtherProgramClosedOnAnswer messages(home.processes, dataManager().toUpper());
     messages.answer(Messages::Button::Ok);
     EXPECT_EQ(run(messages), ProgramStart::Outcome::Continue);
@@ -76,28 +78,28 @@ TEST_F(ProgramStartTest, ContinuesWhenTheDataManagerIsClosedAndTheUserAnswersOk)
 
 TEST_F(ProgramStartTest, AsksAgainWhileTheDataManagerRunsAndExitsAtOnceOnCancel)
 {
-    home.processes.paths = {OwnImage, dataManager()};
+    home.processes.paths = { OwnImage, dataManager() };
     home.messages.answer(Messages::Button::Ok);
     // The empty queue answers with the default button, which must be Cancel.
     EXPECT_EQ(run(), ProgramStart::Outcome::ExitImmediately);
-    EXPECT_EQ(home.messages.texts(), QStringList({DataManagerText, DataManagerText}));
+    EXPECT_EQ(home.messages.texts(), QStringList({ DataManagerText, DataManagerText }));
     EXPECT_EQ(passwordChecks, 0);
 }
 
 TEST_F(ProgramStartTest, DuplicateRunAsksUntilOneCopyIsLeftOrTheUserCancels)
 {
-    home.processes.paths = {OwnImage, OwnImage};
+    home.processes.paths = { OwnImage, OwnImage };
     OtherProgramClosedOnAnswer closed(home.processes, OwnImage);
     closed.answer(Messages::Button::Ok);
     EXPECT_EQ(run(closed), ProgramStart::Outcome::Continue);
-    EXPECT_EQ(closed.texts(), QStringList({DuplicateText}));
+    EXPECT_EQ(closed.texts(), QStringList({ DuplicateText }));
 
-    home.processes.paths = {OwnImage, OwnImage, OwnImage};
+    home.processes.paths = { OwnImage, OwnImage, OwnImage };
     ScriptedMessages cancelled;
     cancelled.answer(Messages::Button::Ok);
     cancelled.answer(Messages::Button::Cancel);
     EXPECT_EQ(run(cancelled), ProgramStart::Outcome::EndNormally);
-    EXPECT_EQ(cancelled.texts(), QStringList({DuplicateText, DuplicateText}));
+    EXPECT_EQ(cancelled.texts(), QStringList({ DuplicateText, DuplicateText }));
     EXPECT_EQ(passwordChecks, 1);
 }
 
@@ -105,7 +107,7 @@ TEST_F(ProgramStartTest, ASecondCopyOnTheSameHomeLeavesSilently)
 {
     ASSERT_EQ(run(), ProgramStart::Outcome::Continue);
     ProgramStart second(home.context().paths(), home.messages, home.processes, OwnImage, [] { return true; });
-    home.processes.paths = {dataManager()};
+    home.processes.paths = { dataManager() };
     EXPECT_EQ(second.run(), ProgramStart::Outcome::AlreadyRunning);
     EXPECT_TRUE(home.messages.shown().isEmpty());
 }
@@ -117,8 +119,8 @@ TEST_F(ProgramStartTest, TakesOverTheLockOfACopyThatDied)
     ASSERT_TRUE(finished.waitForStarted());
     const qint64 deadPid = finished.processId();
     ASSERT_TRUE(finished.waitForFinished());
-    const QByteArray lock = QByteArray::number(deadPid) + '\n'
-        + QCoreApplication::applicationName().toUtf8() + '\n' + QSysInfo::machineHostName().toUtf8() + '\n';
+    const QByteArray lock = QByteArray::number(deadPid) + '\n' + QCoreApplication::applicationName().toUtf8() + '\n'
+        + QSysInfo::machineHostName().toUtf8() + '\n';
     writeFileBytes(home.context().paths().lockFile(), lock);
     EXPECT_EQ(run(), ProgramStart::Outcome::Continue);
 }

@@ -1,5 +1,5 @@
-#include "TestHome.h"
 #include "app/TfrmUserInput.h"
+#include "TestHome.h"
 #include "common/AppInfo.h"
 #include "common/ApplicationTitle.h"
 #include "common/TfrmWaitMsg.h"
@@ -50,11 +50,11 @@ struct PasswordCase {
 TEST(TfrmUserInput, PasswordCheckAllowsThreeTries)
 {
     const PasswordCase cases[] = {
-        {"abc", {QStringLiteral("abc")}, true, 0},
-        {"abc", {QStringLiteral("x"), QStringLiteral("ABC"), QStringLiteral("abc")}, true, 2},
-        {"abc", {QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z"), QStringLiteral("abc")}, false, 3},
-        {"", {QString()}, true, 0},
-        {"", {QStringLiteral("a"), QString()}, true, 1},
+        { "abc", { QStringLiteral("abc") }, true, 0 },
+        { "abc", { QStringLiteral("x"), QStringLiteral("ABC"), QStringLiteral("abc") }, true, 2 },
+        { "abc", { QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z"), QStringLiteral("abc") }, false, 3 },
+        { "", { QString() }, true, 0 },
+        { "", { QStringLiteral("a"), QString() }, true, 1 },
     };
     for (const PasswordCase& c : cases) {
         TestHome home;

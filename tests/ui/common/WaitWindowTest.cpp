@@ -28,15 +28,19 @@ public:
         bool waitWindowVisible;
     };
 
-    explicit RecordedMessages(TfrmWaitMsg& wait) : QtMessages(wait), m_wait(wait) {}
+    explicit RecordedMessages(TfrmWaitMsg& wait)
+        : QtMessages(wait)
+        , m_wait(wait)
+    {
+    }
     QList<Box> boxes;
     QList<QMessageBox::StandardButton> answers;
 
 protected:
     QMessageBox::StandardButton showBox(QMessageBox::Icon icon, const QString&, QMessageBox::StandardButtons buttons,
-                                        QMessageBox::StandardButton defaultButton) override
+        QMessageBox::StandardButton defaultButton) override
     {
-        boxes.append({icon, buttons, defaultButton, m_wait.window() && m_wait.window()->isVisible()});
+        boxes.append({ icon, buttons, defaultButton, m_wait.window() && m_wait.window()->isVisible() });
         return answers.isEmpty() ? defaultButton : answers.takeFirst();
     }
 
@@ -57,9 +61,15 @@ struct PercentCase {
 TEST(TfrmWaitMsg, PercentLabelShowsCountsOrRoundedPercent)
 {
     const PercentCase cases[] = {
-        {0, 3, false, 0, "0 %"},   {0, 3, false, 1, "33 %"}, {0, 3, false, 2, "67 %"},
-        {0, 3, false, 3, "100 %"}, {0, 3, false, 5, "100 %"}, {0, 3, true, 0, "0/3"},
-        {0, 3, true, 2, "2/3"},    {1, 4, true, 0, "1/4"},    {0, 0, false, 1, "0 %"},
+        { 0, 3, false, 0, "0 %" },
+        { 0, 3, false, 1, "33 %" },
+        { 0, 3, false, 2, "67 %" },
+        { 0, 3, false, 3, "100 %" },
+        { 0, 3, false, 5, "100 %" },
+        { 0, 3, true, 0, "0/3" },
+        { 0, 3, true, 2, "2/3" },
+        { 1, 4, true, 0, "1/4" },
+        { 0, 0, false, 1, "0 %" },
     };
     for (const PercentCase& c : cases) {
         TfrmWaitMsg wait;
@@ -127,7 +137,7 @@ TEST(QtMessages, QuestionsStepTheWaitWindowAsideAndBringItBack)
 {
     TfrmWaitMsg wait;
     RecordedMessages messages(wait);
-    messages.answers = {QMessageBox::Yes};
+    messages.answers = { QMessageBox::Yes };
     wait.showProgress(QStringLiteral("작업"), 0, 3, false);
     wait.step();
     EXPECT_TRUE(messages.question(QStringLiteral("계속하시겠습니까?")));
@@ -138,7 +148,7 @@ TEST(QtMessages, QuestionsStepTheWaitWindowAsideAndBringItBack)
     // A window hidden before the box is shown afterwards all the same.
     wait.hideForAMoment();
     EXPECT_EQ(messages.messageBox(QStringLiteral("확인"), Messages::Buttons::OkCancel, Messages::Button::Cancel),
-              Messages::Button::Cancel);
+        Messages::Button::Cancel);
     EXPECT_TRUE(wait.window()->isVisible());
 
     ASSERT_EQ(messages.boxes.size(), 2);
