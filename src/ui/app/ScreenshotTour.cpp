@@ -1,0 +1,63 @@
+#include "ScreenshotTour.h"
+
+#include "TfmAbout.h"
+#include "TfmFileView.h"
+#include "TfmMain.h"
+#include "app/NoticeText.h"
+#include "common/AppContext.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPixmap>
+
+ScreenshotTour::ScreenshotTour(AppContext& context, const QString& directory)
+    : m_context(context)
+    , m_directory(WorkingPaths::withTrailingSeparator(directory))
+{
+}
+
+bool ScreenshotTour::run()
+{
+    m_written.clear();
+    if (!QDir().mkpath(m_directory))
+        return false;
+    TfmMain frame(m_context, {}, m_services);
+    return shootMainWindow(frame) && shootFileView() && shootAbout();
+}
+
+bool ScreenshotTour::shoot(QWidget& widget, const QString& name)
+{
+    widget.show();
+    QApplication::processEvents();
+    const QString file = m_directory + name + QStringLiteral(".png");
+    if (!widget.grab().save(file))
+        return false;
+    m_written << file;
+    return true;
+}
+
+bool ScreenshotTour::shootMainWindow(TfmMain& frame)
+{
+    if (!shoot(frame, QStringLiteral("TfmMain")))
+        return false;
+    if (!m_openBusinessWindow)
+        return true;
+    m_openBusinessWindow(frame);
+    return shoot(frame, QStringLiteral("TfmMain-busy"));
+}
+
+bool ScreenshotTour::shootFileView()
+{
+    TfmFileView viewer(m_context);
+    const QString notice = NoticeText::noticeFile(m_context.paths());
+    if (QFile::exists(notice))
+        viewer.openNotice(notice);
+    return shoot(viewer, QStringLiteral("TfmFileView"));
+}
+
+bool ScreenshotTour::shootAbout()
+{
+    TfmAbout about;
+    return shoot(about, QStringLiteral("TfmAbout"));
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "StartupServices.h"
+
+#include <QStringList>
+#include <functional>
+
+class AppContext;
+class TfmMain;
+class QWidget;
+
+// Pictures of every screen built so far, each named after its form class (TfmMain.png, TfmMain-busy.png,
+// TfmFileView.png, TfmAbout.png, ...), for the documentation. Runs without a user: nothing waits for input.
+class ScreenshotTour {
+public:
+    // Opens a business window in the frame for TfmMain-busy.png; without one that picture is left out.
+    using OpenBusinessWindow = std::function<void(TfmMain&)>;
+
+    ScreenshotTour(AppContext& context, const QString& directory);
+
+    void setStartupServices(StartupServices services) { m_services = std::move(services); }
+    void setBusinessWindow(OpenBusinessWindow open) { m_openBusinessWindow = std::move(open); }
+
+    // Writes every picture; false when the directory or a picture cannot be written.
+    bool run();
+    const QStringList& written() const { return m_written; }
+
+private:
+    bool shoot(QWidget& widget, const QString& name);
+    bool shootMainWindow(TfmMain& frame);
+    bool shootFileView();
+    bool shootAbout();
+
+    AppContext& m_context;
+    QString m_directory;
+    StartupServices m_services;
+    OpenBusinessWindow m_openBusinessWindow;
+    QStringList m_written;
+};

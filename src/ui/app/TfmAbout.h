@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QDialog>
+
+// The about box: the program's title and icon.
+class TfmAbout : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfmAbout(QWidget* parent = nullptr);
+};

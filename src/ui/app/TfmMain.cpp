@@ -1,0 +1,515 @@
+#include "TfmMain.h"
+
+#include "GuardedApplication.h"
+#include "PictureArea.h"
+#include "PictureButton.h"
+#include "TfmAbout.h"
+#include "TfmFileView.h"
+#include "WebNoticePanel.h"
+#include "app/AccountCodeConversion.h"
+#include "app/NoticeText.h"
+#include "app/WebAddresses.h"
+#include "common/AppContext.h"
+#include "common/AppInfo.h"
+#include "common/ApplicationTitle.h"
+#include "common/Desktop.h"
+#include "common/Messages.h"
+#include "common/Progress.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QWindow>
+
+const QString TfmMain::ConnectionName = QStringLiteral("FbMorvExeDB");
+
+namespace {
+const int StripHeight = 19;
+
+// Picture buttons 1 to 9 and the command each one runs.
+const char* const ButtonCommands[PictureArea::ButtonCount] = {
+    "N61", "N71", "N24", "DSBButton4", "DSBButton5", "DSBButton6", "DSBButton7", "N12", "N18",
+};
+
+const QStringList SendReceiveCommands{"N10", "N11", "N12", "N14"};
+
+// Stored colours are Windows COLORREF values, 0x00BBGGRR; anything else falls back.
+QColor colorFromStored(int stored, const QColor& fallback)
+{
+    if (stored < 0 || stored > 0xFFFFFF)
+        return fallback;
+    return QColor(stored & 0xFF, (stored >> 8) & 0xFF, (stored >> 16) & 0xFF);
+}
+
+QString fileVersion()
+{
+    const QString version = AppInfo::version();
+    return version.startsWith(QLatin1Char('V')) ? version.mid(1) : version;
+}
+
+void runIfSet(const std::function<void()>& step)
+{
+    if (step)
+        step();
+}
+
+// Reopens the data after maintenance work, also when the work throws.
+class ReopenAfterMaintenance {
+public:
+    explicit ReopenAfterMaintenance(std::function<void()> reopen) : m_reopen(std::move(reopen)) {}
+    ~ReopenAfterMaintenance() { m_reopen(); }
+    ReopenAfterMaintenance(const ReopenAfterMaintenance&) = delete;
+    ReopenAfterMaintenance& operator=(const ReopenAfterMaintenance&) = delete;
+
+private:
+    std::function<void()> m_reopen;
+};
+} // namespace
+
+TfmMain::TfmMain(AppContext& context, const QStringList& arguments, StartupServices services, QWidget* parent)
+    : QMainWindow(parent)
+    , m_context(context)
+    , m_services(std::move(services))
+    , m_arguments(arguments)
+    , m_mainMenu(MainMenuSet::createMainMenu(this))
+    , m_subMainMenu(MainMenuSet::createSubMainMenu(this))
+{
+    buildWindow();
+    runCreation(arguments);
+    bindOwnCommands();
+    connectMenus();
+    connectPictureButtons();
+    switchMenus();
+}
+
+TfmMain::~TfmMain()
+{
+    m_destroying = true;
+    GuardedApplication::setErrorHandler({});
+}
+
+void TfmMain::buildWindow()
+{
+    setObjectName(QStringLiteral("fmMain"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(MainArtwork::applicationIcon());
+    QFont font(QStringLiteral("NanumGothic"));
+    font.setPixelSize(13);
+    setFont(font);
+
+    setMenuBar(new QMenuBar(this));
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setBackground(QColor(0xdf, 0xe8, 0xef));
+    setCentralWidget(m_mdiArea);
+    m_pictureArea = new PictureArea(m_context.desktop(), m_mdiArea);
+    m_mdiArea->installEventFilter(this);
+    buildBottomStrip();
+
+    showMenu(*m_mainMenu);
+    setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TfmMain::buildBottomStrip()
+{
+    auto* strip = new QStatusBar(this);
+    strip->setSizeGripEnabled(false);
+    strip->setFixedHeight(StripHeight);
+    strip->setStyleSheet(QStringLiteral("QStatusBar { background: black; } QStatusBar::item { border: none; }"));
+    m_noticeLabel = new QLabel(FirmSettings::DefaultNotice, strip);
+    m_noticeLabel->setObjectName(QStringLiteral("lbl_Notice"));
+    m_noticeLabel->setAlignment(Qt::AlignCenter);
+    m_noticeLabel->setStyleSheet(QStringLiteral("color: yellow; background: black;"));
+    // The scrolling notice is kept up to date but, as in every release so far, not shown.
+    m_noticeBar = new QLabel(QStringLiteral("공지사항"), strip);
+    m_noticeBar->setObjectName(QStringLiteral("NoticeBar"));
+    m_noticeBar->setAutoFillBackground(true);
+    m_noticeBar->hide();
+    strip->addPermanentWidget(m_noticeLabel, 1);
+    setStatusBar(strip);
+
+    m_noticeMenu = new QMenu(this);
+    m_noticeMenu->setObjectName(QStringLiteral("NoticeMenu"));
+    connect(m_noticeMenu->addAction(QStringLiteral("공지사항 보기")), &QAction::triggered, this,
+            &TfmMain::showNoticeFile);
+    m_noticeMenu->addAction(QStringLiteral("공지사항 삭제"))->setEnabled(false);
+    for (QLabel* label : {m_noticeLabel, m_noticeBar}) {
+        label->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(label, &QWidget::customContextMenuRequested, this,
+                [this, label](const QPoint& at) { m_noticeMenu->popup(label->mapToGlobal(at)); });
+    }
+}
+
+void TfmMain::runCreation(const QStringList& arguments)
+{
+    if (!arguments.isEmpty())
+        m_context.setOfflineMode(arguments.first().compare(QLatin1String("TEST"), Qt::CaseInsensitive) == 0);
+    ApplicationTitle::set(AppInfo::fullTitle());
+    setWindowTitle(AppInfo::fullTitle() + QStringLiteral(" [버전: ") + fileVersion() + QLatin1Char(']'));
+    m_context.log().append(AppInfo::fullTitle() + QStringLiteral(" 시작"));
+    GuardedApplication::setErrorHandler([this](const QString& text) { m_context.reportError(text); });
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
+        if (!m_switchingPaused)
+            switchMenus();
+    });
+    refreshNotice();
+    m_upgradeSwitch = m_services.readUpgradeSwitch ? m_services.readUpgradeSwitch() : -1;
+    if (m_upgradeSwitch == 0)
+        m_mainMenu->addAutoUpgradeItem();
+    if (!m_context.offlineMode() && m_upgradeSwitch == 0 && m_services.runUpgradeCheck && m_services.runUpgradeCheck()) {
+        if (m_services.terminate)
+            m_services.terminate();
+        else
+            std::exit(0);
+    }
+    runIfSet(m_services.refreshWorkingPaths);
+    m_context.paths().createDirectories();
+    runIfSet(m_services.buildHolidayLists);
+    applyNoticeColors();
+}
+
+void TfmMain::bindOwnCommands()
+{
+    bindCommand(QStringLiteral("N18"), [this](const MenuCommand&) { close(); });
+    bindCommand(QStringLiteral("mnuClose"), [this](const MenuCommand&) {
+        closeActiveBusinessWindow();
+        switchMenus();
+    });
+    bindCommand(QStringLiteral("mm_ichestate"), [this](const MenuCommand&) { openTransferStatus(); });
+    bindCommand(QStringLiteral("N47"), [this](const MenuCommand&) { editMemoFile(); });
+    bindCommand(QStringLiteral("N58"), [this](const MenuCommand&) { showNoticeFile(); });
+    bindCommand(QStringLiteral("N54"), [this](const MenuCommand&) { showAbout(); });
+    bindCommand(QStringLiteral("mnuAptConvertExport"), [this](const MenuCommand&) { convertAccountsToSend(); });
+    bindCommand(QStringLiteral("mnuAptConvertImport"), [this](const MenuCommand&) { convertReceivedAccounts(); });
+    // The withdrawal request item of the reduced menu has never had anything behind it.
+    bindCommand(QStringLiteral("mnuWithdrawalRequest"), [](const MenuCommand&) {});
+}
+
+void TfmMain::connectMenus()
+{
+    for (MainMenuSet* set : {m_mainMenu.get(), m_subMainMenu.get()}) {
+        for (QAction* action : set->items())
+            connect(action, &QAction::triggered, this, [this, action] { runFromAction(action); });
+    }
+}
+
+void TfmMain::connectPictureButtons()
+{
+    for (int number = 1; number <= PictureArea::ButtonCount; ++number) {
+        const QString command = QString::fromLatin1(ButtonCommands[number - 1]);
+        PictureButton* button = m_pictureArea->button(number);
+        connect(button, &QAbstractButton::clicked, this, [this, command, button] {
+            const QAction* item = m_mainMenu->item(command);
+            MenuCommand chosen = item ? MainMenuSet::commandOf(item) : MenuCommand{command, {}, {}, {}, 0, false};
+            chosen.component = button->objectName();
+            runCommand(chosen);
+        });
+    }
+}
+
+void TfmMain::bindCommand(const QString& command, CommandHandler handler)
+{
+    m_handlers.insert(command, std::move(handler));
+    updateCommandStates();
+}
+
+void TfmMain::updateCommandStates()
+{
+    const auto available = [this](const QString& command) { return hasCommand(command); };
+    m_mainMenu->updateEnabled(available);
+    m_subMainMenu->updateEnabled(available);
+    for (int number = 1; number <= PictureArea::ButtonCount; ++number)
+        m_pictureArea->button(number)->setEnabled(hasCommand(QString::fromLatin1(ButtonCommands[number - 1])));
+}
+
+void TfmMain::runFromAction(const QAction* action)
+{
+    runCommand(MainMenuSet::commandOf(action));
+}
+
+void TfmMain::runCommand(const MenuCommand& command)
+{
+    const CommandHandler handler = m_handlers.value(command.command);
+    if (!handler)
+        return;
+    if (command.component == QLatin1String("mnuAutoUpgrade") && !closeActiveBusinessWindow())
+        return;
+    handler(command);
+    runAfterCommand(command);
+}
+
+void TfmMain::runAfterCommand(const MenuCommand& command)
+{
+    const bool editsCodes = command.command == QLatin1String("N_BankCode") || command.command == QLatin1String("N49");
+    if (editsCodes && !command.viewOnly)
+        loadCodeLists();
+    if (command.command == QLatin1String("N72"))
+        applyNoticeColors();
+    if (SendReceiveCommands.contains(command.command))
+        refreshNotice();
+}
+
+void TfmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    runFirstShow();
+}
+
+void TfmMain::runFirstShow()
+{
+    if (m_services.openAndUpgradeDatabase)
+        m_services.openAndUpgradeDatabase();
+    if (m_services.openSharedTables)
+        m_services.openSharedTables();
+    loadCodeLists();
+    runIfSet(m_services.markRegistry);
+    startWebNotice();
+    if (m_arguments.value(0).compare(QLatin1String("UPGRADE"), Qt::CaseInsensitive) == 0 && m_services.backupAfterUpgrade)
+        m_services.backupAfterUpgrade(*this);
+    if (m_services.checkEvidenceRequests)
+        m_services.checkEvidenceRequests(*this);
+}
+
+void TfmMain::closeEvent(QCloseEvent* event)
+{
+    if (businessWindowExists()) {
+        event->ignore();
+        return;
+    }
+    runClosing();
+    event->accept();
+}
+
+void TfmMain::runClosing()
+{
+    if (m_closed)
+        return;
+    m_closed = true;
+    m_codeLists.clear();
+    m_context.log().append(AppInfo::fullTitle() + QStringLiteral(" 종료"));
+    runIfSet(m_services.freeHolidayLists);
+    runIfSet(m_services.closeDatabase);
+}
+
+bool TfmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_mdiArea && event->type() == QEvent::Resize)
+        m_pictureArea->setGeometry(m_mdiArea->rect());
+    return QMainWindow::eventFilter(watched, event);
+}
+
+BusinessWindow* TfmMain::openBusinessWindow(const WindowTest& isOfClass, const WindowFactory& create)
+{
+    BusinessWindow* current = activeBusinessWindow();
+    if (current && isOfClass(current))
+        return current;
+    m_switchingPaused = true;
+    BusinessWindow* opened = nullptr;
+    if (!current) {
+        opened = create();
+        addBusinessWindow(opened);
+    } else if (current->closeQuery()) {
+        setPictureAreaShown(true);
+        opened = create();
+        addBusinessWindow(opened);
+        closeAgreedWindow(current);
+        setPictureAreaShown(false);
+    }
+    m_switchingPaused = false;
+    switchMenus();
+    return opened;
+}
+
+QMdiSubWindow* TfmMain::addBusinessWindow(BusinessWindow* window)
+{
+    QMdiSubWindow* frame = m_mdiArea->addSubWindow(window, Qt::SubWindow | Qt::FramelessWindowHint);
+    connect(frame, &QObject::destroyed, this, [this] { QTimer::singleShot(0, this, &TfmMain::switchMenus); });
+    frame->showMaximized();
+    return frame;
+}
+
+void TfmMain::closeAgreedWindow(BusinessWindow* window)
+{
+    window->closeAgreed();
+    window->closeWindow();
+}
+
+BusinessWindow* TfmMain::activeBusinessWindow() const
+{
+    for (QMdiSubWindow* frame : m_mdiArea->subWindowList()) {
+        if (frame->isHidden())
+            continue;
+        if (auto* window = qobject_cast<BusinessWindow*>(frame->widget()))
+            return window;
+    }
+    return nullptr;
+}
+
+bool TfmMain::businessWindowExists() const
+{
+    return activeBusinessWindow() != nullptr;
+}
+
+bool TfmMain::closeActiveBusinessWindow()
+{
+    BusinessWindow* current = activeBusinessWindow();
+    if (!current)
+        return true;
+    if (!current->closeQuery())
+        return false;
+    closeAgreedWindow(current);
+    QCoreApplication::processEvents();
+    return true;
+}
+
+void TfmMain::switchMenus()
+{
+    if (m_destroying)
+        return;
+    const bool busy = businessWindowExists();
+    showMenu(busy ? *m_subMainMenu : *m_mainMenu);
+    setPictureAreaShown(!busy);
+    setCloseEnabled(!busy);
+}
+
+void TfmMain::showMenu(MainMenuSet& menu)
+{
+    if (m_currentMenu == &menu)
+        return;
+    menuBar()->clear();
+    for (QMenu* top : menu.menus())
+        menuBar()->addMenu(top);
+    m_currentMenu = &menu;
+}
+
+void TfmMain::setPictureAreaShown(bool shown)
+{
+    if (m_pictureArea->isHidden() == !shown)
+        return;
+    m_pictureArea->setVisible(shown);
+    if (shown)
+        m_pictureArea->raise();
+}
+
+bool TfmMain::isCloseEnabled() const
+{
+    return windowFlags().testFlag(Qt::WindowCloseButtonHint);
+}
+
+// Changes the window's Close in place: setWindowFlags() would recreate and hide the window.
+void TfmMain::setCloseEnabled(bool enabled)
+{
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowCloseButtonHint, enabled);
+    if (flags == windowFlags())
+        return;
+    overrideWindowFlags(flags);
+    if (QWindow* window = windowHandle())
+        window->setFlags(flags);
+}
+
+bool TfmMain::loadCodeLists()
+{
+    const QSqlDatabase database = QSqlDatabase::database(ConnectionName, false);
+    if (!database.isOpen()) {
+        m_codeLists.clear();
+        return false;
+    }
+    if (m_codeLists.load(database))
+        return true;
+    m_context.reportError(m_codeLists.errorText());
+    return false;
+}
+
+void TfmMain::refreshNotice()
+{
+    m_noticeBar->setText(NoticeText::compute(m_context.paths(), m_context.settings()));
+}
+
+QString TfmMain::noticeText() const
+{
+    return m_noticeBar->text();
+}
+
+void TfmMain::applyNoticeColors()
+{
+    const FirmSettings settings = m_context.settings();
+    QPalette palette = m_noticeBar->palette();
+    palette.setColor(QPalette::WindowText, colorFromStored(settings.noticeTextColor(), Qt::yellow));
+    palette.setColor(QPalette::Window, colorFromStored(settings.noticeBackColor(), Qt::black));
+    m_noticeBar->setPalette(palette);
+}
+
+bool TfmMain::withDatabaseClosed(const std::function<bool()>& work)
+{
+    setEnabled(false);
+    ReopenAfterMaintenance reopen([this] {
+        m_context.progress().showMessage(QStringLiteral("자료를 열고 있습니다."));
+        if (m_services.openSharedTables)
+            m_services.openSharedTables();
+        m_context.progress().close();
+        setEnabled(true);
+    });
+    runIfSet(m_services.closeDatabase);
+    return work();
+}
+
+void TfmMain::startWebNotice()
+{
+    const WebAddresses addresses(m_context.paths());
+    m_pictureArea->noticePanel()->load(addresses.noticePage(QCoreApplication::applicationFilePath()));
+}
+
+void TfmMain::openTransferStatus()
+{
+    m_context.desktop().openUrl(WebAddresses(m_context.paths()).transferStatusPage());
+}
+
+void TfmMain::editMemoFile()
+{
+    TfmFileView viewer(m_context, this);
+    viewer.exec();
+}
+
+void TfmMain::showNoticeFile()
+{
+    const QString noticeFile = NoticeText::noticeFile(m_context.paths());
+    if (!QFile::exists(noticeFile)) {
+        m_context.messages().information(QStringLiteral("공지사항 파일이 없습니다."));
+        return;
+    }
+    TfmFileView viewer(m_context, this);
+    viewer.openNotice(noticeFile);
+    viewer.exec();
+}
+
+void TfmMain::showAbout()
+{
+    TfmAbout about(this);
+    about.exec();
+}
+
+void TfmMain::convertAccountsToSend()
+{
+    AccountCodeConversion(m_context, QSqlDatabase::database(ConnectionName, false)).exportAccounts();
+}
+
+void TfmMain::convertReceivedAccounts()
+{
+    AccountCodeConversion(m_context, QSqlDatabase::database(ConnectionName, false)).importAccounts();
+}

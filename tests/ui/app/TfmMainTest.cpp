@@ -1,0 +1,308 @@
+#include "TestHome.h"
+#include "app/PictureArea.h"
+#include "app/PictureButton.h"
+#include "app/TfmMain.h"
+#include "app/WebNoticePanel.h"
+#include "common/AppInfo.h"
+#include "common/Cp949.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+namespace {
+
+class LedgerWindow : public BusinessWindow {};
+class DetailedLedgerWindow : public LedgerWindow {};
+class GroupWindow : public BusinessWindow {};
+
+// A screen with unsaved input whose user keeps answering "stay".
+class StubbornWindow : public BusinessWindow {
+public:
+    bool closeQuery() override
+    {
+        ++asked;
+        return false;
+    }
+    int asked = 0;
+};
+
+void settle()
+{
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+}
+
+QStringList topMenus(const QMenuBar* bar)
+{
+    QStringList titles;
+    for (const QAction* action : bar->actions())
+        titles << action->text();
+    return titles;
+}
+
+int openWindows(TfmMain& frame)
+{
+    int count = 0;
+    for (const QMdiSubWindow* window : frame.findChild<QMdiArea*>()->subWindowList())
+        count += window->isHidden() ? 0 : 1;
+    return count;
+}
+
+class TfmMainTest : public ::testing::Test {
+protected:
+    std::unique_ptr<TfmMain> makeFrame(const QStringList& arguments = {}, StartupServices services = {})
+    {
+        return std::make_unique<TfmMain>(home.context(), arguments, std::move(services));
+    }
+
+    TestHome home;
+};
+
+TEST_F(TfmMainTest, IdleFrameShowsTheFullMenuThePictureAndItsClose)
+{
+    auto frame = makeFrame();
+    EXPECT_EQ(frame->currentMenu().name(), QStringLiteral("MainMenu"));
+    EXPECT_EQ(topMenus(frame->menuBar()),
+              QStringList({"업무", "자료전송", "코드설정", "자료관리", "환경설정", "기타"}));
+    EXPECT_FALSE(frame->pictureArea()->isHidden());
+    EXPECT_TRUE(frame->isCloseEnabled());
+    EXPECT_EQ(frame->windowTitle(), AppInfo::fullTitle() + QStringLiteral(" [버전: 4.0.3.7]"));
+    EXPECT_EQ(frame->size(), QSize(TfmMain::ClientWidth, TfmMain::ClientHeight + frame->menuBar()->sizeHint().height()));
+}
+
+TEST_F(TfmMainTest, BusinessWindowBringsTheReducedMenuAndCloseReturnsToThePicture)
+{
+    auto frame = makeFrame();
+    ASSERT_NE(frame->openBusinessWindow<LedgerWindow>(), nullptr);
+
+    EXPECT_EQ(frame->currentMenu().name(), QStringLiteral("SubMainMenu"));
+    EXPECT_EQ(topMenus(frame->menuBar()),
+              QStringList({"업무", "자료전송", "코드보기", "자료관리", "환경설정", "기타"}));
+    EXPECT_TRUE(frame->pictureArea()->isHidden());
+    EXPECT_FALSE(frame->isCloseEnabled());
+    const MainMenuSet& reduced = frame->subMainMenu();
+    EXPECT_EQ(reduced.item("N18"), nullptr);
+    for (const char* disabled : {"N61", "N71", "N24", "N57", "N70", "N67", "N10", "N11", "N12", "N14",
+                                 "mnuTongRegister", "N33", "N34", "N35", "DB1", "N51"})
+        EXPECT_FALSE(reduced.item(disabled)->isEnabled()) << disabled;
+    for (const char* absent : {"N76", "N6", "N30", "mnuAutoUpgrade"})
+        EXPECT_EQ(reduced.item(absent), nullptr) << absent;
+    QAction* close = reduced.item("mnuClose");
+    EXPECT_EQ(close->text(), QStringLiteral("닫기"));
+    EXPECT_EQ(close->shortcut(), QKeySequence(QStringLiteral("Ctrl+F4")));
+
+    close->trigger();
+    settle();
+    EXPECT_EQ(openWindows(*frame), 0);
+    EXPECT_EQ(frame->currentMenu().name(), QStringLiteral("MainMenu"));
+    EXPECT_FALSE(frame->pictureArea()->isHidden());
+    EXPECT_TRUE(frame->isCloseEnabled());
+}
+
+TEST_F(TfmMainTest, OpeningTheActiveClassAgainKeepsTheWindowAndAnotherClassReplacesIt)
+{
+    auto frame = makeFrame();
+    LedgerWindow* ledger = frame->openBusinessWindow<DetailedLedgerWindow>();
+    EXPECT_EQ(frame->openBusinessWindow<DetailedLedgerWindow>(), ledger);
+    EXPECT_EQ(frame->openBusinessWindow<LedgerWindow>(), ledger);
+    EXPECT_EQ(openWindows(*frame), 1);
+
+    QPointer<LedgerWindow> replaced(ledger);
+    GroupWindow* group = frame->openBusinessWindow<GroupWindow>();
+    settle();
+    EXPECT_TRUE(replaced.isNull());
+    EXPECT_EQ(frame->activeBusinessWindow(), group);
+    EXPECT_EQ(openWindows(*frame), 1);
+    EXPECT_EQ(frame->currentMenu().name(), QStringLiteral("SubMainMenu"));
+    EXPECT_TRUE(frame->pictureArea()->isHidden());
+}
+
+TEST_F(TfmMainTest, AWindowThatRefusesToCloseKeepsEverythingAsItWas)
+{
+    auto frame = makeFrame();
+    frame->show();
+    auto* stubborn = frame->openBusinessWindow<StubbornWindow>();
+
+    EXPECT_EQ(frame->openBusinessWindow<GroupWindow>(), nullptr);
+    frame->subMainMenu().item("mnuClose")->trigger();
+    EXPECT_FALSE(frame->closeActiveBusinessWindow());
+    EXPECT_FALSE(frame->close());
+    settle();
+
+    EXPECT_EQ(stubborn->asked, 3);
+    EXPECT_EQ(frame->activeBusinessWindow(), stubborn);
+    EXPECT_EQ(openWindows(*frame), 1);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(frame->currentMenu().name(), QStringLiteral("SubMainMenu"));
+    EXPECT_FALSE(frame->isCloseEnabled());
+}
+
+TEST_F(TfmMainTest, AWindowClosingItselfBringsBackTheFullMenu)
+{
+    auto frame = makeFrame();
+    frame->openBusinessWindow<LedgerWindow>()->closeWindow();
+    settle();
+    EXPECT_EQ(frame->currentMenu().name(), QStringLiteral("MainMenu"));
+    EXPECT_FALSE(frame->pictureArea()->isHidden());
+}
+
+TEST_F(TfmMainTest, CommandsOfLaterScreensStayDisabledUntilBound)
+{
+    auto frame = makeFrame();
+    QAction* deposit = frame->mainMenu().item("N61");
+    EXPECT_FALSE(deposit->isEnabled());
+    EXPECT_FALSE(frame->pictureArea()->button(1)->isEnabled());
+
+    QList<MenuCommand> ran;
+    frame->bindCommand("N61", [&](const MenuCommand& command) { ran << command; });
+    frame->bindCommand(MainMenuSet::CodeTableCommand, [&](const MenuCommand& command) { ran << command; });
+    EXPECT_TRUE(deposit->isEnabled());
+    EXPECT_FALSE(frame->subMainMenu().item("N61")->isEnabled());
+
+    frame->pictureArea()->button(1)->click();
+    frame->mainMenu().item("mnuCode19")->trigger();
+    frame->subMainMenu().item("mnuCode11")->trigger();
+    ASSERT_EQ(ran.size(), 3);
+    EXPECT_EQ(ran[0].component, QStringLiteral("DSBButton1"));
+    EXPECT_EQ(ran[1].tag, 19);
+    EXPECT_EQ(ran[1].formCaption, QStringLiteral("대량입금 자금구분 코드 설정"));
+    EXPECT_FALSE(ran[1].viewOnly);
+    EXPECT_EQ(ran[2].tag, 11);
+    EXPECT_EQ(ran[2].formCaption, QStringLiteral("통장마감 거래구분 코드 보기"));
+    EXPECT_TRUE(ran[2].viewOnly);
+}
+
+TEST_F(TfmMainTest, PictureButtonsCarryTheirHintsAndTwoAreHidden)
+{
+    auto frame = makeFrame();
+    PictureArea* picture = frame->pictureArea();
+    for (int number = 1; number <= PictureArea::ButtonCount; ++number)
+        EXPECT_EQ(picture->button(number)->isHidden(), number == 5 || number == 7) << number;
+    EXPECT_EQ(picture->button(2)->toolTip(),
+              QStringLiteral("대상자의 계좌에서 각종 수납대금을 출금하여\n기업체의 수납모계좌로 일괄 자동이체 처리하는 서비스"));
+    EXPECT_EQ(picture->button(9)->toolTip(), QStringLiteral("프로그램 종료"));
+
+    frame->show();
+    picture->button(9)->click();
+    EXPECT_FALSE(frame->isVisible());
+}
+
+TEST_F(TfmMainTest, CreationAndClosingFollowTheStartSequence)
+{
+    QStringList steps;
+    StartupServices services;
+    services.readUpgradeSwitch = [] { return 0; };
+    services.runUpgradeCheck = [&] { steps << "upgrade check"; return false; };
+    services.buildHolidayLists = [&] { steps << "holidays"; };
+    services.openAndUpgradeDatabase = [&] { steps << "open and upgrade"; return true; };
+    services.openSharedTables = [&] { steps << "shared tables"; return true; };
+    services.markRegistry = [&] { steps << "registry"; };
+    services.backupAfterUpgrade = [&](TfmMain&) { steps << "backup"; };
+    services.checkEvidenceRequests = [&](TfmMain&) { steps << "evidence"; };
+    services.freeHolidayLists = [&] { steps << "free holidays"; };
+    services.closeDatabase = [&] { steps << "close database"; };
+
+    auto frame = makeFrame({"upgrade"}, services);
+    EXPECT_FALSE(home.context().offlineMode());
+    QAction* upgradeItem = frame->mainMenu().item("mnuAutoUpgrade");
+    ASSERT_NE(upgradeItem, nullptr);
+    EXPECT_EQ(upgradeItem->property("tag").toInt(), 100);
+    frame->show();
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(steps, QStringList({"upgrade check", "holidays", "open and upgrade", "shared tables", "registry",
+                                  "backup", "evidence", "free holidays", "close database"}));
+    const QString log = Cp949::decode(readFileBytes(home.context().log().fileName()));
+    EXPECT_TRUE(log.contains(QStringLiteral("09:05:03      ") + AppInfo::fullTitle() + QStringLiteral(" 시작\r\n")));
+    EXPECT_TRUE(log.contains(AppInfo::fullTitle() + QStringLiteral(" 종료\r\n")));
+}
+
+TEST_F(TfmMainTest, OfflineModeSkipsTheUpgradeCheckAndAStartedUpgradeEndsAtOnce)
+{
+    int checks = 0;
+    int terminations = 0;
+    StartupServices services;
+    services.readUpgradeSwitch = [] { return 0; };
+    services.runUpgradeCheck = [&] { ++checks; return true; };
+    services.terminate = [&] { ++terminations; };
+
+    auto offline = makeFrame({"Test"}, services);
+    EXPECT_TRUE(home.context().offlineMode());
+    EXPECT_EQ(checks, 0);
+    auto online = makeFrame({"UPGRADE"}, services);
+    EXPECT_FALSE(home.context().offlineMode());
+    EXPECT_EQ(checks, 1);
+    EXPECT_EQ(terminations, 1);
+}
+
+TEST_F(TfmMainTest, FirstShowLoadsTheCodeListsFromTheWorkingDatabase)
+{
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), TfmMain::ConnectionName);
+        database.setDatabaseName(QStringLiteral(":memory:"));
+        ASSERT_TRUE(database.open());
+        QSqlQuery query(database);
+        ASSERT_TRUE(query.exec("CREATE TABLE USERCODE (TOID210 TEXT, APID10 TEXT)"));
+        ASSERT_TRUE(query.exec("INSERT INTO USERCODE VALUES ('Z9', 'A1')"));
+        ASSERT_TRUE(query.exec("CREATE TABLE BANKCODE (Id TEXT)"));
+        ASSERT_TRUE(query.exec("INSERT INTO BANKCODE VALUES ('16'), ('11')"));
+        auto frame = makeFrame();
+        frame->show();
+        EXPECT_EQ(frame->codeLists().institutionCodes(), QStringList({"A1", "Z9"}));
+        EXPECT_EQ(frame->codeLists().bankCodes(), QStringList({"11", "16"}));
+        frame.reset();
+        database.close();
+    }
+    QSqlDatabase::removeDatabase(TfmMain::ConnectionName);
+}
+
+TEST_F(TfmMainTest, NoticeFollowsTheDeliveredFileAndASendReceiveRun)
+{
+    auto frame = makeFrame();
+    EXPECT_EQ(frame->noticeText(), FirmSettings::DefaultNotice);
+    frame->mainMenu().item("N58")->trigger();
+    EXPECT_EQ(home.messages.lastText(), QStringLiteral("공지사항 파일이 없습니다."));
+
+    frame->bindCommand("N11", [&](const MenuCommand&) {
+        writeFileBytes(home.path("Result/Notice.inf"), Cp949::encode(QStringLiteral("점검 안내\r\n")));
+    });
+    frame->mainMenu().item("N11")->trigger();
+    EXPECT_TRUE(frame->noticeText().startsWith(QStringLiteral("점검 안내 (")));
+}
+
+TEST_F(TfmMainTest, TransferStatusOpensInTheDesktopBrowser)
+{
+    auto frame = makeFrame();
+    frame->mainMenu().item("mm_ichestate")->trigger();
+    EXPECT_EQ(home.desktop.opened, QStringList({"https://firmbank.teon.example/link/VanFirm.jsp"}));
+}
+
+TEST(WebNoticePanel, ShowsOnlyAPageThatArrivedAndStaysHiddenWhenTheServerIsUnreachable)
+{
+    RecordingDesktop desktop;
+    QWidget parent;
+    WebNoticePanel panel(desktop, &parent);
+    panel.showPage(QByteArray("<html><body><p>공지</p></body></html>"), "text/html; charset=utf-8");
+    EXPECT_FALSE(panel.isHidden());
+    EXPECT_EQ(panel.browser()->toPlainText(), QStringLiteral("공지"));
+    panel.showPage(QByteArray(), "text/html");
+    EXPECT_TRUE(panel.isHidden());
+
+    QSignalSpy finished(&panel, &WebNoticePanel::finished);
+    panel.load(QUrl(QStringLiteral("http://127.0.0.1:1/popup/package/fbmorv/fbmorv.htm")));
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_FALSE(finished.first().first().toBool());
+    EXPECT_TRUE(panel.isHidden());
+}
+
+} // namespace
