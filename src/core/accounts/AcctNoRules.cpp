@@ -30,7 +30,7 @@ QStringList codes(std::initializer_list<const char*> list)
 
 } // namespace
 
-// Formats as banks publish them; several older or rarer formats are best guesses (see the accounts note).
+// Formats as the banks are generally known to print them; the older and rarer formats are the least certain.
 const QList<AcctNoRules::Rule> AcctNoRules::Rules = {
     { codes({ "10", "11", "12", "13", "14", "15" }), { { 3, 2, 6 }, { 3, 3, 6 }, { 3, 4, 4, 2 }, { 6, 2, 6 } } },
     { codes({ "03" }), { { 3, 4, 4 }, { 3, 6, 2, 3 } } },

@@ -9,15 +9,15 @@
 // Bank holidays: weekends, fixed solar dates and fixed lunar dates. The lists live as long as the object.
 class HolidayCalendar {
 public:
-    // Month and day written "MMDD".
-    static const QStringList SolarHolidays;
-    static const QStringList LunarHolidays;
-
     HolidayCalendar();
 
     bool isHoliday(const QDate& date) const;
 
 private:
+    // Month and day written "MMDD".
+    static const QStringList SolarHolidays;
+    static const QStringList LunarHolidays;
+
     bool isLunarHoliday(const QDate& date) const;
     bool isLunarNewYear(const QDate& date) const;
 
