@@ -1,0 +1,53 @@
+#include "ImportTestHome.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+ImportTestHome::ImportTestHome() : m_data(context())
+{
+    if (!m_data.openAndUpgrade())
+        return;
+    insert(QStringLiteral("Usercode"),
+           {{"Name", QStringLiteral("테스트기관")}, {"TOID10", "9900000001"}, {"TOID", "99000001"}, {"TONGIN", "CD456"},
+            {"TOID210", "9900000002"}, {"TOID2", "99000002"}, {"TONG2IN", "CW456"}, {"APID10", "9900000003"},
+            {"APID", "99000003"}, {"APIN", "CA456"}, {"TRegisterIN", "QK150"}, {"HY1", "HY101"}, {"HY2", "HY201"},
+            {"HY3", "HY301"}});
+    insert(QStringLiteral("Usercode"), {{"Name", QStringLiteral("둘째기관")}, {"TOID10", "9900000005"},
+                                        {"TONGIN", "CD457"}, {"TOID210", "9900000009"}, {"TRegisterIN", "QK150"}});
+}
+
+bool ImportTestHome::insert(const QString& table, const QVariantMap& row)
+{
+    return m_data.database().insert(table, row) == WriteResult::Ok;
+}
+
+QVariant ImportTestHome::value(const QString& sql, const QVariantList& values)
+{
+    return m_data.database().scalar(sql, values);
+}
+
+QVariantMap ImportTestHome::row(const QString& sql, const QVariantList& values)
+{
+    QSqlQuery query = m_data.database().query();
+    query.prepare(sql);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    QVariantMap row;
+    if (!query.exec() || !query.next())
+        return row;
+    const QSqlRecord record = query.record();
+    for (int i = 0; i < record.count(); ++i)
+        row.insert(record.fieldName(i), query.value(i));
+    return row;
+}
+
+void ImportTestHome::putReceived(const QString& name, const QByteArray& bytes)
+{
+    writeFileBytes(context().paths().receivePath() + name, bytes);
+}
+
+QByteArray patched(QByteArray bytes, int recordSize, int record, int position, const QByteArray& text)
+{
+    bytes.replace((record - 1) * recordSize + position - 1, text.size(), text);
+    return bytes;
+}
