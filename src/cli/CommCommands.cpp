@@ -30,9 +30,9 @@ bool parseConfigOptions(CliSession& session, const QStringList& arguments, Optio
     for (int i = 0; i < arguments.size(); i += 2) {
         const QString& option = arguments.at(i);
         std::optional<QString>* target = option == QLatin1String("--login") ? &dialog.loginId
-            : option == QLatin1String("--password")                          ? &dialog.password
-            : option == QLatin1String("--mailbox")                           ? &dialog.mailbox
-                                                                             : nullptr;
+            : option == QLatin1String("--password")                         ? &dialog.password
+            : option == QLatin1String("--mailbox")                          ? &dialog.mailbox
+                                                                            : nullptr;
         if (target == nullptr) {
             session.err() << "comm config: unknown option \"" << option << '"' << Qt::endl;
             return false;
@@ -94,11 +94,11 @@ int runSendReceive(CliSession& session, EdiComm32& comm)
 
 int runTransfer(CliSession& session, const QString& action)
 {
-    const QList<QPair<QString, bool (EdiComm32::*)()>> transfers{
-        {QStringLiteral("send"), &EdiComm32::send},
-        {QStringLiteral("receive"), &EdiComm32::receive},
-        {QStringLiteral("rereceive"), &EdiComm32::reReceive},
-        {QStringLiteral("report"), &EdiComm32::resultReceiveNoDlg},
+    const QList<QPair<QString, bool (EdiComm32::*)()>> transfers {
+        { QStringLiteral("send"), &EdiComm32::send },
+        { QStringLiteral("receive"), &EdiComm32::receive },
+        { QStringLiteral("rereceive"), &EdiComm32::reReceive },
+        { QStringLiteral("report"), &EdiComm32::resultReceiveNoDlg },
     };
     AppContext& context = session.context();
     MailboxModule module(context.paths().programDir(), context.clock());
@@ -142,10 +142,11 @@ int runComm(CliSession& session, const QStringList& arguments)
 QList<CliCommand> commCommands()
 {
     return {
-        {QStringLiteral("comm"),
-         QStringLiteral("comm send|receive|sendreceive|rereceive|report   run the communication module, print its result\n"
-                        "  comm config [--login ID] [--password P] [--mailbox DIR]   show the communication settings, "
-                        "set those given"),
-         runComm},
+        { QStringLiteral("comm"),
+            QStringLiteral(
+                "comm send|receive|sendreceive|rereceive|report   run the communication module, print its result\n"
+                "  comm config [--login ID] [--password P] [--mailbox DIR]   show the communication settings, "
+                "set those given"),
+            runComm },
     };
 }

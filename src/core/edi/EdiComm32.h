@@ -10,7 +10,10 @@ class EdiComm32 {
 public:
     enum class Kind { None = 0, Send = 1, Receive = 2, SendReceive = 3, ReReceive = 4, ResultReceive = 5, Setup = 6 };
 
-    explicit EdiComm32(EdiModule& module) : m_module(module) {}
+    explicit EdiComm32(EdiModule& module)
+        : m_module(module)
+    {
+    }
 
     // Each true when the module's code is greater than 0.
     bool envSetup();

@@ -7,7 +7,10 @@
 
 #include <QDir>
 
-EdiEnvironment::EdiEnvironment(AppContext& context) : m_context(context) {}
+EdiEnvironment::EdiEnvironment(AppContext& context)
+    : m_context(context)
+{
+}
 
 EdiSettings EdiEnvironment::settings() const
 {
@@ -21,10 +24,8 @@ bool EdiEnvironment::startUp() const
     TEdiConfig config;
     settings.readStored(config);
     const bool written = settings.write(config);
-    for (const QString& directory : {config.SendDir, config.RecvDir, config.ResultDir}) {
-        if (!directory.trimmed().isEmpty())
-            QDir().mkpath(directory.trimmed());
-    }
+    for (const QString& directory : settings.exchangeDirectories(config))
+        QDir().mkpath(directory);
     return written;
 }
 
@@ -50,13 +51,8 @@ bool EdiEnvironment::refreshWorkingPaths() const
 void EdiEnvironment::applyWorkingPaths(const TEdiConfig& config) const
 {
     // An empty directory would make the root the send path, whose files a sending run deletes.
-    const TEdiConfig defaults = settings().defaults();
-    const auto directoryOr = [](const QString& value, const QString& fallback) {
-        return value.trimmed().isEmpty() ? fallback : value;
-    };
-    m_context.paths().setExchangePaths(directoryOr(config.SendDir, defaults.SendDir),
-                                       directoryOr(config.RecvDir, defaults.RecvDir),
-                                       directoryOr(config.ResultDir, defaults.ResultDir));
+    const QStringList directories = settings().exchangeDirectories(config);
+    m_context.paths().setExchangePaths(directories[0], directories[1], directories[2]);
     m_context.setLoginId(config.LoginID);
     m_context.setAccountNumberCheck(m_context.settings().accountNumberCheck());
 }

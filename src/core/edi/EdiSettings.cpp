@@ -15,24 +15,35 @@ struct FlagField {
 };
 
 const TextField CommFields[] = {
-    {"Connect1", &TEdiConfig::Connect1}, {"Connect2", &TEdiConfig::Connect2},
-    {"Phone1", &TEdiConfig::Phone1},     {"Phone2", &TEdiConfig::Phone2},
-    {"ModemInit", &TEdiConfig::ModemInit}, {"Port", &TEdiConfig::Port},
-    {"Protocol", &TEdiConfig::Protocol}, {"Speed", &TEdiConfig::Speed},
+    { "Connect1", &TEdiConfig::Connect1 },
+    { "Connect2", &TEdiConfig::Connect2 },
+    { "Phone1", &TEdiConfig::Phone1 },
+    { "Phone2", &TEdiConfig::Phone2 },
+    { "ModemInit", &TEdiConfig::ModemInit },
+    { "Port", &TEdiConfig::Port },
+    { "Protocol", &TEdiConfig::Protocol },
+    { "Speed", &TEdiConfig::Speed },
 };
 
 // Password is a text value too, but kept as bytes; it is handled beside these.
 const TextField UserInfoTexts[] = {
-    {"LoginID", &TEdiConfig::LoginID}, {"SendDir", &TEdiConfig::SendDir},     {"RecvDir", &TEdiConfig::RecvDir},
-    {"ResultDir", &TEdiConfig::ResultDir}, {"ScriptDir", &TEdiConfig::ScriptDir},
+    { "LoginID", &TEdiConfig::LoginID },
+    { "SendDir", &TEdiConfig::SendDir },
+    { "RecvDir", &TEdiConfig::RecvDir },
+    { "ResultDir", &TEdiConfig::ResultDir },
+    { "ScriptDir", &TEdiConfig::ScriptDir },
 };
 
 const FlagField UserInfoFlags[] = {
-    {"DeleteCheck", &TEdiConfig::DeleteCheck},     {"AppendCheck", &TEdiConfig::AppendCheck},
-    {"PasswordCheck", &TEdiConfig::PasswordCheck}, {"ErrorCheck", &TEdiConfig::ErrorCheck},
-    {"CompressCheck", &TEdiConfig::CompressCheck}, {"ResultCheck", &TEdiConfig::ResultCheck},
-    {"HeaderCheck", &TEdiConfig::HeaderCheck},     {"HeaderValCheck", &TEdiConfig::HeaderValCheck},
-    {"MessageCheck", &TEdiConfig::MessageCheck},
+    { "DeleteCheck", &TEdiConfig::DeleteCheck },
+    { "AppendCheck", &TEdiConfig::AppendCheck },
+    { "PasswordCheck", &TEdiConfig::PasswordCheck },
+    { "ErrorCheck", &TEdiConfig::ErrorCheck },
+    { "CompressCheck", &TEdiConfig::CompressCheck },
+    { "ResultCheck", &TEdiConfig::ResultCheck },
+    { "HeaderCheck", &TEdiConfig::HeaderCheck },
+    { "HeaderValCheck", &TEdiConfig::HeaderValCheck },
+    { "MessageCheck", &TEdiConfig::MessageCheck },
 };
 
 const QString Password = QStringLiteral("Password");
@@ -58,6 +69,14 @@ QString EdiSettings::userInfoKey() const
     return QStringLiteral("Software/") + m_appName + QStringLiteral("/EdiComm32/UserInfo");
 }
 
+QStringList EdiSettings::exchangeDirectories(const TEdiConfig& config) const
+{
+    const TEdiConfig fallback = defaults();
+    return { TEdiConfig::directoryOr(config.SendDir, fallback.SendDir),
+        TEdiConfig::directoryOr(config.RecvDir, fallback.RecvDir),
+        TEdiConfig::directoryOr(config.ResultDir, fallback.ResultDir) };
+}
+
 bool EdiSettings::read(TEdiConfig& config) const
 {
     config = defaults();
@@ -76,7 +95,8 @@ bool EdiSettings::readComm(TEdiConfig& config) const
     if (!m_registry.keyExists(commKey()))
         return false;
     for (const TextField& field : CommFields)
-        config.*field.member = m_registry.readString(commKey(), QLatin1String(field.name)).value_or(config.*field.member);
+        config.*field.member
+            = m_registry.readString(commKey(), QLatin1String(field.name)).value_or(config.*field.member);
     return true;
 }
 
@@ -100,13 +120,13 @@ bool EdiSettings::write(const TEdiConfig& config) const
 {
     Registry::Values comm;
     for (const TextField& field : CommFields)
-        comm.append({QLatin1String(field.name), config.*field.member});
+        comm.append({ QLatin1String(field.name), config.*field.member });
     Registry::Values userInfo;
     for (const TextField& field : UserInfoTexts)
-        userInfo.append({QLatin1String(field.name), config.*field.member});
-    userInfo.append({Password, EdiPassword::toRegistryText(config.Password)});
+        userInfo.append({ QLatin1String(field.name), config.*field.member });
+    userInfo.append({ Password, EdiPassword::toRegistryText(config.Password) });
     for (const FlagField& field : UserInfoFlags)
-        userInfo.append({QLatin1String(field.name), config.*field.member ? 1 : 0});
+        userInfo.append({ QLatin1String(field.name), config.*field.member ? 1 : 0 });
     return m_registry.write(commKey(), comm) && m_registry.write(userInfoKey(), userInfo);
 }
 
@@ -125,5 +145,5 @@ bool EdiSettings::markAppType() const
     const QString name = QStringLiteral("AppTypeCode");
     if (!m_registry.keyExists(userInfoKey()) || m_registry.hasValue(userInfoKey(), name))
         return false;
-    return m_registry.write(userInfoKey(), {{name, QStringLiteral("TRB")}});
+    return m_registry.write(userInfoKey(), { { name, QStringLiteral("TRB") } });
 }

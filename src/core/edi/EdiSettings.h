@@ -16,6 +16,8 @@ public:
     QString commKey() const;
     QString userInfoKey() const;
     TEdiConfig defaults() const { return TEdiConfig::defaults(m_programDir); }
+    // The send, receive and result directories of the settings, a default in place of an empty one.
+    QStringList exchangeDirectories(const TEdiConfig& config) const;
 
     // Fills config with what is stored over the defaults. False ("failed") when the Comm or the UserInfo
     // key is missing; the Comm values read before a missing UserInfo key are kept.

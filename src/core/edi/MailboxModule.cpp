@@ -121,19 +121,15 @@ int MailboxModule::storeSetup(const QString& appName, const MailboxSetup& setup)
 {
     const EdiSettings settings = settingsFor(appName);
     const TEdiConfig defaults = settings.defaults();
-    // An empty directory would name the root; it falls back to the default.
-    const auto directoryOr = [](const QString& value, const QString& fallback) {
-        return value.trimmed().isEmpty() ? fallback : value.trimmed();
-    };
-    const QStringList directories{directoryOr(setup.sendDir, defaults.SendDir),
-                                  directoryOr(setup.receiveDir, defaults.RecvDir),
-                                  directoryOr(setup.resultDir, defaults.ResultDir)};
+    const QStringList directories { TEdiConfig::directoryOr(setup.sendDir, defaults.SendDir),
+        TEdiConfig::directoryOr(setup.receiveDir, defaults.RecvDir),
+        TEdiConfig::directoryOr(setup.resultDir, defaults.ResultDir) };
     const QString password = EdiPassword::toRegistryText(EdiPassword::storedForm(Cp949::encode(setup.password)));
-    const bool written = settings.registry().write(
-        settings.userInfoKey(),
-        {{QStringLiteral("LoginID"), setup.loginId.trimmed()}, {QStringLiteral("Password"), password},
-         {MailboxValue, directoryOr(setup.mailbox, defaultMailbox())}, {QStringLiteral("SendDir"), directories[0]},
-         {QStringLiteral("RecvDir"), directories[1]}, {QStringLiteral("ResultDir"), directories[2]}});
+    const bool written = settings.registry().write(settings.userInfoKey(),
+        { { QStringLiteral("LoginID"), setup.loginId.trimmed() }, { QStringLiteral("Password"), password },
+            { MailboxValue, TEdiConfig::directoryOr(setup.mailbox, defaultMailbox()) },
+            { QStringLiteral("SendDir"), directories[0] }, { QStringLiteral("RecvDir"), directories[1] },
+            { QStringLiteral("ResultDir"), directories[2] } });
     if (!written)
         return EdiCode::RegistryError;
     for (const QString& directory : directories)
@@ -154,15 +150,14 @@ int MailboxModule::envSetup(const QString& appName)
 QString MailboxModule::reachableMailbox(const QString& stored) const
 {
     const QString configured = stored.trimmed();
-    const bool isDefault = configured.isEmpty()
-        || WorkingPaths::withTrailingSeparator(configured) == defaultMailbox();
+    const bool isDefault = configured.isEmpty() || WorkingPaths::withTrailingSeparator(configured) == defaultMailbox();
     const QString mailbox = isDefault ? defaultMailbox() : WorkingPaths::withTrailingSeparator(configured);
     if (isDefault)
         QDir().mkpath(mailbox);
     if (!QFileInfo(mailbox).isDir())
         return {};
-    const bool boxesReady = QDir().mkpath(mailbox + QStringLiteral("outbox"))
-        && QDir().mkpath(mailbox + QStringLiteral("inbox"));
+    const bool boxesReady
+        = QDir().mkpath(mailbox + QStringLiteral("outbox")) && QDir().mkpath(mailbox + QStringLiteral("inbox"));
     return boxesReady ? mailbox : QString();
 }
 

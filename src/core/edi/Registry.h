@@ -14,7 +14,10 @@ class Registry {
 public:
     using Values = QList<QPair<QString, QVariant>>;
 
-    explicit Registry(const QString& file) : m_file(file) {}
+    explicit Registry(const QString& file)
+        : m_file(file)
+    {
+    }
 
     // A key exists when it holds a value or a sub-key.
     bool keyExists(const QString& keyPath) const;

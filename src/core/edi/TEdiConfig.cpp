@@ -20,3 +20,9 @@ TEdiConfig TEdiConfig::defaults(const QString& programDir)
     config.ScriptDir = programDir + QStringLiteral("Script");
     return config;
 }
+
+QString TEdiConfig::directoryOr(const QString& value, const QString& fallback)
+{
+    const QString trimmed = value.trimmed();
+    return trimmed.isEmpty() ? fallback : trimmed;
+}

@@ -12,6 +12,8 @@ struct TEdiConfig {
 
     // Every default; the directories are the program directory (with its separator) plus a name.
     static TEdiConfig defaults(const QString& programDir);
+    // A directory setting trimmed, or the fallback when it is empty: an empty one would name the root.
+    static QString directoryOr(const QString& value, const QString& fallback);
 
     QString Connect1;
     QString Connect2;

@@ -32,7 +32,7 @@ QString journalField(const QString& text)
 
 QByteArray journalLine(const Transmission& transmission)
 {
-    const QStringList fields{
+    const QStringList fields {
         transmission.sentAt.toString(StampFormat),
         journalField(transmission.outboxFile),
         journalField(transmission.infoName),

@@ -26,7 +26,10 @@ struct Transmission {
 // The module's own record of every transmission, kept in the home, and the send report made from it.
 class TransmissionJournal {
 public:
-    explicit TransmissionJournal(const QString& file) : m_file(file) {}
+    explicit TransmissionJournal(const QString& file)
+        : m_file(file)
+    {
+    }
 
     QList<Transmission> load() const;
     bool append(const QList<Transmission>& transmissions) const;

@@ -1,5 +1,5 @@
-#include "FakeEdiModule.h"
 #include "edi/EdiComm32.h"
+#include "FakeEdiModule.h"
 
 #include <gtest/gtest.h>
 
@@ -18,34 +18,34 @@ struct TextCase {
 TEST(EdiComm32, ResultTextCoversEveryRowOfTheTable)
 {
     const TextCase cases[] = {
-        {Kind::None, 5, "오류없음"},
-        {Kind::None, -20, "오류없음"},
-        {Kind::Send, 1, "송신 완료"},
-        {Kind::Receive, 2, "수신 완료"},
-        {Kind::ReReceive, 7, "수신 완료"},
-        {Kind::ResultReceive, 1, "송수신 결과 파일 수신 완료"},
-        {Kind::Setup, 1, "정상 처리 되었습니다."},
-        {Kind::Receive, 0, "수신할 파일이 없습니다"},
-        {Kind::ReReceive, 0, "수신할 파일이 없습니다"},
-        {Kind::ResultReceive, 0, "수신할 파일이 없습니다"},
-        {Kind::Send, 0, "송신할 파일이 없습니다"},
-        {Kind::Setup, 0, "취소되었습니다."},
-        {Kind::Send, -1, "처리가 중단되었습니다"},
-        {Kind::SendReceive, -999, "처리가 중단되었습니다"},
-        {Kind::Receive, -888, "비밀번호 기능 이용시 비밀번호 입력 실패"},
-        {Kind::Setup, -777, "프로그램 오류 발생 (Registry 관련)"},
-        {Kind::Send, -60, "송신 파일 압축 오류 발생"},
-        {Kind::Send, -50, "송신 파일 Merge 오류 발생"},
-        {Kind::Send, -40, "헤더 검사 오류 발생"},
-        {Kind::Send, -30, "헤더 생성 오류 발생"},
-        {Kind::ReReceive, -20, "디렉토리 설정이 되어 있지 않습니다"},
-        {Kind::Receive, -10, "수신 자료 처리중 오류 발생"},
-        {Kind::ReReceive, -10, "사용자 ID가 등록되어 있지 않습니다"},
-        {Kind::Send, -10, "사용자 ID가 등록되어 있지 않습니다"},
-        {Kind::SendReceive, 1, "?????"},
-        {Kind::SendReceive, 0, "?????"},
-        {Kind::Send, -5, "?????"},
-        {Kind::Receive, -11, "?????"},
+        { Kind::None, 5, "오류없음" },
+        { Kind::None, -20, "오류없음" },
+        { Kind::Send, 1, "송신 완료" },
+        { Kind::Receive, 2, "수신 완료" },
+        { Kind::ReReceive, 7, "수신 완료" },
+        { Kind::ResultReceive, 1, "송수신 결과 파일 수신 완료" },
+        { Kind::Setup, 1, "정상 처리 되었습니다." },
+        { Kind::Receive, 0, "수신할 파일이 없습니다" },
+        { Kind::ReReceive, 0, "수신할 파일이 없습니다" },
+        { Kind::ResultReceive, 0, "수신할 파일이 없습니다" },
+        { Kind::Send, 0, "송신할 파일이 없습니다" },
+        { Kind::Setup, 0, "취소되었습니다." },
+        { Kind::Send, -1, "처리가 중단되었습니다" },
+        { Kind::SendReceive, -999, "처리가 중단되었습니다" },
+        { Kind::Receive, -888, "비밀번호 기능 이용시 비밀번호 입력 실패" },
+        { Kind::Setup, -777, "프로그램 오류 발생 (Registry 관련)" },
+        { Kind::Send, -60, "송신 파일 압축 오류 발생" },
+        { Kind::Send, -50, "송신 파일 Merge 오류 발생" },
+        { Kind::Send, -40, "헤더 검사 오류 발생" },
+        { Kind::Send, -30, "헤더 생성 오류 발생" },
+        { Kind::ReReceive, -20, "디렉토리 설정이 되어 있지 않습니다" },
+        { Kind::Receive, -10, "수신 자료 처리중 오류 발생" },
+        { Kind::ReReceive, -10, "사용자 ID가 등록되어 있지 않습니다" },
+        { Kind::Send, -10, "사용자 ID가 등록되어 있지 않습니다" },
+        { Kind::SendReceive, 1, "?????" },
+        { Kind::SendReceive, 0, "?????" },
+        { Kind::Send, -5, "?????" },
+        { Kind::Receive, -11, "?????" },
     };
     for (const TextCase& row : cases) {
         EXPECT_EQ(EdiComm32::resultText(row.kind, row.code), QString::fromUtf8(row.text))
@@ -62,11 +62,11 @@ TEST(EdiComm32, EachWrapperRecordsItsKindAndCodeAndSucceedsAboveZero)
         const char* nothingText;
     };
     const WrapperCase cases[] = {
-        {&EdiComm32::send, &FakeEdiModule::sendCode, Kind::Send, "송신할 파일이 없습니다"},
-        {&EdiComm32::receive, &FakeEdiModule::receiveCode, Kind::Receive, "수신할 파일이 없습니다"},
-        {&EdiComm32::reReceive, &FakeEdiModule::reReceiveCode, Kind::ReReceive, "수신할 파일이 없습니다"},
-        {&EdiComm32::resultReceiveNoDlg, &FakeEdiModule::resultCode, Kind::ResultReceive, "수신할 파일이 없습니다"},
-        {&EdiComm32::envSetup, &FakeEdiModule::setupCode, Kind::Setup, "취소되었습니다."},
+        { &EdiComm32::send, &FakeEdiModule::sendCode, Kind::Send, "송신할 파일이 없습니다" },
+        { &EdiComm32::receive, &FakeEdiModule::receiveCode, Kind::Receive, "수신할 파일이 없습니다" },
+        { &EdiComm32::reReceive, &FakeEdiModule::reReceiveCode, Kind::ReReceive, "수신할 파일이 없습니다" },
+        { &EdiComm32::resultReceiveNoDlg, &FakeEdiModule::resultCode, Kind::ResultReceive, "수신할 파일이 없습니다" },
+        { &EdiComm32::envSetup, &FakeEdiModule::setupCode, Kind::Setup, "취소되었습니다." },
     };
     for (const WrapperCase& row : cases) {
         FakeEdiModule module;
@@ -100,11 +100,11 @@ TEST(EdiComm32, SendReceiveHandsBackTheSidesAndCorrectsTheKind)
         const char* text;
     };
     const SideCase cases[] = {
-        {-20, 3, 1, true, false, true, Kind::Send, -20, "디렉토리 설정이 되어 있지 않습니다"},
-        {-1, -1, -1, false, false, false, Kind::Receive, -1, "처리가 중단되었습니다"},
-        {2, -10, 1, true, true, false, Kind::Receive, -10, "수신 자료 처리중 오류 발생"},
-        {2, 3, 1, true, true, true, Kind::SendReceive, 1, "?????"},
-        {2, 3, 0, false, true, true, Kind::SendReceive, 0, "?????"},
+        { -20, 3, 1, true, false, true, Kind::Send, -20, "디렉토리 설정이 되어 있지 않습니다" },
+        { -1, -1, -1, false, false, false, Kind::Receive, -1, "처리가 중단되었습니다" },
+        { 2, -10, 1, true, true, false, Kind::Receive, -10, "수신 자료 처리중 오류 발생" },
+        { 2, 3, 1, true, true, true, Kind::SendReceive, 1, "?????" },
+        { 2, 3, 0, false, true, true, Kind::SendReceive, 0, "?????" },
     };
     for (const SideCase& row : cases) {
         FakeEdiModule module;

@@ -31,19 +31,21 @@ TEST(Registry, ComparesKeyPathsAndNamesWithoutCaseAndKeepsTheStoredSpelling)
 {
     TestHome home;
     const Registry registry(home.path(QStringLiteral("Registry.ini")));
-    ASSERT_TRUE(registry.write(QStringLiteral("Software/App/EdiComm32/UserInfo"), {{QStringLiteral("LoginID"), 1}}));
-    ASSERT_TRUE(registry.write(QStringLiteral("SOFTWARE/APP/EDICOMM32/USERINFO"), {{QStringLiteral("LOGINID"), 2}}));
+    ASSERT_TRUE(
+        registry.write(QStringLiteral("Software/App/EdiComm32/UserInfo"), { { QStringLiteral("LoginID"), 1 } }));
+    ASSERT_TRUE(
+        registry.write(QStringLiteral("SOFTWARE/APP/EDICOMM32/USERINFO"), { { QStringLiteral("LOGINID"), 2 } }));
 
     EXPECT_TRUE(registry.keyExists(QStringLiteral("software/app/edicomm32/userinfo")));
     EXPECT_FALSE(registry.keyExists(QStringLiteral("Software/App/EdiComm32/Comm")));
     EXPECT_EQ(registry.readInteger(QStringLiteral("software/app/EdiComm32/UserInfo"), QStringLiteral("loginid")), 2);
     EXPECT_EQ(QSettings(registry.file(), QSettings::IniFormat).allKeys(),
-              QStringList{QStringLiteral("Software/App/EdiComm32/UserInfo/LoginID")});
+        QStringList { QStringLiteral("Software/App/EdiComm32/UserInfo/LoginID") });
 }
 
 TEST_F(EdiSettingsTest, FirstRunCreatesBothKeysWithEveryDefaultAndTheDirectories)
 {
-    for (const char* name : {"Send", "Recv", "Result"})
+    for (const char* name : { "Send", "Recv", "Result" })
         QDir(home.path(QLatin1String(name))).removeRecursively();
 
     ASSERT_TRUE(environment().startUp());
@@ -54,33 +56,33 @@ TEST_F(EdiSettingsTest, FirstRunCreatesBothKeysWithEveryDefaultAndTheDirectories
         QString value;
     };
     const Stored expected[] = {
-        {Comm, "Connect1", QStringLiteral("01450망")},
-        {Comm, "Connect2", QStringLiteral("DNS망")},
-        {Comm, "Phone1", QStringLiteral("01450")},
-        {Comm, "Phone2", QStringLiteral("01451")},
-        {Comm, "ModemInit", QStringLiteral("atz")},
-        {Comm, "Port", QStringLiteral("COM1")},
-        {Comm, "Protocol", QStringLiteral("Zmodem")},
-        {Comm, "Speed", QStringLiteral("38400")},
-        {UserInfo, "LoginID", QString()},
-        {UserInfo, "Password", QString()},
-        {UserInfo, "SendDir", home.path(QStringLiteral("Send"))},
-        {UserInfo, "RecvDir", home.path(QStringLiteral("Recv"))},
-        {UserInfo, "ResultDir", home.path(QStringLiteral("Result"))},
-        {UserInfo, "ScriptDir", home.path(QStringLiteral("Script"))},
-        {UserInfo, "DeleteCheck", QStringLiteral("1")},
-        {UserInfo, "AppendCheck", QStringLiteral("1")},
-        {UserInfo, "PasswordCheck", QStringLiteral("0")},
-        {UserInfo, "ErrorCheck", QStringLiteral("0")},
-        {UserInfo, "CompressCheck", QStringLiteral("0")},
-        {UserInfo, "ResultCheck", QStringLiteral("1")},
-        {UserInfo, "HeaderCheck", QStringLiteral("0")},
-        {UserInfo, "HeaderValCheck", QStringLiteral("1")},
-        {UserInfo, "MessageCheck", QStringLiteral("1")},
+        { Comm, "Connect1", QStringLiteral("01450망") },
+        { Comm, "Connect2", QStringLiteral("DNS망") },
+        { Comm, "Phone1", QStringLiteral("01450") },
+        { Comm, "Phone2", QStringLiteral("01451") },
+        { Comm, "ModemInit", QStringLiteral("atz") },
+        { Comm, "Port", QStringLiteral("COM1") },
+        { Comm, "Protocol", QStringLiteral("Zmodem") },
+        { Comm, "Speed", QStringLiteral("38400") },
+        { UserInfo, "LoginID", QString() },
+        { UserInfo, "Password", QString() },
+        { UserInfo, "SendDir", home.path(QStringLiteral("Send")) },
+        { UserInfo, "RecvDir", home.path(QStringLiteral("Recv")) },
+        { UserInfo, "ResultDir", home.path(QStringLiteral("Result")) },
+        { UserInfo, "ScriptDir", home.path(QStringLiteral("Script")) },
+        { UserInfo, "DeleteCheck", QStringLiteral("1") },
+        { UserInfo, "AppendCheck", QStringLiteral("1") },
+        { UserInfo, "PasswordCheck", QStringLiteral("0") },
+        { UserInfo, "ErrorCheck", QStringLiteral("0") },
+        { UserInfo, "CompressCheck", QStringLiteral("0") },
+        { UserInfo, "ResultCheck", QStringLiteral("1") },
+        { UserInfo, "HeaderCheck", QStringLiteral("0") },
+        { UserInfo, "HeaderValCheck", QStringLiteral("1") },
+        { UserInfo, "MessageCheck", QStringLiteral("1") },
     };
     for (const Stored& value : expected)
         EXPECT_EQ(registry().readString(value.key, QLatin1String(value.name)), value.value) << value.name;
-    for (const char* name : {"Send", "Recv", "Result"})
+    for (const char* name : { "Send", "Recv", "Result" })
         EXPECT_TRUE(QFileInfo(home.path(QLatin1String(name))).isDir()) << name;
 
     TEdiConfig config;
@@ -90,7 +92,7 @@ TEST_F(EdiSettingsTest, FirstRunCreatesBothKeysWithEveryDefaultAndTheDirectories
 TEST_F(EdiSettingsTest, RegistryWithOnlyCommYieldsItsValuesTheUserInfoDefaultsAndAFailedRead)
 {
     registry().write(QStringLiteral("SOFTWARE/FBMORV.EXE/EDICOMM32/COMM"),
-                     {{QStringLiteral("PORT"), QStringLiteral("COM3")}, {QStringLiteral("speed"), 9600}});
+        { { QStringLiteral("PORT"), QStringLiteral("COM3") }, { QStringLiteral("speed"), 9600 } });
 
     TEdiConfig config;
     EXPECT_FALSE(settings().read(config));
@@ -105,7 +107,7 @@ TEST_F(EdiSettingsTest, RegistryWithOnlyCommYieldsItsValuesTheUserInfoDefaultsAn
 
 TEST_F(EdiSettingsTest, WithoutCommNothingIsReadButStartUpKeepsWhatIsStored)
 {
-    registry().write(UserInfo, {{QStringLiteral("LoginID"), QStringLiteral("firm01")}});
+    registry().write(UserInfo, { { QStringLiteral("LoginID"), QStringLiteral("firm01") } });
     TEdiConfig config;
     EXPECT_FALSE(settings().read(config));
     EXPECT_TRUE(config.LoginID.isEmpty());
@@ -119,8 +121,9 @@ TEST_F(EdiSettingsTest, WithoutCommNothingIsReadButStartUpKeepsWhatIsStored)
 TEST_F(EdiSettingsTest, BooleansAreIntegersAndAnyNonZeroIsTrue)
 {
     ASSERT_TRUE(environment().startUp());
-    registry().write(UserInfo, {{QStringLiteral("DeleteCheck"), 0}, {QStringLiteral("PasswordCheck"), 7},
-                                {QStringLiteral("ErrorCheck"), QStringLiteral("x")}});
+    registry().write(UserInfo,
+        { { QStringLiteral("DeleteCheck"), 0 }, { QStringLiteral("PasswordCheck"), 7 },
+            { QStringLiteral("ErrorCheck"), QStringLiteral("x") } });
     TEdiConfig config;
     ASSERT_TRUE(settings().read(config));
     EXPECT_FALSE(config.DeleteCheck);
@@ -158,9 +161,9 @@ TEST_F(EdiSettingsTest, ComTypeIsMinusOneWhenMissing)
     EXPECT_EQ(settings().comType(), -1);
     ASSERT_TRUE(environment().startUp());
     EXPECT_EQ(settings().comType(), -1);
-    registry().write(Comm, {{QStringLiteral("com-type"), 0}});
+    registry().write(Comm, { { QStringLiteral("com-type"), 0 } });
     EXPECT_EQ(settings().comType(), 0);
-    registry().write(Comm, {{QStringLiteral("COM-TYPE"), 2}});
+    registry().write(Comm, { { QStringLiteral("COM-TYPE"), 2 } });
     EXPECT_EQ(settings().comType(), 2);
 }
 
@@ -173,7 +176,7 @@ TEST_F(EdiSettingsTest, AppTypeCodeIsWrittenOnlyIntoAnExistingKeyWithoutIt)
     EXPECT_TRUE(settings().markAppType());
     EXPECT_EQ(registry().readString(UserInfo, QStringLiteral("AppTypeCode")), QStringLiteral("TRB"));
 
-    registry().write(UserInfo, {{QStringLiteral("AppTypeCode"), QStringLiteral("ABC")}});
+    registry().write(UserInfo, { { QStringLiteral("AppTypeCode"), QStringLiteral("ABC") } });
     EXPECT_FALSE(settings().markAppType());
     EXPECT_EQ(registry().readString(UserInfo, QStringLiteral("AppTypeCode")), QStringLiteral("ABC"));
 }
@@ -181,7 +184,7 @@ TEST_F(EdiSettingsTest, AppTypeCodeIsWrittenOnlyIntoAnExistingKeyWithoutIt)
 TEST_F(EdiSettingsTest, LoginIdAloneIsEmptyWhenMissing)
 {
     EXPECT_TRUE(settings().readLoginId().isEmpty());
-    registry().write(UserInfo, {{QStringLiteral("loginid"), QStringLiteral("firm01")}});
+    registry().write(UserInfo, { { QStringLiteral("loginid"), QStringLiteral("firm01") } });
     EXPECT_EQ(settings().readLoginId(), QStringLiteral("firm01"));
 }
 
@@ -194,14 +197,15 @@ TEST_F(EdiSettingsTest, WorkingPathsEndInExactlyOneSeparator)
         QString sendPath;
     };
     const PathCase cases[] = {
-        {exchange, exchange + QLatin1Char('/')},
-        {exchange + QLatin1Char('/'), exchange + QLatin1Char('/')},
-        {QLatin1Char(' ') + exchange + QStringLiteral("/ "), exchange + QLatin1Char('/')},
+        { exchange, exchange + QLatin1Char('/') },
+        { exchange + QLatin1Char('/'), exchange + QLatin1Char('/') },
+        { QLatin1Char(' ') + exchange + QStringLiteral("/ "), exchange + QLatin1Char('/') },
         // An empty setting would make the root the send path.
-        {QString(), home.path(QStringLiteral("Send/"))},
+        { QString(), home.path(QStringLiteral("Send/")) },
     };
     for (const PathCase& row : cases) {
-        registry().write(UserInfo, {{QStringLiteral("SendDir"), row.stored}, {QStringLiteral("LoginID"), row.stored}});
+        registry().write(
+            UserInfo, { { QStringLiteral("SendDir"), row.stored }, { QStringLiteral("LoginID"), row.stored } });
         ASSERT_TRUE(environment().refreshWorkingPaths());
         EXPECT_EQ(home.context().paths().sendPath(), row.sendPath) << row.stored.toStdString();
         EXPECT_EQ(home.context().loginId(), row.stored);
@@ -215,10 +219,12 @@ TEST_F(EdiSettingsTest, SettingsDialogRefreshesThePathsAndTheTerminalSettings)
     const QString exchange = home.path(QStringLiteral("Exchange/"));
     FakeEdiModule module;
     module.onEnvSetup = [&] {
-        registry().write(Comm, {{QStringLiteral("Port"), QStringLiteral("COM2")}, {QStringLiteral("Speed"), 9600}});
-        registry().write(UserInfo, {{QStringLiteral("LoginID"), QStringLiteral("firm01")},
-                                    {QStringLiteral("Password"), EdiPassword::toRegistryText("\x7A\x7C\x3D")},
-                                    {QStringLiteral("RecvDir"), exchange}});
+        registry().write(
+            Comm, { { QStringLiteral("Port"), QStringLiteral("COM2") }, { QStringLiteral("Speed"), 9600 } });
+        registry().write(UserInfo,
+            { { QStringLiteral("LoginID"), QStringLiteral("firm01") },
+                { QStringLiteral("Password"), EdiPassword::toRegistryText("\x7A\x7C\x3D") },
+                { QStringLiteral("RecvDir"), exchange } });
     };
     EdiComm32 comm(module);
 

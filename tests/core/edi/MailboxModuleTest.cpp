@@ -1,9 +1,9 @@
+#include "edi/MailboxModule.h"
 #include "TestHome.h"
 #include "common/Cp949.h"
 #include "common/FixedRecordWriter.h"
 #include "edi/EdiEnvironment.h"
 #include "edi/EdiPassword.h"
-#include "edi/MailboxModule.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -69,7 +69,7 @@ protected:
     }
 
     TestHome home;
-    MailboxModule module{home.path(), home.clock};
+    MailboxModule module { home.path(), home.clock };
 };
 
 } // namespace
@@ -86,7 +86,7 @@ TEST_F(MailboxModuleTest, SendMovesEveryFileIntoTheOutboxWithoutOverwritingAnUnt
 
     EXPECT_TRUE(filesIn(QStringLiteral("Send")).isEmpty());
     EXPECT_EQ(filesIn(QStringLiteral("Van/outbox")),
-              (QStringList{QStringLiteral("Apt_1"), QStringLiteral("Tong1_1"), QStringLiteral("Tong1_1.1")}));
+        (QStringList { QStringLiteral("Apt_1"), QStringLiteral("Tong1_1"), QStringLiteral("Tong1_1.1") }));
     EXPECT_EQ(readFileBytes(home.path(QStringLiteral("Van/outbox/Tong1_1"))), QByteArray("not yet taken"));
     EXPECT_EQ(readFileBytes(home.path(QStringLiteral("Van/outbox/Tong1_1.1"))), tong);
     EXPECT_EQ(readFileBytes(home.path(QStringLiteral("Van/outbox/Apt_1"))), QByteArray("apt"));
@@ -104,8 +104,8 @@ TEST_F(MailboxModuleTest, FailuresGiveTheirCodesAndLeaveTheSendFiles)
         int code;
     };
     const FailureCase cases[] = {
-        {QString(), QString(), -10},
-        {QStringLiteral("firm01"), home.path(QStringLiteral("Unmounted/Van")), -20},
+        { QString(), QString(), -10 },
+        { QStringLiteral("firm01"), home.path(QStringLiteral("Unmounted/Van")), -20 },
     };
     for (const FailureCase& row : cases) {
         configure(row.loginId, row.mailbox);
@@ -118,7 +118,7 @@ TEST_F(MailboxModuleTest, FailuresGiveTheirCodesAndLeaveTheSendFiles)
         EXPECT_EQ(module.sendReceive(App, sendCode, receiveCode), row.code);
         EXPECT_EQ(sendCode, row.code);
         EXPECT_EQ(receiveCode, row.code);
-        EXPECT_EQ(filesIn(QStringLiteral("Send")), QStringList{QStringLiteral("Tong1_1")});
+        EXPECT_EQ(filesIn(QStringLiteral("Send")), QStringList { QStringLiteral("Tong1_1") });
     }
     EXPECT_FALSE(QFileInfo::exists(home.path(QStringLiteral("Unmounted"))));
 }
@@ -134,7 +134,7 @@ TEST_F(MailboxModuleTest, ReceiveCopiesTheInboxAndReReceiveCopiesTheLastReceiveA
     EXPECT_EQ(readFileBytes(home.path(QStringLiteral("Recv/C0001"))), QByteArray("cms"));
     EXPECT_TRUE(filesIn(QStringLiteral("Van/inbox")).isEmpty());
     EXPECT_EQ(filesIn(QStringLiteral("Van/inbox/done/20261210090503")),
-              (QStringList{QStringLiteral("C0001"), QStringLiteral("R0001")}));
+        (QStringList { QStringLiteral("C0001"), QStringLiteral("R0001") }));
     EXPECT_EQ(module.receive(App), 0);
 
     writeFileBytes(home.path(QStringLiteral("Van/inbox/R0002")), "later");
@@ -142,7 +142,7 @@ TEST_F(MailboxModuleTest, ReceiveCopiesTheInboxAndReReceiveCopiesTheLastReceiveA
     QDir(home.path(QStringLiteral("Recv"))).removeRecursively();
     QDir().mkpath(home.path(QStringLiteral("Recv")));
     EXPECT_EQ(module.reReceive(App), 1);
-    EXPECT_EQ(filesIn(QStringLiteral("Recv")), QStringList{QStringLiteral("R0002")});
+    EXPECT_EQ(filesIn(QStringLiteral("Recv")), QStringList { QStringLiteral("R0002") });
 }
 
 TEST_F(MailboxModuleTest, ReportHasOneLinePerTransmissionInTheInquiryLayout)
@@ -151,24 +151,60 @@ TEST_F(MailboxModuleTest, ReportHasOneLinePerTransmissionInTheInquiryLayout)
     EXPECT_FALSE(QFileInfo::exists(home.path(QStringLiteral("Result/RptEDI"))));
 
     writeFileBytes(home.path(QStringLiteral("Send/Tong1_1")),
-                   transferFile(QStringLiteral("T0001"), QStringLiteral("B0000011"), 3));
+        transferFile(QStringLiteral("T0001"), QStringLiteral("B0000011"), 3));
     writeFileBytes(home.path(QStringLiteral("Send/FMZIP")), uploadFile(QByteArray("PK\x03\x04\x00\x01", 6)));
     ASSERT_EQ(module.send(App), 2);
 
     EXPECT_EQ(module.resultReceiveNoDlg(App), 2);
     // Name 4-11, "텍스트" 12-17, receiver 21-30, sent 32-41, taken 43-52, count 54-58, size 60-71.
-    const QByteArray upload = "   " "FMZIP   " "      " "   " "HELP005   " " " "2612100905" " " "          " " "
-                              "00000" " " "000000000069" "  \r\n";
-    const QByteArray waiting = "   " "T0001   " "\xC5\xD8\xBD\xBA\xC6\xAE" "   " "B0000011  " " " "2612100905" " "
-                               "          " " " "00000" " " "000000000663" "  \r\n";
+    const QByteArray upload = "   "
+                              "FMZIP   "
+                              "      "
+                              "   "
+                              "HELP005   "
+                              " "
+                              "2612100905"
+                              " "
+                              "          "
+                              " "
+                              "00000"
+                              " "
+                              "000000000069"
+                              "  \r\n";
+    const QByteArray waiting = "   "
+                               "T0001   "
+                               "\xC5\xD8\xBD\xBA\xC6\xAE"
+                               "   "
+                               "B0000011  "
+                               " "
+                               "2612100905"
+                               " "
+                               "          "
+                               " "
+                               "00000"
+                               " "
+                               "000000000663"
+                               "  \r\n";
     EXPECT_EQ(readFileBytes(home.path(QStringLiteral("Result/RptEDI"))), upload + waiting);
 
     // The bank side takes a file by removing it from the outbox.
     QFile::remove(home.path(QStringLiteral("Van/outbox/Tong1_1")));
     home.clock.set(QDateTime(QDate(2026, 12, 10), QTime(10, 15)));
     EXPECT_EQ(module.resultReceiveNoDlg(App), 2);
-    const QByteArray taken = "   " "T0001   " "\xC5\xD8\xBD\xBA\xC6\xAE" "   " "B0000011  " " " "2612100905" " "
-                             "2612101015" " " "00001" " " "000000000663" "  \r\n";
+    const QByteArray taken = "   "
+                             "T0001   "
+                             "\xC5\xD8\xBD\xBA\xC6\xAE"
+                             "   "
+                             "B0000011  "
+                             " "
+                             "2612100905"
+                             " "
+                             "2612101015"
+                             " "
+                             "00001"
+                             " "
+                             "000000000663"
+                             "  \r\n";
     EXPECT_EQ(readFileBytes(home.path(QStringLiteral("Result/RptEDI"))), upload + taken);
 }
 
