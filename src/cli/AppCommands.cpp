@@ -1,0 +1,59 @@
+#include "AppCommands.h"
+
+#include "app/AccountCodeConversion.h"
+#include "app/NoticeText.h"
+#include "data/Database.h"
+
+namespace {
+
+int runNotice(CliSession& session, const QStringList&)
+{
+    const AppContext& context = session.context();
+    session.out() << NoticeText::compute(context.paths(), context.settings()) << Qt::endl;
+    return 0;
+}
+
+bool openDatabase(CliSession& session, Database& database)
+{
+    if (database.open(session.context().paths().databaseFile()))
+        return true;
+    session.err() << database.lastError() << " (fbctl init creates the database)" << Qt::endl;
+    return false;
+}
+
+int runExport(CliSession& session, const QStringList&)
+{
+    Database database;
+    if (!openDatabase(session, database))
+        return 1;
+    AccountCodeConversion conversion(session.context(), database.connection());
+    if (!conversion.exportAccounts())
+        return 1;
+    session.out() << conversion.exportFile() << Qt::endl;
+    return 0;
+}
+
+int runImport(CliSession& session, const QStringList&)
+{
+    Database database;
+    if (!openDatabase(session, database))
+        return 1;
+    AccountCodeConversion conversion(session.context(), database.connection());
+    if (!conversion.importAccounts())
+        return 1;
+    session.out() << conversion.changedItems() << " items moved" << Qt::endl;
+    return 0;
+}
+
+} // namespace
+
+QList<CliCommand> appCommands()
+{
+    return {
+        {QStringLiteral("notice"), QStringLiteral("notice    print the notice line (Result/Notice.inf or the setting)"), runNotice},
+        {QStringLiteral("apt-convert-export"),
+         QStringLiteral("apt-convert-export    list the apartment accounts of bank 16 in Send/Convert"), runExport},
+        {QStringLiteral("apt-convert-import"),
+         QStringLiteral("apt-convert-import    apply the bank's Recv/Convert answer to the apartment items"), runImport},
+    };
+}
