@@ -1,4 +1,5 @@
 #include "AccountCommands.h"
+#include "AppCommands.h"
 #include "CalendarCommands.h"
 #include "CliSession.h"
 #include "CommCommands.h"
@@ -14,6 +15,7 @@ QList<CliCommand> allCommands()
 {
     QList<CliCommand> commands;
     commands << commonCommands();
+    commands << appCommands();
     commands << dataCommands();
     commands << calendarCommands();
     commands << accountCommands();
