@@ -30,18 +30,20 @@ bool Database::open(const QString& file)
     m_file = file;
     if (!QFileInfo(file).isFile())
         return fail(QStringLiteral("no database file at %1").arg(file));
-    QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-    connection.setDatabaseName(file);
-    if (!connection.open())
-        return fail(QStringLiteral("cannot open %1: %2").arg(file, connection.lastError().text()));
-    if (!checkUsable()) {
+    if (!connect() || !checkUsable()) {
         const QString reason = m_lastError;
         close();
-        m_lastError = reason;
-        return false;
+        return fail(reason);
     }
     m_lastError.clear();
     return true;
+}
+
+bool Database::connect()
+{
+    QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    connection.setDatabaseName(m_file);
+    return connection.open() || fail(QStringLiteral("cannot open %1: %2").arg(m_file, connection.lastError().text()));
 }
 
 // SQLite opens any file lazily and falls back to reading a file it cannot write, so both are tried here.

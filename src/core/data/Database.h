@@ -53,6 +53,7 @@ private:
     bool fail(const QString& text);
     WriteResult refuse(const QString& text);
     WriteResult run(QSqlQuery& query, const QVariantList& values);
+    bool connect();
     bool checkUsable();
 
     QString m_connectionName;

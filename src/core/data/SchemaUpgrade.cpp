@@ -5,6 +5,7 @@
 #include "TableCatalogue.h"
 #include "TransactionGuard.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 
 namespace {
@@ -107,7 +108,10 @@ bool SchemaUpgrade::run()
     m_failedStep = 0;
     m_error.clear();
     for (const auto& [number, step] : steps) {
-        if (!(this->*step)()) {
+        TransactionGuard transaction(m_database);
+        if (!transaction.isActive() || !(this->*step)() || !transaction.commit()) {
+            if (m_error.isEmpty())
+                m_error = m_database.connection().lastError().text();
             m_failedStep = number;
             return false;
         }
@@ -260,7 +264,6 @@ bool SchemaUpgrade::createIfMissing(const QString& table, const QString& firstRo
     if (m_columns.contains(key(table)))
         return true;
     const TableDef* definition = TableCatalogue::instance().table(table);
-    TransactionGuard transaction(m_database);
     QStringList statements = definition->createStatements();
     if (!firstRowSql.isEmpty())
         statements << firstRowSql;
@@ -268,8 +271,6 @@ bool SchemaUpgrade::createIfMissing(const QString& table, const QString& firstRo
         if (!m_database.exec(statement))
             return fail(m_database.lastError());
     }
-    if (!transaction.commit())
-        return fail(QStringLiteral("cannot create %1").arg(table));
     for (const FieldDef& field : definition->fields)
         m_columns[key(table)].insert(key(field.name));
     for (const IndexDef& index : definition->indexes)
@@ -282,8 +283,6 @@ bool SchemaUpgrade::addMissingColumns(const QString& table, const QStringList& c
     if (!m_columns.contains(key(table)))
         return fail(QStringLiteral("table %1 is missing").arg(table));
     const TableDef* definition = TableCatalogue::instance().table(table);
-    TransactionGuard transaction(m_database);
-    QStringList added;
     for (const QString& column : columns) {
         if (hasColumn(table, column))
             continue;
@@ -293,14 +292,8 @@ bool SchemaUpgrade::addMissingColumns(const QString& table, const QStringList& c
         if (field->isAddedByUpgrade()
             && !m_database.exec(QStringLiteral("UPDATE %1 SET %2 = %3").arg(table, field->name, field->upgradeFill)))
             return fail(m_database.lastError());
-        added << field->name;
-    }
-    if (added.isEmpty())
-        return true;
-    if (!transaction.commit())
-        return fail(QStringLiteral("cannot add columns to %1").arg(table));
-    for (const QString& column : added)
         m_columns[key(table)].insert(key(column));
+    }
     return true;
 }
 
@@ -308,7 +301,6 @@ bool SchemaUpgrade::reseedResultCodes()
 {
     if (m_database.scalar(QStringLiteral("SELECT count(*) FROM CODEP WHERE Id = '0000'")).toInt() >= 1)
         return true;
-    TransactionGuard transaction(m_database);
     if (!m_database.exec(QStringLiteral("DELETE FROM CODEP")))
         return fail(m_database.lastError());
     PreparedInsert insert(m_database, QStringLiteral("CODEP"), {QStringLiteral("Id"), QStringLiteral("Name")});
@@ -316,7 +308,7 @@ bool SchemaUpgrade::reseedResultCodes()
         if (insert.insert({id, name}) != WriteResult::Ok)
             return fail(insert.error());
     }
-    return transaction.commit() || fail(QStringLiteral("cannot seed the result codes"));
+    return true;
 }
 
 bool SchemaUpgrade::insertCodeIfMissing(const QString& table, const QString& id, const QString& name)

@@ -9,8 +9,8 @@ class Database;
 
 // Brings an open working database to the structure of the catalogue at every start: creates the
 // tables the program owns, adds the columns newer versions need (each filled once), and re-applies
-// the code rows and settings that must hold on every start. Steps run in a fixed order and the first
-// failing step ends the run; what earlier steps did stays done.
+// the code rows and settings that must hold on every start. Steps run in a fixed order, each as one
+// transaction: the first failing step is undone and ends the run, what earlier steps did stays done.
 class SchemaUpgrade {
 public:
     // Steps from this one on stand for errors the caller must report; earlier ones only fail quietly.
