@@ -3,6 +3,8 @@
 #include "Registry.h"
 #include "TEdiConfig.h"
 
+#include <QStringList>
+
 // The communication settings in the registry: the keys "Software/<application>/EdiComm32/Comm" and
 // ".../UserInfo", with the two values outside TEdiConfig (COM-TYPE, AppTypeCode).
 class EdiSettings {
