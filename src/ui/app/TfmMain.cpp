@@ -8,6 +8,7 @@
 #include "WebNoticePanel.h"
 #include "app/AccountCodeConversion.h"
 #include "app/NoticeText.h"
+#include "app/TerminalLauncher.h"
 #include "app/WebAddresses.h"
 #include "common/AppContext.h"
 #include "common/AppInfo.h"
@@ -193,6 +194,7 @@ void TfmMain::bindOwnCommands()
     bindCommand(QStringLiteral("N54"), [this](const MenuCommand&) { showAbout(); });
     bindCommand(QStringLiteral("mnuAptConvertExport"), [this](const MenuCommand&) { convertAccountsToSend(); });
     bindCommand(QStringLiteral("mnuAptConvertImport"), [this](const MenuCommand&) { convertReceivedAccounts(); });
+    bindCommand(QStringLiteral("DSBButton7"), [this](const MenuCommand&) { startTerminal(); });
     // The withdrawal request item of the reduced menu has never had anything behind it.
     bindCommand(QStringLiteral("mnuWithdrawalRequest"), [](const MenuCommand&) {});
 }
@@ -473,6 +475,12 @@ void TfmMain::startWebNotice()
 {
     const WebAddresses addresses(m_context.paths());
     m_pictureArea->noticePanel()->load(addresses.noticePage(QCoreApplication::applicationFilePath()));
+}
+
+void TfmMain::startTerminal()
+{
+    const QScreen* screen = this->screen();
+    TerminalLauncher(m_context).start(screen ? screen->size() : QSize());
 }
 
 void TfmMain::openTransferStatus()

@@ -114,6 +114,7 @@ private:
     void convertAccountsToSend();
     void convertReceivedAccounts();
     void openTransferStatus();
+    void startTerminal();
 
     AppContext& m_context;
     StartupServices m_services;

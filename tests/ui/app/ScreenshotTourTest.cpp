@@ -1,0 +1,26 @@
+#include "TestHome.h"
+#include "app/ScreenshotTour.h"
+#include "app/TfmMain.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+class AnyBusinessWindow : public BusinessWindow {};
+} // namespace
+
+TEST(ScreenshotTour, WritesOnePictureForEveryScreenNamedAfterItsFormClass)
+{
+    TestHome home;
+    ScreenshotTour tour(home.context(), home.path("shots"));
+    tour.setBusinessWindow([](TfmMain& frame) { frame.openBusinessWindow<AnyBusinessWindow>(); });
+    ASSERT_TRUE(tour.run());
+    QStringList names;
+    for (const QString& file : tour.written()) {
+        names << QFileInfo(file).fileName();
+        EXPECT_FALSE(QImage(file).isNull()) << file.toStdString();
+    }
+    EXPECT_EQ(names.mid(0, 4), QStringList({"TfmMain.png", "TfmMain-busy.png", "TfmFileView.png", "TfmAbout.png"}));
+    EXPECT_EQ(QImage(home.path("shots/TfmMain.png")).width(), TfmMain::ClientWidth);
+    EXPECT_TRUE(home.messages.shown().isEmpty());
+}
