@@ -5,6 +5,7 @@
 #include "CommCommands.h"
 #include "CommonCommands.h"
 #include "DataCommands.h"
+#include "EdiCommands.h"
 #include "common/AppInfo.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,7 @@ QList<CliCommand> allCommands()
     commands << dataCommands();
     commands << calendarCommands();
     commands << accountCommands();
+    commands << ediCommands();
     commands << commCommands();
     return commands;
 }

@@ -18,6 +18,9 @@ struct TEdiInfo {
         ConsentRequest = 7,
     };
 
+    // The kind as the send/receive list names it; "알수없음" for None and unknown kinds.
+    static QString kindName(quint8 kind);
+
     quint8 kind = None;
     QString name;     // institution name
     QString fileInfo; // the sending or receive code

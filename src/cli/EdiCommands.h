@@ -1,0 +1,8 @@
+#pragma once
+
+#include "CliSession.h"
+
+#include <QList>
+
+// The EDI exchange without windows: generate writes the send files of one run.
+QList<CliCommand> ediCommands();

@@ -1,0 +1,313 @@
+#include "EdiSendTransfer.h"
+
+#include "EdiSendError.h"
+#include "EdiSendFields.h"
+#include "EdiSendHeader.h"
+#include "SendInstitutions.h"
+#include "common/FB_CommonFunctions.h"
+#include "common/FixedRecordWriter.h"
+#include "common/Money.h"
+#include "data/Database.h"
+#include "data/SqlValue.h"
+
+#include <QRandomGenerator>
+#include <QSqlError>
+
+namespace {
+
+constexpr int RecordSize = 198;
+// Positions 115-117 and the apartment batch code carry the batch number in three digits.
+constexpr int MostBatchesPerRun = 999;
+// The amount field was read as a 32-bit number by the network.
+constexpr qint64 LargestAmount = 2147483647;
+
+QByteArray endOfLine()
+{
+    return QByteArrayLiteral("\r\n");
+}
+
+} // namespace
+
+EdiSendTransfer::ModulusPicker EdiSendTransfer::randomModulus()
+{
+    return [] { return FB_CommonFunctions::randomCheckPrime(*QRandomGenerator::global()); };
+}
+
+EdiSendTransfer::EdiSendTransfer(
+    Database& database, const EdiSendRun& run, ModulusPicker pickModulus, const Tables& tables)
+    : m_database(database)
+    , m_run(run)
+    , m_pickModulus(std::move(pickModulus))
+    , m_tables(tables)
+    , m_items(database.query())
+    , m_batchWriteBack(database.query())
+    , m_itemWriteBack(database.query())
+{
+}
+
+bool EdiSendTransfer::write(EdiSendOutput& output)
+{
+    const QList<Batch> batches = readBatches();
+    if (batches.isEmpty())
+        return false;
+    if (batches.size() > MostBatchesPerRun)
+        throw EdiSendError { QStringLiteral("%1: 한 번에 송신할 수 있는 자료는 %2건까지입니다 (송신대기 %3건).")
+                                 .arg(m_tables.batchTable)
+                                 .arg(MostBatchesPerRun)
+                                 .arg(batches.size()) };
+    const SendInstitutions institutions(m_database);
+    prepareStatements();
+    m_modulus = m_pickModulus ? m_pickModulus() : 0;
+    if (m_modulus <= 0)
+        m_modulus = FB_CommonFunctions::FallbackCheckPrime;
+    OpenFile file;
+    int fileNumber = 0;
+    int batchNumber = 1;
+    for (const Batch& batch : batches) {
+        if (fileNumber == 0 || batch.institution != file.institution || batch.date != file.date) {
+            if (fileNumber > 0)
+                closeFile(file, output);
+            file = openFile(batch, institutions, ++fileNumber);
+        }
+        writeBatch(batch, batchNumber++, file, output);
+    }
+    closeFile(file, output);
+    return true;
+}
+
+// Read whole before anything is written back: the write-backs touch the columns these queries order by.
+QList<EdiSendTransfer::Batch> EdiSendTransfer::readBatches()
+{
+    QSqlQuery query = m_database.query();
+    query.setForwardOnly(true);
+    const QString sql = QStringLiteral("SELECT %1, GiganID10, IcheDate, %2 FROM %3 WHERE State = 1 "
+                                       "ORDER BY GiganID10, IcheDate, %1")
+                            .arg(m_tables.batchKey, m_tables.batchSalary, m_tables.batchTable);
+    if (!query.exec(sql))
+        throw EdiSendError {
+            QStringLiteral("%1을(를) 읽을 수 없습니다: %2").arg(m_tables.batchTable, query.lastError().text())
+        };
+    QList<Batch> batches;
+    while (query.next()) {
+        Batch batch { query.value(0).toLongLong(), query.value(1).toString(), SqlValue::date(query.value(2)),
+            query.value(3).toInt() };
+        if (!batch.date.isValid())
+            throw EdiSendError { QStringLiteral("%1 자료(%2 %3)의 IcheDate가 올바른 날짜가 아닙니다: \"%4\"")
+                                     .arg(m_tables.batchTable, m_tables.batchKey, QString::number(batch.id),
+                                         query.value(2).toString()) };
+        batches << batch;
+    }
+    return batches;
+}
+
+QList<EdiSendTransfer::Item> EdiSendTransfer::readItems(const Batch& batch)
+{
+    m_items.addBindValue(batch.id);
+    if (!m_items.exec())
+        throw EdiSendError {
+            QStringLiteral("%1을(를) 읽을 수 없습니다: %2").arg(m_tables.itemTable, m_items.lastError().text())
+        };
+    QList<Item> items;
+    while (m_items.next()) {
+        items << Item { m_items.value(0).toLongLong(), m_items.value(1).toString(), m_items.value(2).toString(),
+            m_items.value(3).toString(), m_items.value(4), m_items.value(5).toString(), m_items.value(6).toString(),
+            m_items.value(7), m_items.value(8).toString(), m_items.value(9).toString() };
+    }
+    m_items.finish();
+    return items;
+}
+
+void EdiSendTransfer::prepareStatements()
+{
+    m_items.setForwardOnly(true);
+    const bool prepared
+        = m_items.prepare(QStringLiteral("SELECT %1, Gubun, BankCode, BankNo, IcheMoney, NapbuNo, %2 FROM %3 "
+                                         "WHERE %4 = ? ORDER BY IcheDate, %1")
+                              .arg(m_tables.itemKey, m_tables.itemExtras, m_tables.itemTable, m_tables.batchKey))
+        && m_batchWriteBack.prepare(QStringLiteral("UPDATE %1 SET SendDate = ?, Stime = ?, DataNo = ? WHERE %2 = ?")
+                                        .arg(m_tables.batchTable, m_tables.batchKey))
+        && m_itemWriteBack.prepare(QStringLiteral("UPDATE %1 SET DataNo = ?, IcheDate = ? WHERE %2 = ?")
+                                       .arg(m_tables.itemTable, m_tables.itemKey));
+    if (!prepared)
+        throw EdiSendError { QStringLiteral("%1/%2: %3")
+                                 .arg(m_tables.batchTable, m_tables.itemTable,
+                                     m_database.connection().lastError().text()) };
+}
+
+EdiSendTransfer::OpenFile EdiSendTransfer::openFile(
+    const Batch& batch, const SendInstitutions& institutions, int number) const
+{
+    OpenFile file;
+    file.name = m_tables.filePrefix + QString::number(number);
+    file.institution = batch.institution;
+    file.date = batch.date;
+    file.settings = institutions.find(m_tables.institutionColumn, batch.institution);
+    if (!file.settings)
+        throw EdiSendError { QStringLiteral("%1 자료(%2 %3)의 기관코드 \"%4\"이(가) 이용자설정(%5)에 없습니다.")
+                                 .arg(m_tables.batchTable, m_tables.batchKey, QString::number(batch.id),
+                                     batch.institution, m_tables.institutionColumn) };
+    file.bytes = EdiSendHeader::neHead(m_run.loginId, SendInstitutions::text(*file.settings, m_tables.sendCodeColumn),
+                     SendInstitutions::text(*file.settings, m_tables.bankSideColumn))
+        + endOfLine();
+    FixedRecordWriter start(RecordSize);
+    start.literal("S9990111").left(batch.institution, 10).literal(m_tables.transferKind);
+    start.literal(batch.date.toString(QStringLiteral("yyyyMMdd")).toLatin1());
+    start.literal(m_run.stamp.date().toString(QStringLiteral("yyyyMMdd")).toLatin1());
+    start.zero(m_modulus, 4).spaces(157);
+    file.bytes += start.bytes() + endOfLine();
+    return file;
+}
+
+void EdiSendTransfer::closeFile(OpenFile& file, EdiSendOutput& output) const
+{
+    FixedRecordWriter end(RecordSize);
+    end.literal("E").zero(file.records + 2, 7).zero(file.records, 7).zero(file.amount, 15);
+    const int groups = totalsOtherBanks() ? 3 : 2;
+    for (int group = 0; group < 3; ++group) {
+        end.zero(group < groups ? file.groupRecords[group] : 0, 7);
+        end.zero(group < groups ? file.groupAmounts[group] : 0, 15);
+    }
+    end.literal(EdiSendFields::fileCheckValue(file.records, file.amount, file.addends, m_modulus)).spaces(98);
+    file.bytes += end.bytes() + endOfLine();
+    output.files.add(file.name, file.bytes);
+}
+
+void EdiSendTransfer::writeBatch(const Batch& batch, int batchNumber, OpenFile& file, EdiSendOutput& output)
+{
+    const QList<Item> items = readItems(batch);
+    execute(m_batchWriteBack,
+        { SqlValue::stored(m_run.stamp.date()), SqlValue::stored(m_run.stamp.time()), batchNumber, batch.id });
+    qint64 won = 0;
+    for (const Item& item : items)
+        won += writeItem(item, batch, batchNumber, file);
+    if (!items.isEmpty() && m_tables.needsConsent)
+        output.withdrawalData = true;
+    output.rows << TEdiInfo { m_tables.ediKind, SendInstitutions::text(*file.settings, QStringLiteral("Name")),
+        SendInstitutions::text(*file.settings, m_tables.sendCodeColumn), static_cast<qint32>(items.size()),
+        Money::fromWon(won) };
+}
+
+qint64 EdiSendTransfer::writeItem(const Item& item, const Batch& batch, int batchNumber, OpenFile& file)
+{
+    const qint64 won = wonOf(item, batch);
+    const int bank = EdiSendFields::normalizedBank(bankOf(item, batch));
+    const bool addsDigit = addsAccountDigit(bank);
+    const int digit = addsDigit ? accountDigitOf(item, batch) : 0;
+    const qint64 recordNumber = file.records + 1;
+
+    FixedRecordWriter record(RecordSize + 2);
+    record.literal("D").zero(recordNumber, 7).left(batch.institution, 10).literal("1");
+    record.literal(QByteArray(1, m_tables.itemKind));
+    writeFundCode(record, item);
+    record.zero(bank, 3);
+    writeAccount(record, item);
+    record.zero(won, 13).literal("0000000000000");
+    writePassbookText(record, item, batch);
+    record.literal("0").spaces(13);
+    writePayerNumber(record, item);
+    writeReference(record, item, batchNumber);
+    record.spaces(20).literal(EdiSendFields::itemCheckValue(won + batch.date.day() + digit, m_modulus));
+    writeSalary(record, item);
+    record.spaces(1 + 4 + 39).literal(endOfLine());
+    file.bytes += record.bytes();
+
+    execute(m_itemWriteBack, { recordNumber, SqlValue::stored(batch.date), item.id });
+    const int group = EdiSendFields::bankGroup(bank) - 1;
+    file.records = recordNumber;
+    file.amount += won;
+    file.addends += addsDigit ? digit : bank;
+    ++file.groupRecords[group];
+    file.groupAmounts[group] += won;
+    return won;
+}
+
+qint64 EdiSendTransfer::wonOf(const Item& item, const Batch& batch) const
+{
+    bool isNumber = false;
+    const qint64 stored = item.amount.toLongLong(&isNumber);
+    if (item.amount.isNull() || !isNumber)
+        failItem(item, batch, QStringLiteral("IcheMoney"), QStringLiteral("금액이 비어 있거나 숫자가 아닙니다"));
+    const Money amount = Money::fromStored(stored);
+    if (stored % Money::Scale != 0 || amount.won() < 0 || amount.won() > LargestAmount)
+        failItem(item, batch, QStringLiteral("IcheMoney"),
+            QStringLiteral("금액 %1은(는) 0에서 %2원 사이의 원 단위 금액이어야 합니다")
+                .arg(amount.toString())
+                .arg(LargestAmount));
+    return amount.won();
+}
+
+int EdiSendTransfer::bankOf(const Item& item, const Batch& batch) const
+{
+    const std::optional<int> bank = EdiSendFields::bankNumber(item.bankCode);
+    if (!bank)
+        failItem(item, batch, QStringLiteral("BankCode"),
+            QStringLiteral("은행코드 \"%1\"이(가) 숫자가 아닙니다").arg(item.bankCode));
+    return *bank;
+}
+
+int EdiSendTransfer::accountDigitOf(const Item& item, const Batch& batch) const
+{
+    const QString account = FB_CommonFunctions::removeCharacter(item.bankNo, QLatin1Char('-')).trimmed();
+    const std::optional<int> digit = EdiSendFields::lastDigit(account);
+    if (!digit)
+        failItem(item, batch, QStringLiteral("BankNo"),
+            QStringLiteral("계좌번호 \"%1\"이(가) 숫자로 끝나지 않습니다").arg(item.bankNo));
+    return *digit;
+}
+
+void EdiSendTransfer::execute(QSqlQuery& statement, const QVariantList& values) const
+{
+    for (int i = 0; i < values.size(); ++i)
+        statement.bindValue(i, values.at(i));
+    if (!statement.exec())
+        throw EdiSendError { QStringLiteral("%1/%2에 송신 내용을 기록할 수 없습니다: %3")
+                                 .arg(m_tables.batchTable, m_tables.itemTable, statement.lastError().text()) };
+}
+
+void EdiSendTransfer::failItem(const Item& item, const Batch& batch, const QString& field, const QString& problem) const
+{
+    throw EdiSendError { QStringLiteral("%1 자료(%2 %3, %4 %5)의 %6: %7.")
+                             .arg(m_tables.itemTable, m_tables.itemKey, QString::number(item.id), m_tables.batchKey,
+                                 QString::number(batch.id), field, problem) };
+}
+
+void EdiSendTransfer::writeFundCode(FixedRecordWriter& record, const Item& item) const
+{
+    record.zero(item.gubun.trimmed(), 3);
+}
+
+void EdiSendTransfer::writeAccount(FixedRecordWriter& record, const Item& item) const
+{
+    record.left(FB_CommonFunctions::removeCharacter(item.bankNo.trimmed(), QLatin1Char('-')), 16);
+}
+
+void EdiSendTransfer::writePassbookText(FixedRecordWriter& record, const Item&, const Batch&) const
+{
+    record.spaces(12);
+}
+
+void EdiSendTransfer::writePayerNumber(FixedRecordWriter& record, const Item& item) const
+{
+    record.left(item.napbuNo.trimmed(), 20);
+}
+
+void EdiSendTransfer::writeReference(FixedRecordWriter& record, const Item&, int batchNumber) const
+{
+    const QString number = QStringLiteral("%1").arg(batchNumber, 3, 10, QLatin1Char('0'));
+    record.left(number + m_run.stamp.time().toString(QStringLiteral("HHmmss")), 15);
+}
+
+void EdiSendTransfer::writeSalary(FixedRecordWriter& record, const Item&) const
+{
+    record.spaces(1);
+}
+
+bool EdiSendTransfer::addsAccountDigit(int) const
+{
+    return true;
+}
+
+bool EdiSendTransfer::totalsOtherBanks() const
+{
+    return false;
+}
