@@ -50,10 +50,12 @@ int runImport(CliSession& session, const QStringList&)
 QList<CliCommand> appCommands()
 {
     return {
-        {QStringLiteral("notice"), QStringLiteral("notice    print the notice line (Result/Notice.inf or the setting)"), runNotice},
-        {QStringLiteral("apt-convert-export"),
-         QStringLiteral("apt-convert-export    list the apartment accounts of bank 16 in Send/Convert"), runExport},
-        {QStringLiteral("apt-convert-import"),
-         QStringLiteral("apt-convert-import    apply the bank's Recv/Convert answer to the apartment items"), runImport},
+        { QStringLiteral("notice"),
+            QStringLiteral("notice    print the notice line (Result/Notice.inf or the setting)"), runNotice },
+        { QStringLiteral("apt-convert-export"),
+            QStringLiteral("apt-convert-export    list the apartment accounts of bank 16 in Send/Convert"), runExport },
+        { QStringLiteral("apt-convert-import"),
+            QStringLiteral("apt-convert-import    apply the bank's Recv/Convert answer to the apartment items"),
+            runImport },
     };
 }

@@ -55,7 +55,8 @@ QString AccountCodeConversion::importFile() const
 bool AccountCodeConversion::exportAccounts()
 {
     Messages& messages = m_context.messages();
-    const QString question = QStringLiteral("아파트뱅킹에서 사용하는 기능으로 \r셈바계좌가 있을경우만 사용합니다.\r사용하시겠습니까?");
+    const QString question
+        = QStringLiteral("아파트뱅킹에서 사용하는 기능으로 \r셈바계좌가 있을경우만 사용합니다.\r사용하시겠습니까?");
     if (messages.messageBox(question, Messages::Buttons::OkCancel, Messages::Button::Ok) != Messages::Button::Ok)
         return false;
     QList<QByteArray> lines;
@@ -123,11 +124,11 @@ bool AccountCodeConversion::readMoves(QList<Move>& moves) const
             continue;
         Move move;
         if (!parseMove(lines.at(index), move)) {
-            m_context.messages().error(
-                QStringLiteral("\"%1\" 파일의 %2번째 줄이 계좌 변환 형식(%3바이트 이상)에 맞지 않습니다.\r계좌를 변환하지 않았습니다.")
-                    .arg(importFile())
-                    .arg(index + 1)
-                    .arg(ShortestMoveLine));
+            m_context.messages().error(QStringLiteral(
+                "\"%1\" 파일의 %2번째 줄이 계좌 변환 형식(%3바이트 이상)에 맞지 않습니다.\r계좌를 변환하지 않았습니다.")
+                                           .arg(importFile())
+                                           .arg(index + 1)
+                                           .arg(ShortestMoveLine));
             return false;
         }
         moves << move;

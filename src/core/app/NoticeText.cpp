@@ -29,7 +29,8 @@ QString fromDelivered(const QByteArray& contents, const QDate& received)
         ++lineEnd;
     const QByteArray firstLine = contents.left(lineEnd);
     const QString text = contents.isEmpty() ? QStringLiteral("내용 없음") : Cp949::decode(firstLine);
-    const QString day = QStringLiteral("%1년 %2월 %3일 수신").arg(received.year()).arg(received.month()).arg(received.day());
+    const QString day
+        = QStringLiteral("%1년 %2월 %3일 수신").arg(received.year()).arg(received.month()).arg(received.day());
     return text + QStringLiteral(" (") + day + QLatin1Char(')');
 }
 

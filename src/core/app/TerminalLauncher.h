@@ -8,7 +8,10 @@ class IniFile;
 // Starts the bank's terminal program, centred on the screen through its own settings file.
 class TerminalLauncher {
 public:
-    explicit TerminalLauncher(const AppContext& context) : m_context(context) {}
+    explicit TerminalLauncher(const AppContext& context)
+        : m_context(context)
+    {
+    }
 
     // Runs the terminal program and waits for it; says so when it cannot be started.
     bool start(const QSize& screen) const;

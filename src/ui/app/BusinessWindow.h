@@ -7,7 +7,10 @@
 class BusinessWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit BusinessWindow(QWidget* parent = nullptr) : QWidget(parent) {}
+    explicit BusinessWindow(QWidget* parent = nullptr)
+        : QWidget(parent)
+    {
+    }
 
     // False keeps the window open (unsaved input the user wants to keep).
     virtual bool closeQuery() { return true; }

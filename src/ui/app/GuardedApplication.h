@@ -10,7 +10,10 @@ class GuardedApplication : public QApplication {
 public:
     using ErrorHandler = std::function<void(const QString&)>;
 
-    GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+    GuardedApplication(int& argc, char** argv)
+        : QApplication(argc, argv)
+    {
+    }
 
     bool notify(QObject* receiver, QEvent* event) override;
 

@@ -68,7 +68,7 @@ void drawGlyphLines(QPainter& painter, Glyph glyph)
     case Glyph::Apartment:
         painter.drawRect(QRectF(4, 6, 9, 15));
         painter.drawRect(QRectF(13, 10, 7, 11));
-        for (qreal y : {9.5, 13.0, 16.5}) {
+        for (qreal y : { 9.5, 13.0, 16.5 }) {
             painter.drawLine(QPointF(6.5, y), QPointF(7.5, y));
             painter.drawLine(QPointF(9.5, y), QPointF(10.5, y));
         }
@@ -77,14 +77,14 @@ void drawGlyphLines(QPainter& painter, Glyph glyph)
         painter.drawLine(QPointF(2, 21), QPointF(22, 21));
         break;
     case Glyph::Collection:
-        painter.drawPolyline(QPolygonF({QPointF(3, 13), QPointF(3, 20), QPointF(21, 20), QPointF(21, 13)}));
-        painter.drawPolyline(QPolygonF({QPointF(3, 13), QPointF(8, 13), QPointF(9.5, 16), QPointF(14.5, 16),
-                                        QPointF(16, 13), QPointF(21, 13)}));
+        painter.drawPolyline(QPolygonF({ QPointF(3, 13), QPointF(3, 20), QPointF(21, 20), QPointF(21, 13) }));
+        painter.drawPolyline(QPolygonF(
+            { QPointF(3, 13), QPointF(8, 13), QPointF(9.5, 16), QPointF(14.5, 16), QPointF(16, 13), QPointF(21, 13) }));
         arrow(painter, QPointF(12, 3), QPointF(12, 11));
         break;
     case Glyph::Notes:
-        painter.drawPolyline(QPolygonF({QPointF(15, 3), QPointF(5, 3), QPointF(5, 21), QPointF(19, 21),
-                                        QPointF(19, 7), QPointF(15, 3), QPointF(15, 7), QPointF(19, 7)}));
+        painter.drawPolyline(QPolygonF({ QPointF(15, 3), QPointF(5, 3), QPointF(5, 21), QPointF(19, 21), QPointF(19, 7),
+            QPointF(15, 3), QPointF(15, 7), QPointF(19, 7) }));
         painter.drawLine(QPointF(8, 11), QPointF(16, 11));
         painter.drawLine(QPointF(8, 14.5), QPointF(16, 14.5));
         painter.drawLine(QPointF(8, 18), QPointF(12, 18));
@@ -158,22 +158,22 @@ void paintBackground(QPainter& painter, const QRectF& area)
 
     painter.setPen(Qt::white);
     painter.setFont(uiFont(24, true));
-    painter.drawText(QRectF(area.left() + 28, area.top() + 26, 480, 34), Qt::AlignLeft | Qt::AlignVCenter,
-                     AppInfo::serviceName());
+    painter.drawText(
+        QRectF(area.left() + 28, area.top() + 26, 480, 34), Qt::AlignLeft | Qt::AlignVCenter, AppInfo::serviceName());
     painter.setPen(QColor(0xcf, 0xe3, 0xec));
     painter.setFont(uiFont(13));
     painter.drawText(QRectF(area.left() + 29, area.top() + 64, 480, 22), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("대량입금 · 대량출금 · 아파트뱅킹 · CMS 조회 · 자료 송수신"));
+        QStringLiteral("대량입금 · 대량출금 · 아파트뱅킹 · CMS 조회 · 자료 송수신"));
 
     painter.setPen(Muted);
     painter.setFont(uiFont(11));
-    painter.drawText(QRectF(area.left() + 28, area.bottom() - 26, 200, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                     AppInfo::version());
+    painter.drawText(
+        QRectF(area.left() + 28, area.bottom() - 26, 200, 18), Qt::AlignLeft | Qt::AlignVCenter, AppInfo::version());
     painter.restore();
 }
 
-void paintTile(QPainter& painter, const QRectF& area, const TileLook& look, bool highlighted, bool pressed,
-               bool enabled)
+void paintTile(
+    QPainter& painter, const QRectF& area, const TileLook& look, bool highlighted, bool pressed, bool enabled)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -188,12 +188,12 @@ void paintTile(QPainter& painter, const QRectF& area, const TileLook& look, bool
 
     painter.setPen(enabled ? Ink : Muted);
     painter.setFont(uiFont(15, true));
-    painter.drawText(QRectF(area.left() + 16, area.top() + 62, area.width() - 24, 20), Qt::AlignLeft | Qt::AlignVCenter,
-                     look.title);
+    painter.drawText(
+        QRectF(area.left() + 16, area.top() + 62, area.width() - 24, 20), Qt::AlignLeft | Qt::AlignVCenter, look.title);
     painter.setPen(Muted);
     painter.setFont(uiFont(11));
     painter.drawText(QRectF(area.left() + 16, area.top() + 82, area.width() - 20, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                     look.subtitle);
+        look.subtitle);
     painter.restore();
 }
 
@@ -207,7 +207,7 @@ void paintExitBar(QPainter& painter, const QRectF& area, const TileLook& look, b
     painter.setPen(Ink);
     painter.setFont(uiFont(14, true));
     painter.drawText(QRectF(glyph.right() + 10, area.top(), area.width() - 50, area.height()),
-                     Qt::AlignLeft | Qt::AlignVCenter, look.title);
+        Qt::AlignLeft | Qt::AlignVCenter, look.title);
     painter.restore();
 }
 
@@ -225,7 +225,7 @@ void paintGlyph(QPainter& painter, Glyph glyph, const QRectF& area, const QColor
 QIcon applicationIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128}) {
+    for (int size : { 16, 32, 48, 64, 128 }) {
         icon.addPixmap(iconPixmap(size, [](QPainter& painter) {
             QLinearGradient fill(QPointF(0, 0), QPointF(24, 24));
             fill.setColorAt(0, Navy);
@@ -234,8 +234,8 @@ QIcon applicationIcon()
             painter.setBrush(fill);
             painter.drawRoundedRect(QRectF(1, 1, 22, 22), 5, 5);
             painter.setPen(strokePen(Qt::white, 1.6));
-            painter.drawPolyline(QPolygonF({QPointF(5, 9.5), QPointF(12, 5), QPointF(19, 9.5)}));
-            for (qreal x : {7.5, 12.0, 16.5})
+            painter.drawPolyline(QPolygonF({ QPointF(5, 9.5), QPointF(12, 5), QPointF(19, 9.5) }));
+            for (qreal x : { 7.5, 12.0, 16.5 })
                 painter.drawLine(QPointF(x, 11.5), QPointF(x, 16.5));
             painter.drawLine(QPointF(5, 19), QPointF(19, 19));
         }));
@@ -251,9 +251,9 @@ QIcon toolIcon(ToolGlyph glyph)
         painter.setBrush(Qt::NoBrush);
         switch (glyph) {
         case ToolGlyph::Open:
-            painter.drawPolyline(QPolygonF({QPointF(3, 19), QPointF(3, 5), QPointF(9, 5), QPointF(11, 7),
-                                            QPointF(19, 7), QPointF(19, 10)}));
-            painter.drawPolygon(QPolygonF({QPointF(3, 19), QPointF(6.5, 10), QPointF(22, 10), QPointF(18.5, 19)}));
+            painter.drawPolyline(QPolygonF(
+                { QPointF(3, 19), QPointF(3, 5), QPointF(9, 5), QPointF(11, 7), QPointF(19, 7), QPointF(19, 10) }));
+            painter.drawPolygon(QPolygonF({ QPointF(3, 19), QPointF(6.5, 10), QPointF(22, 10), QPointF(18.5, 19) }));
             break;
         case ToolGlyph::Font:
             painter.setPen(color);
@@ -262,24 +262,24 @@ QIcon toolIcon(ToolGlyph glyph)
             break;
         case ToolGlyph::PrinterSetup:
             painter.drawRect(QRectF(4, 9, 16, 8));
-            painter.drawPolyline(QPolygonF({QPointF(7, 9), QPointF(7, 3), QPointF(17, 3), QPointF(17, 9)}));
+            painter.drawPolyline(QPolygonF({ QPointF(7, 9), QPointF(7, 3), QPointF(17, 3), QPointF(17, 9) }));
             painter.drawEllipse(QPointF(17, 18.5), 3.2, 3.2);
             painter.drawLine(QPointF(17, 14), QPointF(17, 15.3));
             painter.drawLine(QPointF(17, 21.7), QPointF(17, 23));
             break;
         case ToolGlyph::Print:
             painter.drawRect(QRectF(3, 9, 18, 8));
-            painter.drawPolyline(QPolygonF({QPointF(7, 9), QPointF(7, 3), QPointF(17, 3), QPointF(17, 9)}));
+            painter.drawPolyline(QPolygonF({ QPointF(7, 9), QPointF(7, 3), QPointF(17, 3), QPointF(17, 9) }));
             painter.drawRect(QRectF(7, 14, 10, 7));
             break;
         case ToolGlyph::Save:
-            painter.drawPolygon(QPolygonF({QPointF(4, 4), QPointF(17, 4), QPointF(20, 7), QPointF(20, 20),
-                                           QPointF(4, 20)}));
+            painter.drawPolygon(
+                QPolygonF({ QPointF(4, 4), QPointF(17, 4), QPointF(20, 7), QPointF(20, 20), QPointF(4, 20) }));
             painter.drawRect(QRectF(8, 4, 7, 5));
             painter.drawRect(QRectF(7.5, 13, 9, 7));
             break;
         case ToolGlyph::Exit:
-            painter.drawPolyline(QPolygonF({QPointF(13, 4), QPointF(4, 4), QPointF(4, 20), QPointF(13, 20)}));
+            painter.drawPolyline(QPolygonF({ QPointF(13, 4), QPointF(4, 4), QPointF(4, 20), QPointF(13, 20) }));
             arrow(painter, QPointF(9, 12), QPointF(21, 12));
             break;
         }

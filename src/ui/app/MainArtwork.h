@@ -23,8 +23,8 @@ struct TileLook {
 
 void paintBackground(QPainter& painter, const QRectF& area);
 // highlighted: the pointer is over the button or it has the focus.
-void paintTile(QPainter& painter, const QRectF& area, const TileLook& look, bool highlighted, bool pressed,
-               bool enabled);
+void paintTile(
+    QPainter& painter, const QRectF& area, const TileLook& look, bool highlighted, bool pressed, bool enabled);
 // The exit button: a slim bar rather than a tile.
 void paintExitBar(QPainter& painter, const QRectF& area, const TileLook& look, bool highlighted, bool pressed);
 void paintGlyph(QPainter& painter, Glyph glyph, const QRectF& area, const QColor& color);

@@ -17,18 +17,18 @@ struct CodeTable {
     int tag;
 };
 const CodeTable CodeTables[] = {
-    {"대량입금 자금구분 코드", 19},
-    {"대량출금(아파트뱅킹) 자금구분 코드", 20},
-    {"대량입.출금 화일구분 코드", 15},
-    {"처리결과 이체여부 코드", 21},
-    {"대량입.출금 처리결과 코드", 16},
-    {"자금수납 거래구분 코드", 5},
-    {"자금수납 취소구분 코드", 6},
-    {"받을어음 거래구분 코드", 7},
-    {"받을어음 취소구분 코드", 8},
-    {"타점권내역 코드", 9},
-    {"통장거래구분 코드", 10},
-    {"통장마감 거래구분 코드", 11},
+    { "대량입금 자금구분 코드", 19 },
+    { "대량출금(아파트뱅킹) 자금구분 코드", 20 },
+    { "대량입.출금 화일구분 코드", 15 },
+    { "처리결과 이체여부 코드", 21 },
+    { "대량입.출금 처리결과 코드", 16 },
+    { "자금수납 거래구분 코드", 5 },
+    { "자금수납 취소구분 코드", 6 },
+    { "받을어음 거래구분 코드", 7 },
+    { "받을어음 취소구분 코드", 8 },
+    { "타점권내역 코드", 9 },
+    { "통장거래구분 코드", 10 },
+    { "통장마감 거래구분 코드", 11 },
 };
 
 QString codeFormCaption(const QString& caption, bool viewOnly)
@@ -44,7 +44,7 @@ struct MainMenuSet::Item {
     bool alwaysDisabled = false;
     bool viewOnly = false;
     QString formCaption = {}; // the caption itself when empty
-    QString command = {};     // the component when empty
+    QString command = {}; // the component when empty
 };
 
 std::unique_ptr<MainMenuSet> MainMenuSet::createMainMenu(QWidget* owner)
@@ -53,58 +53,58 @@ std::unique_ptr<MainMenuSet> MainMenuSet::createMainMenu(QWidget* owner)
     QMenu* work = bar->addMenu(QStringLiteral("업무"));
     work->menuAction()->setToolTip(QStringLiteral("대량입출금,아파트뱅킹,CMS자금수납,받을어음,통장거래내역"));
     work->menuAction()->setStatusTip(work->menuAction()->toolTip());
-    bar->addItem(work, {"N61", "대량 입금"});
-    bar->addItem(work, {"N71", "대량 출금"});
-    bar->addItem(work, {"N24", "아파트 뱅킹"});
+    bar->addItem(work, { "N61", "대량 입금" });
+    bar->addItem(work, { "N71", "대량 출금" });
+    bar->addItem(work, { "N24", "아파트 뱅킹" });
     work->addSeparator();
-    bar->addItem(work, {"N57", "대량 입금 그룹 관리"});
-    bar->addItem(work, {"N70", "대량 출금 그룹 관리"});
-    bar->addItem(work, {"N67", "아파트 뱅킹 그룹 관리"});
+    bar->addItem(work, { "N57", "대량 입금 그룹 관리" });
+    bar->addItem(work, { "N70", "대량 출금 그룹 관리" });
+    bar->addItem(work, { "N67", "아파트 뱅킹 그룹 관리" });
     work->addSeparator();
-    bar->addItem(work, {"N18", "종료"});
+    bar->addItem(work, { "N18", "종료" });
 
     QMenu* transfer = bar->addMenu(QStringLiteral("자료전송"));
-    bar->addItem(transfer, {"N10", "송신"});
-    bar->addItem(transfer, {"N11", "수신"});
-    bar->addItem(transfer, {"N12", "송수신"});
-    bar->addItem(transfer, {"N14", "문서 선택수신 (재수신)"});
+    bar->addItem(transfer, { "N10", "송신" });
+    bar->addItem(transfer, { "N11", "수신" });
+    bar->addItem(transfer, { "N12", "송수신" });
+    bar->addItem(transfer, { "N14", "문서 선택수신 (재수신)" });
     transfer->addSeparator();
-    bar->addItem(transfer, {"N22", "송신 결과 조회"});
-    bar->addItem(transfer, {"mm_ichestate", "이체상황조회"});
+    bar->addItem(transfer, { "N22", "송신 결과 조회" });
+    bar->addItem(transfer, { "mm_ichestate", "이체상황조회" });
 
     QMenu* codes = bar->addMenu(QStringLiteral("코드설정"));
-    bar->addItem(codes, {"mnuTongRegister", "출금동의 등록/해지"});
-    bar->addItem(codes, {"N77", "사후증빙자료관리"});
+    bar->addItem(codes, { "mnuTongRegister", "출금동의 등록/해지" });
+    bar->addItem(codes, { "N77", "사후증빙자료관리" });
     codes->addSeparator();
-    bar->addItem(codes, {"N_BankCode", "은행 코드", 0, false, false, codeFormCaption("은행 코드", false)});
+    bar->addItem(codes, { "N_BankCode", "은행 코드", 0, false, false, codeFormCaption("은행 코드", false) });
     bar->addCodeTableItems(codes, false);
 
     QMenu* data = bar->addMenu(QStringLiteral("자료관리"));
-    bar->addItem(data, {"N33", "자료받기 (PC로 저장.백업)"});
-    bar->addItem(data, {"N34", "자료복구 (불러오기)"});
-    bar->addItem(data, {"N35", "자료 재정리"});
+    bar->addItem(data, { "N33", "자료받기 (PC로 저장.백업)" });
+    bar->addItem(data, { "N34", "자료복구 (불러오기)" });
+    bar->addItem(data, { "N35", "자료 재정리" });
     data->addSeparator();
     QMenu* upload = data->addMenu(QStringLiteral("케이론로 자료송신"));
-    bar->addItem(upload, {"DB1", "DB 자료 보내기"});
-    bar->addItem(upload, {"N51", "파일 보내기"});
+    bar->addItem(upload, { "DB1", "DB 자료 보내기" });
+    bar->addItem(upload, { "N51", "파일 보내기" });
 
     QMenu* settings = bar->addMenu(QStringLiteral("환경설정"));
-    bar->addItem(settings, {"N23", "통신 환경 설정"});
-    bar->addItem(settings, {"N49", "이용자설정 (이용기관)"});
-    bar->addItem(settings, {"N76", "증빙자료 암호화키 등록"});
+    bar->addItem(settings, { "N23", "통신 환경 설정" });
+    bar->addItem(settings, { "N49", "이용자설정 (이용기관)" });
+    bar->addItem(settings, { "N76", "증빙자료 암호화키 등록" });
     settings->addSeparator();
-    bar->addItem(settings, {"N26", "S/W 비밀번호 설정", 1});
-    bar->addItem(settings, {"N72", "화면 설정", 2});
-    bar->addItem(settings, {"N27", "기타 설정", 3});
+    bar->addItem(settings, { "N26", "S/W 비밀번호 설정", 1 });
+    bar->addItem(settings, { "N72", "화면 설정", 2 });
+    bar->addItem(settings, { "N27", "기타 설정", 3 });
 
     QMenu* other = bar->addMenu(QStringLiteral("기타"));
-    bar->addItem(other, {"N73", "공무원 급여 자료 변환"});
-    bar->addItem(other, {"N47", "메모 화일 편집"});
-    bar->addItem(other, {"N58", "공지 사항 보기"});
-    bar->addItem(other, {"N6", "출금동의신청(예:엑셀파일)"});
+    bar->addItem(other, { "N73", "공무원 급여 자료 변환" });
+    bar->addItem(other, { "N47", "메모 화일 편집" });
+    bar->addItem(other, { "N58", "공지 사항 보기" });
+    bar->addItem(other, { "N6", "출금동의신청(예:엑셀파일)" });
     other->addSeparator();
-    bar->addItem(other, {"N30", "사용 환경 정보"});
-    bar->addItem(other, {"N54", "테온 미르솔 펌뱅킹은..."});
+    bar->addItem(other, { "N30", "사용 환경 정보" });
+    bar->addItem(other, { "N54", "테온 미르솔 펌뱅킹은..." });
     return bar;
 }
 
@@ -114,61 +114,61 @@ std::unique_ptr<MainMenuSet> MainMenuSet::createSubMainMenu(QWidget* owner)
     QMenu* work = bar->addMenu(QStringLiteral("업무"));
     work->menuAction()->setToolTip(QStringLiteral("대량입출금,아파트뱅킹,CMS자금수납,받을어음,통장거래내역"));
     work->menuAction()->setStatusTip(work->menuAction()->toolTip());
-    bar->addItem(work, {"N61", "대량 입금", 0, true});
-    bar->addItem(work, {"N71", "대량 출금", 0, true});
-    bar->addItem(work, {"N24", "아파트 뱅킹", 0, true});
+    bar->addItem(work, { "N61", "대량 입금", 0, true });
+    bar->addItem(work, { "N71", "대량 출금", 0, true });
+    bar->addItem(work, { "N24", "아파트 뱅킹", 0, true });
     work->addSeparator();
-    bar->addItem(work, {"N57", "대량 입금 그룹 관리", 0, true});
-    bar->addItem(work, {"N70", "대량 출금 그룹 관리", 0, true});
-    bar->addItem(work, {"N67", "아파트 뱅킹 그룹 관리", 0, true});
+    bar->addItem(work, { "N57", "대량 입금 그룹 관리", 0, true });
+    bar->addItem(work, { "N70", "대량 출금 그룹 관리", 0, true });
+    bar->addItem(work, { "N67", "아파트 뱅킹 그룹 관리", 0, true });
     work->addSeparator();
-    bar->addItem(work, {"mnuClose", "닫기"})->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    bar->addItem(work, { "mnuClose", "닫기" })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
 
     QMenu* transfer = bar->addMenu(QStringLiteral("자료전송"));
-    bar->addItem(transfer, {"N10", "송신", 0, true});
-    bar->addItem(transfer, {"N11", "수신", 0, true});
-    bar->addItem(transfer, {"N12", "송수신", 0, true});
-    bar->addItem(transfer, {"N14", "문서 선택 수신 (재수신)", 0, true});
+    bar->addItem(transfer, { "N10", "송신", 0, true });
+    bar->addItem(transfer, { "N11", "수신", 0, true });
+    bar->addItem(transfer, { "N12", "송수신", 0, true });
+    bar->addItem(transfer, { "N14", "문서 선택 수신 (재수신)", 0, true });
     transfer->addSeparator();
-    bar->addItem(transfer, {"N22", "송신 결과 조회"});
-    bar->addItem(transfer, {"mm_ichestate", "이체상황조회"});
+    bar->addItem(transfer, { "N22", "송신 결과 조회" });
+    bar->addItem(transfer, { "mm_ichestate", "이체상황조회" });
 
     QMenu* codes = bar->addMenu(QStringLiteral("코드보기"));
-    bar->addItem(codes, {"mnuTongRegister", "출금동의 등록/해지", 0, true});
-    bar->addItem(codes, {"N77", "사후증빙자료관리"});
+    bar->addItem(codes, { "mnuTongRegister", "출금동의 등록/해지", 0, true });
+    bar->addItem(codes, { "N77", "사후증빙자료관리" });
     codes->addSeparator();
-    bar->addItem(codes, {"N_BankCode", "은행 코드", 0, false, true, codeFormCaption("은행 코드", true)});
+    bar->addItem(codes, { "N_BankCode", "은행 코드", 0, false, true, codeFormCaption("은행 코드", true) });
     bar->addCodeTableItems(codes, true);
     codes->addSeparator();
-    bar->addItem(codes, {"mnuWithdrawalRequest", "출금이체 신청"});
+    bar->addItem(codes, { "mnuWithdrawalRequest", "출금이체 신청" });
 
     QMenu* data = bar->addMenu(QStringLiteral("자료관리"));
-    bar->addItem(data, {"N33", "자료받기 (PC로 저장.백업)", 0, true});
-    bar->addItem(data, {"N34", "자료복구 (불러오기)", 0, true});
-    bar->addItem(data, {"N35", "자료 재정리", 0, true});
+    bar->addItem(data, { "N33", "자료받기 (PC로 저장.백업)", 0, true });
+    bar->addItem(data, { "N34", "자료복구 (불러오기)", 0, true });
+    bar->addItem(data, { "N35", "자료 재정리", 0, true });
     data->addSeparator();
     QMenu* upload = data->addMenu(QStringLiteral("케이론로 자료송신"));
     upload->menuAction()->setEnabled(false);
-    bar->addItem(upload, {"DB1", "DB 자료 보내기", 0, true});
-    bar->addItem(upload, {"N51", "파일 보내기", 0, true});
+    bar->addItem(upload, { "DB1", "DB 자료 보내기", 0, true });
+    bar->addItem(upload, { "N51", "파일 보내기", 0, true });
 
     QMenu* settings = bar->addMenu(QStringLiteral("환경설정"));
-    bar->addItem(settings, {"N23", "통신 환경 설정"});
-    bar->addItem(settings, {"N49", "이용자설정 (이용기관) 보기", 0, false, true});
+    bar->addItem(settings, { "N23", "통신 환경 설정" });
+    bar->addItem(settings, { "N49", "이용자설정 (이용기관) 보기", 0, false, true });
     settings->addSeparator();
-    bar->addItem(settings, {"N26", "S/W 비밀번호 설정", 1});
-    bar->addItem(settings, {"N72", "화면 설정", 2});
-    bar->addItem(settings, {"N27", "기타 설정", 3});
+    bar->addItem(settings, { "N26", "S/W 비밀번호 설정", 1 });
+    bar->addItem(settings, { "N72", "화면 설정", 2 });
+    bar->addItem(settings, { "N27", "기타 설정", 3 });
 
     QMenu* other = bar->addMenu(QStringLiteral("기타"));
-    bar->addItem(other, {"N73", "공무원 급여 자료 변환"});
-    bar->addItem(other, {"N47", "메모 화일 편집"});
-    bar->addItem(other, {"N58", "공지 사항 보기"});
+    bar->addItem(other, { "N73", "공무원 급여 자료 변환" });
+    bar->addItem(other, { "N47", "메모 화일 편집" });
+    bar->addItem(other, { "N58", "공지 사항 보기" });
     other->addSeparator();
-    bar->addItem(other, {"mnuAptConvertExport", "셈바->테온전산실로"});
-    bar->addItem(other, {"mnuAptConvertImport", "셈바->테온계좌로 변환"});
+    bar->addItem(other, { "mnuAptConvertExport", "셈바->테온전산실로" });
+    bar->addItem(other, { "mnuAptConvertImport", "셈바->테온계좌로 변환" });
     other->addSeparator();
-    bar->addItem(other, {"N54", "테온 미르솔 펌뱅킹은..."});
+    bar->addItem(other, { "N54", "테온 미르솔 펌뱅킹은..." });
     return bar;
 }
 
@@ -196,15 +196,16 @@ void MainMenuSet::addCodeTableItems(QMenu* menu, bool viewOnly)
 {
     for (const CodeTable& table : CodeTables) {
         const QString caption = QString::fromUtf8(table.caption);
-        addItem(menu, {QStringLiteral("mnuCode%1").arg(table.tag), caption, table.tag, false, viewOnly,
-                       codeFormCaption(caption, viewOnly), CodeTableCommand});
+        addItem(menu,
+            { QStringLiteral("mnuCode%1").arg(table.tag), caption, table.tag, false, viewOnly,
+                codeFormCaption(caption, viewOnly), CodeTableCommand });
     }
 }
 
 QAction* MainMenuSet::addAutoUpgradeItem()
 {
     QMenu* settings = m_menus.value(4);
-    return addItem(settings, {"mnuAutoUpgrade", "자동업그레이드설정", 100});
+    return addItem(settings, { "mnuAutoUpgrade", "자동업그레이드설정", 100 });
 }
 
 QAction* MainMenuSet::item(const QString& component) const

@@ -11,11 +11,11 @@ class QWidget;
 
 // What a chosen menu item or picture button hands to its command.
 struct MenuCommand {
-    QString command;     // what the handler is bound to: the component name, or "CodeTable" for the code tables
-    QString component;   // the item's component name
-    QString caption;     // the item's caption
+    QString command; // what the handler is bound to: the component name, or "CodeTable" for the code tables
+    QString component; // the item's component name
+    QString caption; // the item's caption
     QString formCaption; // the caption of the screen it opens
-    int tag = 0;         // selects the page or the code table
+    int tag = 0; // selects the page or the code table
     bool viewOnly = false;
 };
 
@@ -43,7 +43,11 @@ public:
 private:
     struct Item;
 
-    MainMenuSet(const QString& name, QWidget* owner) : m_name(name), m_owner(owner) {}
+    MainMenuSet(const QString& name, QWidget* owner)
+        : m_name(name)
+        , m_owner(owner)
+    {
+    }
     QMenu* addMenu(const QString& title);
     QAction* addItem(QMenu* menu, const Item& item);
     void addCodeTableItems(QMenu* menu, bool viewOnly);

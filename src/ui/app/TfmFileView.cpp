@@ -17,7 +17,8 @@
 
 namespace {
 const QString Caption = QStringLiteral("메모 파일 보기");
-const QString DiscardQuestion = QStringLiteral("입력 또는 수정한 내용이 저장되지 않았습니다.\r\r무시하고 진행하시겠습니까?");
+const QString DiscardQuestion
+    = QStringLiteral("입력 또는 수정한 내용이 저장되지 않았습니다.\r\r무시하고 진행하시겠습니까?");
 
 TfmFileView::FileDialogs systemFileDialogs()
 {
@@ -25,7 +26,9 @@ TfmFileView::FileDialogs systemFileDialogs()
         [](QWidget* parent, const QString& directory) {
             return QFileDialog::getOpenFileName(parent, QString(), directory, QStringLiteral("*.* (*)"));
         },
-        [](QWidget* parent, const QString& current) { return QFileDialog::getSaveFileName(parent, QString(), current); },
+        [](QWidget* parent, const QString& current) {
+            return QFileDialog::getSaveFileName(parent, QString(), current);
+        },
     };
 }
 
@@ -72,23 +75,28 @@ void TfmFileView::buildToolBar(QToolBar* toolBar)
     using MainArtwork::ToolGlyph;
     toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     toolBar->setIconSize(QSize(24, 24));
-    m_openButton = addButton(QStringLiteral("BtnOpenDlg"), QStringLiteral("화일선택"), MainArtwork::toolIcon(ToolGlyph::Open));
+    m_openButton
+        = addButton(QStringLiteral("BtnOpenDlg"), QStringLiteral("화일선택"), MainArtwork::toolIcon(ToolGlyph::Open));
     m_openButton->setToolTip(QStringLiteral("변환 대상 파일 선택 [Ctrl-F]"));
     toolBar->addWidget(m_openButton);
     toolBar->addSeparator();
-    toolBar->addWidget(addButton(QStringLiteral("BtnFont"), QStringLiteral("글꼴설정"), MainArtwork::toolIcon(ToolGlyph::Font)));
     toolBar->addWidget(
-        addButton(QStringLiteral("BtnPrnSet"), QStringLiteral("인쇄설정"), MainArtwork::toolIcon(ToolGlyph::PrinterSetup)));
+        addButton(QStringLiteral("BtnFont"), QStringLiteral("글꼴설정"), MainArtwork::toolIcon(ToolGlyph::Font)));
+    toolBar->addWidget(addButton(
+        QStringLiteral("BtnPrnSet"), QStringLiteral("인쇄설정"), MainArtwork::toolIcon(ToolGlyph::PrinterSetup)));
     toolBar->addSeparator();
-    m_printButton = addButton(QStringLiteral("BtnPrint"), QStringLiteral("출 력"), MainArtwork::toolIcon(ToolGlyph::Print));
+    m_printButton
+        = addButton(QStringLiteral("BtnPrint"), QStringLiteral("출 력"), MainArtwork::toolIcon(ToolGlyph::Print));
     toolBar->addWidget(m_printButton);
     toolBar->addSeparator();
-    m_saveButton = addButton(QStringLiteral("btnSave"), QStringLiteral("저 장"), MainArtwork::toolIcon(ToolGlyph::Save));
+    m_saveButton
+        = addButton(QStringLiteral("btnSave"), QStringLiteral("저 장"), MainArtwork::toolIcon(ToolGlyph::Save));
     toolBar->addWidget(m_saveButton);
     auto* spacer = new QWidget(toolBar);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     toolBar->addWidget(spacer);
-    QToolButton* exitButton = addButton(QStringLiteral("BtnExit"), QStringLiteral("닫 기"), MainArtwork::toolIcon(ToolGlyph::Exit));
+    QToolButton* exitButton
+        = addButton(QStringLiteral("BtnExit"), QStringLiteral("닫 기"), MainArtwork::toolIcon(ToolGlyph::Exit));
     exitButton->setToolTip(QStringLiteral("화면 닫기[Ctrl-F4]"));
     toolBar->addWidget(exitButton);
 
@@ -206,7 +214,7 @@ void TfmFileView::print()
 {
     QPrintDialog dialog(&m_printer, this);
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange
-                      | QAbstractPrintDialog::PrintSelection);
+        | QAbstractPrintDialog::PrintSelection);
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_printer.setDocName(m_fileName);
@@ -223,7 +231,8 @@ void TfmFileView::save()
         if (m_file.save(chosen, m_memo->toPlainText()))
             m_memo->document()->setModified(false);
         else
-            m_context.reportError(QStringLiteral("\"%1\" 파일을 저장할 수 없습니다. (%2)").arg(chosen, m_file.errorText()));
+            m_context.reportError(
+                QStringLiteral("\"%1\" 파일을 저장할 수 없습니다. (%2)").arg(chosen, m_file.errorText()));
     }
     updateButtons();
 }

@@ -31,6 +31,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QWindow>
+#include <cstdlib>
 
 const QString TfmMain::ConnectionName = QStringLiteral("FbMorvExeDB");
 
@@ -39,10 +40,18 @@ const int StripHeight = 19;
 
 // Picture buttons 1 to 9 and the command each one runs.
 const char* const ButtonCommands[PictureArea::ButtonCount] = {
-    "N61", "N71", "N24", "DSBButton4", "DSBButton5", "DSBButton6", "DSBButton7", "N12", "N18",
+    "N61",
+    "N71",
+    "N24",
+    "DSBButton4",
+    "DSBButton5",
+    "DSBButton6",
+    "DSBButton7",
+    "N12",
+    "N18",
 };
 
-const QStringList SendReceiveCommands{"N10", "N11", "N12", "N14"};
+const QStringList SendReceiveCommands { "N10", "N11", "N12", "N14" };
 
 // Stored colours are Windows COLORREF values, 0x00BBGGRR; anything else falls back.
 QColor colorFromStored(int stored, const QColor& fallback)
@@ -67,7 +76,10 @@ void runIfSet(const std::function<void()>& step)
 // Reopens the data after maintenance work, also when the work throws.
 class ReopenAfterMaintenance {
 public:
-    explicit ReopenAfterMaintenance(std::function<void()> reopen) : m_reopen(std::move(reopen)) {}
+    explicit ReopenAfterMaintenance(std::function<void()> reopen)
+        : m_reopen(std::move(reopen))
+    {
+    }
     ~ReopenAfterMaintenance() { m_reopen(); }
     ReopenAfterMaintenance(const ReopenAfterMaintenance&) = delete;
     ReopenAfterMaintenance& operator=(const ReopenAfterMaintenance&) = delete;
@@ -103,7 +115,7 @@ void TfmMain::buildWindow()
 {
     setObjectName(QStringLiteral("fmMain"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowIcon(MainArtwork::applicationIcon());
     QFont font(QStringLiteral("NanumGothic"));
     font.setPixelSize(13);
@@ -143,13 +155,13 @@ void TfmMain::buildBottomStrip()
 
     m_noticeMenu = new QMenu(this);
     m_noticeMenu->setObjectName(QStringLiteral("NoticeMenu"));
-    connect(m_noticeMenu->addAction(QStringLiteral("공지사항 보기")), &QAction::triggered, this,
-            &TfmMain::showNoticeFile);
+    connect(
+        m_noticeMenu->addAction(QStringLiteral("공지사항 보기")), &QAction::triggered, this, &TfmMain::showNoticeFile);
     m_noticeMenu->addAction(QStringLiteral("공지사항 삭제"))->setEnabled(false);
-    for (QLabel* label : {m_noticeLabel, m_noticeBar}) {
+    for (QLabel* label : { m_noticeLabel, m_noticeBar }) {
         label->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(label, &QWidget::customContextMenuRequested, this,
-                [this, label](const QPoint& at) { m_noticeMenu->popup(label->mapToGlobal(at)); });
+            [this, label](const QPoint& at) { m_noticeMenu->popup(label->mapToGlobal(at)); });
     }
 }
 
@@ -169,7 +181,8 @@ void TfmMain::runCreation(const QStringList& arguments)
     m_upgradeSwitch = m_services.readUpgradeSwitch ? m_services.readUpgradeSwitch() : -1;
     if (m_upgradeSwitch == 0)
         m_mainMenu->addAutoUpgradeItem();
-    if (!m_context.offlineMode() && m_upgradeSwitch == 0 && m_services.runUpgradeCheck && m_services.runUpgradeCheck()) {
+    if (!m_context.offlineMode() && m_upgradeSwitch == 0 && m_services.runUpgradeCheck
+        && m_services.runUpgradeCheck()) {
         if (m_services.terminate)
             m_services.terminate();
         else
@@ -201,7 +214,7 @@ void TfmMain::bindOwnCommands()
 
 void TfmMain::connectMenus()
 {
-    for (MainMenuSet* set : {m_mainMenu.get(), m_subMainMenu.get()}) {
+    for (MainMenuSet* set : { m_mainMenu.get(), m_subMainMenu.get() }) {
         for (QAction* action : set->items())
             connect(action, &QAction::triggered, this, [this, action] { runFromAction(action); });
     }
@@ -214,7 +227,7 @@ void TfmMain::connectPictureButtons()
         PictureButton* button = m_pictureArea->button(number);
         connect(button, &QAbstractButton::clicked, this, [this, command, button] {
             const QAction* item = m_mainMenu->item(command);
-            MenuCommand chosen = item ? MainMenuSet::commandOf(item) : MenuCommand{command, {}, {}, {}, 0, false};
+            MenuCommand chosen = item ? MainMenuSet::commandOf(item) : MenuCommand { command, {}, {}, {}, 0, false };
             chosen.component = button->objectName();
             runCommand(chosen);
         });
@@ -281,7 +294,8 @@ void TfmMain::runFirstShow()
     loadCodeLists();
     runIfSet(m_services.markRegistry);
     startWebNotice();
-    if (m_arguments.value(0).compare(QLatin1String("UPGRADE"), Qt::CaseInsensitive) == 0 && m_services.backupAfterUpgrade)
+    if (m_arguments.value(0).compare(QLatin1String("UPGRADE"), Qt::CaseInsensitive) == 0
+        && m_services.backupAfterUpgrade)
         m_services.backupAfterUpgrade(*this);
     if (m_services.checkEvidenceRequests)
         m_services.checkEvidenceRequests(*this);

@@ -33,21 +33,18 @@ public:
     static constexpr int ClientHeight = 522;
 
     // arguments: the command line without the program and --home; the first one may be TEST or UPGRADE.
-    TfmMain(AppContext& context, const QStringList& arguments, StartupServices services = {},
-            QWidget* parent = nullptr);
+    TfmMain(
+        AppContext& context, const QStringList& arguments, StartupServices services = {}, QWidget* parent = nullptr);
     ~TfmMain() override;
 
     // Opens a business window of the given class, maximised; the active one of the same class stays as
     // it is. Returns the window now open, or nullptr when the current one refused to close.
-    template <class Window, class... Arguments>
-    Window* openBusinessWindow(Arguments&&... arguments)
+    template <class Window, class... Arguments> Window* openBusinessWindow(Arguments&&... arguments)
     {
-        const WindowTest isOfClass = [](const BusinessWindow* window) {
-            return dynamic_cast<const Window*>(window) != nullptr;
-        };
-        return static_cast<Window*>(openBusinessWindow(isOfClass, [&] {
-            return new Window(std::forward<Arguments>(arguments)...);
-        }));
+        const WindowTest isOfClass
+            = [](const BusinessWindow* window) { return dynamic_cast<const Window*>(window) != nullptr; };
+        return static_cast<Window*>(
+            openBusinessWindow(isOfClass, [&] { return new Window(std::forward<Arguments>(arguments)...); }));
     }
     BusinessWindow* openBusinessWindow(const WindowTest& isOfClass, const WindowFactory& create);
     BusinessWindow* activeBusinessWindow() const;

@@ -1,5 +1,5 @@
-#include "TestHome.h"
 #include "app/AccountCodeConversion.h"
+#include "TestHome.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -38,15 +38,21 @@ protected:
         QStringList rows;
         QSqlQuery query(QStringLiteral("SELECT Apt2ID, BankCode, BankNo FROM Apt2 ORDER BY Apt2ID"), m_database);
         while (query.next())
-            rows << QStringLiteral("%1 %2 %3").arg(query.value(0).toInt()).arg(query.value(1).toString(), query.value(2).toString());
+            rows << QStringLiteral("%1 %2 %3")
+                        .arg(query.value(0).toInt())
+                        .arg(query.value(1).toString(), query.value(2).toString());
         return rows;
     }
 
-    void receive(const QString& name, const QByteArray& contents) { writeFileBytes(m_home.path("Recv/" + name), contents); }
+    void receive(const QString& name, const QByteArray& contents)
+    {
+        writeFileBytes(m_home.path("Recv/" + name), contents);
+    }
 
     TestHome m_home;
     QSqlDatabase m_database;
-    const QStringList m_original{"1 16 1234567890123", "2 20 1234567890123", "3 16 5550001112223", "4 16 1234567890123"};
+    const QStringList m_original { "1 16 1234567890123", "2 20 1234567890123", "3 16 5550001112223",
+        "4 16 1234567890123" };
 };
 
 // positions 1-3 "D16", 4-16 old account, 18-31 new account (20-31 for bank 11), 33-34 new bank
@@ -57,7 +63,8 @@ TEST_F(AccountCodeConversionTest, ExportListsTheCooperativeBankAccountsInItemOrd
 {
     AccountCodeConversion conversion(m_home.context(), m_database);
     ASSERT_TRUE(conversion.exportAccounts());
-    EXPECT_EQ(readFileBytes(m_home.path("Send/Convert")), QByteArray("D161234567890123\r\nD165550001112223\r\nD161234567890123\r\n"));
+    EXPECT_EQ(readFileBytes(m_home.path("Send/Convert")),
+        QByteArray("D161234567890123\r\nD165550001112223\r\nD161234567890123\r\n"));
 }
 
 TEST_F(AccountCodeConversionTest, ExportStopsOnCancelAndSaysWhenNoAccountQualifies)
@@ -78,7 +85,8 @@ TEST_F(AccountCodeConversionTest, ImportMovesCooperativeItemsToTheReceivedBankAn
     receive("Convert", MoveToBank11 + "\r\n" + MoveToBank20 + "\r\n");
     AccountCodeConversion conversion(m_home.context(), m_database);
     ASSERT_TRUE(conversion.importAccounts());
-    EXPECT_EQ(items(), QStringList({"1 11 987654321098", "2 20 1234567890123", "3 20 11223344556677", "4 11 987654321098"}));
+    EXPECT_EQ(items(),
+        QStringList({ "1 11 987654321098", "2 20 1234567890123", "3 20 11223344556677", "4 11 987654321098" }));
     EXPECT_EQ(conversion.changedItems(), 3);
     EXPECT_TRUE(m_home.messages.shown().isEmpty());
 }
@@ -90,12 +98,12 @@ TEST_F(AccountCodeConversionTest, ImportChangesNothingWhenTheFileIsMissingOrMalf
         QByteArray contents;
         QString message; // empty: nothing is shown
     };
-    const QList<Case> cases{
-        {QString(), QByteArray(), QString()},
-        {"Apt_0001", MoveToBank11, QStringLiteral("파일이 존재하지 않습니다")},
-        {"convert", MoveToBank11, QStringLiteral("파일이 존재하지 않습니다")},
-        {"Convert", MoveToBank11 + "\r\nD165550001112223 1122334455\r\n", QStringLiteral("2번째 줄")},
-        {"Convert", MoveToBank11 + "\r\nD165550001112223 11223344556677   \r\n", QStringLiteral("2번째 줄")},
+    const QList<Case> cases {
+        { QString(), QByteArray(), QString() },
+        { "Apt_0001", MoveToBank11, QStringLiteral("파일이 존재하지 않습니다") },
+        { "convert", MoveToBank11, QStringLiteral("파일이 존재하지 않습니다") },
+        { "Convert", MoveToBank11 + "\r\nD165550001112223 1122334455\r\n", QStringLiteral("2번째 줄") },
+        { "Convert", MoveToBank11 + "\r\nD165550001112223 11223344556677   \r\n", QStringLiteral("2번째 줄") },
     };
     for (const Case& c : cases) {
         TestHome home;

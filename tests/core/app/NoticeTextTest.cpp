@@ -1,5 +1,5 @@
-#include "TestHome.h"
 #include "app/NoticeText.h"
+#include "TestHome.h"
 #include "common/Cp949.h"
 
 #include <QFile>
@@ -31,11 +31,12 @@ TEST(NoticeText, DeliveredFileGivesItsFirstLineAndTheDayReceived)
         QByteArray contents;
         QString expected;
     };
-    const QList<Case> cases{
-        {QByteArray(), QStringLiteral("내용 없음 (2026년 3월 7일 수신)")},
-        {Cp949::encode(QStringLiteral("서버 점검\r\n둘째 줄\r\n")), QStringLiteral("서버 점검 (2026년 3월 7일 수신)")},
-        {QByteArray("\r\nsecond"), QStringLiteral(" (2026년 3월 7일 수신)")},
-        {QByteArray("only line"), QStringLiteral("only line (2026년 3월 7일 수신)")},
+    const QList<Case> cases {
+        { QByteArray(), QStringLiteral("내용 없음 (2026년 3월 7일 수신)") },
+        { Cp949::encode(QStringLiteral("서버 점검\r\n둘째 줄\r\n")),
+            QStringLiteral("서버 점검 (2026년 3월 7일 수신)") },
+        { QByteArray("\r\nsecond"), QStringLiteral(" (2026년 3월 7일 수신)") },
+        { QByteArray("only line"), QStringLiteral("only line (2026년 3월 7일 수신)") },
     };
     for (const Case& c : cases) {
         TestHome home;

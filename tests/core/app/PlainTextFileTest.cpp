@@ -1,5 +1,5 @@
-#include "TestHome.h"
 #include "app/PlainTextFile.h"
+#include "TestHome.h"
 #include "common/Cp949.h"
 
 #include <gtest/gtest.h>
@@ -11,10 +11,13 @@ TEST(PlainTextFile, SavesBackInTheEncodingAndLineEndsItWasReadIn)
         QString text;
         QByteArray edited;
     };
-    const QList<Case> cases{
-        {Cp949::encode(QStringLiteral("공지\r\n둘째\r\n")), QStringLiteral("공지\n둘째\n"), Cp949::encode(QStringLiteral("공지\n둘째\n끝")).replace("\n", "\r\n")},
-        {QStringLiteral("공지\n둘째\n").toUtf8(), QStringLiteral("공지\n둘째\n"), QStringLiteral("공지\n둘째\n끝").toUtf8()},
-        {QByteArray("plain\n"), QStringLiteral("plain\n"), QByteArray("plain\n끝").replace("끝", Cp949::encode(QStringLiteral("끝")))},
+    const QList<Case> cases {
+        { Cp949::encode(QStringLiteral("공지\r\n둘째\r\n")), QStringLiteral("공지\n둘째\n"),
+            Cp949::encode(QStringLiteral("공지\n둘째\n끝")).replace("\n", "\r\n") },
+        { QStringLiteral("공지\n둘째\n").toUtf8(), QStringLiteral("공지\n둘째\n"),
+            QStringLiteral("공지\n둘째\n끝").toUtf8() },
+        { QByteArray("plain\n"), QStringLiteral("plain\n"),
+            QByteArray("plain\n끝").replace("끝", Cp949::encode(QStringLiteral("끝"))) },
     };
     TestHome home;
     const QString path = home.path("memo.txt");

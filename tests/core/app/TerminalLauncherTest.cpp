@@ -1,5 +1,5 @@
-#include "TestHome.h"
 #include "app/TerminalLauncher.h"
+#include "TestHome.h"
 #include "common/IniFile.h"
 
 #include <gtest/gtest.h>

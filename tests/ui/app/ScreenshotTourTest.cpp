@@ -1,12 +1,12 @@
-#include "TestHome.h"
 #include "app/ScreenshotTour.h"
+#include "TestHome.h"
 #include "app/TfmMain.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
 
 namespace {
-class AnyBusinessWindow : public BusinessWindow {};
+class AnyBusinessWindow : public BusinessWindow { };
 } // namespace
 
 TEST(ScreenshotTour, WritesOnePictureForEveryScreenNamedAfterItsFormClass)
@@ -20,7 +20,7 @@ TEST(ScreenshotTour, WritesOnePictureForEveryScreenNamedAfterItsFormClass)
         names << QFileInfo(file).fileName();
         EXPECT_FALSE(QImage(file).isNull()) << file.toStdString();
     }
-    EXPECT_EQ(names.mid(0, 4), QStringList({"TfmMain.png", "TfmMain-busy.png", "TfmFileView.png", "TfmAbout.png"}));
+    EXPECT_EQ(names.mid(0, 4), QStringList({ "TfmMain.png", "TfmMain-busy.png", "TfmFileView.png", "TfmAbout.png" }));
     EXPECT_EQ(QImage(home.path("shots/TfmMain.png")).width(), TfmMain::ClientWidth);
     EXPECT_TRUE(home.messages.shown().isEmpty());
 }

@@ -1,5 +1,5 @@
-#include "TestHome.h"
 #include "app/TfmFileView.h"
+#include "TestHome.h"
 #include "common/Cp949.h"
 
 #include <QPlainTextEdit>
@@ -28,7 +28,7 @@ protected:
     void type(const QString& text) { QTest::keyClicks(viewer.memo(), text); }
 
     TestHome home;
-    TfmFileView viewer{home.context()};
+    TfmFileView viewer { home.context() };
     QString toOpen;
     QString toSave;
     QString openedIn;

@@ -1,7 +1,7 @@
+#include "app/TfmMain.h"
 #include "TestHome.h"
 #include "app/PictureArea.h"
 #include "app/PictureButton.h"
-#include "app/TfmMain.h"
 #include "app/WebNoticePanel.h"
 #include "common/AppInfo.h"
 #include "common/Cp949.h"
@@ -21,9 +21,9 @@
 
 namespace {
 
-class LedgerWindow : public BusinessWindow {};
-class DetailedLedgerWindow : public LedgerWindow {};
-class GroupWindow : public BusinessWindow {};
+class LedgerWindow : public BusinessWindow { };
+class DetailedLedgerWindow : public LedgerWindow { };
+class GroupWindow : public BusinessWindow { };
 
 // A screen with unsaved input whose user keeps answering "stay".
 class StubbornWindow : public BusinessWindow {
@@ -73,12 +73,13 @@ TEST_F(TfmMainTest, IdleFrameShowsTheFullMenuThePictureAndItsClose)
 {
     auto frame = makeFrame();
     EXPECT_EQ(frame->currentMenu().name(), QStringLiteral("MainMenu"));
-    EXPECT_EQ(topMenus(frame->menuBar()),
-              QStringList({"업무", "자료전송", "코드설정", "자료관리", "환경설정", "기타"}));
+    EXPECT_EQ(
+        topMenus(frame->menuBar()), QStringList({ "업무", "자료전송", "코드설정", "자료관리", "환경설정", "기타" }));
     EXPECT_FALSE(frame->pictureArea()->isHidden());
     EXPECT_TRUE(frame->isCloseEnabled());
     EXPECT_EQ(frame->windowTitle(), AppInfo::fullTitle() + QStringLiteral(" [버전: 4.0.3.7]"));
-    EXPECT_EQ(frame->size(), QSize(TfmMain::ClientWidth, TfmMain::ClientHeight + frame->menuBar()->sizeHint().height()));
+    EXPECT_EQ(
+        frame->size(), QSize(TfmMain::ClientWidth, TfmMain::ClientHeight + frame->menuBar()->sizeHint().height()));
 }
 
 TEST_F(TfmMainTest, BusinessWindowBringsTheReducedMenuAndCloseReturnsToThePicture)
@@ -87,16 +88,16 @@ TEST_F(TfmMainTest, BusinessWindowBringsTheReducedMenuAndCloseReturnsToThePictur
     ASSERT_NE(frame->openBusinessWindow<LedgerWindow>(), nullptr);
 
     EXPECT_EQ(frame->currentMenu().name(), QStringLiteral("SubMainMenu"));
-    EXPECT_EQ(topMenus(frame->menuBar()),
-              QStringList({"업무", "자료전송", "코드보기", "자료관리", "환경설정", "기타"}));
+    EXPECT_EQ(
+        topMenus(frame->menuBar()), QStringList({ "업무", "자료전송", "코드보기", "자료관리", "환경설정", "기타" }));
     EXPECT_TRUE(frame->pictureArea()->isHidden());
     EXPECT_FALSE(frame->isCloseEnabled());
     const MainMenuSet& reduced = frame->subMainMenu();
     EXPECT_EQ(reduced.item("N18"), nullptr);
-    for (const char* disabled : {"N61", "N71", "N24", "N57", "N70", "N67", "N10", "N11", "N12", "N14",
-                                 "mnuTongRegister", "N33", "N34", "N35", "DB1", "N51"})
+    for (const char* disabled : { "N61", "N71", "N24", "N57", "N70", "N67", "N10", "N11", "N12", "N14",
+             "mnuTongRegister", "N33", "N34", "N35", "DB1", "N51" })
         EXPECT_FALSE(reduced.item(disabled)->isEnabled()) << disabled;
-    for (const char* absent : {"N76", "N6", "N30", "mnuAutoUpgrade"})
+    for (const char* absent : { "N76", "N6", "N30", "mnuAutoUpgrade" })
         EXPECT_EQ(reduced.item(absent), nullptr) << absent;
     QAction* close = reduced.item("mnuClose");
     EXPECT_EQ(close->text(), QStringLiteral("닫기"));
@@ -190,7 +191,8 @@ TEST_F(TfmMainTest, PictureButtonsCarryTheirHintsAndTwoAreHidden)
     for (int number = 1; number <= PictureArea::ButtonCount; ++number)
         EXPECT_EQ(picture->button(number)->isHidden(), number == 5 || number == 7) << number;
     EXPECT_EQ(picture->button(2)->toolTip(),
-              QStringLiteral("대상자의 계좌에서 각종 수납대금을 출금하여\n기업체의 수납모계좌로 일괄 자동이체 처리하는 서비스"));
+        QStringLiteral(
+            "대상자의 계좌에서 각종 수납대금을 출금하여\n기업체의 수납모계좌로 일괄 자동이체 처리하는 서비스"));
     EXPECT_EQ(picture->button(9)->toolTip(), QStringLiteral("프로그램 종료"));
 
     frame->show();
@@ -203,25 +205,35 @@ TEST_F(TfmMainTest, CreationAndClosingFollowTheStartSequence)
     QStringList steps;
     StartupServices services;
     services.readUpgradeSwitch = [] { return 0; };
-    services.runUpgradeCheck = [&] { steps << "upgrade check"; return false; };
+    services.runUpgradeCheck = [&] {
+        steps << "upgrade check";
+        return false;
+    };
     services.buildHolidayLists = [&] { steps << "holidays"; };
-    services.openAndUpgradeDatabase = [&] { steps << "open and upgrade"; return true; };
-    services.openSharedTables = [&] { steps << "shared tables"; return true; };
+    services.openAndUpgradeDatabase = [&] {
+        steps << "open and upgrade";
+        return true;
+    };
+    services.openSharedTables = [&] {
+        steps << "shared tables";
+        return true;
+    };
     services.markRegistry = [&] { steps << "registry"; };
     services.backupAfterUpgrade = [&](TfmMain&) { steps << "backup"; };
     services.checkEvidenceRequests = [&](TfmMain&) { steps << "evidence"; };
     services.freeHolidayLists = [&] { steps << "free holidays"; };
     services.closeDatabase = [&] { steps << "close database"; };
 
-    auto frame = makeFrame({"upgrade"}, services);
+    auto frame = makeFrame({ "upgrade" }, services);
     EXPECT_FALSE(home.context().offlineMode());
     QAction* upgradeItem = frame->mainMenu().item("mnuAutoUpgrade");
     ASSERT_NE(upgradeItem, nullptr);
     EXPECT_EQ(upgradeItem->property("tag").toInt(), 100);
     frame->show();
     EXPECT_TRUE(frame->close());
-    EXPECT_EQ(steps, QStringList({"upgrade check", "holidays", "open and upgrade", "shared tables", "registry",
-                                  "backup", "evidence", "free holidays", "close database"}));
+    EXPECT_EQ(steps,
+        QStringList({ "upgrade check", "holidays", "open and upgrade", "shared tables", "registry", "backup",
+            "evidence", "free holidays", "close database" }));
     const QString log = Cp949::decode(readFileBytes(home.context().log().fileName()));
     EXPECT_TRUE(log.contains(QStringLiteral("09:05:03      ") + AppInfo::fullTitle() + QStringLiteral(" 시작\r\n")));
     EXPECT_TRUE(log.contains(AppInfo::fullTitle() + QStringLiteral(" 종료\r\n")));
@@ -233,13 +245,16 @@ TEST_F(TfmMainTest, OfflineModeSkipsTheUpgradeCheckAndAStartedUpgradeEndsAtOnce)
     int terminations = 0;
     StartupServices services;
     services.readUpgradeSwitch = [] { return 0; };
-    services.runUpgradeCheck = [&] { ++checks; return true; };
+    services.runUpgradeCheck = [&] {
+        ++checks;
+        return true;
+    };
     services.terminate = [&] { ++terminations; };
 
-    auto offline = makeFrame({"Test"}, services);
+    auto offline = makeFrame({ "Test" }, services);
     EXPECT_TRUE(home.context().offlineMode());
     EXPECT_EQ(checks, 0);
-    auto online = makeFrame({"UPGRADE"}, services);
+    auto online = makeFrame({ "UPGRADE" }, services);
     EXPECT_FALSE(home.context().offlineMode());
     EXPECT_EQ(checks, 1);
     EXPECT_EQ(terminations, 1);
@@ -258,8 +273,8 @@ TEST_F(TfmMainTest, FirstShowLoadsTheCodeListsFromTheWorkingDatabase)
         ASSERT_TRUE(query.exec("INSERT INTO BANKCODE VALUES ('16'), ('11')"));
         auto frame = makeFrame();
         frame->show();
-        EXPECT_EQ(frame->codeLists().institutionCodes(), QStringList({"A1", "Z9"}));
-        EXPECT_EQ(frame->codeLists().bankCodes(), QStringList({"11", "16"}));
+        EXPECT_EQ(frame->codeLists().institutionCodes(), QStringList({ "A1", "Z9" }));
+        EXPECT_EQ(frame->codeLists().bankCodes(), QStringList({ "11", "16" }));
         frame.reset();
         database.close();
     }
@@ -284,7 +299,7 @@ TEST_F(TfmMainTest, TransferStatusOpensInTheDesktopBrowser)
 {
     auto frame = makeFrame();
     frame->mainMenu().item("mm_ichestate")->trigger();
-    EXPECT_EQ(home.desktop.opened, QStringList({"https://firmbank.teon.example/link/VanFirm.jsp"}));
+    EXPECT_EQ(home.desktop.opened, QStringList({ "https://firmbank.teon.example/link/VanFirm.jsp" }));
 }
 
 TEST(WebNoticePanel, ShowsOnlyAPageThatArrivedAndStaysHiddenWhenTheServerIsUnreachable)
