@@ -4,6 +4,7 @@
 #include "common/Cp949.h"
 #include "common/FixedRecordReader.h"
 #include "common/Messages.h"
+#include "data/TDM1.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,7 +61,7 @@ bool AccountCodeConversion::exportAccounts()
     if (messages.messageBox(question, Messages::Buttons::OkCancel, Messages::Button::Ok) != Messages::Button::Ok)
         return false;
     QList<QByteArray> lines;
-    if (!collectAccounts(lines))
+    if (!databaseReady() || !collectAccounts(lines))
         return false;
     if (lines.isEmpty()) {
         messages.information(QStringLiteral("셈바계좌가 존재 하지 않습니다"));
@@ -72,6 +73,14 @@ bool AccountCodeConversion::exportAccounts()
         return false;
     }
     return true;
+}
+
+bool AccountCodeConversion::databaseReady() const
+{
+    if (m_database.isOpen())
+        return true;
+    m_context.messages().error(TDM1::openFailureMessage());
+    return false;
 }
 
 bool AccountCodeConversion::collectAccounts(QList<QByteArray>& lines) const
@@ -94,7 +103,7 @@ bool AccountCodeConversion::importAccounts()
     if (!receivedFileIsFirst())
         return false;
     QList<Move> moves;
-    return readMoves(moves) && applyMoves(moves);
+    return readMoves(moves) && databaseReady() && applyMoves(moves);
 }
 
 // The received directory is listed as the bank left it; only a listing that starts with the

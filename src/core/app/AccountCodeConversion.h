@@ -38,6 +38,7 @@ public:
     static bool parseMove(const QByteArray& line, Move& move);
 
 private:
+    bool databaseReady() const;
     bool collectAccounts(QList<QByteArray>& lines) const;
     bool receivedFileIsFirst() const;
     bool readMoves(QList<Move>& moves) const;

@@ -11,12 +11,17 @@ PictureButton::PictureButton(const MainArtwork::TileLook& look, Shape shape, QWi
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_Hover);
-    resize(sizeHint());
+    resize(sizeOf(shape));
+}
+
+QSize PictureButton::sizeOf(Shape shape)
+{
+    return shape == Shape::Tile ? QSize(156, 104) : QSize(120, 36);
 }
 
 QSize PictureButton::sizeHint() const
 {
-    return m_shape == Shape::Tile ? QSize(156, 104) : QSize(120, 36);
+    return sizeOf(m_shape);
 }
 
 void PictureButton::paintEvent(QPaintEvent*)

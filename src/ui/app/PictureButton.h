@@ -25,6 +25,8 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    static QSize sizeOf(Shape shape);
+
     MainArtwork::TileLook m_look;
     Shape m_shape;
 };

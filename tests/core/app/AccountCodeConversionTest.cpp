@@ -119,6 +119,19 @@ TEST_F(AccountCodeConversionTest, ImportChangesNothingWhenTheFileIsMissingOrMalf
     }
 }
 
+TEST_F(AccountCodeConversionTest, WithoutTheDatabaseNothingIsWrittenAndTheUserIsTold)
+{
+    m_database.close();
+    receive("Convert", MoveToBank11 + "\r\n");
+    AccountCodeConversion conversion(m_home.context(), m_database);
+    EXPECT_FALSE(conversion.exportAccounts());
+    EXPECT_FALSE(conversion.importAccounts());
+    EXPECT_FALSE(QFile::exists(m_home.path("Send/Convert")));
+    ASSERT_EQ(m_home.messages.shown().size(), 3);
+    EXPECT_EQ(m_home.messages.shown().at(1).kind, QStringLiteral("error"));
+    EXPECT_EQ(m_home.messages.shown().at(2).kind, QStringLiteral("error"));
+}
+
 TEST_F(AccountCodeConversionTest, ImportIsUndoneWhenTheDatabaseRefusesOneMove)
 {
     exec("CREATE TRIGGER refuse BEFORE UPDATE ON Apt2 WHEN NEW.BankCode = '20'"
