@@ -1,10 +1,13 @@
 #include "ScreenshotTour.h"
 
 #include "TfmAbout.h"
+#include "TfmConfig.h"
 #include "TfmFileView.h"
+#include "TfmInfoDlg.h"
 #include "TfmMain.h"
 #include "app/NoticeText.h"
 #include "common/AppContext.h"
+#include "data/Database.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,7 +26,7 @@ bool ScreenshotTour::run()
     if (!QDir().mkpath(m_directory))
         return false;
     TfmMain frame(m_context, {}, m_services);
-    return shootMainWindow(frame) && shootFileView() && shootAbout();
+    return shootMainWindow(frame) && shootFileView() && shootAbout() && shootConfig() && shootInfoDlg();
 }
 
 bool ScreenshotTour::shoot(QWidget& widget, const QString& name)
@@ -60,4 +63,16 @@ bool ScreenshotTour::shootAbout()
 {
     TfmAbout about;
     return shoot(about, QStringLiteral("TfmAbout"));
+}
+
+bool ScreenshotTour::shootConfig()
+{
+    TfmConfig config(m_context);
+    return shoot(config, QStringLiteral("TfmConfig"));
+}
+
+bool ScreenshotTour::shootInfoDlg()
+{
+    TfmInfoDlg info(m_context, QSqlDatabase::database(Database::DefaultConnection, false));
+    return shoot(info, QStringLiteral("TfmInfoDlg"));
 }

@@ -30,6 +30,8 @@ private:
     bool shootMainWindow(TfmMain& frame);
     bool shootFileView();
     bool shootAbout();
+    bool shootConfig();
+    bool shootInfoDlg();
 
     AppContext& m_context;
     QString m_directory;

@@ -1,0 +1,63 @@
+#include "EnvironmentSummary.h"
+
+#include "common/AppContext.h"
+#include "edi/EdiSettings.h"
+
+#include <QLocale>
+#include <QSqlQuery>
+
+namespace {
+
+QString withInParentheses(const QString& text, const QString& detail)
+{
+    return text + QStringLiteral(" (") + detail + QLatin1Char(')');
+}
+
+std::optional<int> institutionCount(const QSqlDatabase& database)
+{
+    if (!database.isOpen())
+        return std::nullopt;
+    QSqlQuery query(database);
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM Usercode")) || !query.next())
+        return std::nullopt;
+    return query.value(0).toInt();
+}
+
+} // namespace
+
+EnvironmentSummary EnvironmentSummary::collect(const AppContext& context, const QSqlDatabase& database)
+{
+    TEdiConfig config;
+    // A failed read leaves the defaults of whatever is missing, which is what the module would use.
+    EdiSettings(context.paths().registryFile(), context.paths().programDir()).read(config);
+
+    EnvironmentSummary summary;
+    summary.loginId = config.LoginID;
+    summary.password = config.Password.isEmpty() ? QStringLiteral("없음") : QStringLiteral("있음");
+    summary.line = withInParentheses(config.Port, config.Speed);
+    summary.connection1 = withInParentheses(config.Connect1, config.Phone1);
+    summary.connection2 = withInParentheses(config.Connect2, config.Phone2);
+    summary.sendDir = config.SendDir;
+    summary.receiveDir = config.RecvDir;
+    summary.programDir = context.paths().programDir();
+    summary.institutions = institutionsText(institutionCount(database));
+    summary.accountCheck = context.accountNumberCheck() ? QStringLiteral("자료 입력시 계좌번호 검사 수행")
+                                                        : QStringLiteral("자료 입력시 계좌번호 검사 안함");
+    return summary;
+}
+
+QString EnvironmentSummary::institutionsText(std::optional<int> count)
+{
+    if (!count)
+        return QStringLiteral("알 수 없음");
+    if (*count == 0)
+        return QStringLiteral("설정되어 있지 않음");
+    return QString::number(*count) + QStringLiteral(" 개 설정되어 있음");
+}
+
+QString EnvironmentSummary::dateTimeText(const QDateTime& now)
+{
+    const QLocale locale = QLocale::system();
+    return locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ')
+        + locale.toString(now.time(), QLocale::LongFormat);
+}

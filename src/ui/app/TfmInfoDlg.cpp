@@ -1,0 +1,96 @@
+#include "TfmInfoDlg.h"
+
+#include "app/EnvironmentSummary.h"
+#include "common/AppContext.h"
+#include "common/ApplicationTitle.h"
+#include "common/Clock.h"
+#include "data/Database.h"
+
+#include <QBoxLayout>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+TfmInfoDlg::TfmInfoDlg(AppContext& context, const QSqlDatabase& database, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+    , m_clock(context.clock())
+    , m_updateTimer(new QTimer(this))
+{
+    setObjectName(QStringLiteral("fmInfoDlg"));
+    setWindowTitle(QStringLiteral("사용 환경 정보"));
+    auto* grid = new QGridLayout;
+    grid->setColumnStretch(1, 1);
+    grid->setVerticalSpacing(4);
+    addSummaryRows(grid, EnvironmentSummary::collect(context, database));
+
+    auto* ok = new QPushButton(QStringLiteral("  확 인"), this);
+    ok->setObjectName(QStringLiteral("bbnOk"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    setFixedSize(411, 317);
+
+    m_updateTimer->setObjectName(QStringLiteral("UpdateTimer"));
+    m_updateTimer->setInterval(UpdateInterval);
+    connect(m_updateTimer, &QTimer::timeout, this, &TfmInfoDlg::showTime);
+    m_updateTimer->start();
+    showTime();
+}
+
+void TfmInfoDlg::execute(AppContext& context, QWidget* parent)
+{
+    TfmInfoDlg dialog(context, QSqlDatabase::database(Database::DefaultConnection, false), parent);
+    dialog.exec();
+}
+
+void TfmInfoDlg::addSummaryRows(QGridLayout* grid, const EnvironmentSummary& summary)
+{
+    struct Row {
+        const char* caption;
+        const char* name;
+        QString value;
+    };
+    const Row rows[] = {
+        { "프로그램 버젼", "lblVersion", ApplicationTitle::current() },
+        { "통합누리망ID", "lblVeltoID", summary.loginId },
+        { "비밀번호", "lblPassWd", summary.password },
+        { "통신 설정", "lblComm", summary.line },
+        { "접속 형태 1", "lblPhoneNo1", summary.connection1 },
+        { "접속 형태 2", "lblPhoneNo2", summary.connection2 },
+        { "송신 경로", "lblSendDir", summary.sendDir },
+        { "수신 경로", "lblRecvDir", summary.receiveDir },
+        { "프로그램 경로", "lblAppDir", summary.programDir },
+        { "이용기관 설정", "lblKiGwan", summary.institutions },
+        { "계좌번호 검사", "lblAcctCheck", summary.accountCheck },
+    };
+    int row = 0;
+    for (const Row& shown : rows)
+        addRow(grid, row++, QString::fromUtf8(shown.caption), QLatin1String(shown.name), shown.value);
+    m_dateTime = addRow(grid, row, QStringLiteral("현재 시각"), QStringLiteral("lblDateTime"), QString());
+}
+
+QLabel* TfmInfoDlg::addRow(
+    QGridLayout* grid, int row, const QString& caption, const QString& name, const QString& value)
+{
+    auto* valueLabel = new QLabel(value, this);
+    valueLabel->setObjectName(name);
+    valueLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    valueLabel->setTextFormat(Qt::PlainText);
+    grid->addWidget(new QLabel(caption, this), row, 0);
+    grid->addWidget(valueLabel, row, 1);
+    return valueLabel;
+}
+
+void TfmInfoDlg::showTime()
+{
+    m_dateTime->setText(EnvironmentSummary::dateTimeText(m_clock.now()));
+}

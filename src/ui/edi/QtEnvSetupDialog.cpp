@@ -1,0 +1,13 @@
+#include "QtEnvSetupDialog.h"
+
+#include "TfmEnvSetup.h"
+
+bool QtEnvSetupDialog::edit(MailboxSetup& setup)
+{
+    TfmEnvSetup dialog(m_parent);
+    dialog.setSetup(setup);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    setup = dialog.setup();
+    return true;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "edi/EnvSetupDialog.h"
+
+#include <QDialog>
+
+class AppContext;
+class QGridLayout;
+class QLineEdit;
+
+// The communication module's own settings dialog: login, password, the mailbox folder that is the
+// network, and the three exchange directories.
+class TfmEnvSetup : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfmEnvSetup(QWidget* parent = nullptr);
+
+    // "통신 환경 설정": the module shows this dialog and stores what it returns; the working paths and
+    // the terminal program's settings then follow. A failure of the module goes to the error box.
+    static bool runSettingsCommand(AppContext& context, QWidget* parent = nullptr);
+
+    void setSetup(const MailboxSetup& setup);
+    MailboxSetup setup() const;
+
+private:
+    QLineEdit* addEdit(QGridLayout* grid, int row, const QString& caption, const QString& name);
+    QLineEdit* addFolderEdit(QGridLayout* grid, int row, const QString& caption, const QString& name);
+    void chooseFolder(QLineEdit* edit, const QString& caption);
+
+    QLineEdit* m_loginId;
+    QLineEdit* m_password;
+    QLineEdit* m_mailbox;
+    QLineEdit* m_sendDir;
+    QLineEdit* m_receiveDir;
+    QLineEdit* m_resultDir;
+};

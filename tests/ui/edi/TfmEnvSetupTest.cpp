@@ -1,0 +1,70 @@
+#include "edi/TfmEnvSetup.h"
+#include "TestHome.h"
+#include "common/IniFile.h"
+#include "edi/EdiEnvironment.h"
+#include "edi/MailboxModule.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+void whenDialogShows(std::function<void(TfmEnvSetup&)> user)
+{
+    QTimer::singleShot(0, [user] {
+        auto* dialog = qobject_cast<TfmEnvSetup*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        user(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+}
+
+void type(TfmEnvSetup& dialog, const char* name, const QString& text)
+{
+    auto* edit = dialog.findChild<QLineEdit*>(QLatin1String(name));
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+} // namespace
+
+TEST(TfmEnvSetup, StoresWhatTheUserTypedAndTheWorkingPathsFollow)
+{
+    TestHome home;
+    AppContext& context = home.context();
+    ASSERT_TRUE(EdiEnvironment(context).startUp());
+    // The terminal program is installed, so its settings file follows the module's.
+    QDir().mkpath(home.path(QStringLiteral("Brisanet")));
+    const QString mailbox = home.path(QStringLiteral("Share"));
+    const QString sendDir = home.path(QStringLiteral("Out"));
+    whenDialogShows([&](TfmEnvSetup& dialog) {
+        type(dialog, "LoginIdEdit", QStringLiteral("FIRM01"));
+        type(dialog, "PasswordEdit", QStringLiteral("pw"));
+        type(dialog, "MailboxEdit", mailbox);
+        type(dialog, "SendDirEdit", sendDir);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("OkBtn")), Qt::LeftButton);
+    });
+    EXPECT_TRUE(TfmEnvSetup::runSettingsCommand(context));
+
+    const MailboxSetup stored
+        = MailboxModule(context.paths().programDir(), context.clock()).currentSetup(EdiSettings::AppName);
+    EXPECT_EQ(stored.loginId, QStringLiteral("FIRM01"));
+    EXPECT_EQ(stored.password, QStringLiteral("pw"));
+    EXPECT_EQ(stored.mailbox, mailbox);
+    EXPECT_EQ(context.paths().sendPath(), sendDir + QLatin1Char('/'));
+    EXPECT_EQ(context.loginId(), QStringLiteral("FIRM01"));
+    EXPECT_EQ(IniFile(context.paths().terminalSettingsFile()).readString("Login", "Password", {}), "pw");
+
+    whenDialogShows([](TfmEnvSetup& dialog) {
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("CancelBtn")), Qt::LeftButton);
+    });
+    EXPECT_FALSE(TfmEnvSetup::runSettingsCommand(context));
+    EXPECT_TRUE(home.messages.shown().isEmpty());
+}
