@@ -5,6 +5,20 @@
 
 #include <QDir>
 
+namespace {
+
+QString listedPicture(const QStringList& pictures, const QString& stored)
+{
+    const QString wanted = stored.toUpper();
+    for (const QString& picture : pictures) {
+        if (picture.toUpper() == wanted)
+            return picture;
+    }
+    return {};
+}
+
+} // namespace
+
 ConfigSettings::ConfigSettings(AppContext& context)
     : m_context(context)
 {
@@ -17,21 +31,11 @@ QStringList ConfigSettings::pictureNames() const
         .entryList({ QStringLiteral("Main*.bmp") }, QDir::Files, QDir::Name | QDir::IgnoreCase);
 }
 
-int ConfigSettings::storedPictureIndex(const QStringList& pictures, const QString& stored)
-{
-    const QString wanted = stored.toUpper();
-    for (int i = 0; i < pictures.size(); ++i) {
-        if (pictures.at(i).toUpper() == wanted)
-            return i;
-    }
-    return -1;
-}
-
 ConfigSettings::Entries ConfigSettings::load(const QStringList& pictures) const
 {
     const FirmSettings settings = m_context.settings();
     Entries entries;
-    entries.picture = pictures.value(storedPictureIndex(pictures, settings.mainPicture()));
+    entries.picture = listedPicture(pictures, settings.mainPicture());
     entries.noticeTextColor = settings.noticeTextColor();
     entries.noticeBackColor = settings.noticeBackColor();
     entries.accountNumberCheck = settings.accountNumberCheck();

@@ -30,9 +30,8 @@ public:
 
     // The start pictures offered: "Main*.bmp" in the picture directory.
     QStringList pictureNames() const;
-    // The entry of pictures that names the stored start picture, in any letter case; -1 when none does.
-    static int storedPictureIndex(const QStringList& pictures, const QString& stored);
-    // What the dialog shows when it opens: the password boxes empty, the picture as listed.
+    // What the dialog shows when it opens: the password boxes empty, the picture the listed one that names the
+    // stored start picture in any letter case.
     Entries load(const QStringList& pictures) const;
 
     // 확인 on the page shown. Only the password page, which holds the old-password box, checks and changes
