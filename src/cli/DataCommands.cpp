@@ -43,6 +43,7 @@ int runSql(CliSession& session, const QStringList& arguments)
 QList<CliCommand> dataCommands()
 {
     return {
-        {QStringLiteral("sql"), QStringLiteral("sql \"STATEMENT\"    run one statement, print rows tab-separated"), runSql},
+        { QStringLiteral("sql"), QStringLiteral("sql \"STATEMENT\"    run one statement, print rows tab-separated"),
+            runSql },
     };
 }

@@ -50,8 +50,8 @@ bool loadSeed(QSqlDatabase& database, const QString& path, QString& error)
     const QString table = QFileInfo(path).completeBaseName();
     QSqlQuery insert(database);
     const QString marks = QStringLiteral("?, ").repeated(static_cast<int>(fields.size() - 1)) + QLatin1Char('?');
-    if (!insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                            .arg(table, fields.join(QStringLiteral(", ")), marks))) {
+    if (!insert.prepare(
+            QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, fields.join(QStringLiteral(", ")), marks))) {
         error = path + QStringLiteral(": ") + insert.lastError().text();
         return false;
     }
@@ -98,7 +98,7 @@ bool build(const QString& dataDir, const QString& target, QString& error)
     if (!runSchema(database, schema, error))
         return false;
     const QDir seeds(dataDir + QStringLiteral("/seed"));
-    for (const QString& name : seeds.entryList({QStringLiteral("*.tsv")}, QDir::Files, QDir::Name)) {
+    for (const QString& name : seeds.entryList({ QStringLiteral("*.tsv") }, QDir::Files, QDir::Name)) {
         if (!loadSeed(database, seeds.filePath(name), error))
             return false;
     }

@@ -17,7 +17,10 @@ const QString ConstraintUnique = QStringLiteral("2067");
 
 const QString Database::DefaultConnection = QStringLiteral("FbMorvExeDB");
 
-Database::Database(const QString& connectionName) : m_connectionName(connectionName) {}
+Database::Database(const QString& connectionName)
+    : m_connectionName(connectionName)
+{
+}
 
 Database::~Database()
 {
@@ -114,7 +117,9 @@ QVariant Database::scalar(const QString& sql, const QVariantList& values)
 
 QSqlQuery Database::query() const
 {
-    return QSqlQuery(connection());
+    QSqlQuery query(connection());
+    query.setForwardOnly(true);
+    return query;
 }
 
 WriteResult Database::run(QSqlQuery& query, const QVariantList& values)
@@ -148,8 +153,8 @@ WriteResult Database::insert(const QString& table, const QVariantMap& row)
     return run(statement, values);
 }
 
-WriteResult Database::update(const QString& table, const QVariantMap& values, const QString& where,
-                             const QVariantList& whereValues)
+WriteResult Database::update(
+    const QString& table, const QVariantMap& values, const QString& where, const QVariantList& whereValues)
 {
     QStringList assignments;
     QVariantList bound;

@@ -35,13 +35,13 @@ public:
     bool exec(const QString& sql, const QVariantList& values = {});
     // The first column of the first row; null when there is no row or the statement failed.
     QVariant scalar(const QString& sql, const QVariantList& values = {});
-    // A query ready to prepare or run on this connection.
+    // A forward-only query (rows are read once, in order) ready to prepare or run on this connection.
     QSqlQuery query() const;
 
     // Text values are cut to their catalogue width; dates, times and booleans are stored in table form.
     WriteResult insert(const QString& table, const QVariantMap& row);
-    WriteResult update(const QString& table, const QVariantMap& values, const QString& where,
-                       const QVariantList& whereValues = {});
+    WriteResult update(
+        const QString& table, const QVariantMap& values, const QString& where, const QVariantList& whereValues = {});
 
     static WriteResult resultOf(const QSqlError& error);
     // Table and field names go into SQL text, so only plain names are accepted.

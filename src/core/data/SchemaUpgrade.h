@@ -4,6 +4,9 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <optional>
+
+#include "TransactionGuard.h"
 
 class Database;
 
@@ -11,6 +14,7 @@ class Database;
 // tables the program owns, adds the columns newer versions need (each filled once), and re-applies
 // the code rows and settings that must hold on every start. Steps run in a fixed order, each as one
 // transaction: the first failing step is undone and ends the run, what earlier steps did stays done.
+// An up-to-date database is recognised from two reads and costs a handful of statements.
 class SchemaUpgrade {
 public:
     // Steps from this one on stand for errors the caller must report; earlier ones only fail quietly.
@@ -28,6 +32,12 @@ public:
 
 private:
     using Step = bool (SchemaUpgrade::*)();
+    // The columns the upgrade adds (names in lower case) and the statements that look for them.
+    struct AddedColumns {
+        QHash<QString, QSet<QString>> byTable;
+        QString probeSql;
+        QString readSql;
+    };
 
     bool readStructure();
     bool createTongRegister();
@@ -47,12 +57,16 @@ private:
     bool addMissingColumns(const QString& table, const QStringList& columns);
     bool reseedResultCodes();
     bool insertCodeIfMissing(const QString& table, const QString& id, const QString& name);
-    bool hasColumn(const QString& table, const QString& column) const;
+    void beginWriting();
+    static const AddedColumns& addedColumns();
     bool fail(const QString& text);
 
     Database& m_database;
-    QHash<QString, QSet<QString>> m_columns; // lower-case table -> lower-case columns
-    QSet<QString> m_indexes;                 // lower-case
+    // Names in lower case, as the engine compares them.
+    QSet<QString> m_tables;
+    QSet<QString> m_indexes;
+    QHash<QString, QSet<QString>> m_addedColumns; // table -> the columns the upgrade adds that it has
+    std::optional<TransactionGuard> m_transaction;
     int m_failedStep = 0;
     QString m_error;
 };

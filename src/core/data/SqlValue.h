@@ -13,11 +13,17 @@ namespace SqlValue {
 
 // The stored form of a value about to be bound; values that need no conversion pass unchanged.
 QVariant stored(const QVariant& value);
-inline QVariant stored(Money amount) { return QVariant::fromValue(amount.stored()); }
+inline QVariant stored(Money amount)
+{
+    return QVariant::fromValue(amount.stored());
+}
 
 QDate date(const QVariant& stored);
 QTime time(const QVariant& stored);
 QDateTime dateTime(const QVariant& stored);
-inline Money money(const QVariant& stored) { return Money::fromStored(stored.toLongLong()); }
+inline Money money(const QVariant& stored)
+{
+    return Money::fromStored(stored.toLongLong());
+}
 
 } // namespace SqlValue

@@ -23,22 +23,32 @@ struct SharedTable {
 const QList<SharedTable>& sharedTables()
 {
     using Kind = TDM1::CodeKind;
-    static const QList<SharedTable> tables{
-        {QStringLiteral("BANKCODE"), Kind::Bank},  {QStringLiteral("CODEE"), Kind::CodeE},
-        {QStringLiteral("CODEF"), Kind::CodeF},    {QStringLiteral("CODEG"), Kind::CodeG},
-        {QStringLiteral("CODEH"), Kind::CodeH},    {QStringLiteral("CODEI"), Kind::CodeI},
-        {QStringLiteral("CODEJ"), Kind::CodeJ},    {QStringLiteral("CODEK"), Kind::CodeK},
-        {QStringLiteral("Usercode"), std::nullopt}, {QStringLiteral("CODEO"), Kind::CodeO},
-        {QStringLiteral("CODEP"), Kind::CodeP},    {QStringLiteral("codes"), Kind::CodeS},
-        {QStringLiteral("codeV"), Kind::CodeV},    {QStringLiteral("CodeT"), Kind::CodeT},
-        {QStringLiteral("Apt2"), std::nullopt},
+    static const QList<SharedTable> tables {
+        { QStringLiteral("BANKCODE"), Kind::Bank },
+        { QStringLiteral("CODEE"), Kind::CodeE },
+        { QStringLiteral("CODEF"), Kind::CodeF },
+        { QStringLiteral("CODEG"), Kind::CodeG },
+        { QStringLiteral("CODEH"), Kind::CodeH },
+        { QStringLiteral("CODEI"), Kind::CodeI },
+        { QStringLiteral("CODEJ"), Kind::CodeJ },
+        { QStringLiteral("CODEK"), Kind::CodeK },
+        { QStringLiteral("Usercode"), std::nullopt },
+        { QStringLiteral("CODEO"), Kind::CodeO },
+        { QStringLiteral("CODEP"), Kind::CodeP },
+        { QStringLiteral("codes"), Kind::CodeS },
+        { QStringLiteral("codeV"), Kind::CodeV },
+        { QStringLiteral("CodeT"), Kind::CodeT },
+        { QStringLiteral("Apt2"), std::nullopt },
     };
     return tables;
 }
 
 } // namespace
 
-TDM1::TDM1(AppContext& context) : m_context(context) {}
+TDM1::TDM1(AppContext& context)
+    : m_context(context)
+{
+}
 
 QString TDM1::codeTable(CodeKind kind)
 {
@@ -75,9 +85,10 @@ QString TDM1::codeTable(CodeKind kind)
 
 QString TDM1::openFailureMessage()
 {
-    return QStringLiteral("자료를 사용할수가 없습니다.\r\rPC를 재시작한 후 자료관리 프로그램으로 \r자료재정리를 수행하여 "
-                          "주십시오.\r\r자료재정리 후에도 프로그램이 정상적으로 실행되지 않으면 \r케이론 주식회사로 "
-                          "연락하여 주십시오.\r");
+    return QStringLiteral(
+        "자료를 사용할수가 없습니다.\r\rPC를 재시작한 후 자료관리 프로그램으로 \r자료재정리를 수행하여 "
+        "주십시오.\r\r자료재정리 후에도 프로그램이 정상적으로 실행되지 않으면 \r케이론 주식회사로 "
+        "연락하여 주십시오.\r");
 }
 
 bool TDM1::openAndUpgrade()
@@ -92,7 +103,8 @@ bool TDM1::openAndUpgrade(const QString& dataDir)
     SchemaUpgrade upgrade(m_database);
     if (upgrade.run())
         return true;
-    m_lastError = QStringLiteral("%1: step %2: %3").arg(m_database.file()).arg(upgrade.failedStep()).arg(upgrade.error());
+    m_lastError
+        = QStringLiteral("%1: step %2: %3").arg(m_database.file()).arg(upgrade.failedStep()).arg(upgrade.error());
     if (upgrade.failedStep() >= SchemaUpgrade::FirstReportedStep)
         m_context.reportError(m_lastError);
     else
@@ -161,13 +173,14 @@ bool TDM1::readCodes(CodeKind kind)
 {
     QSqlQuery query = m_database.query();
     if (!query.exec(QStringLiteral("SELECT Id, Name FROM %1 ORDER BY Id").arg(codeTable(kind)))) {
-        m_lastError = QStringLiteral("%1: cannot read %2: %3").arg(m_database.file(), codeTable(kind), query.lastError().text());
+        m_lastError = QStringLiteral("%1: cannot read %2: %3")
+                          .arg(m_database.file(), codeTable(kind), query.lastError().text());
         return false;
     }
     QList<CodeEntry> entries;
     QHash<QString, QString> names;
     while (query.next()) {
-        const CodeEntry entry{query.value(0).toString(), query.value(1).toString()};
+        const CodeEntry entry { query.value(0).toString(), query.value(1).toString() };
         entries << entry;
         names.insert(entry.id, entry.name);
     }
@@ -202,12 +215,12 @@ std::optional<qint64> TDM1::nextKey(const QString& table, const QString& field)
 
 QString TDM1::countInstitutionsByEvidenceType(const QString& typeCode)
 {
-    static const QHash<QString, QString> kinds{
-        {QStringLiteral("0"), QStringLiteral("제출")},
-        {QStringLiteral("1"), QStringLiteral("일부면제")},
-        {QStringLiteral("2"), QStringLiteral("면제")},
+    static const QHash<QString, QString> kinds {
+        { QStringLiteral("0"), QStringLiteral("제출") },
+        { QStringLiteral("1"), QStringLiteral("일부면제") },
+        { QStringLiteral("2"), QStringLiteral("면제") },
     };
     const QVariant count = m_database.scalar(QStringLiteral("SELECT count(*) FROM Usercode WHERE AUTHSENDTYPE = ?"),
-                                             {kinds.value(typeCode, QStringLiteral(""))});
+        { kinds.value(typeCode, QStringLiteral("")) });
     return QString::number(count.toInt());
 }

@@ -20,11 +20,15 @@ struct Declaration {
 
 FieldType parseType(const QString& token, int& width)
 {
-    static const QHash<QString, FieldType> types{
-        {QStringLiteral("I"), FieldType::Integer},   {QStringLiteral("S"), FieldType::SmallInt},
-        {QStringLiteral("$"), FieldType::Money},     {QStringLiteral("D"), FieldType::Date},
-        {QStringLiteral("T"), FieldType::Time},      {QStringLiteral("DT"), FieldType::DateTime},
-        {QStringLiteral("L"), FieldType::Boolean},   {QStringLiteral("+"), FieldType::AutoIncrement},
+    static const QHash<QString, FieldType> types {
+        { QStringLiteral("I"), FieldType::Integer },
+        { QStringLiteral("S"), FieldType::SmallInt },
+        { QStringLiteral("$"), FieldType::Money },
+        { QStringLiteral("D"), FieldType::Date },
+        { QStringLiteral("T"), FieldType::Time },
+        { QStringLiteral("DT"), FieldType::DateTime },
+        { QStringLiteral("L"), FieldType::Boolean },
+        { QStringLiteral("+"), FieldType::AutoIncrement },
     };
     width = 0;
     if (token.startsWith(QLatin1Char('A'))) {
@@ -84,12 +88,12 @@ TableDef parseTable(const Declaration& declaration)
 QList<Declaration> codeTables()
 {
     const auto code = [](const QString& name, int idWidth, const QString& extra = {}) {
-        return Declaration{name, TableDef::Origin::Shipped,
-                           QStringLiteral("Id A%1, Name A40").arg(idWidth) + extra, QStringLiteral("*PK: Id")};
+        return Declaration { name, TableDef::Origin::Shipped, QStringLiteral("Id A%1, Name A40").arg(idWidth) + extra,
+            QStringLiteral("*PK: Id") };
     };
     return {
         code(QStringLiteral("BANKCODE"), 2,
-             QStringLiteral(", MoneyLaw L <- 0, JuminCheck L <- 0, SENDVERSION A1 <- '0'")),
+            QStringLiteral(", MoneyLaw L <- 0, JuminCheck L <- 0, SENDVERSION A1 <- '0'")),
         code(QStringLiteral("CODEE"), 1),
         code(QStringLiteral("CODEF"), 1),
         code(QStringLiteral("CODEG"), 2),
@@ -107,15 +111,15 @@ QList<Declaration> codeTables()
 
 Declaration institutions()
 {
-    return {QStringLiteral("Usercode"), TableDef::Origin::Shipped,
-            QStringLiteral("Name A40, JAID A7, CHID A7, TOID A8, TOID2 A8, APID A8, JAIN A5, JAOUT A5, JAPASS A4, "
-                           "JABCODE A8, SUSININ A5, SUSINOUT A5, SIID A7, SIPASS A4, SIBCODE A8, SUCHIN A5, "
-                           "SUCHOUT A5, CHPASS A8, CHBCODE A8, TONGIN A5, TONGOUT A5, TOPASS A8, TOBCODE A8, "
-                           "BankNoT1 A15, TONG2IN A5, TONG2OUT A5, TO2PASS A8, TO2BCODE A8, BankNoT2 A15, APIN A5, "
-                           "APOUT A5, APPASS A8, APBCODE A8, HY1 A5, HY2 A5, HY3 A5, Mask A30, Rec +, TOIO I, "
-                           "TRegisterIN A5 <- 'QK150', TRegisterOUT A5 <- 'QK150', TOID10 A10 <- TOID, "
-                           "TOID210 A10 <- TOID2, APID10 A10 <- APID, AUTHSENDTYPE A10 <- ''"),
-            QStringLiteral("*PK: Name; TOIDIX: TOID10; TOID2IX: TOID210; APIDIX: APID10")};
+    return { QStringLiteral("Usercode"), TableDef::Origin::Shipped,
+        QStringLiteral("Name A40, JAID A7, CHID A7, TOID A8, TOID2 A8, APID A8, JAIN A5, JAOUT A5, JAPASS A4, "
+                       "JABCODE A8, SUSININ A5, SUSINOUT A5, SIID A7, SIPASS A4, SIBCODE A8, SUCHIN A5, "
+                       "SUCHOUT A5, CHPASS A8, CHBCODE A8, TONGIN A5, TONGOUT A5, TOPASS A8, TOBCODE A8, "
+                       "BankNoT1 A15, TONG2IN A5, TONG2OUT A5, TO2PASS A8, TO2BCODE A8, BankNoT2 A15, APIN A5, "
+                       "APOUT A5, APPASS A8, APBCODE A8, HY1 A5, HY2 A5, HY3 A5, Mask A30, Rec +, TOIO I, "
+                       "TRegisterIN A5 <- 'QK150', TRegisterOUT A5 <- 'QK150', TOID10 A10 <- TOID, "
+                       "TOID210 A10 <- TOID2, APID10 A10 <- APID, AUTHSENDTYPE A10 <- ''"),
+        QStringLiteral("*PK: Name; TOIDIX: TOID10; TOID2IX: TOID210; APIDIX: APID10") };
 }
 
 QList<Declaration> batchTables()
@@ -130,29 +134,27 @@ QList<Declaration> batchTables()
                                         "Bigo A20, Kita A20, ");
     const QString resultID4 = QStringLiteral("ResultID4 A4 <- ResultID");
     const QString giganID10 = QStringLiteral("GiganID10 A10 <- GiganID");
-    const QString depositHead = QStringLiteral("TongID I, ") + head + totals + state
-        + QStringLiteral("TOIO I, DataNo I, Comment A80, ");
+    const QString depositHead
+        = QStringLiteral("TongID I, ") + head + totals + state + QStringLiteral("TOIO I, DataNo I, Comment A80, ");
     const QString depositItems = QStringLiteral("TongID2: TongID; TongBID2: TongID BankCode BankNo; "
                                                 "TongGubun: TongID Gubun; TongICD2: TongID IcheDate");
     const auto shipped = [](const QString& name, const QString& fields, const QString& indexes) {
-        return Declaration{name, TableDef::Origin::Shipped, fields, indexes};
+        return Declaration { name, TableDef::Origin::Shipped, fields, indexes };
     };
     return {
         shipped(QStringLiteral("Tong1"), depositHead + QStringLiteral("Salary I, ") + giganID10,
-                QStringLiteral("*PK: TongID")),
-        shipped(QStringLiteral("Tong2"), QStringLiteral("Tong2ID +, TongID I, ") + item + QStringLiteral("Salary I, ")
-                    + resultID4,
-                depositItems),
+            QStringLiteral("*PK: TongID")),
+        shipped(QStringLiteral("Tong2"),
+            QStringLiteral("Tong2ID +, TongID I, ") + item + QStringLiteral("Salary I, ") + resultID4, depositItems),
         shipped(QStringLiteral("Tong21"), depositHead + giganID10, QStringLiteral("*PK: TongID")),
         shipped(QStringLiteral("Tong22"), QStringLiteral("Tong2ID +, TongID I, ") + item + resultID4, depositItems),
         shipped(QStringLiteral("Apt1"),
-                QStringLiteral("AptID I, ") + head + totals + state + QStringLiteral("DataNo I, Bigo A20, ")
-                    + giganID10,
-                QStringLiteral("*PK: AptID")),
+            QStringLiteral("AptID I, ") + head + totals + state + QStringLiteral("DataNo I, Bigo A20, ") + giganID10,
+            QStringLiteral("*PK: AptID")),
         shipped(QStringLiteral("Apt2"),
-                QStringLiteral("Apt2ID +, AptID I, ") + item + QStringLiteral("Dong A5, Ho A5, ") + resultID4,
-                QStringLiteral("AptID2: AptID; AptBID2: AptID BankCode BankNo; AptGubun: AptID Gubun; "
-                               "AptICD2: AptID IcheDate")),
+            QStringLiteral("Apt2ID +, AptID I, ") + item + QStringLiteral("Dong A5, Ho A5, ") + resultID4,
+            QStringLiteral("AptID2: AptID; AptBID2: AptID BankCode BankNo; AptGubun: AptID Gubun; "
+                           "AptICD2: AptID IcheDate")),
     };
 }
 
@@ -165,24 +167,23 @@ QList<Declaration> groupTables()
     const QString depositGroup = QStringLiteral("TongID I, GroupName A20, ") + head
         + QStringLiteral("TOIO I, GiganID10 A10 <- GiganID, Salary I");
     const auto shipped = [](const QString& name, const QString& fields, const QString& indexes) {
-        return Declaration{name, TableDef::Origin::Shipped, fields, indexes};
+        return Declaration { name, TableDef::Origin::Shipped, fields, indexes };
     };
     return {
         shipped(QStringLiteral("GroupTo1"), depositGroup, QStringLiteral("*PK: TongID")),
         shipped(QStringLiteral("GroupTo2"),
-                QStringLiteral("Tong2ID +, TongID I, ") + item + QStringLiteral("Salary I, ResultID4 A4 <- ResultID"),
-                QStringLiteral("GrpToID2: TongID")),
+            QStringLiteral("Tong2ID +, TongID I, ") + item + QStringLiteral("Salary I, ResultID4 A4 <- ResultID"),
+            QStringLiteral("GrpToID2: TongID")),
         shipped(QStringLiteral("GroupTo3"), depositGroup, QStringLiteral("*PK: TongID")),
         shipped(QStringLiteral("GroupTo4"),
-                QStringLiteral("Tong2ID +, TongID I, ") + item + QStringLiteral("ResultID4 A4 <- ResultID"),
-                QStringLiteral("GrpToID2: TongID")),
+            QStringLiteral("Tong2ID +, TongID I, ") + item + QStringLiteral("ResultID4 A4 <- ResultID"),
+            QStringLiteral("GrpToID2: TongID")),
         shipped(QStringLiteral("GroupAp1"),
-                QStringLiteral("GroupName A20, AptID I, ") + head + QStringLiteral("Bigo A20, GiganID10 A10 <- GiganID"),
-                QStringLiteral("*PK: AptID")),
+            QStringLiteral("GroupName A20, AptID I, ") + head + QStringLiteral("Bigo A20, GiganID10 A10 <- GiganID"),
+            QStringLiteral("*PK: AptID")),
         shipped(QStringLiteral("GroupAp2"),
-                QStringLiteral("Apt2ID +, AptID I, ") + item
-                    + QStringLiteral("Dong A5, Ho A5, ResultID4 A4 <- ResultID"),
-                QStringLiteral("GrpApID2: AptID")),
+            QStringLiteral("Apt2ID +, AptID I, ") + item + QStringLiteral("Dong A5, Ho A5, ResultID4 A4 <- ResultID"),
+            QStringLiteral("GrpApID2: AptID")),
     };
 }
 
@@ -192,17 +193,17 @@ QList<Declaration> conversionTables()
         QString fields = QStringLiteral("Name A20, Len I");
         for (const QString& column : columns)
             fields += QStringLiteral(", %1S S, %1N S").arg(column);
-        return Declaration{name, TableDef::Origin::Shipped, fields, {}};
+        return Declaration { name, TableDef::Origin::Shipped, fields, {} };
     };
     return {
-        layout(QStringLiteral("TongConv"), {QStringLiteral("BankCode"), QStringLiteral("Name"), QStringLiteral("BankNo"),
-                                            QStringLiteral("IcheDate"), QStringLiteral("IcheMoney"),
-                                            QStringLiteral("NapbuNo"), QStringLiteral("ChunDate"),
-                                            QStringLiteral("Kita")}),
+        layout(QStringLiteral("TongConv"),
+            { QStringLiteral("BankCode"), QStringLiteral("Name"), QStringLiteral("BankNo"), QStringLiteral("IcheDate"),
+                QStringLiteral("IcheMoney"), QStringLiteral("NapbuNo"), QStringLiteral("ChunDate"),
+                QStringLiteral("Kita") }),
         layout(QStringLiteral("APTCONV"),
-               {QStringLiteral("Dong"), QStringLiteral("Ho"), QStringLiteral("Name"), QStringLiteral("BankCode"),
+            { QStringLiteral("Dong"), QStringLiteral("Ho"), QStringLiteral("Name"), QStringLiteral("BankCode"),
                 QStringLiteral("BankNo"), QStringLiteral("IcheMoney"), QStringLiteral("IcheDate"),
-                QStringLiteral("NapbuNo"), QStringLiteral("BankName"), QStringLiteral("Gubun")}),
+                QStringLiteral("NapbuNo"), QStringLiteral("BankName"), QStringLiteral("Gubun") }),
     };
 }
 
@@ -211,44 +212,44 @@ QList<Declaration> inquiryTables()
     const QString totals = QStringLiteral("Tot_no I, Tot_ok_in_no I, Tot_ok_in_pay $, Tot_no_in_no I, Tot_no_in_pay $, "
                                           "Tot_ok_out_no I, Tot_ok_out_pay $, Tot_no_out_no I, Tot_no_out_pay $");
     const auto shipped = [](const QString& name, const QString& fields, const QString& indexes) {
-        return Declaration{name, TableDef::Origin::Shipped, fields, indexes};
+        return Declaration { name, TableDef::Origin::Shipped, fields, indexes };
     };
     return {
         shipped(QStringLiteral("hyun1"),
-                QStringLiteral("Hyun_id I, BankCode A2, GiganCode A5, Trade_dt D, Trans_dt D, Bank_no A14, "
-                               "Trans_ti T, ")
-                    + totals,
-                QStringLiteral("*DefaultNdx: Hyun_id")),
+            QStringLiteral("Hyun_id I, BankCode A2, GiganCode A5, Trade_dt D, Trans_dt D, Bank_no A14, "
+                           "Trans_ti T, ")
+                + totals,
+            QStringLiteral("*DefaultNdx: Hyun_id")),
         shipped(QStringLiteral("HYUN2"),
-                QStringLiteral("HyunData_Id +, Hyun_id I, Bank_no A14, Trade_dt D, Trade_id A1, Cancel_id A1, "
-                               "Custom_id A7, Gyta_id A7, Trade_pay $, Trade_after_pay $, Samuso A6, Ip_Name A12, "
-                               "Bigo A20"),
-                QStringLiteral("hyunix1: Hyun_id")),
+            QStringLiteral("HyunData_Id +, Hyun_id I, Bank_no A14, Trade_dt D, Trade_id A1, Cancel_id A1, "
+                           "Custom_id A7, Gyta_id A7, Trade_pay $, Trade_after_pay $, Samuso A6, Ip_Name A12, "
+                           "Bigo A20"),
+            QStringLiteral("hyunix1: Hyun_id")),
         shipped(QStringLiteral("eum1"),
-                QStringLiteral("Note_id I, Bank_id A2, Gygan_id A5, Trade_dt D, Trans_dt D, Bank_no A14, Trans_ti T, ")
-                    + totals
-                    + QStringLiteral(", Tot_tajum1 $, Tot_tajum2 $, Tot_tajum3 $, Jan_pay $, Jan_pay_ok $, "
-                                     "Tot_su_ok $, Tot_su_no $, Jan_pay_no $"),
-                QStringLiteral("*DefaultNdx: Note_id")),
+            QStringLiteral("Note_id I, Bank_id A2, Gygan_id A5, Trade_dt D, Trans_dt D, Bank_no A14, Trans_ti T, ")
+                + totals
+                + QStringLiteral(", Tot_tajum1 $, Tot_tajum2 $, Tot_tajum3 $, Jan_pay $, Jan_pay_ok $, "
+                                 "Tot_su_ok $, Tot_su_no $, Jan_pay_no $"),
+            QStringLiteral("*DefaultNdx: Note_id")),
         shipped(QStringLiteral("eum2"),
-                QStringLiteral("Notesub_id +, Note_id I, Deal_bank A6, Deal_ti T, Trade_num A6, CodeA A2, "
-                               "Trade_pay $, Tbank_id1 A2, Tbank_pay1 $, Tbank_id2 A2, Tbank_pay2 $, Tbank_id3 A2, "
-                               "Tbank_pay3 $, Cust_id A10, Buseo_id A10, Article_id A10, Note_out_bank A2, "
-                               "Note_no A10, Note_account_dt D, CodeB A2, Before_bank A6, Before_dt D, Befor_no A6, "
-                               "Name A12, Bigo A20"),
-                QStringLiteral("eum2ix1: Note_id")),
+            QStringLiteral("Notesub_id +, Note_id I, Deal_bank A6, Deal_ti T, Trade_num A6, CodeA A2, "
+                           "Trade_pay $, Tbank_id1 A2, Tbank_pay1 $, Tbank_id2 A2, Tbank_pay2 $, Tbank_id3 A2, "
+                           "Tbank_pay3 $, Cust_id A10, Buseo_id A10, Article_id A10, Note_out_bank A2, "
+                           "Note_no A10, Note_account_dt D, CodeB A2, Before_bank A6, Before_dt D, Befor_no A6, "
+                           "Name A12, Bigo A20"),
+            QStringLiteral("eum2ix1: Note_id")),
         shipped(QStringLiteral("Ilban1"),
-                QStringLiteral("Ilban_id I, Bank_id A2, Gigan_id A5, Trade_dt D, Trans_dt D, Trans_ti T, "
-                               "Day_ip_no I, Day_ip_mon $, Day_mo_no I, Day_mo_mon $, Kis_ip_no I, Kis_Ip_mon $, "
-                               "Kis_no_no I, Kis_no_mon $, Dang_ji_no I, Dang_ji_mon $, Dang_mo_no I, Dang_mo_mon $, "
-                               "Kis_ji_no I, Kis_ji_mon $, Kis_jino_no I, Kis_jino_mon $"),
-                QStringLiteral("*DefaultNdx: Ilban_id")),
+            QStringLiteral("Ilban_id I, Bank_id A2, Gigan_id A5, Trade_dt D, Trans_dt D, Trans_ti T, "
+                           "Day_ip_no I, Day_ip_mon $, Day_mo_no I, Day_mo_mon $, Kis_ip_no I, Kis_Ip_mon $, "
+                           "Kis_no_no I, Kis_no_mon $, Dang_ji_no I, Dang_ji_mon $, Dang_mo_no I, Dang_mo_mon $, "
+                           "Kis_ji_no I, Kis_ji_mon $, Kis_jino_no I, Kis_jino_mon $"),
+            QStringLiteral("*DefaultNdx: Ilban_id")),
         shipped(QStringLiteral("Ilban2"),
-                QStringLiteral("IlbanData_id +, Ilban_id I, Gubun A2, Trade_dt D, Kisan_dt D, Trade_ti T, Samuso A6, "
-                               "Bank_no A14, Trade_mon $, Af_Jan_bu A1, Af_Jan $, SuSu $, Hyun $, Datche $, "
-                               "Ta_id1 A2, Ta_mon1 $, Ta_id2 A2, Ta_mon2 $, Ip_p_id A20, Ji_Bank_id A2, Magam A2, "
-                               "Trade_num A6, Bigo A20"),
-                QStringLiteral("ilbanix1: Ilban_id")),
+            QStringLiteral("IlbanData_id +, Ilban_id I, Gubun A2, Trade_dt D, Kisan_dt D, Trade_ti T, Samuso A6, "
+                           "Bank_no A14, Trade_mon $, Af_Jan_bu A1, Af_Jan $, SuSu $, Hyun $, Datche $, "
+                           "Ta_id1 A2, Ta_mon1 $, Ta_id2 A2, Ta_mon2 $, Ip_p_id A20, Ji_Bank_id A2, Magam A2, "
+                           "Trade_num A6, Bigo A20"),
+            QStringLiteral("ilbanix1: Ilban_id")),
     };
 }
 
@@ -258,30 +259,30 @@ QList<Declaration> createdTables()
     for (int i = 1; i <= 10; ++i)
         conversionFields += QStringLiteral(", FIELD%1S I, FIELD%1N I").arg(i);
     const auto created = [](const QString& name, const QString& fields, const QString& indexes) {
-        return Declaration{name, TableDef::Origin::Created, fields, indexes};
+        return Declaration { name, TableDef::Origin::Created, fields, indexes };
     };
     return {
         created(QStringLiteral("TongRegister"),
-                QStringLiteral("Giganid A10, Bankcd A2, Bankno A16, NapbuNO A20, Status I, NAME A20, Autoichedate S, "
-                               "BanksubCD A3, RequestDate DT, Senddate DT, Receivedate DT, ResultCD I, CheckJumin L, "
-                               "JuminNO A13, ResultYN L, FileGubun A2, DisplayBankno A16 <- ''"),
-                QStringLiteral("*TongRegister_PK: Giganid Bankcd Bankno NapbuNO; "
-                               "TongRegister_PK_IDX1: Status Bankcd Bankno; TongRegister_PK_IDX2: Status Senddate")),
+            QStringLiteral("Giganid A10, Bankcd A2, Bankno A16, NapbuNO A20, Status I, NAME A20, Autoichedate S, "
+                           "BanksubCD A3, RequestDate DT, Senddate DT, Receivedate DT, ResultCD I, CheckJumin L, "
+                           "JuminNO A13, ResultYN L, FileGubun A2, DisplayBankno A16 <- ''"),
+            QStringLiteral("*TongRegister_PK: Giganid Bankcd Bankno NapbuNO; "
+                           "TongRegister_PK_IDX1: Status Bankcd Bankno; TongRegister_PK_IDX2: Status Senddate")),
         created(QStringLiteral("TongRegisterConv"), conversionFields, QStringLiteral("*TongRegisterConv_PK: NAME")),
         created(QStringLiteral("EvidentialAuthKey"), QStringLiteral("SendId A10!, AuthKey A64!"),
-                QStringLiteral("*EvidentialAuthKey_PK: SendId")),
+            QStringLiteral("*EvidentialAuthKey_PK: SendId")),
         created(QStringLiteral("Evidential"),
-                QStringLiteral("BANKCD A2!, CUSTNO A10!, CMSSERIALNO A20!, ACCTNO A18!, AUTHTYPE A1, AUTHFILE A40, "
-                               "SENDDATE A8, SENDSTATE A1"),
-                QStringLiteral("*Evidential_PK: BANKCD CUSTNO CMSSERIALNO")),
+            QStringLiteral("BANKCD A2!, CUSTNO A10!, CMSSERIALNO A20!, ACCTNO A18!, AUTHTYPE A1, AUTHFILE A40, "
+                           "SENDDATE A8, SENDSTATE A1"),
+            QStringLiteral("*Evidential_PK: BANKCD CUSTNO CMSSERIALNO")),
         created(QStringLiteral("SahooMain"),
-                QStringLiteral("Sahooid I!, CustNo A20, SahooDate A8, VanId A30, BankCd A2, SubCnt A10, "
-                               "SahooState A1, SendDate A8"),
-                QStringLiteral("*SahooMain_PK: Sahooid")),
+            QStringLiteral("Sahooid I!, CustNo A20, SahooDate A8, VanId A30, BankCd A2, SubCnt A10, "
+                           "SahooState A1, SendDate A8"),
+            QStringLiteral("*SahooMain_PK: Sahooid")),
         created(QStringLiteral("SahooSub"),
-                QStringLiteral("SahooId I!, SahooSeq I!, SahooGubn A1, SaupNo A10, CustNo A20, cmsserialno A30, "
-                               "BankNo A2, AcctNo A20, AuthDate A8, AuthType A1, AuthFile A40, ReturnCode A4"),
-                QStringLiteral("*SahooSub_PK: SahooId SahooSeq")),
+            QStringLiteral("SahooId I!, SahooSeq I!, SahooGubn A1, SaupNo A10, CustNo A20, cmsserialno A30, "
+                           "BankNo A2, AcctNo A20, AuthDate A8, AuthType A1, AuthFile A40, ReturnCode A4"),
+            QStringLiteral("*SahooSub_PK: SahooId SahooSeq")),
     };
 }
 
@@ -295,7 +296,7 @@ const TableCatalogue& TableCatalogue::instance()
 
 TableCatalogue::TableCatalogue()
 {
-    const QList<Declaration> declarations = codeTables() + QList<Declaration>{institutions()} + batchTables()
+    const QList<Declaration> declarations = codeTables() + QList<Declaration> { institutions() } + batchTables()
         + groupTables() + conversionTables() + inquiryTables() + createdTables();
     for (const Declaration& declaration : declarations)
         m_tables << parseTable(declaration);

@@ -59,12 +59,12 @@ QString TableDef::createIndexSql(const IndexDef& index) const
 {
     return QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
         .arg(index.isUnique() ? QStringLiteral("UNIQUE ") : QString(), sqlIndexName(index), name,
-             index.fields.join(QStringLiteral(", ")));
+            index.fields.join(QStringLiteral(", ")));
 }
 
 QStringList TableDef::createStatements() const
 {
-    QStringList statements{createTableSql()};
+    QStringList statements { createTableSql() };
     for (const IndexDef& index : indexes)
         statements << createIndexSql(index);
     return statements;

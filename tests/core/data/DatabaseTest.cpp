@@ -1,6 +1,6 @@
+#include "data/Database.h"
 #include "TestHome.h"
 #include "data/BlankDatabase.h"
-#include "data/Database.h"
 #include "data/PreparedInsert.h"
 #include "data/SchemaUpgrade.h"
 #include "data/SqlValue.h"
@@ -37,13 +37,13 @@ TEST(TextWidth, CutsAtWidthInBytesNeverInsideASyllable)
         int width;
         QString expected;
     } cases[] = {
-        {"ABCDE", 5, "ABCDE"},
-        {"ABCDEF", 5, "ABCDE"},
-        {"가나다", 6, "가나다"},
-        {"가나다", 5, "가나"},
-        {"A가나", 4, "A가"},
-        {"A가나", 5, "A가나"},
-        {"", 2, ""},
+        { "ABCDE", 5, "ABCDE" },
+        { "ABCDEF", 5, "ABCDE" },
+        { "가나다", 6, "가나다" },
+        { "가나다", 5, "가나" },
+        { "A가나", 4, "A가" },
+        { "A가나", 5, "A가나" },
+        { "", 2, "" },
     };
     for (const auto& c : cases)
         EXPECT_EQ(TableCatalogue::cutToWidth(c.text, c.width), c.expected) << c.text.toStdString() << " " << c.width;
@@ -51,35 +51,35 @@ TEST(TextWidth, CutsAtWidthInBytesNeverInsideASyllable)
 
 TEST_F(WorkingDatabase, KeyViolationIsToldApartFromOtherErrors)
 {
-    EXPECT_EQ(database.insert("BANKCODE", {{"Id", "77"}, {"Name", "새 은행"}}), WriteResult::Ok);
-    EXPECT_EQ(database.insert("BANKCODE", {{"Id", "77"}, {"Name", "또"}}), WriteResult::KeyViolation);
-    EXPECT_EQ(database.update("BANKCODE", {{"Id", "77"}}, "Id = ?", {"88"}), WriteResult::KeyViolation);
-    const QVariantMap consent{{"Giganid", "G"}, {"Bankcd", "11"}, {"Bankno", "1"}, {"NapbuNO", "1"}};
+    EXPECT_EQ(database.insert("BANKCODE", { { "Id", "77" }, { "Name", "새 은행" } }), WriteResult::Ok);
+    EXPECT_EQ(database.insert("BANKCODE", { { "Id", "77" }, { "Name", "또" } }), WriteResult::KeyViolation);
+    EXPECT_EQ(database.update("BANKCODE", { { "Id", "77" } }, "Id = ?", { "88" }), WriteResult::KeyViolation);
+    const QVariantMap consent { { "Giganid", "G" }, { "Bankcd", "11" }, { "Bankno", "1" }, { "NapbuNO", "1" } };
     EXPECT_EQ(database.insert("TongRegister", consent), WriteResult::Ok);
     EXPECT_EQ(database.insert("TongRegister", consent), WriteResult::KeyViolation);
 
-    EXPECT_EQ(database.insert("EvidentialAuthKey", {{"SendId", "S1"}}), WriteResult::Failed); // AuthKey required
-    EXPECT_EQ(database.insert("BANKCODE", {{"NoSuchField", "1"}}), WriteResult::Failed);
-    EXPECT_EQ(database.insert("BANKCODE", {{"Id; DROP TABLE Tong1", "1"}}), WriteResult::Failed);
+    EXPECT_EQ(database.insert("EvidentialAuthKey", { { "SendId", "S1" } }), WriteResult::Failed); // AuthKey required
+    EXPECT_EQ(database.insert("BANKCODE", { { "NoSuchField", "1" } }), WriteResult::Failed);
+    EXPECT_EQ(database.insert("BANKCODE", { { "Id; DROP TABLE Tong1", "1" } }), WriteResult::Failed);
 
-    PreparedInsert insert(database, "CODEP", {"Id", "Name"});
+    PreparedInsert insert(database, "CODEP", { "Id", "Name" });
     ASSERT_TRUE(insert.isValid());
-    EXPECT_EQ(insert.insert({"X1", "하나"}), WriteResult::Ok);
-    EXPECT_EQ(insert.insert({"X1", "둘"}), WriteResult::KeyViolation);
-    EXPECT_FALSE(PreparedInsert(database, "CODEP", {"Nope"}).isValid());
+    EXPECT_EQ(insert.insert({ "X1", "하나" }), WriteResult::Ok);
+    EXPECT_EQ(insert.insert({ "X1", "둘" }), WriteResult::KeyViolation);
+    EXPECT_FALSE(PreparedInsert(database, "CODEP", { "Nope" }).isValid());
 }
 
 TEST_F(WorkingDatabase, WritesCutTextAndStoreValuesInTableForm)
 {
-    ASSERT_EQ(database.insert("BANKCODE", {{"Id", "771"}, {"Name", Korean20 + "한"}}), WriteResult::Ok);
+    ASSERT_EQ(database.insert("BANKCODE", { { "Id", "771" }, { "Name", Korean20 + "한" } }), WriteResult::Ok);
     EXPECT_EQ(database.scalar("SELECT Name FROM BANKCODE WHERE Id = '77'").toString(), Korean20);
-    ASSERT_EQ(database.update("BANKCODE", {{"Name", "A" + Korean20}}, "Id = ?", {"77"}), WriteResult::Ok);
+    ASSERT_EQ(database.update("BANKCODE", { { "Name", "A" + Korean20 } }, "Id = ?", { "77" }), WriteResult::Ok);
     EXPECT_EQ(database.scalar("SELECT Name FROM BANKCODE WHERE Id = '77'").toString(), "A" + Korean20.left(19));
 
-    PreparedInsert insert(database, "Tong1", {"TongID", "IcheDate", "SendDate", "Stime", "TotMoney", "Comment"});
-    ASSERT_EQ(insert.insert({1, QDate(2026, 12, 10), QDate(), QTime(9, 5, 3), SqlValue::stored(Money::fromWon(1500)),
-                             QString(90, QLatin1Char('x'))}),
-              WriteResult::Ok);
+    PreparedInsert insert(database, "Tong1", { "TongID", "IcheDate", "SendDate", "Stime", "TotMoney", "Comment" });
+    ASSERT_EQ(insert.insert({ 1, QDate(2026, 12, 10), QDate(), QTime(9, 5, 3), SqlValue::stored(Money::fromWon(1500)),
+                  QString(90, QLatin1Char('x')) }),
+        WriteResult::Ok);
     QSqlQuery row = database.query();
     ASSERT_TRUE(row.exec("SELECT IcheDate, SendDate, Stime, TotMoney, length(Comment) FROM Tong1") && row.next());
     EXPECT_EQ(row.value(0).toString(), "2026-12-10");
@@ -95,11 +95,11 @@ TEST_F(WorkingDatabase, TransactionRollsBackUnlessCommitted)
     {
         TransactionGuard transaction(database);
         ASSERT_TRUE(transaction.isActive());
-        database.insert("CodeT", {{"Id", "90"}, {"Name", "버림"}});
+        database.insert("CodeT", { { "Id", "90" }, { "Name", "버림" } });
     }
     {
         TransactionGuard transaction(database);
-        database.insert("CodeT", {{"Id", "91"}, {"Name", "남김"}});
+        database.insert("CodeT", { { "Id", "91" }, { "Name", "남김" } });
         EXPECT_TRUE(transaction.commit());
     }
     EXPECT_EQ(database.scalar("SELECT group_concat(Id) FROM CodeT WHERE Id >= '90'").toString(), "91");

@@ -1,7 +1,7 @@
+#include "data/SchemaUpgrade.h"
 #include "TestHome.h"
 #include "data/BlankDatabase.h"
 #include "data/Database.h"
-#include "data/SchemaUpgrade.h"
 #include "data/TableCatalogue.h"
 
 #include <QSet>
@@ -41,7 +41,7 @@ protected:
         QString error;
         ASSERT_TRUE(BlankDatabase::copyTo(home.context().paths().databaseFile(), error)) << error.toStdString();
         ASSERT_TRUE(database.open(home.context().paths().databaseFile())) << database.lastError().toStdString();
-        const QStringList statements{
+        const QStringList statements {
             "INSERT INTO CODEP (Id, Name) VALUES ('0', 'old'), ('XY', 'old two')",
             "INSERT INTO Usercode (Name, TOID, TOID2, APID) VALUES ('기관', 'T0000001', 'W0000001', 'A0000001')",
             "INSERT INTO Tong1 (TongID, GiganID) VALUES (5, 'G0000001')",
@@ -52,7 +52,10 @@ protected:
             ASSERT_TRUE(database.exec(statement)) << database.lastError().toStdString();
     }
 
-    QStringList columns(const QString& table) { return rows(database, QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(table)); }
+    QStringList columns(const QString& table)
+    {
+        return rows(database, QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(table));
+    }
     bool upgrade()
     {
         SchemaUpgrade upgrade(database);
@@ -64,8 +67,9 @@ protected:
     QStringList everything()
     {
         QStringList dump = rows(database, QStringLiteral("SELECT type, name, sql FROM sqlite_master ORDER BY name"));
-        for (const QString& table : rows(database, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
-                                                                  "AND name NOT LIKE 'sqlite_%' ORDER BY name")))
+        for (const QString& table : rows(database,
+                 QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
+                                "AND name NOT LIKE 'sqlite_%' ORDER BY name")))
             dump << table << rows(database, QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(table));
         return dump;
     }
@@ -96,14 +100,16 @@ TEST_F(LegacyDatabase, FirstUpgradeBringsEveryTableToTheCatalogue)
 {
     ASSERT_TRUE(upgrade()) << failedStep;
 
-    const QSet<QString> indexes = lowerSet(rows(database, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'")));
+    const QSet<QString> indexes
+        = lowerSet(rows(database, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'")));
     for (const TableDef& table : TableCatalogue::instance().tables()) {
         QStringList names;
         for (const FieldDef& field : table.fields)
             names << field.name;
         EXPECT_EQ(lowerSet(columns(table.name)), lowerSet(names)) << table.name.toStdString();
         for (const IndexDef& index : table.indexes)
-            EXPECT_TRUE(indexes.contains(table.sqlIndexName(index).toLower())) << table.sqlIndexName(index).toStdString();
+            EXPECT_TRUE(indexes.contains(table.sqlIndexName(index).toLower()))
+                << table.sqlIndexName(index).toStdString();
     }
 }
 
@@ -112,23 +118,25 @@ TEST_F(LegacyDatabase, FirstUpgradeFillsAddedColumnsAndSeedsCodes)
     ASSERT_TRUE(upgrade()) << failedStep;
 
     EXPECT_EQ(rows(database, "SELECT TRegisterIN, TRegisterOUT, AUTHSENDTYPE, TOID10, TOID210, APID10 FROM Usercode"),
-              QStringList{"QK150|QK150||T0000001|W0000001|A0000001"});
-    EXPECT_EQ(rows(database, "SELECT GiganID10 FROM Tong1"), QStringList{"G0000001"});
-    EXPECT_EQ(rows(database, "SELECT ResultID4 FROM Tong2"), QStringList{"01"});
-    EXPECT_EQ(rows(database, "SELECT GiganID10, Salary FROM GroupTo1"), QStringList{"G0000002|2"});
-    EXPECT_EQ(rows(database, "SELECT Id, SENDVERSION, MoneyLaw, JuminCheck FROM BANKCODE WHERE Id IN ('12', '20', '89', '90')"),
-              (QStringList{"12|1|1|1", "20|0|0|0", "89|NULL|NULL|NULL", "90|NULL|NULL|NULL"}));
+        QStringList { "QK150|QK150||T0000001|W0000001|A0000001" });
+    EXPECT_EQ(rows(database, "SELECT GiganID10 FROM Tong1"), QStringList { "G0000001" });
+    EXPECT_EQ(rows(database, "SELECT ResultID4 FROM Tong2"), QStringList { "01" });
+    EXPECT_EQ(rows(database, "SELECT GiganID10, Salary FROM GroupTo1"), QStringList { "G0000002|2" });
+    EXPECT_EQ(rows(database,
+                  "SELECT Id, SENDVERSION, MoneyLaw, JuminCheck FROM BANKCODE WHERE Id IN ('12', '20', '89', '90')"),
+        (QStringList { "12|1|1|1", "20|0|0|0", "89|NULL|NULL|NULL", "90|NULL|NULL|NULL" }));
     EXPECT_EQ(rows(database, "SELECT Name FROM BANKCODE WHERE Id IN ('89', '90') ORDER BY Id"),
-              (QStringList{"케이뱅크", "카카오뱅크"}));
-    EXPECT_EQ(rows(database, "SELECT Name FROM codes WHERE Id = 'N'"), QStringList{"불능"});
-    EXPECT_EQ(rows(database, "SELECT NAME, LEN, FIELD1S, FIELD10N FROM TongRegisterConv"), QStringList{"출금동의|0|1|1"});
+        (QStringList { "케이뱅크", "카카오뱅크" }));
+    EXPECT_EQ(rows(database, "SELECT Name FROM codes WHERE Id = 'N'"), QStringList { "불능" });
+    EXPECT_EQ(
+        rows(database, "SELECT NAME, LEN, FIELD1S, FIELD10N FROM TongRegisterConv"), QStringList { "출금동의|0|1|1" });
 
     QStringList seeded;
     for (const auto& [id, name] : SchemaUpgrade::resultCodes())
         seeded << id + QLatin1Char('|') + name;
     EXPECT_EQ(seeded.size(), 59);
     EXPECT_EQ(rows(database, "SELECT Id, Name FROM CODEP ORDER BY rowid"), seeded);
-    EXPECT_EQ(rows(database, "SELECT Name FROM CODEP WHERE Id = '1007'"), QStringList{" "});
+    EXPECT_EQ(rows(database, "SELECT Name FROM CODEP WHERE Id = '1007'"), QStringList { " " });
 }
 
 TEST_F(LegacyDatabase, SecondUpgradeChangesNothing)
@@ -142,7 +150,7 @@ TEST_F(LegacyDatabase, SecondUpgradeChangesNothing)
 TEST_F(LegacyDatabase, EveryStartReappliesBankFlagsAndDisplayAccounts)
 {
     ASSERT_TRUE(upgrade());
-    const QStringList statements{
+    const QStringList statements {
         "UPDATE BANKCODE SET SENDVERSION = '0', MoneyLaw = 0, JuminCheck = 0 WHERE Id = '12'",
         "UPDATE BANKCODE SET SENDVERSION = '1', MoneyLaw = 1, JuminCheck = 0 WHERE Id = '20'",
         "INSERT INTO CODEP (Id, Name) VALUES ('9999', 'local')",
@@ -156,9 +164,9 @@ TEST_F(LegacyDatabase, EveryStartReappliesBankFlagsAndDisplayAccounts)
     ASSERT_TRUE(upgrade());
 
     EXPECT_EQ(rows(database, "SELECT Id, SENDVERSION, MoneyLaw, JuminCheck FROM BANKCODE WHERE Id IN ('12', '20')"),
-              (QStringList{"12|1|1|1", "20|1|1|0"}));
+        (QStringList { "12|1|1|1", "20|1|1|0" }));
     EXPECT_EQ(rows(database, "SELECT NapbuNO, DisplayBankno FROM TongRegister ORDER BY NapbuNO"),
-              (QStringList{"1|00000012345678", "2|12345678901234", "3|00000000000000", "4|KEPT"}));
+        (QStringList { "1|00000012345678", "2|12345678901234", "3|00000000000000", "4|KEPT" }));
     EXPECT_EQ(rows(database, "SELECT count(*) FROM CODEP").first(), "60");
 }
 
@@ -169,11 +177,12 @@ TEST_F(LegacyDatabase, OlderConsentTableGainsItsDisplayAccount)
     older.fields.removeLast();
     ASSERT_EQ(older.fields.size() + 1, consents->fields.size());
     ASSERT_TRUE(database.exec(older.createTableSql()));
-    ASSERT_TRUE(database.exec("INSERT INTO TongRegister (Giganid, Bankcd, Bankno, NapbuNO) VALUES ('G', '11', '123-45-678', '1')"));
+    ASSERT_TRUE(database.exec(
+        "INSERT INTO TongRegister (Giganid, Bankcd, Bankno, NapbuNO) VALUES ('G', '11', '123-45-678', '1')"));
 
     ASSERT_TRUE(upgrade());
 
-    EXPECT_EQ(rows(database, "SELECT DisplayBankno FROM TongRegister"), QStringList{"00000012345678"});
+    EXPECT_EQ(rows(database, "SELECT DisplayBankno FROM TongRegister"), QStringList { "00000012345678" });
 }
 
 TEST_F(LegacyDatabase, StopsAtTheFirstFailingStep)

@@ -1,5 +1,5 @@
-#include "TestHome.h"
 #include "data/TDM1.h"
+#include "TestHome.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -69,8 +69,8 @@ TEST(TDM1, UnusableDataGivesTheOpenFailureMessageAndKeepsTheFile)
         QString file;
         bool replacesDataDirectory;
     } cases[] = {
-        {"not a database", "Data/FbMorv.db", false},
-        {"data directory cannot be written", "Data", true},
+        { "not a database", "Data/FbMorv.db", false },
+        { "data directory cannot be written", "Data", true },
     };
     for (const auto& c : cases) {
         TestHome home;
@@ -94,7 +94,7 @@ TEST(TDM1, OnlyFailuresOfTheLaterStepsReachTheErrorBox)
     const struct {
         const char* droppedTable;
         int shownMessages;
-    } cases[] = {{"BANKCODE", 0}, {"GroupAp1", 1}};
+    } cases[] = { { "BANKCODE", 0 }, { "GroupAp1", 1 } };
     for (const auto& c : cases) {
         TestHome home;
         {
