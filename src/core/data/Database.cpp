@@ -44,6 +44,9 @@ bool Database::open(const QString& file)
 
 bool Database::connect()
 {
+    if (QSqlDatabase::contains(m_connectionName))
+        return fail(QStringLiteral("the connection %1 is held by another user").arg(m_connectionName));
+    m_connected = true;
     QSqlDatabase connection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     connection.setDatabaseName(m_file);
     return connection.open() || fail(QStringLiteral("cannot open %1: %2").arg(m_file, connection.lastError().text()));
@@ -64,8 +67,9 @@ bool Database::checkUsable()
 
 void Database::close()
 {
-    if (!QSqlDatabase::contains(m_connectionName))
+    if (!m_connected)
         return;
+    m_connected = false;
     {
         QSqlDatabase connection = QSqlDatabase::database(m_connectionName, false);
         connection.close();
@@ -75,7 +79,7 @@ void Database::close()
 
 bool Database::isOpen() const
 {
-    return QSqlDatabase::contains(m_connectionName) && connection().isOpen();
+    return m_connected && connection().isOpen();
 }
 
 QSqlDatabase Database::connection() const

@@ -12,7 +12,7 @@ class QSqlError;
 enum class WriteResult { Ok, KeyViolation, Failed };
 
 // Owns one SQLite connection to the working database. Every statement binds its values.
-// Queries on the connection must be gone before it is closed.
+// A connection name belongs to one Database at a time; queries on it must be gone before it is closed.
 class Database {
 public:
     static const QString DefaultConnection; // FbMorvExeDB
@@ -57,6 +57,7 @@ private:
     bool checkUsable();
 
     QString m_connectionName;
+    bool m_connected = false;
     QString m_file;
     QString m_lastError;
 };
