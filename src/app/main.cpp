@@ -1,7 +1,10 @@
 #include "app/ProgramStart.h"
-#include "app/StartFrame.h"
+#include "app/ScreenshotTour.h"
+#include "app/StartupWiring.h"
 #include "app/TFmWait.h"
+#include "app/TfmMain.h"
 #include "app/TfrmUserInput.h"
+#include "app/GuardedApplication.h"
 #include "common/AppContext.h"
 #include "common/AppInfo.h"
 #include "common/ApplicationTitle.h"
@@ -10,8 +13,9 @@
 #include "common/QtDesktop.h"
 #include "common/QtMessages.h"
 #include "common/TfrmWaitMsg.h"
+#include "data/TDM1.h"
+#include "edi/EdiEnvironment.h"
 
-#include <QApplication>
 #include <QFontDatabase>
 #include <cstdio>
 #include <memory>
@@ -45,7 +49,7 @@ int main(int argc, char** argv)
             stderr);
         return 1;
     }
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     useKoreanFont();
     QStringList arguments = app.arguments().mid(1);
     const WorkingPaths paths(WorkingPaths::resolveHome(arguments));
@@ -60,6 +64,17 @@ int main(int argc, char** argv)
     QtDesktop desktop;
     ProcProcessList processes;
     AppContext context(paths, messages, waitWindow, clock, desktop, processes);
+    EdiEnvironment(context).startUp();
+    std::unique_ptr<TDM1> dataModule;
+    const StartupServices services = makeStartupServices(context, dataModule);
+
+    const int tourAt = static_cast<int>(arguments.indexOf(QStringLiteral("--screenshot-tour")));
+    if (tourAt >= 0) {
+        dataModule = std::make_unique<TDM1>(context);
+        ScreenshotTour tour(context, arguments.value(tourAt + 1, QStringLiteral("screenshots")));
+        tour.setStartupServices(services);
+        return tour.run() ? 0 : 1;
+    }
 
     ProgramStart start(paths, messages, processes, QCoreApplication::applicationFilePath(),
         [&context] { return TfrmUserInput::checkSoftwarePassword(context); });
@@ -69,7 +84,8 @@ int main(int argc, char** argv)
     auto startWindow = std::make_unique<TFmWait>();
     startWindow->showAtOnce();
     ApplicationTitle::set(AppInfo::startTitle());
-    StartFrame frame(context);
+    TfmMain frame(context, arguments, services);
+    dataModule = std::make_unique<TDM1>(context);
     startWindow.reset();
     frame.show();
     return app.exec();

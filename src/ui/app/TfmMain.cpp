@@ -4,7 +4,9 @@
 #include "PictureArea.h"
 #include "PictureButton.h"
 #include "TfmAbout.h"
+#include "TfmConfig.h"
 #include "TfmFileView.h"
+#include "TfmInfoDlg.h"
 #include "WebNoticePanel.h"
 #include "app/AccountCodeConversion.h"
 #include "app/NoticeText.h"
@@ -16,6 +18,7 @@
 #include "common/Desktop.h"
 #include "common/Messages.h"
 #include "common/Progress.h"
+#include "edi/TfmEnvSetup.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -208,6 +211,14 @@ void TfmMain::bindOwnCommands()
     bindCommand(QStringLiteral("mnuAptConvertExport"), [this](const MenuCommand&) { convertAccountsToSend(); });
     bindCommand(QStringLiteral("mnuAptConvertImport"), [this](const MenuCommand&) { convertReceivedAccounts(); });
     bindCommand(QStringLiteral("DSBButton7"), [this](const MenuCommand&) { startTerminal(); });
+    bindCommand(QStringLiteral("N23"), [this](const MenuCommand&) { TfmEnvSetup::runSettingsCommand(m_context, this); });
+    bindCommand(QStringLiteral("N26"),
+        [this](const MenuCommand&) { TfmConfig::execute(m_context, TfmConfig::Page::Password, this); });
+    bindCommand(QStringLiteral("N72"),
+        [this](const MenuCommand&) { TfmConfig::execute(m_context, TfmConfig::Page::Screen, this); });
+    bindCommand(QStringLiteral("N27"),
+        [this](const MenuCommand&) { TfmConfig::execute(m_context, TfmConfig::Page::Other, this); });
+    bindCommand(QStringLiteral("N30"), [this](const MenuCommand&) { TfmInfoDlg::execute(m_context, this); });
     // The withdrawal request item of the reduced menu has never had anything behind it.
     bindCommand(QStringLiteral("mnuWithdrawalRequest"), [](const MenuCommand&) {});
 }
