@@ -1,5 +1,7 @@
 #include "CmsPassbookTotals.h"
 
+#include "edi/EdiImportError.h"
+
 #include <QStringList>
 
 namespace {
@@ -46,8 +48,11 @@ void CmsPassbookTotals::add(qint64 code, Money amount)
     const int slot = slotOf(code);
     if (slot < 0)
         return;
+    qint64 sum = 0;
+    if (__builtin_add_overflow(m_amounts[slot].stored(), amount.stored(), &sum))
+        throw EdiImportError::badField(QStringLiteral("거래금액"), QStringLiteral("합계가 너무 큽니다"));
     ++m_counts[slot];
-    m_amounts[slot] += amount;
+    m_amounts[slot] = Money::fromStored(sum);
 }
 
 QVariantMap CmsPassbookTotals::columns() const

@@ -28,8 +28,7 @@ QStringList sameGroupCodes(const QString& bankCode)
 } // namespace
 
 ConsentResultFile::ConsentResultFile(Database& database, const QString& fileName, const QDateTime& now)
-    : m_database(database)
-    , m_fileName(fileName)
+    : m_fileName(fileName)
     , m_now(now)
     , m_institution(ImportSql::prepare(database, QStringLiteral("SELECT Name FROM Usercode WHERE (TOID210 = ? OR "
                                                                 "APID10 = ?) AND TRegisterIN = ? "

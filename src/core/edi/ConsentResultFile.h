@@ -34,7 +34,6 @@ private:
     void applyAnswer(const FixedRecordReader& record);
     std::optional<qint64> consentRow(const QString& bankCode, const QString& account, const QString& payerNumber);
 
-    Database& m_database;
     QString m_fileName;
     QDateTime m_now;
     QSqlQuery m_institution;

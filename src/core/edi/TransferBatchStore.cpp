@@ -113,10 +113,14 @@ QHash<qint64, TransferBatchStore::StoredItem> TransferBatchStore::items(qint64 b
     return items;
 }
 
+// The flag and code are read no wider than their fields, so they are bound as they are.
 void TransferBatchStore::updateItem(qint64 rowId, const TransferResultItem& result, const QDate& today)
 {
-    ImportSql::execute(m_updateItem, {itemValue(QStringLiteral("IcheYebu"), result.flag),
-                                      itemValue(resultCodeField(), result.resultCode), stored(today), rowId});
+    if (m_today != today) {
+        m_today = today;
+        m_storedToday = stored(today);
+    }
+    ImportSql::execute(m_updateItem, {result.flag, result.resultCode, m_storedToday, rowId});
 }
 
 qint64 TransferBatchStore::insertItem(qint64 batchId, const TransferResultItem& result, const TransferNewItem& item,

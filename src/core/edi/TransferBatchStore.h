@@ -51,4 +51,6 @@ private:
     QSqlQuery m_updateItem;
     QSqlQuery m_insertItem;
     std::optional<QHash<QString, QString>> m_fundCodes;
+    QDate m_today;
+    QVariant m_storedToday;
 };

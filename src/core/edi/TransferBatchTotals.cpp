@@ -1,5 +1,20 @@
 #include "TransferBatchTotals.h"
 
+#include "EdiImportError.h"
+
+namespace {
+
+// Far beyond any real batch, but a file may claim it: refused rather than wrapped around.
+void addTo(Money& total, Money amount)
+{
+    qint64 sum = 0;
+    if (__builtin_add_overflow(total.stored(), amount.stored(), &sum))
+        throw EdiImportError::badField(QStringLiteral("금액"), QStringLiteral("합계가 너무 큽니다"));
+    total = Money::fromStored(sum);
+}
+
+} // namespace
+
 int TransferBatchTotals::bankGroup(const QString& bankCode)
 {
     bool numeric = false;
@@ -14,10 +29,10 @@ int TransferBatchTotals::bankGroup(const QString& bankCode)
 void TransferBatchTotals::add(Money itemAmount, const QString& bankCode, bool transferred)
 {
     ++count;
-    amount += itemAmount;
+    addTo(amount, itemAmount);
     if (!transferred)
         return;
     const int group = bankGroup(bankCode) - 1;
     ++groupCount[group];
-    groupAmount[group] += itemAmount;
+    addTo(groupAmount[group], itemAmount);
 }

@@ -1,0 +1,188 @@
+// Import of a 100,000-line passbook inquiry file (ten inquiries), beside a floor that inserts the same master
+// and detail rows in one transaction; the median of several runs each, every run on emptied tables.
+#include "cms/EdiRecvCms.h"
+#include "common/AppContext.h"
+#include "common/Clock.h"
+#include "common/Desktop.h"
+#include "common/Messages.h"
+#include "common/ProcessList.h"
+#include "common/Progress.h"
+#include "data/Database.h"
+#include "data/TDM1.h"
+#include "data/TransactionGuard.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr int Lines = 100000;
+constexpr int Inquiries = 10;
+constexpr int Runs = 7;
+
+class QuietMessages : public Messages {
+public:
+    void information(const QString&) override {}
+    void error(const QString&) override {}
+    bool question(const QString&, bool defaultYes) override { return defaultYes; }
+    Button messageBox(const QString&, Buttons, Button defaultButton) override { return defaultButton; }
+};
+
+class NoDesktop : public Desktop {
+public:
+    bool openFile(const QString&) override { return false; }
+    bool openUrl(const QUrl&) override { return false; }
+};
+
+QByteArray line(const QByteArray& fields)
+{
+    return fields.leftJustified(198, ' ') + "\r\n";
+}
+
+QByteArray amount(qint64 won, int width)
+{
+    return QByteArray::number(won).rightJustified(width, '0');
+}
+
+QByteArray passbookFile()
+{
+    static const QList<QByteArray> codes{"10", "11", "15", "16", "17", "20", "21", "25", "26", "27", "30"};
+    QByteArray file;
+    const int perInquiry = Lines / Inquiries;
+    for (int inquiry = 0; inquiry < Inquiries; ++inquiry) {
+        file += line("S  54321261210261210" + QByteArray::number(100000 + inquiry));
+        for (int i = 1; i < perInquiry - 1; ++i) {
+            file += line("D" + amount(i, 6) + codes.at(i % codes.size()) + "261210261211101500000321"
+                         + QByteArray("00098765432101") + amount(1000 + i, 11) + "+" + amount(5000000 + i, 13)
+                         + amount(500, 8) + amount(1000 + i, 11) + amount(0, 11) + "  " + amount(0, 11) + "  "
+                         + amount(0, 11) + QByteArray("홍 길 동").leftJustified(20) + "1101");
+        }
+        file += line("E");
+    }
+    return file;
+}
+
+void emptyTables(Database& database)
+{
+    database.exec(QStringLiteral("DELETE FROM Ilban1"));
+    database.exec(QStringLiteral("DELETE FROM Ilban2"));
+}
+
+struct Rows {
+    QStringList columns;
+    std::vector<QVariantList> values;
+};
+
+Rows readRows(Database& database, const QString& table, const QString& skipColumn)
+{
+    Rows rows;
+    QSqlQuery query = database.query();
+    query.exec(QStringLiteral("SELECT * FROM %1").arg(table));
+    const QSqlRecord record = query.record();
+    for (int i = 0; i < record.count(); ++i) {
+        if (record.fieldName(i) != skipColumn)
+            rows.columns << record.fieldName(i);
+    }
+    while (query.next()) {
+        QVariantList values;
+        for (const QString& column : rows.columns)
+            values << query.value(column);
+        rows.values.push_back(values);
+    }
+    return rows;
+}
+
+bool insertRows(Database& database, const QString& table, const Rows& rows)
+{
+    QSqlQuery insert = database.query();
+    const QString marks = QStringLiteral("?, ").repeated(static_cast<int>(rows.columns.size()) - 1) + QLatin1Char('?');
+    if (!insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                            .arg(table, rows.columns.join(QStringLiteral(", ")), marks)))
+        return false;
+    for (const QVariantList& values : rows.values) {
+        for (int i = 0; i < values.size(); ++i)
+            insert.bindValue(i, values.at(i));
+        if (!insert.exec())
+            return false;
+    }
+    return true;
+}
+
+// The rows in their stored form, bound as they are.
+bool insertAll(Database& database, const Rows& masters, const Rows& details)
+{
+    TransactionGuard transaction(database);
+    return insertRows(database, QStringLiteral("Ilban1"), masters) && insertRows(database, QStringLiteral("Ilban2"), details)
+        && transaction.commit();
+}
+
+qint64 median(std::vector<qint64> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTemporaryDir home;
+    WorkingPaths paths(home.path());
+    paths.createDirectories();
+    QuietMessages messages;
+    NullProgress progress;
+    FixedClock clock(QDateTime(QDate(2026, 12, 10), QTime(10, 0)));
+    NoDesktop desktop;
+    ProcProcessList processes;
+    AppContext context(paths, messages, progress, clock, desktop, processes);
+    TDM1 dataModule(context);
+    Database& database = dataModule.database();
+    if (!dataModule.openAndUpgrade()
+        || database.insert(QStringLiteral("Usercode"), {{"Name", "Bench"}, {"HY3", "HY301"}}) != WriteResult::Ok) {
+        out << "cannot build the database: " << dataModule.lastError() << database.lastError() << Qt::endl;
+        return 1;
+    }
+    QFile file(paths.receivePath() + QStringLiteral("HY301"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(passbookFile()) < 0)
+        return 1;
+    file.close();
+
+    std::vector<qint64> floor;
+    std::vector<qint64> imported;
+    for (int run = 0; run < Runs; ++run) {
+        emptyTables(database);
+        QElapsedTimer timer;
+        timer.start();
+        EdiRecvCms importer(database, context);
+        if (!importer.run() || importer.failed() || importer.rows().size() != Inquiries) {
+            out << "import failed: " << (importer.failed() ? importer.error()->text() : QString()) << Qt::endl;
+            return 1;
+        }
+        imported.push_back(timer.nsecsElapsed());
+        const Rows masters = readRows(database, QStringLiteral("Ilban1"), {});
+        const Rows details = readRows(database, QStringLiteral("Ilban2"), QStringLiteral("IlbanData_id"));
+        emptyTables(database);
+        timer.restart();
+        if (!insertAll(database, masters, details)) {
+            out << "floor failed: " << database.lastError() << Qt::endl;
+            return 1;
+        }
+        floor.push_back(timer.nsecsElapsed());
+    }
+    const double floorMs = median(floor) / 1e6;
+    const double importMs = median(imported) / 1e6;
+    out << "CMS inquiry import, " << Lines << " lines in " << Inquiries << " inquiries: " << importMs << " ms"
+        << Qt::endl;
+    out << "floor, the same rows inserted in one transaction: " << floorMs << " ms" << Qt::endl;
+    out << "ratio: " << importMs / floorMs << Qt::endl;
+    return 0;
+}

@@ -1,0 +1,182 @@
+// Import of a 100,000-item bulk deposit result file (ten batches known locally), beside a floor that updates
+// the same item and batch rows by key in one transaction; the median of several runs each.
+#include "common/AppContext.h"
+#include "common/Clock.h"
+#include "common/Desktop.h"
+#include "common/Messages.h"
+#include "common/ProcessList.h"
+#include "common/Progress.h"
+#include "data/Database.h"
+#include "data/PreparedInsert.h"
+#include "data/TDM1.h"
+#include "data/TransactionGuard.h"
+#include "edi/EdiRecvTong1.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr int Items = 100000;
+constexpr int Batches = 10;
+constexpr int Runs = 7;
+
+class QuietMessages : public Messages {
+public:
+    void information(const QString&) override {}
+    void error(const QString&) override {}
+    bool question(const QString&, bool defaultYes) override { return defaultYes; }
+    Button messageBox(const QString&, Buttons, Button defaultButton) override { return defaultButton; }
+};
+
+class NoDesktop : public Desktop {
+public:
+    bool openFile(const QString&) override { return false; }
+    bool openUrl(const QUrl&) override { return false; }
+};
+
+bool fill(Database& database)
+{
+    TransactionGuard transaction(database);
+    bool ok = database.insert(QStringLiteral("Usercode"), {{"Name", "Bench"}, {"TOID10", "9900000001"},
+                                                           {"TONGIN", "CD456"}})
+        == WriteResult::Ok;
+    PreparedInsert batch(database, QStringLiteral("Tong1"),
+                         {QStringLiteral("TongID"), QStringLiteral("GiganID10"), QStringLiteral("SendDate"),
+                          QStringLiteral("Stime"), QStringLiteral("DataNo"), QStringLiteral("State")});
+    PreparedInsert item(database, QStringLiteral("Tong2"),
+                        {QStringLiteral("TongID"), QStringLiteral("BankCode"), QStringLiteral("BankNo"),
+                         QStringLiteral("IcheMoney"), QStringLiteral("DataNo"), QStringLiteral("State")});
+    const int perBatch = Items / Batches;
+    for (int i = 0; ok && i < Items; ++i) {
+        const int batchId = i / perBatch + 1;
+        if (i % perBatch == 0)
+            ok = batch.insert({batchId, QStringLiteral("9900000001"), QDate(2026, 12, 10), QTime(9, 5, 3), batchId, 2})
+                == WriteResult::Ok;
+        ok = ok
+            && item.insert({batchId, QStringLiteral("1") + QString::number(i % 10), QString::number(30000000000LL + i),
+                            Money::fromWon(1000 + i).stored(), i + 1, 2})
+                == WriteResult::Ok;
+    }
+    return ok && transaction.commit();
+}
+
+QByteArray record(const QByteArray& fields)
+{
+    return fields.leftJustified(198, ' ') + "\r\n";
+}
+
+// The send file's records with every outcome filled in, as the bank returns them.
+QByteArray resultFile()
+{
+    QByteArray file = record("S9990111" + QByteArray("9900000001").leftJustified(10) + "111" + "20261214" + "20261210"
+                             + "1009");
+    const int perBatch = Items / Batches;
+    for (int i = 0; i < Items; ++i) {
+        QByteArray d = "D" + QByteArray::number(i + 1).rightJustified(7, '0') + QByteArray("9900000001") + "11999"
+            + "01" + QByteArray::number(i % 10) + QByteArray::number(30000000000LL + i).leftJustified(16)
+            + QByteArray::number(1000 + i).rightJustified(13, '0') + QByteArray(13, '0')
+            + QByteArray("기타입금").leftJustified(12) + "0" + QByteArray(13, ' ')
+            + QByteArray("PAYER").leftJustified(20)
+            + (QByteArray::number(i / perBatch + 1).rightJustified(3, '0') + "090503").leftJustified(15)
+            + QByteArray(20, ' ') + "12342" + (i % 7 == 0 ? "N0101" : "Y0000");
+        file += record(d);
+    }
+    return file + record("E");
+}
+
+bool updateByKey(Database& database, const std::vector<qint64>& itemIds)
+{
+    TransactionGuard transaction(database);
+    QSqlQuery update = database.query();
+    update.prepare(QStringLiteral("UPDATE Tong2 SET IcheYebu = ?, ResultID4 = ?, Rdate = ?, State = 3 WHERE Tong2ID = ?"));
+    for (size_t i = 0; i < itemIds.size(); ++i) {
+        update.bindValue(0, i % 7 == 0 ? QStringLiteral("N") : QStringLiteral("Y"));
+        update.bindValue(1, i % 7 == 0 ? QStringLiteral("0101") : QStringLiteral("0000"));
+        update.bindValue(2, QStringLiteral("2026-12-10"));
+        update.bindValue(3, itemIds[i]);
+        if (!update.exec())
+            return false;
+    }
+    QSqlQuery post = database.query();
+    post.prepare(QStringLiteral("UPDATE Tong1 SET E1TotNo = ?, E1TotMon = ?, State = 3, Rdate = ? WHERE TongID = ?"));
+    for (int batch = 1; batch <= Batches; ++batch) {
+        post.bindValue(0, Items / Batches);
+        post.bindValue(1, 0);
+        post.bindValue(2, QStringLiteral("2026-12-10"));
+        post.bindValue(3, batch);
+        if (!post.exec())
+            return false;
+    }
+    return transaction.commit();
+}
+
+qint64 median(std::vector<qint64> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTemporaryDir home;
+    WorkingPaths paths(home.path());
+    paths.createDirectories();
+    QuietMessages messages;
+    NullProgress progress;
+    FixedClock clock(QDateTime(QDate(2026, 12, 10), QTime(10, 0)));
+    NoDesktop desktop;
+    ProcProcessList processes;
+    AppContext context(paths, messages, progress, clock, desktop, processes);
+    TDM1 dataModule(context);
+    Database& database = dataModule.database();
+    if (!dataModule.openAndUpgrade() || !fill(database)) {
+        out << "cannot build the database: " << dataModule.lastError() << database.lastError() << Qt::endl;
+        return 1;
+    }
+    QFile file(paths.receivePath() + QStringLiteral("CD456"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(resultFile()) < 0)
+        return 1;
+    file.close();
+    std::vector<qint64> itemIds;
+    QSqlQuery ids = database.query();
+    ids.exec(QStringLiteral("SELECT Tong2ID FROM Tong2 ORDER BY Tong2ID"));
+    while (ids.next())
+        itemIds.push_back(ids.value(0).toLongLong());
+    ids.finish();
+
+    std::vector<qint64> floor;
+    std::vector<qint64> imported;
+    for (int run = 0; run < Runs; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        if (!updateByKey(database, itemIds)) {
+            out << "floor failed" << Qt::endl;
+            return 1;
+        }
+        floor.push_back(timer.nsecsElapsed());
+        timer.restart();
+        EdiRecvTong1 importer(database, context);
+        if (!importer.run() || importer.failed() || importer.rows().size() != Batches) {
+            out << "import failed: " << (importer.failed() ? importer.error()->text() : QString()) << Qt::endl;
+            return 1;
+        }
+        imported.push_back(timer.nsecsElapsed());
+    }
+    const double floorMs = median(floor) / 1e6;
+    const double importMs = median(imported) / 1e6;
+    out << "result import, " << Items << " items in " << Batches << " batches: " << importMs << " ms" << Qt::endl;
+    out << "floor, the same rows updated by key in one transaction: " << floorMs << " ms" << Qt::endl;
+    out << "ratio: " << importMs / floorMs << Qt::endl;
+    return 0;
+}

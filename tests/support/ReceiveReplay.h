@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ImportTestHome.h"
+
+#include <QStringList>
+#include <optional>
+
+// Feeds any bytes to the readers of received files, as the fuzz targets and the corpus replay do: each time on
+// a database holding the fixtures' institutions, one sent batch of every transfer kind and a few consents, all
+// emptied again afterwards.
+class ReceiveReplay {
+public:
+    enum class Reader { TransferResults, ConsentResults, CmsInquiries };
+
+    // The reader whose corpus lives in tests/fuzz/corpus/<name>.
+    static std::optional<Reader> readerNamed(const QString& name);
+    static QString corpusDirectory();
+
+    ReceiveReplay();
+
+    bool isReady() { return m_home.isOpen(); }
+    // The failures of the importers that rejected the bytes; an error that names no file is reported as such.
+    QStringList replay(Reader reader, const QByteArray& bytes);
+
+private:
+    void seed();
+    void empty();
+
+    ImportTestHome m_home;
+};
