@@ -16,8 +16,8 @@ bool takeNow(CliSession& session, const QString& command, const QStringList& arg
         return true;
     const QDateTime now = QDateTime::fromString(arguments.value(1), NowFormat);
     if (arguments.size() != 2 || arguments.first() != QLatin1String("--now") || !now.isValid()) {
-        session.err() << command << ": expected [--now \"YYYY-MM-DD HH:MM:SS\"], not \"" << arguments.join(' ')
-                      << '"' << Qt::endl;
+        session.err() << command << ": expected [--now \"YYYY-MM-DD HH:MM:SS\"], not \"" << arguments.join(' ') << '"'
+                      << Qt::endl;
         return false;
     }
     session.clock().set(now);
@@ -99,12 +99,13 @@ int runImport(CliSession& session, const QStringList& arguments)
 QList<CliCommand> ediCommands()
 {
     return {
-        {QStringLiteral("generate"),
-         QStringLiteral("generate [--now \"YYYY-MM-DD HH:MM:SS\"]   write the send files and print the list rows"),
-         runGenerate},
-        {QStringLiteral("import"),
-         QStringLiteral("import [--now \"YYYY-MM-DD HH:MM:SS\"]     import the files of the receive path and print the "
-                        "list rows"),
-         runImport},
+        { QStringLiteral("generate"),
+            QStringLiteral("generate [--now \"YYYY-MM-DD HH:MM:SS\"]   write the send files and print the list rows"),
+            runGenerate },
+        { QStringLiteral("import"),
+            QStringLiteral(
+                "import [--now \"YYYY-MM-DD HH:MM:SS\"]     import the files of the receive path and print the "
+                "list rows"),
+            runImport },
     };
 }

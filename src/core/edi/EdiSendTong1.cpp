@@ -2,6 +2,7 @@
 
 #include "EdiSendError.h"
 #include "TEdiInfo.h"
+#include "common/Cp949.h"
 #include "common/FB_CommonFunctions.h"
 #include "common/FixedRecordWriter.h"
 #include "data/Database.h"
@@ -31,7 +32,8 @@ void EdiSendTong1::readFundCategories()
     if (!query.exec(QStringLiteral("SELECT Id, Name FROM codeV")))
         throw EdiSendError { QStringLiteral("codeV을(를) 읽을 수 없습니다: %1").arg(query.lastError().text()) };
     while (query.next())
-        m_fundCategories.insert(query.value(0).toString().trimmed(), query.value(1).toString().trimmed());
+        m_fundCategories.insert(
+            query.value(0).toString().trimmed(), Cp949::encode(query.value(1).toString().trimmed()));
 }
 
 void EdiSendTong1::writeFundCode(FixedRecordWriter& record, const Item& item) const
@@ -50,8 +52,8 @@ void EdiSendTong1::writeAccount(FixedRecordWriter& record, const Item& item) con
 
 void EdiSendTong1::writePassbookText(FixedRecordWriter& record, const Item& item, const Batch& batch) const
 {
-    static const QStringList salaryTexts { QStringLiteral("급여"), QStringLiteral("기타입금"),
-        QStringLiteral("정부지원") };
+    static const QList<QByteArray> salaryTexts { Cp949::encode(QStringLiteral("급여")),
+        Cp949::encode(QStringLiteral("기타입금")), Cp949::encode(QStringLiteral("정부지원")) };
     const QString gubun = item.gubun.trimmed();
     if (gubun == OwnFundCode)
         record.left(item.kita.trimmed(), 12);

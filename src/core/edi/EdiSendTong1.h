@@ -23,6 +23,6 @@ protected:
 private:
     void readFundCategories();
 
-    // codeV: fund category code -> its name, trimmed
-    QHash<QString, QString> m_fundCategories;
+    // codeV: fund category code -> its name, trimmed, in CP949
+    QHash<QString, QByteArray> m_fundCategories;
 };

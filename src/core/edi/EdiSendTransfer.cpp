@@ -42,6 +42,8 @@ EdiSendTransfer::EdiSendTransfer(
     , m_items(database.query())
     , m_batchWriteBack(database.query())
     , m_itemWriteBack(database.query())
+    , m_itemDateWriteBack(database.query())
+    , m_sentTime(run.stamp.time().toString(QStringLiteral("HHmmss")).toLatin1())
 {
 }
 
@@ -75,7 +77,7 @@ bool EdiSendTransfer::write(EdiSendOutput& output)
     return true;
 }
 
-// Read whole before anything is written back: the write-backs touch the columns these queries order by.
+// Read whole before anything is written back: a scan is undefined while its table changes.
 QList<EdiSendTransfer::Batch> EdiSendTransfer::readBatches()
 {
     QSqlQuery query = m_database.query();
@@ -100,34 +102,30 @@ QList<EdiSendTransfer::Batch> EdiSendTransfer::readBatches()
     return batches;
 }
 
-QList<EdiSendTransfer::Item> EdiSendTransfer::readItems(const Batch& batch)
+EdiSendTransfer::Item EdiSendTransfer::currentItem() const
 {
-    m_items.addBindValue(batch.id);
-    if (!m_items.exec())
-        throw EdiSendError {
-            QStringLiteral("%1을(를) 읽을 수 없습니다: %2").arg(m_tables.itemTable, m_items.lastError().text())
-        };
-    QList<Item> items;
-    while (m_items.next()) {
-        items << Item { m_items.value(0).toLongLong(), m_items.value(1).toString(), m_items.value(2).toString(),
-            m_items.value(3).toString(), m_items.value(4), m_items.value(5).toString(), m_items.value(6).toString(),
-            m_items.value(7), m_items.value(8).toString(), m_items.value(9).toString() };
-    }
-    m_items.finish();
-    return items;
+    return Item { m_items.value(0).toLongLong(), m_items.value(1).toString(), m_items.value(2).toString(),
+        m_items.value(3).toString(), m_items.value(4), m_items.value(5).toString(), m_items.value(6).toString(),
+        m_items.value(7), m_items.value(8).toString(), m_items.value(9).toString() };
 }
 
+// The items are numbered in the order they are read, so the numbers written back follow the same ordering.
 void EdiSendTransfer::prepareStatements()
 {
+    const QString order = QStringLiteral("ORDER BY IcheDate, %1").arg(m_tables.itemKey);
     m_items.setForwardOnly(true);
     const bool prepared
         = m_items.prepare(QStringLiteral("SELECT %1, Gubun, BankCode, BankNo, IcheMoney, NapbuNo, %2 FROM %3 "
-                                         "WHERE %4 = ? ORDER BY IcheDate, %1")
-                              .arg(m_tables.itemKey, m_tables.itemExtras, m_tables.itemTable, m_tables.batchKey))
+                                         "WHERE %4 = ? %5")
+                              .arg(m_tables.itemKey, m_tables.itemExtras, m_tables.itemTable, m_tables.batchKey, order))
         && m_batchWriteBack.prepare(QStringLiteral("UPDATE %1 SET SendDate = ?, Stime = ?, DataNo = ? WHERE %2 = ?")
                                         .arg(m_tables.batchTable, m_tables.batchKey))
-        && m_itemWriteBack.prepare(QStringLiteral("UPDATE %1 SET DataNo = ?, IcheDate = ? WHERE %2 = ?")
-                                       .arg(m_tables.itemTable, m_tables.itemKey));
+        && m_itemWriteBack.prepare(QStringLiteral("UPDATE %1 SET DataNo = numbered.n + ? FROM "
+                                                  "(SELECT %2 AS id, row_number() OVER (%3) AS n FROM %1 WHERE %4 = ?) "
+                                                  "AS numbered WHERE %1.%2 = numbered.id")
+                                       .arg(m_tables.itemTable, m_tables.itemKey, order, m_tables.batchKey))
+        && m_itemDateWriteBack.prepare(QStringLiteral("UPDATE %1 SET IcheDate = ? WHERE %2 = ? AND IcheDate IS NOT ?")
+                                           .arg(m_tables.itemTable, m_tables.batchKey));
     if (!prepared)
         throw EdiSendError { QStringLiteral("%1/%2: %3")
                                  .arg(m_tables.batchTable, m_tables.itemTable,
@@ -174,16 +172,26 @@ void EdiSendTransfer::closeFile(OpenFile& file, EdiSendOutput& output) const
 
 void EdiSendTransfer::writeBatch(const Batch& batch, int batchNumber, OpenFile& file, EdiSendOutput& output)
 {
-    const QList<Item> items = readItems(batch);
+    const qint64 firstRecord = file.records;
+    qint64 won = 0;
+    m_items.addBindValue(batch.id);
+    if (!m_items.exec())
+        throw EdiSendError {
+            QStringLiteral("%1을(를) 읽을 수 없습니다: %2").arg(m_tables.itemTable, m_items.lastError().text())
+        };
+    while (m_items.next())
+        won += writeItem(currentItem(), batch, batchNumber, file);
+    m_items.finish();
+    const qint64 count = file.records - firstRecord;
     execute(m_batchWriteBack,
         { SqlValue::stored(m_run.stamp.date()), SqlValue::stored(m_run.stamp.time()), batchNumber, batch.id });
-    qint64 won = 0;
-    for (const Item& item : items)
-        won += writeItem(item, batch, batchNumber, file);
-    if (!items.isEmpty() && m_tables.needsConsent)
+    // Numbered first: the numbering follows the items' own dates, as they were read.
+    execute(m_itemWriteBack, { firstRecord, batch.id });
+    execute(m_itemDateWriteBack, { SqlValue::stored(batch.date), batch.id, SqlValue::stored(batch.date) });
+    if (count > 0 && m_tables.needsConsent)
         output.withdrawalData = true;
     output.rows << TEdiInfo { m_tables.ediKind, SendInstitutions::text(*file.settings, QStringLiteral("Name")),
-        SendInstitutions::text(*file.settings, m_tables.sendCodeColumn), static_cast<qint32>(items.size()),
+        SendInstitutions::text(*file.settings, m_tables.sendCodeColumn), static_cast<qint32>(count),
         Money::fromWon(won) };
 }
 
@@ -210,8 +218,6 @@ qint64 EdiSendTransfer::writeItem(const Item& item, const Batch& batch, int batc
     writeSalary(record, item);
     record.spaces(1 + 4 + 39).literal(endOfLine());
     file.bytes += record.bytes();
-
-    execute(m_itemWriteBack, { recordNumber, SqlValue::stored(batch.date), item.id });
     const int group = EdiSendFields::bankGroup(bank) - 1;
     file.records = recordNumber;
     file.amount += won;
@@ -293,8 +299,7 @@ void EdiSendTransfer::writePayerNumber(FixedRecordWriter& record, const Item& it
 
 void EdiSendTransfer::writeReference(FixedRecordWriter& record, const Item&, int batchNumber) const
 {
-    const QString number = QStringLiteral("%1").arg(batchNumber, 3, 10, QLatin1Char('0'));
-    record.left(number + m_run.stamp.time().toString(QStringLiteral("HHmmss")), 15);
+    record.zero(batchNumber, 3).literal(m_sentTime).spaces(6);
 }
 
 void EdiSendTransfer::writeSalary(FixedRecordWriter& record, const Item&) const

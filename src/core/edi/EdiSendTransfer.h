@@ -95,7 +95,7 @@ private:
     };
 
     QList<Batch> readBatches();
-    QList<Item> readItems(const Batch& batch);
+    Item currentItem() const;
     void prepareStatements();
     OpenFile openFile(const Batch& batch, const SendInstitutions& institutions, int number) const;
     void closeFile(OpenFile& file, EdiSendOutput& output) const;
@@ -116,4 +116,6 @@ private:
     QSqlQuery m_items;
     QSqlQuery m_batchWriteBack;
     QSqlQuery m_itemWriteBack;
+    QSqlQuery m_itemDateWriteBack;
+    QByteArray m_sentTime; // HHNNSS of the run
 };

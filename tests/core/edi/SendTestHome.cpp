@@ -7,7 +7,8 @@
 #include <QSqlRecord>
 #include <gtest/gtest.h>
 
-SendTestHome::SendTestHome() : m_dataModule(context())
+SendTestHome::SendTestHome()
+    : m_dataModule(context())
 {
     context().setLoginId(QStringLiteral("FBUSER01"));
     if (!m_dataModule.openAndUpgrade())
@@ -17,14 +18,16 @@ SendTestHome::SendTestHome() : m_dataModule(context())
 
 void SendTestHome::addInstitutions()
 {
-    insert("Usercode", {{"Name", "가나상사"},       {"TOID10", "9900000001"}, {"TONGOUT", "CD123"},
-                        {"TONGIN", "CD456"},      {"TOBCODE", "BK00001"},   {"TOID210", "9900000002"},
-                        {"TONG2OUT", "wd456"},    {"TO2BCODE", "BK00002"},  {"AUTHSENDTYPE", "제출"},
-                        {"TRegisterOUT", "QK150"}});
-    insert("Usercode", {{"Name", "다라아파트"},    {"APID10", "9900000003"}, {"APOUT", "AP789"},
-                        {"APBCODE", "BK00003"},   {"AUTHSENDTYPE", ""},     {"TRegisterOUT", "QK150"}});
-    insert("Usercode", {{"Name", "마바공단"},       {"TOID210", "9900000004"}, {"TONG2OUT", "WD999"},
-                        {"TO2BCODE", "BK00004"},  {"AUTHSENDTYPE", "면제"},  {"TRegisterOUT", "QK150"}});
+    insert("Usercode",
+        { { "Name", "가나상사" }, { "TOID10", "9900000001" }, { "TONGOUT", "CD123" }, { "TONGIN", "CD456" },
+            { "TOBCODE", "BK00001" }, { "TOID210", "9900000002" }, { "TONG2OUT", "wd456" }, { "TO2BCODE", "BK00002" },
+            { "AUTHSENDTYPE", "제출" }, { "TRegisterOUT", "QK150" } });
+    insert("Usercode",
+        { { "Name", "다라아파트" }, { "APID10", "9900000003" }, { "APOUT", "AP789" }, { "APBCODE", "BK00003" },
+            { "AUTHSENDTYPE", "" }, { "TRegisterOUT", "QK150" } });
+    insert("Usercode",
+        { { "Name", "마바공단" }, { "TOID210", "9900000004" }, { "TONG2OUT", "WD999" }, { "TO2BCODE", "BK00004" },
+            { "AUTHSENDTYPE", "면제" }, { "TRegisterOUT", "QK150" } });
 }
 
 void SendTestHome::insert(const QString& table, const QVariantMap& row)
@@ -33,12 +36,12 @@ void SendTestHome::insert(const QString& table, const QVariantMap& row)
         ADD_FAILURE() << table.toStdString() << ": " << database().lastError().toStdString();
 }
 
-void SendTestHome::addBatch(const QString& table, qint64 id, const QString& institution, const QDate& date, int state,
-                            int salary)
+void SendTestHome::addBatch(
+    const QString& table, qint64 id, const QString& institution, const QDate& date, int state, int salary)
 {
     const bool apartment = table == QLatin1String("Apt1");
-    QVariantMap batch{{apartment ? "AptID" : "TongID", id}, {"GiganID10", institution}, {"IcheDate", date},
-                      {"State", state}};
+    QVariantMap batch { { apartment ? "AptID" : "TongID", id }, { "GiganID10", institution }, { "IcheDate", date },
+        { "State", state } };
     if (table == QLatin1String("Tong1"))
         batch.insert("Salary", salary);
     insert(table, batch);
@@ -71,7 +74,7 @@ QVariantMap SendTestHome::row(const QString& sql, const QVariantList& values)
     return result;
 }
 
-QVariantList SendTestHome::column(const QString& sql, const QVariantList& values)
+QStringList SendTestHome::column(const QString& sql, const QVariantList& values)
 {
     QSqlQuery query = database().query();
     query.prepare(sql);
@@ -79,8 +82,8 @@ QVariantList SendTestHome::column(const QString& sql, const QVariantList& values
         query.addBindValue(value);
     if (!query.exec())
         ADD_FAILURE() << sql.toStdString() << ": " << query.lastError().text().toStdString();
-    QVariantList result;
+    QStringList result;
     while (query.next())
-        result << query.value(0);
+        result << query.value(0).toString();
     return result;
 }

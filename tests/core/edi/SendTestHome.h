@@ -17,14 +17,17 @@ public:
     bool isOpen() { return database().isOpen(); }
 
     void insert(const QString& table, const QVariantMap& row);
-    void addBatch(const QString& table, qint64 id, const QString& institution, const QDate& date, int state = 1,
-                  int salary = 1);
+    void addBatch(
+        const QString& table, qint64 id, const QString& institution, const QDate& date, int state = 1, int salary = 1);
     void addItem(const QString& table, qint64 batch, const QVariantMap& fields);
     QVariantMap row(const QString& sql, const QVariantList& values = {});
-    QVariantList column(const QString& sql, const QVariantList& values = {});
+    QStringList column(const QString& sql, const QVariantList& values = {});
 
     QByteArray sent(const QString& name) { return readFileBytes(context().paths().sendPath() + name); }
-    static QByteArray golden(const QString& name) { return readFileBytes(testDataPath(QStringLiteral("edi/send/") + name)); }
+    static QByteArray golden(const QString& name)
+    {
+        return readFileBytes(testDataPath(QStringLiteral("edi/send/") + name));
+    }
 
 private:
     void addInstitutions();

@@ -1,0 +1,162 @@
+// Generation of the bulk deposit send files for 100,000 items (one institution, ten batches) with every
+// write-back, beside a floor that reads the same item rows and writes the same number of bytes; the median of
+// several runs each. Generation leaves the batches waiting, so every run does the same work.
+#include "common/AppContext.h"
+#include "common/Clock.h"
+#include "common/Desktop.h"
+#include "common/Messages.h"
+#include "common/ProcessList.h"
+#include "common/Progress.h"
+#include "data/Database.h"
+#include "data/PreparedInsert.h"
+#include "data/TDM1.h"
+#include "data/TransactionGuard.h"
+#include "edi/GenerationRun.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr int Items = 100000;
+constexpr int Batches = 10;
+constexpr int Runs = 5;
+
+class QuietMessages : public Messages {
+public:
+    void information(const QString&) override { }
+    void error(const QString&) override { }
+    bool question(const QString&, bool defaultYes) override { return defaultYes; }
+    Button messageBox(const QString&, Buttons, Button defaultButton) override { return defaultButton; }
+};
+
+class NoDesktop : public Desktop {
+public:
+    bool openFile(const QString&) override { return false; }
+    bool openUrl(const QUrl&) override { return false; }
+};
+
+bool fill(Database& database)
+{
+    TransactionGuard transaction(database);
+    bool ok = database.insert(QStringLiteral("Usercode"),
+                  { { "Name", "Bench" }, { "TOID10", "9900000001" }, { "TONGOUT", "CD123" }, { "TOBCODE", "BK00001" } })
+        == WriteResult::Ok;
+    PreparedInsert batch(database, QStringLiteral("Tong1"),
+        { QStringLiteral("TongID"), QStringLiteral("GiganID10"), QStringLiteral("IcheDate"), QStringLiteral("State"),
+            QStringLiteral("Salary") });
+    PreparedInsert item(database, QStringLiteral("Tong2"),
+        { QStringLiteral("TongID"), QStringLiteral("Gubun"), QStringLiteral("BankCode"), QStringLiteral("BankNo"),
+            QStringLiteral("IcheMoney"), QStringLiteral("NapbuNo"), QStringLiteral("Kita"), QStringLiteral("Salary"),
+            QStringLiteral("IcheDate"), QStringLiteral("State") });
+    const int perBatch = Items / Batches;
+    for (int i = 0; ok && i < Items; ++i) {
+        const int batchId = i / perBatch + 1;
+        if (i % perBatch == 0)
+            ok = batch.insert({ batchId, QStringLiteral("9900000001"), QDate(2026, 12, 14), 1, 1 }) == WriteResult::Ok;
+        const QString gubun = i % 3 == 0 ? QStringLiteral("BG") : QStringLiteral("01");
+        ok = ok
+            && item.insert({ batchId, gubun, QStringLiteral("1") + QString::number(i % 10),
+                   QStringLiteral("301-%1").arg(10000000 + i), Money::fromWon(1000 + i).stored(),
+                   QStringLiteral("P%1").arg(i), QStringLiteral("급여이체"), 1, QDate(2026, 12, 14), 1 })
+                == WriteResult::Ok;
+    }
+    return ok && transaction.commit();
+}
+
+qint64 sentBytes(const QString& sendPath)
+{
+    qint64 bytes = 0;
+    for (const QFileInfo& file : QDir(sendPath).entryInfoList(QDir::Files))
+        bytes += file.size();
+    return bytes;
+}
+
+// Reads the items as the writer does and writes as many bytes, each row's values copied into a record.
+bool floorRun(Database& database, const QString& target, qint64 bytes)
+{
+    QSqlQuery query = database.query();
+    query.setForwardOnly(true);
+    if (!query.exec(
+            QStringLiteral("SELECT Tong2ID, Gubun, BankCode, BankNo, IcheMoney, NapbuNo, Kita, Salary FROM Tong2 "
+                           "ORDER BY TongID, IcheDate, Tong2ID")))
+        return false;
+    QByteArray out;
+    out.reserve(bytes);
+    const qint64 perRow = bytes / Items;
+    while (query.next()) {
+        QByteArray record;
+        for (int column = 0; column < 8; ++column)
+            record += query.value(column).toString().toUtf8();
+        out += record.leftJustified(perRow, ' ', true);
+    }
+    out += QByteArray(bytes - out.size(), ' ');
+    QFile file(target);
+    return file.open(QIODevice::WriteOnly) && file.write(out) == bytes;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTemporaryDir home;
+    WorkingPaths paths(home.path());
+    paths.createDirectories();
+    QuietMessages messages;
+    NullProgress progress;
+    FixedClock clock(QDateTime(QDate(2026, 12, 10), QTime(9, 5, 3)));
+    NoDesktop desktop;
+    ProcProcessList processes;
+    AppContext context(paths, messages, progress, clock, desktop, processes);
+    TDM1 dataModule(context);
+    if (!dataModule.openAndUpgrade() || !fill(dataModule.database())) {
+        out << "cannot prepare the database: " << dataModule.lastError() << Qt::endl;
+        return 1;
+    }
+    Database& database = dataModule.database();
+
+    std::vector<double> generation;
+    std::vector<double> floor;
+    qint64 bytes = 0;
+    for (int run = 0; run < Runs; ++run) {
+        GenerationRun generate(database, context);
+        QElapsedTimer timer;
+        timer.start();
+        if (generate.run() != GenerationRun::Outcome::Generated) {
+            out << "generation failed: " << generate.error() << Qt::endl;
+            return 1;
+        }
+        generation.push_back(timer.nsecsElapsed() / 1e6);
+        bytes = sentBytes(paths.sendPath());
+
+        timer.restart();
+        if (!floorRun(database, home.filePath(QStringLiteral("floor")), bytes)) {
+            out << "floor failed" << Qt::endl;
+            return 1;
+        }
+        floor.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    const double generated = median(generation);
+    const double bare = median(floor);
+    out << "generate " << Items << " items in " << Batches << " batches (" << bytes
+        << " bytes, all write-backs): " << generated << " ms" << Qt::endl;
+    out << "floor (read the same rows, write the same bytes): " << bare << " ms" << Qt::endl;
+    out << "ratio: " << generated / bare << " (targets: under 1000 ms, within 3x)" << Qt::endl;
+    return 0;
+}
