@@ -21,7 +21,7 @@ int bankGroup(qint64 bank)
 
 QString recordName(int index)
 {
-    return QStringLiteral("record %1").arg(index + 2);
+    return QStringLiteral("line %1").arg(index + 2);
 }
 
 } // namespace
@@ -77,7 +77,7 @@ bool SendFileCheck::check(const QByteArray& bytes)
         m_kind = Kind::Consent;
         return splitRecords(body, ConsentWidth) && checkConsent();
     }
-    return fail(QStringLiteral("record 1: not an S record of a transfer (\"S999011\") or consent (\"SE1\") file"));
+    return fail(QStringLiteral("line 2: not an S record of a transfer (\"S999011\") or consent (\"SE1\") file"));
 }
 
 bool SendFileCheck::checkHeader(const QByteArray& header)
@@ -133,13 +133,13 @@ bool SendFileCheck::checkTransfer()
     const FixedRecordReader start(m_start);
     const QByteArray service = start.bytes(19, 3);
     if (service != "111" && service != "221")
-        return fail(QStringLiteral("record 2: positions 19-21 are \"%1\", not \"111\" or \"221\"")
+        return fail(QStringLiteral("line 2: positions 19-21 are \"%1\", not \"111\" or \"221\"")
                         .arg(QString::fromLatin1(service)));
     m_kind = service == "111" ? Kind::Deposit : Kind::Withdrawal;
     qint64 date = 0;
     qint64 modulus = 0;
     if (!start.number(22, 8, date) || !start.number(30, 8, date) || !start.number(38, 4, modulus) || modulus == 0)
-        return fail(QStringLiteral("record 2: transfer date, send date or check modulus is not a number"));
+        return fail(QStringLiteral("line 2: transfer date, send date or check modulus is not a number"));
     const int day = int(start.bytes(28, 2).toInt());
     qint64 groups[3][2] = {};
     qint64 amount = 0;
