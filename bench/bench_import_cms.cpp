@@ -119,8 +119,8 @@ bool insertRows(Database& database, const QString& table, const Rows& rows)
 bool insertAll(Database& database, const Rows& masters, const Rows& details)
 {
     TransactionGuard transaction(database);
-    return insertRows(database, QStringLiteral("Ilban1"), masters) && insertRows(database, QStringLiteral("Ilban2"), details)
-        && transaction.commit();
+    return insertRows(database, QStringLiteral("Ilban1"), masters)
+        && insertRows(database, QStringLiteral("Ilban2"), details) && transaction.commit();
 }
 
 qint64 median(std::vector<qint64> values)

@@ -95,7 +95,8 @@ bool updateByKey(Database& database, const std::vector<qint64>& itemIds)
 {
     TransactionGuard transaction(database);
     QSqlQuery update = database.query();
-    update.prepare(QStringLiteral("UPDATE Tong2 SET IcheYebu = ?, ResultID4 = ?, Rdate = ?, State = 3 WHERE Tong2ID = ?"));
+    update.prepare(
+        QStringLiteral("UPDATE Tong2 SET IcheYebu = ?, ResultID4 = ?, Rdate = ?, State = 3 WHERE Tong2ID = ?"));
     for (size_t i = 0; i < itemIds.size(); ++i) {
         update.bindValue(0, i % 7 == 0 ? QStringLiteral("N") : QStringLiteral("Y"));
         update.bindValue(1, i % 7 == 0 ? QStringLiteral("0101") : QStringLiteral("0000"));

@@ -31,8 +31,8 @@ void CmsInquiryStore::store(const CmsInquiryKind& kind, const CmsInquiry& inquir
 
 QString CmsInquiryStore::institutionName(const CmsInquiryKind& kind, const QString& fileName)
 {
-    QSqlQuery query = ImportSql::prepare(
-        m_database, QStringLiteral("SELECT Name FROM Usercode WHERE UPPER(%1) = ? ORDER BY Name LIMIT 1").arg(kind.fileColumn));
+    const QString sql = QStringLiteral("SELECT Name FROM Usercode WHERE UPPER(%1) = ? ORDER BY Name LIMIT 1");
+    QSqlQuery query = ImportSql::prepare(m_database, sql.arg(kind.fileColumn));
     ImportSql::execute(query, {fileName.toUpper()});
     return query.next() ? query.value(0).toString() : QString();
 }

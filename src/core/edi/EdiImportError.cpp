@@ -37,7 +37,10 @@ QString EdiImportError::text() const
     case Reason::Unreadable:
         return QStringLiteral("수신파일 \"%1\"을(를) 읽을 수 없습니다.").arg(m_file);
     case Reason::NotStored:
-        return QStringLiteral("수신파일 \"%1\" %2번째 레코드를 저장할 수 없습니다: %3").arg(m_file).arg(m_record).arg(m_detail);
+        return QStringLiteral("수신파일 \"%1\" %2번째 레코드를 저장할 수 없습니다: %3")
+            .arg(m_file)
+            .arg(m_record)
+            .arg(m_detail);
     case Reason::BadField:
         break;
     }

@@ -74,8 +74,8 @@ QDateTime EdiResultImporter::now() const
 
 QStringList EdiResultImporter::institutionValues(const QString& column) const
 {
-    QSqlQuery query = ImportSql::prepare(
-        m_database, QStringLiteral("SELECT DISTINCT TRIM(%1) FROM Usercode WHERE TRIM(%1) <> '' ORDER BY 1").arg(column));
+    const QString sql = QStringLiteral("SELECT DISTINCT TRIM(%1) FROM Usercode WHERE TRIM(%1) <> '' ORDER BY 1");
+    QSqlQuery query = ImportSql::prepare(m_database, sql.arg(column));
     ImportSql::execute(query);
     QStringList values;
     while (query.next())

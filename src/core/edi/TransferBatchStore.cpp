@@ -28,9 +28,8 @@ TransferBatchStore::TransferBatchStore(Database& database, const TransferResultK
     m_findBatch = ImportSql::prepare(m_database, QStringLiteral("SELECT %1 FROM %2 WHERE DataNo = ? AND Stime = ?%3 "
                                                                 "ORDER BY %1 LIMIT 1")
                                                      .arg(m_kind.batchKey, m_kind.batchTable, sendDateTest));
-    m_items = ImportSql::prepare(m_database,
-                                 QStringLiteral("SELECT %1, DataNo, IcheMoney, BankCode FROM %2 WHERE %3 = ? ORDER BY %1")
-                                     .arg(m_kind.itemKey, m_kind.itemTable, m_kind.batchKey));
+    const QString items = QStringLiteral("SELECT %1, DataNo, IcheMoney, BankCode FROM %2 WHERE %3 = ? ORDER BY %1");
+    m_items = ImportSql::prepare(m_database, items.arg(m_kind.itemKey, m_kind.itemTable, m_kind.batchKey));
     m_updateItem = ImportSql::prepare(m_database,
                                       QStringLiteral("UPDATE %1 SET IcheYebu = ?, %2 = ?, Rdate = ?, State = %3 "
                                                      "WHERE %4 = ?")
@@ -78,9 +77,8 @@ std::optional<qint64> TransferBatchStore::findBatch(const TransferBatchKey& key,
 qint64 TransferBatchStore::createBatch(const TransferResultHeader& header, const TransferBatchKey& key,
                                        const QDate& today)
 {
-    QSqlQuery next = ImportSql::prepare(m_database,
-                                        QStringLiteral("SELECT COALESCE(MAX(%1), 0) + 1 FROM %2").arg(m_kind.batchKey,
-                                                                                                       m_kind.batchTable));
+    const QString nextKey = QStringLiteral("SELECT COALESCE(MAX(%1), 0) + 1 FROM %2");
+    QSqlQuery next = ImportSql::prepare(m_database, nextKey.arg(m_kind.batchKey, m_kind.batchTable));
     ImportSql::execute(next);
     const qint64 batchId = next.next() ? next.value(0).toLongLong() : 1;
     next.finish();
@@ -88,7 +86,8 @@ qint64 TransferBatchStore::createBatch(const TransferResultHeader& header, const
     const QString bankCode = m_kind.isApartment() ? QStringLiteral("11") : header.bankCode;
     QSqlQuery insert = ImportSql::prepare(
         m_database, QStringLiteral("INSERT INTO %1 (%2, %3, FileGubun, BankCode, MoBankNo, IcheDate, IcheEDate, "
-                                   "SendDate, Pass, Rdate, Stime, DataNo) VALUES (?, ?, '11', ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                                   "SendDate, Pass, Rdate, Stime, DataNo) "
+                                   "VALUES (?, ?, '11', ?, ?, ?, ?, ?, ?, ?, ?, ?)")
                         .arg(m_kind.batchTable, m_kind.batchKey, institutionField));
     ImportSql::execute(insert, {batchId, batchValue(institutionField, header.institutionCode),
                                 batchValue(QStringLiteral("BankCode"), bankCode),
@@ -150,7 +149,8 @@ qint64 TransferBatchStore::insertItem(qint64 batchId, const TransferResultItem& 
 void TransferBatchStore::postBatch(qint64 batchId, const TransferBatchTotals& totals, const QDate& today)
 {
     QString sql = QStringLiteral("UPDATE %1 SET E1TotNo = ?, E1TotMon = ?, E1JunNo = ?, E1JunMon = ?, E1JoNo = ?, "
-                                 "E1JoMon = ?, E1SucNo = ?, E1SucMon = ?, State = %2, Rdate = ?, TotNo = ?, TotMoney = ?")
+                                 "E1JoMon = ?, E1SucNo = ?, E1SucMon = ?, State = %2, Rdate = ?, TotNo = ?, "
+                                 "TotMoney = ?")
                       .arg(m_kind.batchTable)
                       .arg(Received);
     QVariantList values{totals.count,
