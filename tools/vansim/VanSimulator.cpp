@@ -127,6 +127,8 @@ bool VanSimulator::deliver(const QString& name, const QByteArray& bytes)
         return false;
     }
     file.close();
+    // The temporary file is private; the institution's side must be able to read the result.
+    QFile::setPermissions(file.fileName(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     QFile::remove(inbox() + name);
     if (!QFile::rename(file.fileName(), inbox() + name)) {
         file.remove();
