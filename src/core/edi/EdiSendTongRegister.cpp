@@ -44,37 +44,17 @@ bool EdiSendTongRegister::write(EdiSendOutput& output)
     if (codes.isEmpty())
         return false;
     const SendInstitutions institutions(m_database);
-    const qint64 waiting = countWaiting();
-    const bool checksRealNames = bankChecksRealNames();
-    QSqlQuery writeBack = m_database.query();
-    writeBack.prepare(QStringLiteral("UPDATE TongRegister SET Senddate = ? WHERE rowid = ?"));
+    m_waiting = countWaiting();
+    m_checksRealNames = bankChecksRealNames();
     int fileNumber = 0;
     for (const QString& code : codes) {
         const QSqlRecord* withdrawal = institutions.find(QStringLiteral("TOID210"), code);
         const QSqlRecord* settings = withdrawal ? withdrawal : institutions.find(QStringLiteral("APID10"), code);
         if (!settings)
             continue;
-        QByteArray bytes = header(*settings, withdrawal != nullptr, waiting) + endOfLine();
-        FixedRecordWriter start(RecordSize);
-        start.literal("SE1").left(code, 10).literal("11").literal(yyyymmdd(m_run.stamp.date())).literal("1").spaces(74);
-        bytes += start.bytes() + endOfLine();
         const QList<Consent> consents = readConsents(code);
-        int registrations = 0;
-        for (int i = 0; i < consents.size(); ++i) {
-            bytes += dataRecord(consents.at(i), i + 1, checksRealNames) + endOfLine();
-            registrations += consents.at(i).status == 0 ? 1 : 0;
-            writeBack.bindValue(0, SqlValue::stored(m_run.stamp));
-            writeBack.bindValue(1, consents.at(i).row);
-            if (!writeBack.exec())
-                throw EdiSendError {
-                    QStringLiteral("TongRegister에 송신일시를 기록할 수 없습니다: %1").arg(writeBack.lastError().text())
-                };
-        }
-        FixedRecordWriter end(RecordSize);
-        end.literal("E").zero(consents.size() + 2, 7).zero(registrations, 7).zero(consents.size() - registrations, 7);
-        end.literal(QByteArray(28, '0')).spaces(48);
-        bytes += end.bytes() + endOfLine();
-        output.files.add(QStringLiteral("Register_%1").arg(++fileNumber), bytes);
+        output.files.add(QStringLiteral("Register_%1").arg(++fileNumber), file(code, *settings, withdrawal, consents));
+        markSent(consents);
         const QString kind = withdrawal ? QStringLiteral("대량출금-") : QStringLiteral("아파트-");
         output.rows << TEdiInfo { TEdiInfo::ConsentRequest,
             kind + SendInstitutions::text(*settings, QStringLiteral("Name")),
@@ -82,6 +62,38 @@ bool EdiSendTongRegister::write(EdiSendOutput& output)
             Money() };
     }
     return fileNumber > 0;
+}
+
+QByteArray EdiSendTongRegister::file(
+    const QString& institution, const QSqlRecord& settings, bool withdrawal, const QList<Consent>& consents) const
+{
+    QByteArray bytes = header(settings, withdrawal) + endOfLine();
+    FixedRecordWriter start(RecordSize);
+    start.literal("SE1").left(institution, 10).literal("11").literal(yyyymmdd(m_run.stamp.date())).literal("1");
+    bytes += start.spaces(74).bytes() + endOfLine();
+    int registrations = 0;
+    for (int i = 0; i < consents.size(); ++i) {
+        bytes += dataRecord(consents.at(i), i + 1) + endOfLine();
+        registrations += consents.at(i).status == 0 ? 1 : 0;
+    }
+    FixedRecordWriter end(RecordSize);
+    end.literal("E").zero(consents.size() + 2, 7).zero(registrations, 7).zero(consents.size() - registrations, 7);
+    return bytes + end.literal(QByteArray(28, '0')).spaces(48).bytes() + endOfLine();
+}
+
+void EdiSendTongRegister::markSent(const QList<Consent>& consents)
+{
+    QSqlQuery writeBack = m_database.query();
+    bool written = writeBack.prepare(QStringLiteral("UPDATE TongRegister SET Senddate = ? WHERE rowid = ?"));
+    for (int i = 0; written && i < consents.size(); ++i) {
+        writeBack.bindValue(0, SqlValue::stored(m_run.stamp));
+        writeBack.bindValue(1, consents.at(i).row);
+        written = writeBack.exec();
+    }
+    if (!written)
+        throw EdiSendError {
+            QStringLiteral("TongRegister에 송신일시를 기록할 수 없습니다: %1").arg(writeBack.lastError().text())
+        };
 }
 
 QStringList EdiSendTongRegister::readInstitutionCodes()
@@ -123,7 +135,7 @@ QList<EdiSendTongRegister::Consent> EdiSendTongRegister::readConsents(const QStr
     return consents;
 }
 
-QByteArray EdiSendTongRegister::header(const QSqlRecord& settings, bool withdrawal, qint64 waiting) const
+QByteArray EdiSendTongRegister::header(const QSqlRecord& settings, bool withdrawal) const
 {
     const QString sendCode = SendInstitutions::text(settings, QStringLiteral("TRegisterOUT"));
     if (!withdrawal)
@@ -132,10 +144,10 @@ QByteArray EdiSendTongRegister::header(const QSqlRecord& settings, bool withdraw
     const QString bankSide = SendInstitutions::text(settings, QStringLiteral("TO2BCODE"));
     if (SendInstitutions::text(settings, QStringLiteral("AUTHSENDTYPE")) == ExemptFromEvidence)
         return EdiSendHeader::neHead(m_run.loginId, sendCode, bankSide);
-    return EdiSendHeader::smHead(waiting, m_run.loginId, sendCode, bankSide);
+    return EdiSendHeader::smHead(m_waiting, m_run.loginId, sendCode, bankSide);
 }
 
-QByteArray EdiSendTongRegister::dataRecord(const Consent& consent, int recordNumber, bool checksRealNames) const
+QByteArray EdiSendTongRegister::dataRecord(const Consent& consent, int recordNumber) const
 {
     const std::optional<int> bank = EdiSendFields::bankNumber(consent.bankCode);
     if (!bank)
@@ -154,7 +166,7 @@ QByteArray EdiSendTongRegister::dataRecord(const Consent& consent, int recordNum
     else
         record.zero(paymentDay, 2);
     record.zero(consent.branch.trimmed(), 6).literal(requestDate(consent)).spaces(1 + 4);
-    record.literal(checksRealNames && !consent.juminNo.trimmed().isEmpty() ? "Y" : "N");
+    record.literal(m_checksRealNames && !consent.juminNo.trimmed().isEmpty() ? "Y" : "N");
     record.left(juminNo, 13).left(consent.napbuNo, 20).spaces(16);
     return record.bytes();
 }

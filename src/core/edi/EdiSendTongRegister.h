@@ -38,12 +38,19 @@ private:
     qint64 countWaiting();
     bool bankChecksRealNames();
     QList<Consent> readConsents(const QString& institution);
-    QByteArray header(const QSqlRecord& settings, bool withdrawal, qint64 waiting) const;
-    QByteArray dataRecord(const Consent& consent, int recordNumber, bool checksRealNames) const;
+    QByteArray file(
+        const QString& institution, const QSqlRecord& settings, bool withdrawal, const QList<Consent>& consents) const;
+    QByteArray header(const QSqlRecord& settings, bool withdrawal) const;
+    QByteArray dataRecord(const Consent& consent, int recordNumber) const;
+    void markSent(const QList<Consent>& consents);
     QByteArray requestDate(const Consent& consent) const;
     QSqlQuery select(const QString& sql, const QVariantList& values = {});
     [[noreturn]] void failConsent(const Consent& consent, const QString& field, const QString& problem) const;
 
     Database& m_database;
     EdiSendRun m_run;
+    // Every consent waiting, of all institutions: the count the evidence header carries.
+    qint64 m_waiting = 0;
+    // Whether the bank checks the payers' real-name numbers.
+    bool m_checksRealNames = false;
 };
