@@ -2,6 +2,8 @@
 
 #include "Cp949.h"
 
+#include <algorithm>
+
 namespace FixedField {
 
 QByteArray left(const QByteArray& cp949, int width)
@@ -29,9 +31,11 @@ FixedRecordWriter& FixedRecordWriter::left(const QString& text, int width)
     return left(Cp949::encode(text), width);
 }
 
+// The field methods append in place: send files are written a hundred thousand records at a time.
 FixedRecordWriter& FixedRecordWriter::left(const QByteArray& cp949, int width)
 {
-    m_bytes.append(FixedField::left(cp949, width));
+    const int kept = Cp949::boundaryAtOrBefore(cp949, width);
+    m_bytes.append(cp949.constData(), kept).append(width - kept, ' ');
     return *this;
 }
 
@@ -43,13 +47,24 @@ FixedRecordWriter& FixedRecordWriter::zero(const QString& text, int width)
 
 FixedRecordWriter& FixedRecordWriter::zero(qint64 number, int width)
 {
-    m_bytes.append(FixedField::zero(QByteArray::number(number), width));
+    if (number < 0) {
+        m_bytes.append(FixedField::zero(QByteArray::number(number), width));
+        return *this;
+    }
+    char digits[20];
+    int length = 0;
+    do {
+        digits[sizeof digits - ++length] = static_cast<char>('0' + number % 10);
+        number /= 10;
+    } while (number > 0);
+    const int kept = std::min(length, width);
+    m_bytes.append(width - kept, '0').append(digits + sizeof digits - length, kept);
     return *this;
 }
 
 FixedRecordWriter& FixedRecordWriter::spaces(int width)
 {
-    m_bytes.append(QByteArray(width, ' '));
+    m_bytes.append(width, ' ');
     return *this;
 }
 

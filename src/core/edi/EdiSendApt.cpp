@@ -8,7 +8,7 @@ EdiSendApt::EdiSendApt(Database& database, const EdiSendRun& run, ModulusPicker 
     : EdiSendTransfer(database, run, std::move(pickModulus),
         { TEdiInfo::ApartmentBanking, QStringLiteral("Apt_"), QStringLiteral("Apt1"), QStringLiteral("Apt2"),
             QStringLiteral("AptID"), QStringLiteral("Apt2ID"), QStringLiteral("APID10"), QStringLiteral("APOUT"),
-            QStringLiteral("APBCODE"), QByteArrayLiteral("221"), '2', QStringLiteral("NULL"),
+            QStringLiteral("APBCODE"), QByteArrayLiteral("221"), QByteArrayLiteral("2"), QStringLiteral("NULL"),
             QStringLiteral("Kita, NULL, Dong, Ho"), true })
 {
 }

@@ -20,7 +20,7 @@ EdiSendTong1::EdiSendTong1(Database& database, const EdiSendRun& run, ModulusPic
     : EdiSendTransfer(database, run, std::move(pickModulus),
         { TEdiInfo::BulkDeposit, QStringLiteral("Tong1_"), QStringLiteral("Tong1"), QStringLiteral("Tong2"),
             QStringLiteral("TongID"), QStringLiteral("Tong2ID"), QStringLiteral("TOID10"), QStringLiteral("TONGOUT"),
-            QStringLiteral("TOBCODE"), QByteArrayLiteral("111"), '1', QStringLiteral("Salary"),
+            QStringLiteral("TOBCODE"), QByteArrayLiteral("111"), QByteArrayLiteral("1"), QStringLiteral("Salary"),
             QStringLiteral("Kita, Salary, NULL, NULL"), false })
 {
     readFundCategories();
@@ -38,9 +38,8 @@ void EdiSendTong1::readFundCategories()
 
 void EdiSendTong1::writeFundCode(FixedRecordWriter& record, const Item& item) const
 {
-    const QString gubun = item.gubun.trimmed();
-    if (gubun != OwnFundCode && m_fundCategories.contains(gubun))
-        record.left(QStringLiteral("0") + gubun, 3);
+    if (item.gubun != OwnFundCode && m_fundCategories.contains(item.gubun))
+        record.left(QStringLiteral("0") + item.gubun, 3);
     else
         record.literal(OtherFundCode);
 }
@@ -54,11 +53,10 @@ void EdiSendTong1::writePassbookText(FixedRecordWriter& record, const Item& item
 {
     static const QList<QByteArray> salaryTexts { Cp949::encode(QStringLiteral("급여")),
         Cp949::encode(QStringLiteral("기타입금")), Cp949::encode(QStringLiteral("정부지원")) };
-    const QString gubun = item.gubun.trimmed();
-    if (gubun == OwnFundCode)
+    if (item.gubun == OwnFundCode)
         record.left(item.kita.trimmed(), 12);
-    else if (m_fundCategories.contains(gubun))
-        record.left(m_fundCategories.value(gubun), 12);
+    else if (m_fundCategories.contains(item.gubun))
+        record.left(m_fundCategories.value(item.gubun), 12);
     else
         record.left(salaryTexts.value(batch.salary - 1), 12);
 }
@@ -70,7 +68,7 @@ void EdiSendTong1::writePayerNumber(FixedRecordWriter& record, const Item& item)
 
 void EdiSendTong1::writeSalary(FixedRecordWriter& record, const Item& item) const
 {
-    record.left(QString::number(item.salary.toInt()), 1);
+    record.left(QByteArray::number(item.salary.toInt()), 1);
 }
 
 bool EdiSendTong1::addsAccountDigit(int normalizedBank) const

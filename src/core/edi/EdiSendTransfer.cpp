@@ -4,6 +4,7 @@
 #include "EdiSendFields.h"
 #include "EdiSendHeader.h"
 #include "SendInstitutions.h"
+#include "common/Cp949.h"
 #include "common/FB_CommonFunctions.h"
 #include "common/FixedRecordWriter.h"
 #include "common/Money.h"
@@ -41,7 +42,8 @@ EdiSendTransfer::EdiSendTransfer(
     , m_tables(tables)
     , m_items(database.query())
     , m_batchWriteBack(database.query())
-    , m_itemWriteBack(database.query())
+    , m_itemNumbersByRank(database.query())
+    , m_itemNumbersFromKeys(database.query())
     , m_itemDateWriteBack(database.query())
     , m_sentTime(run.stamp.time().toString(QStringLiteral("HHmmss")).toLatin1())
 {
@@ -91,8 +93,9 @@ QList<EdiSendTransfer::Batch> EdiSendTransfer::readBatches()
         };
     QList<Batch> batches;
     while (query.next()) {
-        Batch batch { query.value(0).toLongLong(), query.value(1).toString(), SqlValue::date(query.value(2)),
-            query.value(3).toInt() };
+        const QString institution = query.value(1).toString();
+        Batch batch { query.value(0).toLongLong(), institution, FixedField::left(Cp949::encode(institution), 10),
+            SqlValue::date(query.value(2)), query.value(3).toInt() };
         if (!batch.date.isValid())
             throw EdiSendError { QStringLiteral("%1 자료(%2 %3)의 IcheDate가 올바른 날짜가 아닙니다: \"%4\"")
                                      .arg(m_tables.batchTable, m_tables.batchKey, QString::number(batch.id),
@@ -104,7 +107,7 @@ QList<EdiSendTransfer::Batch> EdiSendTransfer::readBatches()
 
 EdiSendTransfer::Item EdiSendTransfer::currentItem() const
 {
-    return Item { m_items.value(0).toLongLong(), m_items.value(1).toString(), m_items.value(2).toString(),
+    return Item { m_items.value(0).toLongLong(), m_items.value(1).toString().trimmed(), m_items.value(2).toString(),
         m_items.value(3).toString(), m_items.value(4), m_items.value(5).toString(), m_items.value(6).toString(),
         m_items.value(7), m_items.value(8).toString(), m_items.value(9).toString() };
 }
@@ -120,10 +123,13 @@ void EdiSendTransfer::prepareStatements()
                               .arg(m_tables.itemKey, m_tables.itemExtras, m_tables.itemTable, m_tables.batchKey, order))
         && m_batchWriteBack.prepare(QStringLiteral("UPDATE %1 SET SendDate = ?, Stime = ?, DataNo = ? WHERE %2 = ?")
                                         .arg(m_tables.batchTable, m_tables.batchKey))
-        && m_itemWriteBack.prepare(QStringLiteral("UPDATE %1 SET DataNo = numbered.n + ? FROM "
-                                                  "(SELECT %2 AS id, row_number() OVER (%3) AS n FROM %1 WHERE %4 = ?) "
-                                                  "AS numbered WHERE %1.%2 = numbered.id")
-                                       .arg(m_tables.itemTable, m_tables.itemKey, order, m_tables.batchKey))
+        && m_itemNumbersFromKeys.prepare(QStringLiteral("UPDATE %1 SET DataNo = %2 - ? WHERE %3 = ?")
+                                             .arg(m_tables.itemTable, m_tables.itemKey, m_tables.batchKey))
+        && m_itemNumbersByRank.prepare(
+            QStringLiteral("UPDATE %1 SET DataNo = numbered.n + ? FROM "
+                           "(SELECT %2 AS id, row_number() OVER (%3) AS n FROM %1 WHERE %4 = ?) "
+                           "AS numbered WHERE %1.%2 = numbered.id")
+                .arg(m_tables.itemTable, m_tables.itemKey, order, m_tables.batchKey))
         && m_itemDateWriteBack.prepare(QStringLiteral("UPDATE %1 SET IcheDate = ? WHERE %2 = ? AND IcheDate IS NOT ?")
                                            .arg(m_tables.itemTable, m_tables.batchKey));
     if (!prepared)
@@ -173,26 +179,48 @@ void EdiSendTransfer::closeFile(OpenFile& file, EdiSendOutput& output) const
 void EdiSendTransfer::writeBatch(const Batch& batch, int batchNumber, OpenFile& file, EdiSendOutput& output)
 {
     const qint64 firstRecord = file.records;
-    qint64 won = 0;
+    const WrittenItems written = writeItems(batch, batchNumber, file);
+    execute(m_batchWriteBack,
+        { SqlValue::stored(m_run.stamp.date()), SqlValue::stored(m_run.stamp.time()), batchNumber, batch.id });
+    writeBackItems(batch, firstRecord, written);
+    if (written.count > 0 && m_tables.needsConsent)
+        output.withdrawalData = true;
+    output.rows << TEdiInfo { m_tables.ediKind, SendInstitutions::text(*file.settings, QStringLiteral("Name")),
+        SendInstitutions::text(*file.settings, m_tables.sendCodeColumn), static_cast<qint32>(written.count),
+        Money::fromWon(written.won) };
+}
+
+EdiSendTransfer::WrittenItems EdiSendTransfer::writeItems(const Batch& batch, int batchNumber, OpenFile& file)
+{
     m_items.addBindValue(batch.id);
     if (!m_items.exec())
         throw EdiSendError {
             QStringLiteral("%1을(를) 읽을 수 없습니다: %2").arg(m_tables.itemTable, m_items.lastError().text())
         };
-    while (m_items.next())
-        won += writeItem(currentItem(), batch, batchNumber, file);
+    WrittenItems written;
+    while (m_items.next()) {
+        const Item item = currentItem();
+        if (written.count == 0)
+            written.firstKey = item.id;
+        else
+            written.keysRunOn = written.keysRunOn && item.id == written.lastKey + 1;
+        written.lastKey = item.id;
+        written.won += writeItem(item, batch, batchNumber, file);
+        ++written.count;
+    }
     m_items.finish();
-    const qint64 count = file.records - firstRecord;
-    execute(m_batchWriteBack,
-        { SqlValue::stored(m_run.stamp.date()), SqlValue::stored(m_run.stamp.time()), batchNumber, batch.id });
-    // Numbered first: the numbering follows the items' own dates, as they were read.
-    execute(m_itemWriteBack, { firstRecord, batch.id });
+    return written;
+}
+
+// An item's number is its record number. Items whose keys run on in the order they were written (the usual
+// case) take it from their key; the others from their rank in that order.
+void EdiSendTransfer::writeBackItems(const Batch& batch, qint64 firstRecord, const WrittenItems& written)
+{
+    if (written.keysRunOn)
+        execute(m_itemNumbersFromKeys, { written.firstKey - firstRecord - 1, batch.id });
+    else
+        execute(m_itemNumbersByRank, { firstRecord, batch.id });
     execute(m_itemDateWriteBack, { SqlValue::stored(batch.date), batch.id, SqlValue::stored(batch.date) });
-    if (count > 0 && m_tables.needsConsent)
-        output.withdrawalData = true;
-    output.rows << TEdiInfo { m_tables.ediKind, SendInstitutions::text(*file.settings, QStringLiteral("Name")),
-        SendInstitutions::text(*file.settings, m_tables.sendCodeColumn), static_cast<qint32>(count),
-        Money::fromWon(won) };
 }
 
 qint64 EdiSendTransfer::writeItem(const Item& item, const Batch& batch, int batchNumber, OpenFile& file)
@@ -204,14 +232,17 @@ qint64 EdiSendTransfer::writeItem(const Item& item, const Batch& batch, int batc
     const qint64 recordNumber = file.records + 1;
 
     FixedRecordWriter record(RecordSize + 2);
-    record.literal("D").zero(recordNumber, 7).left(batch.institution, 10).literal("1");
-    record.literal(QByteArray(1, m_tables.itemKind));
+    record.literal(QByteArrayLiteral("D"))
+        .zero(recordNumber, 7)
+        .literal(batch.institutionField)
+        .literal(QByteArrayLiteral("1"));
+    record.literal(m_tables.itemKind);
     writeFundCode(record, item);
     record.zero(bank, 3);
     writeAccount(record, item);
-    record.zero(won, 13).literal("0000000000000");
+    record.zero(won, 13).literal(QByteArrayLiteral("0000000000000"));
     writePassbookText(record, item, batch);
-    record.literal("0").spaces(13);
+    record.literal(QByteArrayLiteral("0")).spaces(13);
     writePayerNumber(record, item);
     writeReference(record, item, batchNumber);
     record.spaces(20).literal(EdiSendFields::itemCheckValue(won + batch.date.day() + digit, m_modulus));
@@ -279,7 +310,7 @@ void EdiSendTransfer::failItem(const Item& item, const Batch& batch, const QStri
 
 void EdiSendTransfer::writeFundCode(FixedRecordWriter& record, const Item& item) const
 {
-    record.zero(item.gubun.trimmed(), 3);
+    record.zero(item.gubun, 3);
 }
 
 void EdiSendTransfer::writeAccount(FixedRecordWriter& record, const Item& item) const

@@ -40,7 +40,7 @@ protected:
         QString sendCodeColumn;
         QString bankSideColumn;
         QByteArray transferKind; // positions 19-21 of the S record
-        char itemKind; // position 20 of the D record
+        QByteArray itemKind; // position 20 of the D record
         QString batchSalary; // a column of the batch table, or NULL
         QString itemExtras; // Kita, Salary, Dong and Ho of the item table, NULL where it has none
         bool needsConsent; // its D records withdraw money, so the run checks the payers' consents
@@ -48,12 +48,13 @@ protected:
     struct Batch {
         qint64 id = 0;
         QString institution;
+        QByteArray institutionField; // the institution as the D records carry it
         QDate date;
         int salary = 0;
     };
     struct Item {
         qint64 id = 0;
-        QString gubun;
+        QString gubun; // trimmed
         QString bankCode;
         QString bankNo;
         QVariant amount;
@@ -84,6 +85,7 @@ private:
     struct OpenFile {
         QString name;
         QString institution;
+        QByteArray institutionField; // the institution as the D records carry it
         QDate date;
         const QSqlRecord* settings = nullptr;
         QByteArray bytes;
@@ -94,12 +96,22 @@ private:
         qint64 groupAmounts[3] = { 0, 0, 0 };
     };
 
+    struct WrittenItems {
+        qint64 count = 0;
+        qint64 won = 0;
+        qint64 firstKey = 0;
+        qint64 lastKey = 0;
+        bool keysRunOn = true;
+    };
+
     QList<Batch> readBatches();
     Item currentItem() const;
     void prepareStatements();
     OpenFile openFile(const Batch& batch, const SendInstitutions& institutions, int number) const;
     void closeFile(OpenFile& file, EdiSendOutput& output) const;
     void writeBatch(const Batch& batch, int batchNumber, OpenFile& file, EdiSendOutput& output);
+    WrittenItems writeItems(const Batch& batch, int batchNumber, OpenFile& file);
+    void writeBackItems(const Batch& batch, qint64 firstRecord, const WrittenItems& written);
     qint64 writeItem(const Item& item, const Batch& batch, int batchNumber, OpenFile& file);
     qint64 wonOf(const Item& item, const Batch& batch) const;
     int bankOf(const Item& item, const Batch& batch) const;
@@ -115,7 +127,8 @@ private:
     int m_modulus = 0;
     QSqlQuery m_items;
     QSqlQuery m_batchWriteBack;
-    QSqlQuery m_itemWriteBack;
+    QSqlQuery m_itemNumbersByRank;
+    QSqlQuery m_itemNumbersFromKeys;
     QSqlQuery m_itemDateWriteBack;
     QByteArray m_sentTime; // HHNNSS of the run
 };
