@@ -32,12 +32,7 @@ GenerationRun::GenerationRun(Database& database, AppContext& context)
 
 GenerationRun::Outcome GenerationRun::run()
 {
-    const QDateTime now = m_context.clock().now();
-    m_stamp = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second()));
-    m_rows.clear();
-    m_fileNames.clear();
-    m_withdrawalData = false;
-    m_error.clear();
+    start();
     if (!emptySendPath())
         return Outcome::Failed;
     TransactionGuard transaction(m_database);
@@ -52,6 +47,21 @@ GenerationRun::Outcome GenerationRun::run()
     }
     if (output.files.isEmpty())
         return Outcome::NothingToSend;
+    return publish(output, transaction);
+}
+
+void GenerationRun::start()
+{
+    const QDateTime now = m_context.clock().now();
+    m_stamp = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second()));
+    m_rows.clear();
+    m_fileNames.clear();
+    m_withdrawalData = false;
+    m_error.clear();
+}
+
+GenerationRun::Outcome GenerationRun::publish(const EdiSendOutput& output, TransactionGuard& transaction)
+{
     const QString sendPath = m_context.paths().sendPath();
     QString error;
     if (!output.files.writeTo(sendPath, error))

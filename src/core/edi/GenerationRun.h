@@ -9,6 +9,7 @@
 
 class AppContext;
 class Database;
+class TransactionGuard;
 
 // One generation of send files: the consent requests (when the bank takes them and the hour allows),
 // then bulk deposit, bulk withdrawal and apartment banking, all under one run timestamp. The send path is
@@ -33,10 +34,13 @@ public:
     const QString& error() const { return m_error; }
 
 private:
+    void start();
     bool emptySendPath();
     void generate(EdiSendOutput& output);
     bool consentsGo();
     bool consentHourAllows();
+    // Files first, then the write-backs: a failure of either leaves neither.
+    Outcome publish(const EdiSendOutput& output, TransactionGuard& transaction);
     Outcome fail(const QString& error);
 
     Database& m_database;
