@@ -1,6 +1,7 @@
 // Generation of the bulk deposit send files for 100,000 items (one institution, ten batches) with every
 // write-back, beside a floor that reads the same item rows and writes the same number of bytes; the median of
 // several runs each. Generation leaves the batches waiting, so every run does the same work.
+#include "BenchSupport.h"
 #include "common/AppContext.h"
 #include "common/Clock.h"
 #include "common/Desktop.h"
@@ -30,20 +31,6 @@ namespace {
 constexpr int Items = 100000;
 constexpr int Batches = 10;
 constexpr int Runs = 5;
-
-class QuietMessages : public Messages {
-public:
-    void information(const QString&) override { }
-    void error(const QString&) override { }
-    bool question(const QString&, bool defaultYes) override { return defaultYes; }
-    Button messageBox(const QString&, Buttons, Button defaultButton) override { return defaultButton; }
-};
-
-class NoDesktop : public Desktop {
-public:
-    bool openFile(const QString&) override { return false; }
-    bool openUrl(const QUrl&) override { return false; }
-};
 
 bool fill(Database& database)
 {
@@ -107,12 +94,6 @@ bool floorRun(Database& database, const QString& target, qint64 bytes)
 double milliseconds(std::clock_t ticks)
 {
     return 1000.0 * static_cast<double>(ticks) / CLOCKS_PER_SEC;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
 }
 
 } // namespace

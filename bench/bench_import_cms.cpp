@@ -1,5 +1,6 @@
 // Import of a 100,000-line passbook inquiry file (ten inquiries), beside a floor that inserts the same master
 // and detail rows in one transaction; the median of several runs each, every run on emptied tables.
+#include "BenchSupport.h"
 #include "cms/EdiRecvCms.h"
 #include "common/AppContext.h"
 #include "common/Clock.h"
@@ -26,20 +27,6 @@ namespace {
 constexpr int Lines = 100000;
 constexpr int Inquiries = 10;
 constexpr int Runs = 7;
-
-class QuietMessages : public Messages {
-public:
-    void information(const QString&) override {}
-    void error(const QString&) override {}
-    bool question(const QString&, bool defaultYes) override { return defaultYes; }
-    Button messageBox(const QString&, Buttons, Button defaultButton) override { return defaultButton; }
-};
-
-class NoDesktop : public Desktop {
-public:
-    bool openFile(const QString&) override { return false; }
-    bool openUrl(const QUrl&) override { return false; }
-};
 
 QByteArray line(const QByteArray& fields)
 {
@@ -121,12 +108,6 @@ bool insertAll(Database& database, const Rows& masters, const Rows& details)
     TransactionGuard transaction(database);
     return insertRows(database, QStringLiteral("Ilban1"), masters)
         && insertRows(database, QStringLiteral("Ilban2"), details) && transaction.commit();
-}
-
-qint64 median(std::vector<qint64> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace

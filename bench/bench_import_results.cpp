@@ -1,5 +1,6 @@
 // Import of a 100,000-item bulk deposit result file (ten batches known locally), beside a floor that updates
 // the same item and batch rows by key in one transaction; the median of several runs each.
+#include "BenchSupport.h"
 #include "common/AppContext.h"
 #include "common/Clock.h"
 #include "common/Desktop.h"
@@ -26,20 +27,6 @@ namespace {
 constexpr int Items = 100000;
 constexpr int Batches = 10;
 constexpr int Runs = 7;
-
-class QuietMessages : public Messages {
-public:
-    void information(const QString&) override {}
-    void error(const QString&) override {}
-    bool question(const QString&, bool defaultYes) override { return defaultYes; }
-    Button messageBox(const QString&, Buttons, Button defaultButton) override { return defaultButton; }
-};
-
-class NoDesktop : public Desktop {
-public:
-    bool openFile(const QString&) override { return false; }
-    bool openUrl(const QUrl&) override { return false; }
-};
 
 bool fill(Database& database)
 {
@@ -116,12 +103,6 @@ bool updateByKey(Database& database, const std::vector<qint64>& itemIds)
             return false;
     }
     return transaction.commit();
-}
-
-qint64 median(std::vector<qint64> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace
