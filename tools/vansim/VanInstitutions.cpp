@@ -1,7 +1,7 @@
 #include "VanInstitutions.h"
 
-#include <QFile>
-#include <QRegularExpression>
+#include "VanTextFile.h"
+
 
 namespace {
 
@@ -27,22 +27,17 @@ QString VanInstitutions::serviceName(Service service)
 
 bool VanInstitutions::load(const QString& path, QString& error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("cannot read the institutions file %1").arg(path);
-        return false;
-    }
-    return parse(QString::fromUtf8(file.readAll()), error);
+    QString text;
+    return VanTextFile::read(path, QStringLiteral("institutions"), text, error) && parse(text, error);
 }
 
 bool VanInstitutions::parse(const QString& text, QString& error)
 {
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].section(QLatin1Char('#'), 0, 0).trimmed();
-        if (line.isEmpty())
+        const QStringList words = VanTextFile::words(lines[i]);
+        if (words.isEmpty())
             continue;
-        const QStringList words = line.split(QRegularExpression(QStringLiteral("\\s+")));
         const Service* service = nullptr;
         for (const Service& candidate : AllServices) {
             if (words.size() == 3 && words[1] == serviceName(candidate))

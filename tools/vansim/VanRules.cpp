@@ -1,6 +1,7 @@
 #include "VanRules.h"
 
-#include <QFile>
+#include "VanTextFile.h"
+
 #include <QRegularExpression>
 
 const QByteArray VanRules::Success = "0000";
@@ -29,22 +30,17 @@ bool isDigits(const QString& text)
 
 bool VanRules::load(const QString& path, QString& error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("cannot read the rules file %1").arg(path);
-        return false;
-    }
-    return parse(QString::fromUtf8(file.readAll()), error);
+    QString text;
+    return VanTextFile::read(path, QStringLiteral("rules"), text, error) && parse(text, error);
 }
 
 bool VanRules::parse(const QString& text, QString& error)
 {
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].section(QLatin1Char('#'), 0, 0).trimmed();
-        if (line.isEmpty())
+        const QStringList words = VanTextFile::words(lines[i]);
+        if (words.isEmpty())
             continue;
-        const QStringList words = line.split(QRegularExpression(QStringLiteral("\\s+")));
         const QString& rule = words.first();
         const auto bad = [&](const QString& why) {
             error = QStringLiteral("rules line %1: %2").arg(i + 1).arg(why);
