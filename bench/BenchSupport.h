@@ -3,7 +3,10 @@
 #include "common/Desktop.h"
 #include "common/Messages.h"
 
+#include <QElapsedTimer>
+#include <QTextStream>
 #include <algorithm>
+#include <ctime>
 #include <vector>
 
 // Seams for benchmarks: nothing is shown or opened, questions take their default.
@@ -25,4 +28,37 @@ template <class T> T median(std::vector<T> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
+}
+
+// Wall time of each run, and the process's CPU time, which a busy machine distorts less.
+class Timings {
+public:
+    void start()
+    {
+        m_wallTimer.start();
+        m_cpuStart = std::clock();
+    }
+    void stop()
+    {
+        m_cpu.push_back(1000.0 * static_cast<double>(std::clock() - m_cpuStart) / CLOCKS_PER_SEC);
+        m_wall.push_back(static_cast<double>(m_wallTimer.nsecsElapsed()) / 1e6);
+    }
+    double wall() const { return median(m_wall); }
+    double cpu() const { return median(m_cpu); }
+
+private:
+    QElapsedTimer m_wallTimer;
+    std::clock_t m_cpuStart = 0;
+    std::vector<double> m_wall;
+    std::vector<double> m_cpu;
+};
+
+// The medians of the work and of its floor, and their ratios.
+inline void printFigures(QTextStream& out, const QString& work, const Timings& measured, const QString& floorWork,
+                         const Timings& floor)
+{
+    out << work << ": " << measured.wall() << " ms wall, " << measured.cpu() << " ms CPU" << Qt::endl;
+    out << "floor, " << floorWork << ": " << floor.wall() << " ms wall, " << floor.cpu() << " ms CPU" << Qt::endl;
+    out << "ratio: " << measured.wall() / floor.wall() << " wall, " << measured.cpu() / floor.cpu()
+        << " CPU (targets: under 1000 ms, within 3x)" << Qt::endl;
 }

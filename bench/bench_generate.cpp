@@ -16,15 +16,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <algorithm>
 #include <ctime>
-#include <vector>
 
 namespace {
 
@@ -91,11 +88,6 @@ bool floorRun(Database& database, const QString& target, qint64 bytes)
     return file.open(QIODevice::WriteOnly) && file.write(out) == bytes;
 }
 
-double milliseconds(std::clock_t ticks)
-{
-    return 1000.0 * static_cast<double>(ticks) / CLOCKS_PER_SEC;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -118,37 +110,31 @@ int main(int argc, char** argv)
     }
     Database& database = dataModule.database();
 
-    // Wall time, and the process's CPU time, which a busy machine distorts less.
-    std::vector<double> generation, generationCpu, floor, floorCpu;
+    Timings generation;
+    Timings floor;
     qint64 bytes = 0;
     for (int run = 0; run < Runs; ++run) {
         GenerationRun generate(database, context);
-        QElapsedTimer timer;
-        timer.start();
-        std::clock_t cpu = std::clock();
+        generation.start();
         if (generate.run() != GenerationRun::Outcome::Generated) {
             out << "generation failed: " << generate.error() << Qt::endl;
             return 1;
         }
-        generationCpu.push_back(milliseconds(std::clock() - cpu));
-        generation.push_back(timer.nsecsElapsed() / 1e6);
+        generation.stop();
         bytes = sentBytes(paths.sendPath());
 
-        timer.restart();
-        cpu = std::clock();
+        floor.start();
         if (!floorRun(database, home.filePath(QStringLiteral("floor")), bytes)) {
             out << "floor failed" << Qt::endl;
             return 1;
         }
-        floorCpu.push_back(milliseconds(std::clock() - cpu));
-        floor.push_back(timer.nsecsElapsed() / 1e6);
+        floor.stop();
     }
-    out << "generate " << Items << " items in " << Batches << " batches (" << bytes
-        << " bytes, all write-backs): " << median(generation) << " ms wall, " << median(generationCpu) << " ms CPU"
-        << Qt::endl;
-    out << "floor (read the same rows, write the same bytes): " << median(floor) << " ms wall, " << median(floorCpu)
-        << " ms CPU" << Qt::endl;
-    out << "ratio: " << median(generation) / median(floor) << " wall, " << median(generationCpu) / median(floorCpu)
-        << " CPU (targets: under 1000 ms, within 3x)" << Qt::endl;
+    printFigures(out,
+                 QStringLiteral("generate %1 items in %2 batches (%3 bytes, all write-backs)")
+                     .arg(Items)
+                     .arg(Batches)
+                     .arg(bytes),
+                 generation, QStringLiteral("read the same rows, write the same bytes"), floor);
     return 0;
 }

@@ -8,18 +8,17 @@
 #include "common/Messages.h"
 #include "common/ProcessList.h"
 #include "common/Progress.h"
+#include "data/BulkInsert.h"
 #include "data/Database.h"
 #include "data/TDM1.h"
 #include "data/TransactionGuard.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -88,21 +87,15 @@ Rows readRows(Database& database, const QString& table, const QString& skipColum
 
 bool insertRows(Database& database, const QString& table, const Rows& rows)
 {
-    QSqlQuery insert = database.query();
-    const QString marks = QStringLiteral("?, ").repeated(static_cast<int>(rows.columns.size()) - 1) + QLatin1Char('?');
-    if (!insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                            .arg(table, rows.columns.join(QStringLiteral(", ")), marks)))
-        return false;
+    BulkInsert insert(database, table, rows.columns);
     for (const QVariantList& values : rows.values) {
-        for (int i = 0; i < values.size(); ++i)
-            insert.bindValue(i, values.at(i));
-        if (!insert.exec())
+        if (!insert.add(values))
             return false;
     }
-    return true;
+    return insert.finish();
 }
 
-// The rows in their stored form, bound as they are.
+// The rows in their stored form, bound as they are, through the program's leanest insert.
 bool insertAll(Database& database, const Rows& masters, const Rows& details)
 {
     TransactionGuard transaction(database);
@@ -137,33 +130,28 @@ int main(int argc, char** argv)
         return 1;
     file.close();
 
-    std::vector<qint64> floor;
-    std::vector<qint64> imported;
+    Timings floor;
+    Timings imported;
     for (int run = 0; run < Runs; ++run) {
         emptyTables(database);
-        QElapsedTimer timer;
-        timer.start();
         EdiRecvCms importer(database, context);
+        imported.start();
         if (!importer.run() || importer.failed() || importer.rows().size() != Inquiries) {
             out << "import failed: " << (importer.failed() ? importer.error()->text() : QString()) << Qt::endl;
             return 1;
         }
-        imported.push_back(timer.nsecsElapsed());
+        imported.stop();
         const Rows masters = readRows(database, QStringLiteral("Ilban1"), {});
         const Rows details = readRows(database, QStringLiteral("Ilban2"), QStringLiteral("IlbanData_id"));
         emptyTables(database);
-        timer.restart();
+        floor.start();
         if (!insertAll(database, masters, details)) {
             out << "floor failed: " << database.lastError() << Qt::endl;
             return 1;
         }
-        floor.push_back(timer.nsecsElapsed());
+        floor.stop();
     }
-    const double floorMs = median(floor) / 1e6;
-    const double importMs = median(imported) / 1e6;
-    out << "CMS inquiry import, " << Lines << " lines in " << Inquiries << " inquiries: " << importMs << " ms"
-        << Qt::endl;
-    out << "floor, the same rows inserted in one transaction: " << floorMs << " ms" << Qt::endl;
-    out << "ratio: " << importMs / floorMs << Qt::endl;
+    printFigures(out, QStringLiteral("CMS inquiry import, %1 lines in %2 inquiries").arg(Lines).arg(Inquiries),
+                 imported, QStringLiteral("the same rows inserted in one transaction"), floor);
     return 0;
 }

@@ -4,7 +4,7 @@ set -euo pipefail
 
 PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libqt6sql6-sqlite libgl-dev
+  qt6-base-dev libqt6sql6-sqlite libsqlite3-dev libgl-dev
   libzip-dev libxlsxwriter-dev libpugixml-dev
   libgtest-dev libgmock-dev
   fonts-nanum xvfb xauth

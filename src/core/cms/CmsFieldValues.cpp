@@ -24,11 +24,11 @@ qint64 number(const FixedRecordReader& record, const CmsField& field)
     case Rule::StrictCount:
         return CmsFieldValues::strictNumber(record, field.start, field.width, field.label) - 2;
     case Rule::LenientCount: {
-        const std::optional<qint64> count = CmsFieldValues::wholeNumber(record.bytes(field.start, field.width));
+        const std::optional<qint64> count = CmsFieldValues::wholeNumber(record.field(field.start, field.width));
         return count ? *count - 2 : 0;
     }
     default:
-        return CmsFieldValues::wholeNumber(record.bytes(field.start, field.width)).value_or(0);
+        return CmsFieldValues::wholeNumber(record.field(field.start, field.width)).value_or(0);
     }
 }
 
@@ -56,24 +56,26 @@ QVariant value(const FixedRecordReader& record, const CmsField& field)
     return field.money ? Money::fromWon(whole).stored() : whole;
 }
 
-std::optional<qint64> wholeNumber(const QByteArray& bytes)
+std::optional<qint64> wholeNumber(QByteArrayView bytes)
 {
-    QByteArray text = bytes.trimmed();
+    QByteArrayView text = bytes.trimmed();
     const bool negative = text.startsWith('-');
     if (negative)
-        text.remove(0, 1);
+        text = text.sliced(1);
     if (text.isEmpty() || text.size() > 14)
         return std::nullopt;
+    qint64 whole = 0;
     for (char c : text) {
         if (c < '0' || c > '9')
             return std::nullopt;
+        whole = whole * 10 + (c - '0');
     }
-    return negative ? -text.toLongLong() : text.toLongLong();
+    return negative ? -whole : whole;
 }
 
 qint64 strictNumber(const FixedRecordReader& record, int start, int width, const QString& label)
 {
-    const std::optional<qint64> whole = wholeNumber(record.bytes(start, width));
+    const std::optional<qint64> whole = wholeNumber(record.field(start, width));
     if (!whole)
         throw EdiImportError::badField(label, record.text(start, width));
     return *whole;

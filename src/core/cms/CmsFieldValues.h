@@ -14,7 +14,7 @@ namespace CmsFieldValues {
 QVariant value(const FixedRecordReader& record, const CmsField& field);
 
 // Whole won or a count: digits with an optional leading minus, surrounding spaces allowed.
-std::optional<qint64> wholeNumber(const QByteArray& bytes);
+std::optional<qint64> wholeNumber(QByteArrayView bytes);
 qint64 strictNumber(const FixedRecordReader& record, int start, int width, const QString& label);
 QString account(const QString& text);
 QString name(const QString& text);

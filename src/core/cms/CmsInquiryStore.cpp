@@ -1,5 +1,6 @@
 #include "CmsInquiryStore.h"
 
+#include "data/BulkInsert.h"
 #include "data/Database.h"
 #include "edi/EdiImportError.h"
 #include "edi/ImportSql.h"
@@ -82,23 +83,14 @@ void CmsInquiryStore::insertMaster(const CmsInquiryKind& kind, qint64 id, const 
 
 void CmsInquiryStore::insertDetails(const CmsInquiryKind& kind, qint64 id, const CmsInquiry& inquiry)
 {
-    PreparedInsert& insert = detailInsert(kind);
+    QStringList columns{kind.detailLink};
+    for (const CmsField& field : kind.details)
+        columns << field.column;
+    BulkInsert insert(m_database, kind.detailTable, columns, {id});
     for (const QVariantList& detail : inquiry.details) {
-        if (insert.insert(QVariantList{id} + detail) != WriteResult::Ok)
+        if (!insert.add(detail))
             throw EdiImportError::notStored(insert.error());
     }
-}
-
-PreparedInsert& CmsInquiryStore::detailInsert(const CmsInquiryKind& kind)
-{
-    std::shared_ptr<PreparedInsert>& insert = m_detailInserts[kind.detailTable];
-    if (!insert) {
-        QStringList columns{kind.detailLink};
-        for (const CmsField& field : kind.details)
-            columns << field.column;
-        insert = std::make_shared<PreparedInsert>(m_database, kind.detailTable, columns);
-        if (!insert->isValid())
-            throw EdiImportError::notStored(insert->error());
-    }
-    return *insert;
+    if (!insert.finish())
+        throw EdiImportError::notStored(insert.error());
 }

@@ -2,10 +2,7 @@
 
 #include "CmsInquiry.h"
 #include "CmsInquiryKind.h"
-#include "data/PreparedInsert.h"
 
-#include <QHash>
-#include <memory>
 #include <optional>
 
 class Database;
@@ -27,8 +24,6 @@ private:
     void replaceMaster(const CmsInquiryKind& kind, qint64 id, const CmsInquiry& inquiry);
     void insertMaster(const CmsInquiryKind& kind, qint64 id, const CmsInquiry& inquiry);
     void insertDetails(const CmsInquiryKind& kind, qint64 id, const CmsInquiry& inquiry);
-    PreparedInsert& detailInsert(const CmsInquiryKind& kind);
 
     Database& m_database;
-    QHash<QString, std::shared_ptr<PreparedInsert>> m_detailInserts;
 };

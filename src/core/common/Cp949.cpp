@@ -63,7 +63,7 @@ private:
     iconv_t m_handle;
 };
 
-bool isAscii(const QByteArray& bytes)
+bool isAscii(QByteArrayView bytes)
 {
     for (char c : bytes) {
         if (static_cast<unsigned char>(c) >= 0x80)
@@ -85,12 +85,12 @@ QByteArray encode(const QString& text)
     return toCp949.convert(utf8, QByteArrayLiteral("?"), true);
 }
 
-QString decode(const QByteArray& bytes)
+QString decode(QByteArrayView bytes)
 {
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
     thread_local const Converter fromCp949("UTF-8", "CP949");
-    return QString::fromUtf8(fromCp949.convert(bytes, QByteArrayLiteral("\xEF\xBF\xBD"), false));
+    return QString::fromUtf8(fromCp949.convert(bytes.toByteArray(), QByteArrayLiteral("\xEF\xBF\xBD"), false));
 }
 
 bool containsDoubleByte(const QByteArray& bytes)

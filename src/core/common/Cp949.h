@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // The code page of every exchange file: Korean CP949 (the unified Hangul code), through glibc's iconv.
@@ -10,7 +11,7 @@ namespace Cp949 {
 // Characters CP949 cannot hold become "?".
 QByteArray encode(const QString& text);
 // Bytes that are not CP949 become U+FFFD, one per bad byte.
-QString decode(const QByteArray& bytes);
+QString decode(QByteArrayView bytes);
 
 // A lead byte starts a double-byte character.
 inline bool isLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }

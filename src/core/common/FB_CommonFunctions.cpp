@@ -51,7 +51,7 @@ QString charactersOf(const QString& text, bool keepSymbols)
 std::optional<int> numberAt(const QString& text, int position, int length)
 {
     bool ok = false;
-    const int value = text.mid(position - 1, length).toInt(&ok);
+    const int value = QStringView(text).mid(position - 1, length).toInt(&ok);
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 

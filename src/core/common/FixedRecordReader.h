@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // Reads fields of one fixed-width record of a received file by byte position (from 1) and width.
@@ -9,7 +10,9 @@ class FixedRecordReader {
 public:
     explicit FixedRecordReader(const QByteArray& record) : m_record(record) {}
 
-    QByteArray bytes(int start, int width) const;
+    QByteArray bytes(int start, int width) const { return field(start, width).toByteArray(); }
+    // The field's bytes without a copy, valid while this reader lives.
+    QByteArrayView field(int start, int width) const;
     // The field decoded from CP949.
     QString text(int start, int width) const;
     // The field decoded and trimmed of spaces at both ends.

@@ -1,28 +1,28 @@
 #pragma once
 
 #include "Database.h"
-#include "TableDef.h"
+#include "InsertColumns.h"
+#include "SqliteStatement.h"
 
-#include <QSqlQuery>
+#include <memory>
 
-// One INSERT prepared once and run for many rows of the same fields (imports, copies of batches).
-// Values are bound in the order of the fields, converted and cut as Database::insert does.
+// One INSERT prepared once and run for many rows of the same fields, answering for each row (a copy of a
+// batch learns of a duplicate key at once). Values are bound in the order of the fields, converted and cut
+// as Database::insert does.
 class PreparedInsert {
 public:
     PreparedInsert(Database& database, const QString& table, const QStringList& fields);
 
     // False when the statement could not be prepared (unknown table or field); error() says why.
-    bool isValid() const { return m_valid; }
+    bool isValid() const { return m_statement && m_statement->isValid(); }
     WriteResult insert(const QVariantList& values);
     // The auto-increment key of the row inserted last.
-    qint64 lastInsertId() const { return m_query.lastInsertId().toLongLong(); }
+    qint64 lastInsertId() const { return m_statement ? m_statement->lastInsertId() : 0; }
     const QString& error() const { return m_error; }
 
 private:
-    QString m_table;
-    QStringList m_fields;
-    QList<const FieldDef*> m_definitions; // null for a field the catalogue does not know
-    QSqlQuery m_query;
-    bool m_valid = false;
+    InsertColumns m_columns;
+    std::unique_ptr<SqliteStatement> m_statement;
+    QVariantList m_bound;
     QString m_error;
 };

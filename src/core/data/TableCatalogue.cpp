@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
@@ -321,12 +322,25 @@ QVariant TableCatalogue::fit(const FieldDef* field, const QVariant& value)
 {
     if (!field || field->type != FieldType::Text || value.typeId() != QMetaType::QString)
         return value;
-    return cutToWidth(value.toString(), field->width);
+    const QString& text = *static_cast<const QString*>(value.constData());
+    if (fitsWidth(text, field->width))
+        return value;
+    return cutToWidth(text, field->width);
+}
+
+// Without encoding: a text of at most width/2 characters fits whatever they are, and one of ASCII
+// characters fits when it has at most width of them.
+bool TableCatalogue::fitsWidth(const QString& text, int width)
+{
+    if (text.size() * 2 <= width)
+        return true;
+    return text.size() <= width
+        && std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
 }
 
 QString TableCatalogue::cutToWidth(const QString& text, int width)
 {
-    if (text.size() * 2 <= width)
+    if (fitsWidth(text, width))
         return text;
     const QByteArray bytes = Cp949::encode(text);
     if (bytes.size() <= width)

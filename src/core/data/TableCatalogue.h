@@ -22,6 +22,7 @@ public:
 
 private:
     TableCatalogue();
+    static bool fitsWidth(const QString& text, int width);
 
     QList<TableDef> m_tables;
 };

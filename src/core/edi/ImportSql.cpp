@@ -2,6 +2,7 @@
 
 #include "EdiImportError.h"
 #include "data/Database.h"
+#include "data/SqliteStatement.h"
 
 #include <QSqlError>
 
@@ -22,6 +23,20 @@ void execute(QSqlQuery& query, const QVariantList& values)
         query.bindValue(i, values.at(i));
     if (!query.exec())
         throw EdiImportError::notStored(query.lastError().text());
+}
+
+std::unique_ptr<SqliteStatement> prepareBulk(const Database& database, const QString& sql)
+{
+    auto statement = std::make_unique<SqliteStatement>(database, sql);
+    if (!statement->isValid())
+        throw EdiImportError::notStored(statement->error());
+    return statement;
+}
+
+void execute(SqliteStatement& statement, const QVariantList& values)
+{
+    if (statement.run(values) != WriteResult::Ok)
+        throw EdiImportError::notStored(statement.error());
 }
 
 } // namespace ImportSql

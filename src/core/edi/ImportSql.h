@@ -2,8 +2,10 @@
 
 #include <QSqlQuery>
 #include <QVariantList>
+#include <memory>
 
 class Database;
+class SqliteStatement;
 
 // Statements of the importers: a refused statement throws EdiImportError, so that the file it belongs to is
 // rolled back.
@@ -12,5 +14,9 @@ namespace ImportSql {
 QSqlQuery prepare(const Database& database, const QString& sql);
 // Binds the values in order and runs the statement.
 void execute(QSqlQuery& query, const QVariantList& values = {});
+
+// A statement that runs once per record, on SQLite directly.
+std::unique_ptr<SqliteStatement> prepareBulk(const Database& database, const QString& sql);
+void execute(SqliteStatement& statement, const QVariantList& values);
 
 } // namespace ImportSql

@@ -30,12 +30,12 @@ TransferBatchStore::TransferBatchStore(Database& database, const TransferResultK
                                                      .arg(m_kind.batchKey, m_kind.batchTable, sendDateTest));
     const QString items = QStringLiteral("SELECT %1, DataNo, IcheMoney, BankCode FROM %2 WHERE %3 = ? ORDER BY %1");
     m_items = ImportSql::prepare(m_database, items.arg(m_kind.itemKey, m_kind.itemTable, m_kind.batchKey));
-    m_updateItem = ImportSql::prepare(m_database,
-                                      QStringLiteral("UPDATE %1 SET IcheYebu = ?, %2 = ?, Rdate = ?, State = %3 "
-                                                     "WHERE %4 = ?")
-                                          .arg(m_kind.itemTable, resultCodeField())
-                                          .arg(Received)
-                                          .arg(m_kind.itemKey));
+    m_updateItem = ImportSql::prepareBulk(m_database,
+                                          QStringLiteral("UPDATE %1 SET IcheYebu = ?, %2 = ?, Rdate = ?, State = %3 "
+                                                         "WHERE %4 = ?")
+                                              .arg(m_kind.itemTable, resultCodeField())
+                                              .arg(Received)
+                                              .arg(m_kind.itemKey));
     QStringList fields{m_kind.batchKey,         QStringLiteral("BankCode"), QStringLiteral("BankNo"),
                        QStringLiteral("IcheMoney"), QStringLiteral("NapbuNo"), QStringLiteral("Gubun"),
                        QStringLiteral("IcheDate"),  QStringLiteral("IcheYebu"), resultCodeField(),
@@ -45,8 +45,9 @@ TransferBatchStore::TransferBatchStore(Database& database, const TransferResultK
     if (m_kind.isApartment())
         fields << QStringLiteral("Dong") << QStringLiteral("Ho");
     const QString marks = QStringLiteral("?, ").repeated(static_cast<int>(fields.size()) - 1) + QLatin1Char('?');
-    m_insertItem = ImportSql::prepare(m_database, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                                      .arg(m_kind.itemTable, fields.join(QStringLiteral(", ")), marks));
+    m_insertItem = ImportSql::prepareBulk(m_database, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                                          .arg(m_kind.itemTable, fields.join(QStringLiteral(", ")),
+                                                               marks));
 }
 
 std::optional<QString> TransferBatchStore::institutionName(const QString& code, const QString& fileName)
@@ -119,7 +120,7 @@ void TransferBatchStore::updateItem(qint64 rowId, const TransferResultItem& resu
         m_today = today;
         m_storedToday = stored(today);
     }
-    ImportSql::execute(m_updateItem, {result.flag, result.resultCode, m_storedToday, rowId});
+    ImportSql::execute(*m_updateItem, {result.flag, result.resultCode, m_storedToday, rowId});
 }
 
 qint64 TransferBatchStore::insertItem(qint64 batchId, const TransferResultItem& result, const TransferNewItem& item,
@@ -142,8 +143,8 @@ qint64 TransferBatchStore::insertItem(qint64 batchId, const TransferResultItem& 
         values << result.salary;
     if (m_kind.isApartment())
         values << itemValue(QStringLiteral("Dong"), item.dong) << itemValue(QStringLiteral("Ho"), item.ho);
-    ImportSql::execute(m_insertItem, values);
-    return m_insertItem.lastInsertId().toLongLong();
+    ImportSql::execute(*m_insertItem, values);
+    return m_insertItem->lastInsertId();
 }
 
 void TransferBatchStore::postBatch(qint64 batchId, const TransferBatchTotals& totals, const QDate& today)

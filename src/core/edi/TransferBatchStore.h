@@ -3,9 +3,11 @@
 #include "TransferBatchTotals.h"
 #include "TransferResultKind.h"
 #include "TransferResultRecords.h"
+#include "data/SqliteStatement.h"
 
 #include <QHash>
 #include <QSqlQuery>
+#include <memory>
 #include <optional>
 
 class Database;
@@ -48,8 +50,8 @@ private:
     bool m_current;
     QSqlQuery m_findBatch;
     QSqlQuery m_items;
-    QSqlQuery m_updateItem;
-    QSqlQuery m_insertItem;
+    std::unique_ptr<SqliteStatement> m_updateItem;
+    std::unique_ptr<SqliteStatement> m_insertItem;
     std::optional<QHash<QString, QString>> m_fundCodes;
     QDate m_today;
     QVariant m_storedToday;

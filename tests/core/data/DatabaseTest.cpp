@@ -1,9 +1,11 @@
 #include "data/Database.h"
 #include "TestHome.h"
 #include "data/BlankDatabase.h"
+#include "data/BulkInsert.h"
 #include "data/PreparedInsert.h"
 #include "data/SchemaUpgrade.h"
 #include "data/SqlValue.h"
+#include "data/SqliteStatement.h"
 #include "data/TableCatalogue.h"
 #include "data/TransactionGuard.h"
 
@@ -43,6 +45,8 @@ TEST(TextWidth, CutsAtWidthInBytesNeverInsideASyllable)
         { "가나다", 5, "가나" },
         { "A가나", 4, "A가" },
         { "A가나", 5, "A가나" },
+        { "AB가", 3, "AB" },
+        { "AB가", 4, "AB가" },
         { "", 2, "" },
     };
     for (const auto& c : cases)
@@ -88,6 +92,105 @@ TEST_F(WorkingDatabase, WritesCutTextAndStoreValuesInTableForm)
     EXPECT_EQ(SqlValue::money(row.value(3)), Money::fromWon(1500));
     EXPECT_EQ(row.value(4).toInt(), 80);
     EXPECT_EQ(SqlValue::date(row.value(0)), QDate(2026, 12, 10));
+}
+
+TEST(StoredForm, DatesAndTimesAsTheTablesKeepThem)
+{
+    const struct {
+        QVariant value;
+        QVariant expected;
+    } cases[] = {
+        { QDate(2026, 12, 10), "2026-12-10" },
+        { QDate(999, 1, 2), "0999-01-02" },
+        { QDate(), QVariant() },
+        { QTime(9, 5, 3), "09:05:03" },
+        { QTime(23, 59, 59, 999), "23:59:59" },
+        { QTime(), QVariant() },
+        { QDateTime(QDate(2026, 1, 2), QTime(0, 0, 1)), "2026-01-02 00:00:01" },
+        { QDateTime(), QVariant() },
+        { true, 1 },
+        { QStringLiteral("그대로"), QStringLiteral("그대로") },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SqlValue::stored(c.value), c.expected) << c.value.toString().toStdString();
+}
+
+// Values bound straight to SQLite are stored with the same types as through the Qt driver.
+TEST_F(WorkingDatabase, StatementsBindValuesAsTheQtDriverDoes)
+{
+    const QVariantList values { QString(), QStringLiteral(""), QStringLiteral("가A"), 7, qint64(1) << 40, true, 1.5,
+        QByteArray("\x01\x02") };
+    ASSERT_TRUE(database.exec("CREATE TABLE Probe (Way TEXT, Value)"));
+    SqliteStatement direct(database, "INSERT INTO Probe VALUES ('direct', ?)");
+    ASSERT_TRUE(direct.isValid());
+    for (const QVariant& value : values) {
+        ASSERT_EQ(direct.run({ value }), WriteResult::Ok) << direct.error().toStdString();
+        ASSERT_TRUE(database.exec("INSERT INTO Probe VALUES ('qt', ?)", { value }));
+    }
+    QSqlQuery probe = database.query();
+    ASSERT_TRUE(probe.exec("SELECT a.Value IS b.Value, typeof(a.Value), typeof(b.Value) FROM Probe a "
+                           "JOIN Probe b ON b.rowid = a.rowid + 1 WHERE a.Way = 'direct' ORDER BY a.rowid"));
+    int rows = 0;
+    while (probe.next()) {
+        EXPECT_EQ(probe.value(0).toInt(), 1) << "value " << rows;
+        EXPECT_EQ(probe.value(1).toString(), probe.value(2).toString()) << "value " << rows;
+        ++rows;
+    }
+    EXPECT_EQ(rows, values.size());
+
+    SqliteStatement wrong(database, "INSERT INTO Nowhere VALUES (?)");
+    EXPECT_FALSE(wrong.isValid());
+    EXPECT_FALSE(wrong.error().isEmpty());
+}
+
+// Rows are written a statement's worth at a time; every count around that size must arrive whole and in order.
+TEST_F(WorkingDatabase, BulkInsertStoresEveryRowWithItsSharedValues)
+{
+    constexpr int Group = BulkInsert::RowsPerStatement;
+    for (int count : { 0, 1, Group - 1, Group, Group + 1, 2 * Group + 5 }) {
+        ASSERT_TRUE(database.exec("DELETE FROM Ilban2"));
+        TransactionGuard transaction(database);
+        BulkInsert insert(database, "Ilban2", { "Ilban_id", "Trade_num", "Trade_dt", "Ip_p_id", "Trade_mon" }, { 42 });
+        ASSERT_TRUE(insert.isValid()) << insert.error().toStdString();
+        for (int i = 0; i < count; ++i)
+            ASSERT_TRUE(insert.add({ QString::number(i), QDate(2026, 12, 10), Korean20 + "한", i * 10 }));
+        ASSERT_TRUE(insert.finish()) << insert.error().toStdString();
+        ASSERT_TRUE(transaction.commit());
+        QSqlQuery rows = database.query();
+        ASSERT_TRUE(rows.exec("SELECT Ilban_id, Trade_num, Trade_dt, Ip_p_id, Trade_mon FROM Ilban2 "
+                              "ORDER BY IlbanData_id"));
+        int read = 0;
+        while (rows.next()) {
+            EXPECT_EQ(rows.value(0).toInt(), 42);
+            EXPECT_EQ(rows.value(1).toInt(), read) << "count " << count;
+            EXPECT_EQ(rows.value(2).toString(), "2026-12-10");
+            EXPECT_EQ(rows.value(3).toString(), Korean20.left(10)); // 20 bytes wide
+            EXPECT_EQ(rows.value(4).toInt(), read * 10);
+            ++read;
+        }
+        EXPECT_EQ(read, count);
+    }
+}
+
+TEST_F(WorkingDatabase, BulkInsertReportsARefusedRow)
+{
+    constexpr int Group = BulkInsert::RowsPerStatement;
+    const auto duplicateAt = [this](int duplicate, int count) {
+        BulkInsert insert(database, "CODEP", { "Id", "Name" });
+        bool written = true;
+        for (int i = 0; written && i < count; ++i)
+            written = insert.add({ QStringLiteral("D%1").arg(i == duplicate ? 0 : i), "중복" });
+        written = written && insert.finish();
+        EXPECT_FALSE(insert.error().isEmpty());
+        return written;
+    };
+    TransactionGuard transaction(database);
+    EXPECT_FALSE(duplicateAt(5, Group)); // inside a full statement
+    ASSERT_TRUE(database.exec("DELETE FROM CODEP WHERE Id LIKE 'D%'"));
+    EXPECT_FALSE(duplicateAt(Group + 2, Group + 3)); // among the rows left for finish()
+    BulkInsert shortRow(database, "CODEP", { "Id", "Name" });
+    EXPECT_FALSE(shortRow.add({ "X" }));
+    EXPECT_FALSE(BulkInsert(database, "CODEP", { "Id", "Nope" }).isValid());
 }
 
 TEST_F(WorkingDatabase, TransactionRollsBackUnlessCommitted)

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "Database.h"
+#include "InsertColumns.h"
+#include "SqliteStatement.h"
+
+#include <memory>
+
+// Appends many rows of the same fields, several rows to a statement, for imports that need no answer per
+// row: a file of 100,000 lines is stored in a fraction of the statements. Rows are kept until a statement's
+// worth is gathered; finish() writes the rest. Run it inside a transaction, which a failure should undo.
+class BulkInsert {
+public:
+    static constexpr int RowsPerStatement = 32;
+
+    // The first fields take the shared values in every row (the key of the master the rows belong to);
+    // add() gives the others.
+    BulkInsert(Database& database, const QString& table, const QStringList& fields, const QVariantList& shared = {});
+
+    // False when the statements could not be prepared (unknown table or field); error() says why.
+    bool isValid() const { return m_group && m_group->isValid() && m_single->isValid(); }
+    // False when the row is refused or a statement written with it failed.
+    bool add(const QVariantList& values);
+    // Writes the rows still kept; false when one failed.
+    bool finish();
+    const QString& error() const { return m_error; }
+
+private:
+    bool run(SqliteStatement& statement);
+
+    InsertColumns m_columns;
+    QVariantList m_shared;
+    std::unique_ptr<SqliteStatement> m_group;
+    std::unique_ptr<SqliteStatement> m_single;
+    QVariantList m_bound;
+    int m_rows = 0;
+    QString m_error;
+};

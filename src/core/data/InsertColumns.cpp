@@ -1,0 +1,51 @@
+#include "InsertColumns.h"
+
+#include "Database.h"
+#include "SqlValue.h"
+#include "TableCatalogue.h"
+
+InsertColumns::InsertColumns(const QString& table, const QStringList& fields)
+    : m_table(table)
+    , m_fields(fields)
+{
+    bool plain = Database::isPlainName(table) && !fields.isEmpty();
+    for (const QString& field : fields)
+        plain = plain && Database::isPlainName(field);
+    if (!plain) {
+        m_error = QStringLiteral("bad insert into %1 (%2)").arg(table, fields.join(QStringLiteral(", ")));
+        return;
+    }
+    const TableDef* definition = TableCatalogue::instance().table(table);
+    for (const QString& field : fields)
+        m_definitions << (definition ? definition->field(field) : nullptr);
+}
+
+QString InsertColumns::sql(int rows) const
+{
+    const QString row = QLatin1Char('(') + QStringLiteral("?, ").repeated(static_cast<int>(m_fields.size() - 1))
+        + QStringLiteral("?)");
+    QStringList values;
+    for (int i = 0; i < rows; ++i)
+        values << row;
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
+        .arg(m_table, m_fields.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
+}
+
+bool InsertColumns::append(QVariantList& bound, const QVariantList& first, const QVariantList& rest)
+{
+    if (first.size() + rest.size() != m_fields.size()) {
+        m_error = QStringLiteral("%1 values for %2 fields of %3")
+                      .arg(first.size() + rest.size())
+                      .arg(m_fields.size())
+                      .arg(m_table);
+        return false;
+    }
+    qsizetype field = 0;
+    for (const QVariantList* values : { &first, &rest }) {
+        for (const QVariant& value : *values) {
+            bound << TableCatalogue::fit(
+                m_definitions.at(field++), value.typeId() == QMetaType::QString ? value : SqlValue::stored(value));
+        }
+    }
+    return true;
+}

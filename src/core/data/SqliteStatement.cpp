@@ -1,0 +1,131 @@
+#include "SqliteStatement.h"
+
+#include "SqlValue.h"
+
+#include <QSqlDriver>
+#include <sqlite3.h>
+
+namespace {
+
+sqlite3* handleOf(const Database& database)
+{
+    const QVariant handle = database.connection().driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
+}
+
+bool isNullValue(const QVariant& value)
+{
+    if (value.isNull())
+        return true;
+    switch (value.typeId()) {
+    case QMetaType::QString:
+        return static_cast<const QString*>(value.constData())->isNull();
+    case QMetaType::QByteArray:
+        return static_cast<const QByteArray*>(value.constData())->isNull();
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+SqliteStatement::SqliteStatement(const Database& database, const QString& sql)
+    : m_connection(handleOf(database))
+{
+    if (!m_connection) {
+        m_error = QStringLiteral("the database is not open");
+        return;
+    }
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v3(m_connection, text.constData(), static_cast<int>(text.size()), SQLITE_PREPARE_PERSISTENT,
+            &m_statement, nullptr)
+        != SQLITE_OK) {
+        m_error = QString::fromUtf8(sqlite3_errmsg(m_connection));
+        sqlite3_finalize(m_statement);
+        m_statement = nullptr;
+    }
+}
+
+SqliteStatement::~SqliteStatement()
+{
+    sqlite3_finalize(m_statement);
+}
+
+WriteResult SqliteStatement::run(const QVariantList& values)
+{
+    if (!m_statement)
+        return WriteResult::Failed;
+    if (values.size() != sqlite3_bind_parameter_count(m_statement)) {
+        m_error = QStringLiteral("%1 values for %2 parameters")
+                      .arg(values.size())
+                      .arg(sqlite3_bind_parameter_count(m_statement));
+        return WriteResult::Failed;
+    }
+    m_texts.resize(values.size());
+    for (int i = 0; i < values.size(); ++i) {
+        if (!bind(i + 1, values.at(i)))
+            return fail();
+    }
+    const int step = sqlite3_step(m_statement);
+    if (step != SQLITE_DONE && step != SQLITE_ROW)
+        return fail();
+    sqlite3_reset(m_statement);
+    return WriteResult::Ok;
+}
+
+qint64 SqliteStatement::lastInsertId() const
+{
+    return m_connection ? sqlite3_last_insert_rowid(m_connection) : 0;
+}
+
+bool SqliteStatement::bind(int parameter, const QVariant& value)
+{
+    if (isNullValue(value))
+        return sqlite3_bind_null(m_statement, parameter) == SQLITE_OK;
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::Bool:
+        return sqlite3_bind_int64(m_statement, parameter, value.toLongLong()) == SQLITE_OK;
+    case QMetaType::Double:
+        return sqlite3_bind_double(m_statement, parameter, value.toDouble()) == SQLITE_OK;
+    case QMetaType::QByteArray: {
+        const QByteArray& bytes = *static_cast<const QByteArray*>(value.constData());
+        return sqlite3_bind_blob64(m_statement, parameter, bytes.constData(), static_cast<sqlite3_uint64>(bytes.size()),
+                   SQLITE_TRANSIENT)
+            == SQLITE_OK;
+    }
+    case QMetaType::QString:
+        return bindText(parameter, *static_cast<const QString*>(value.constData()));
+    default: {
+        const QVariant stored = SqlValue::stored(value);
+        return stored.typeId() != value.typeId() ? bind(parameter, stored) : bindText(parameter, value.toString());
+    }
+    }
+}
+
+// The text is encoded into its parameter's own buffer, which keeps its room from row to row and holds the
+// text until the next run, so SQLite need not copy it.
+bool SqliteStatement::bindText(int parameter, const QString& text)
+{
+    QByteArray& utf8 = m_texts[parameter - 1];
+    utf8.resize(m_encoder.requiredSpace(text.size()));
+    const char* end = m_encoder.appendToBuffer(utf8.data(), text);
+    utf8.truncate(end - utf8.constData());
+    return sqlite3_bind_text64(m_statement, parameter, utf8.constData(), static_cast<sqlite3_uint64>(utf8.size()),
+               SQLITE_STATIC, SQLITE_UTF8)
+        == SQLITE_OK;
+}
+
+// The error keeps SQLite's extended code, which is how the Qt driver reports it too.
+WriteResult SqliteStatement::fail()
+{
+    const int code = sqlite3_extended_errcode(m_connection);
+    m_error = QString::fromUtf8(sqlite3_errmsg(m_connection));
+    sqlite3_reset(m_statement);
+    return code == SQLITE_CONSTRAINT_PRIMARYKEY || code == SQLITE_CONSTRAINT_UNIQUE ? WriteResult::KeyViolation
+                                                                                    : WriteResult::Failed;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "Database.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringEncoder>
+#include <QVariant>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// One statement prepared on the database's own SQLite connection and run many times, for bulk work
+// where every row counts: values go straight to SQLite, without the per-row bookkeeping of QSqlQuery.
+// Values bind as the Qt driver binds them (a null string is NULL, integers and booleans are integers),
+// so rows written either way read back alike.
+class SqliteStatement {
+public:
+    SqliteStatement(const Database& database, const QString& sql);
+    ~SqliteStatement();
+    SqliteStatement(const SqliteStatement&) = delete;
+    SqliteStatement& operator=(const SqliteStatement&) = delete;
+
+    // False when the statement could not be prepared; error() says why.
+    bool isValid() const { return m_statement != nullptr; }
+    // Binds the values in order (from the first parameter) and runs the statement to its end.
+    WriteResult run(const QVariantList& values);
+    // The key of the row inserted last on the connection.
+    qint64 lastInsertId() const;
+    const QString& error() const { return m_error; }
+
+private:
+    bool bind(int parameter, const QVariant& value);
+    bool bindText(int parameter, const QString& text);
+    WriteResult fail();
+
+    sqlite3* m_connection = nullptr;
+    sqlite3_stmt* m_statement = nullptr;
+    QList<QByteArray> m_texts; // the bound texts, one per parameter
+    QStringEncoder m_encoder { QStringEncoder::Utf8, QStringEncoder::Flag::Stateless };
+    QString m_error;
+};
