@@ -10,6 +10,7 @@
 #include "common/Progress.h"
 #include "data/Database.h"
 #include "data/PreparedInsert.h"
+#include "data/SqliteStatement.h"
 #include "data/TDM1.h"
 #include "data/TransactionGuard.h"
 #include "edi/GenerationRun.h"
@@ -18,7 +19,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <ctime>
@@ -65,14 +65,14 @@ qint64 sentBytes(const QString& sendPath)
     return bytes;
 }
 
-// Reads the items as the writer does and writes as many bytes, each row's values copied into a record.
+// Reads the items as the writer does, through the same statement class, and writes as many bytes, each row's
+// values copied into a record.
 bool floorRun(Database& database, const QString& target, qint64 bytes)
 {
-    QSqlQuery query = database.query();
-    query.setForwardOnly(true);
-    if (!query.exec(
-            QStringLiteral("SELECT Tong2ID, Gubun, BankCode, BankNo, IcheMoney, NapbuNo, Kita, Salary FROM Tong2 "
-                           "ORDER BY TongID, IcheDate, Tong2ID")))
+    SqliteStatement query(database,
+        QStringLiteral("SELECT Tong2ID, Gubun, BankCode, BankNo, IcheMoney, NapbuNo, Kita, Salary FROM Tong2 "
+                       "ORDER BY TongID, IcheDate, Tong2ID"));
+    if (!query.select({}))
         return false;
     QByteArray out;
     out.reserve(bytes);
@@ -85,7 +85,7 @@ bool floorRun(Database& database, const QString& target, qint64 bytes)
     }
     out += QByteArray(bytes - out.size(), ' ');
     QFile file(target);
-    return file.open(QIODevice::WriteOnly) && file.write(out) == bytes;
+    return query.error().isEmpty() && file.open(QIODevice::WriteOnly) && file.write(out) == bytes;
 }
 
 } // namespace

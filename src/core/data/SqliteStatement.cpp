@@ -55,19 +55,8 @@ SqliteStatement::~SqliteStatement()
 
 WriteResult SqliteStatement::run(const QVariantList& values)
 {
-    if (!m_statement)
+    if (!bindAll(values))
         return WriteResult::Failed;
-    if (values.size() != sqlite3_bind_parameter_count(m_statement)) {
-        m_error = QStringLiteral("%1 values for %2 parameters")
-                      .arg(values.size())
-                      .arg(sqlite3_bind_parameter_count(m_statement));
-        return WriteResult::Failed;
-    }
-    m_texts.resize(values.size());
-    for (int i = 0; i < values.size(); ++i) {
-        if (!bind(i + 1, values.at(i)))
-            return fail();
-    }
     const int step = sqlite3_step(m_statement);
     if (step != SQLITE_DONE && step != SQLITE_ROW)
         return fail();
@@ -75,9 +64,70 @@ WriteResult SqliteStatement::run(const QVariantList& values)
     return WriteResult::Ok;
 }
 
+bool SqliteStatement::select(const QVariantList& values)
+{
+    m_error.clear();
+    return bindAll(values);
+}
+
+bool SqliteStatement::next()
+{
+    if (!m_statement)
+        return false;
+    const int step = sqlite3_step(m_statement);
+    if (step == SQLITE_ROW)
+        return true;
+    if (step == SQLITE_DONE)
+        sqlite3_reset(m_statement);
+    else
+        fail();
+    return false;
+}
+
+QVariant SqliteStatement::value(int column) const
+{
+    switch (sqlite3_column_type(m_statement, column)) {
+    case SQLITE_INTEGER:
+        return qint64(sqlite3_column_int64(m_statement, column));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(m_statement, column);
+    case SQLITE_TEXT: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+        return QString::fromUtf8(text, sqlite3_column_bytes(m_statement, column));
+    }
+    case SQLITE_BLOB: {
+        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(m_statement, column));
+        return QByteArray(bytes, sqlite3_column_bytes(m_statement, column));
+    }
+    default:
+        return {};
+    }
+}
+
 qint64 SqliteStatement::lastInsertId() const
 {
     return m_connection ? sqlite3_last_insert_rowid(m_connection) : 0;
+}
+
+bool SqliteStatement::bindAll(const QVariantList& values)
+{
+    if (!m_statement)
+        return false;
+    sqlite3_reset(m_statement);
+    if (values.size() != sqlite3_bind_parameter_count(m_statement)) {
+        m_error = QStringLiteral("%1 values for %2 parameters")
+                      .arg(values.size())
+                      .arg(sqlite3_bind_parameter_count(m_statement));
+        return false;
+    }
+    m_texts.resize(values.size());
+    for (int i = 0; i < values.size(); ++i) {
+        if (!bind(i + 1, values.at(i))) {
+            fail();
+            return false;
+        }
+    }
+    return true;
 }
 
 bool SqliteStatement::bind(int parameter, const QVariant& value)

@@ -26,11 +26,19 @@ public:
     bool isValid() const { return m_statement != nullptr; }
     // Binds the values in order (from the first parameter) and runs the statement to its end.
     WriteResult run(const QVariantList& values);
+    // Binds the values and starts the statement afresh: its rows are then read with next() and value().
+    bool select(const QVariantList& values);
+    // Steps to the next row: false after the last one, or on a failure, which error() then tells.
+    bool next();
+    // A column of the current row as the Qt driver reads it: integers as qint64, text as QString, NULL as a
+    // null value.
+    QVariant value(int column) const;
     // The key of the row inserted last on the connection.
     qint64 lastInsertId() const;
     const QString& error() const { return m_error; }
 
 private:
+    bool bindAll(const QVariantList& values);
     bool bind(int parameter, const QVariant& value);
     bool bindText(int parameter, const QString& text);
     WriteResult fail();

@@ -40,7 +40,6 @@ EdiSendTransfer::EdiSendTransfer(
     , m_run(run)
     , m_pickModulus(std::move(pickModulus))
     , m_tables(tables)
-    , m_items(database.query())
     , m_batchWriteBack(database.query())
     , m_itemNumbersByRank(database.query())
     , m_itemNumbersFromKeys(database.query())
@@ -107,21 +106,23 @@ QList<EdiSendTransfer::Batch> EdiSendTransfer::readBatches()
 
 EdiSendTransfer::Item EdiSendTransfer::currentItem() const
 {
-    return Item { m_items.value(0).toLongLong(), m_items.value(1).toString().trimmed(), m_items.value(2).toString(),
-        m_items.value(3).toString(), m_items.value(4), m_items.value(5).toString(), m_items.value(6).toString(),
-        m_items.value(7), m_items.value(8).toString(), m_items.value(9).toString() };
+    const SqliteStatement& row = *m_items;
+    return Item { row.value(0).toLongLong(), row.value(1).toString().trimmed(), row.value(2).toString(),
+        row.value(3).toString(), row.value(4), row.value(5).toString(), row.value(6).toString(), row.value(7),
+        row.value(8).toString(), row.value(9).toString() };
 }
 
 // The items are numbered in the order they are read, so the numbers written back follow the same ordering.
 void EdiSendTransfer::prepareStatements()
 {
     const QString order = QStringLiteral("ORDER BY IcheDate, %1").arg(m_tables.itemKey);
-    m_items.setForwardOnly(true);
+    m_items = std::make_unique<SqliteStatement>(m_database,
+        QStringLiteral("SELECT %1, Gubun, BankCode, BankNo, IcheMoney, NapbuNo, %2 FROM %3 WHERE %4 = ? %5")
+            .arg(m_tables.itemKey, m_tables.itemExtras, m_tables.itemTable, m_tables.batchKey, order));
+    if (!m_items->isValid())
+        throw EdiSendError { QStringLiteral("%1: %2").arg(m_tables.itemTable, m_items->error()) };
     const bool prepared
-        = m_items.prepare(QStringLiteral("SELECT %1, Gubun, BankCode, BankNo, IcheMoney, NapbuNo, %2 FROM %3 "
-                                         "WHERE %4 = ? %5")
-                              .arg(m_tables.itemKey, m_tables.itemExtras, m_tables.itemTable, m_tables.batchKey, order))
-        && m_batchWriteBack.prepare(QStringLiteral("UPDATE %1 SET SendDate = ?, Stime = ?, DataNo = ? WHERE %2 = ?")
+        = m_batchWriteBack.prepare(QStringLiteral("UPDATE %1 SET SendDate = ?, Stime = ?, DataNo = ? WHERE %2 = ?")
                                         .arg(m_tables.batchTable, m_tables.batchKey))
         && m_itemNumbersFromKeys.prepare(QStringLiteral("UPDATE %1 SET DataNo = %2 - ? WHERE %3 = ?")
                                              .arg(m_tables.itemTable, m_tables.itemKey, m_tables.batchKey))
@@ -192,13 +193,13 @@ void EdiSendTransfer::writeBatch(const Batch& batch, int batchNumber, OpenFile& 
 
 EdiSendTransfer::WrittenItems EdiSendTransfer::writeItems(const Batch& batch, int batchNumber, OpenFile& file)
 {
-    m_items.addBindValue(batch.id);
-    if (!m_items.exec())
-        throw EdiSendError {
-            QStringLiteral("%1을(를) 읽을 수 없습니다: %2").arg(m_tables.itemTable, m_items.lastError().text())
-        };
+    const auto unreadable = [this] {
+        return EdiSendError { QStringLiteral("%1을(를) 읽을 수 없습니다: %2").arg(m_tables.itemTable, m_items->error()) };
+    };
+    if (!m_items->select({ batch.id }))
+        throw unreadable();
     WrittenItems written;
-    while (m_items.next()) {
+    while (m_items->next()) {
         const Item item = currentItem();
         if (written.count == 0)
             written.firstKey = item.id;
@@ -208,7 +209,8 @@ EdiSendTransfer::WrittenItems EdiSendTransfer::writeItems(const Batch& batch, in
         written.won += writeItem(item, batch, batchNumber, file);
         ++written.count;
     }
-    m_items.finish();
+    if (!m_items->error().isEmpty())
+        throw unreadable();
     return written;
 }
 

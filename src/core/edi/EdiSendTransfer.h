@@ -2,11 +2,13 @@
 
 #include "EdiSendOutput.h"
 #include "EdiSendRun.h"
+#include "data/SqliteStatement.h"
 
 #include <QDate>
 #include <QSqlQuery>
 #include <QVariant>
 #include <functional>
+#include <memory>
 
 class Database;
 class FixedRecordWriter;
@@ -125,7 +127,7 @@ private:
     ModulusPicker m_pickModulus;
     Tables m_tables;
     int m_modulus = 0;
-    QSqlQuery m_items;
+    std::unique_ptr<SqliteStatement> m_items;
     QSqlQuery m_batchWriteBack;
     QSqlQuery m_itemNumbersByRank;
     QSqlQuery m_itemNumbersFromKeys;

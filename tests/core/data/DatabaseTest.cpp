@@ -138,6 +138,20 @@ TEST_F(WorkingDatabase, StatementsBindValuesAsTheQtDriverDoes)
     }
     EXPECT_EQ(rows, values.size());
 
+    SqliteStatement read(database, "SELECT Value FROM Probe WHERE Way = ? ORDER BY rowid");
+    QSqlQuery qtRead = database.query();
+    ASSERT_TRUE(read.select({ "direct" }));
+    ASSERT_TRUE(qtRead.exec("SELECT Value FROM Probe WHERE Way = 'qt' ORDER BY rowid"));
+    for (const QVariant& value : values) {
+        ASSERT_TRUE(read.next() && qtRead.next());
+        EXPECT_EQ(read.value(0).isNull(), qtRead.value(0).isNull()) << value.toString().toStdString();
+        if (!qtRead.value(0).isNull()) {
+            EXPECT_EQ(read.value(0), qtRead.value(0)) << value.toString().toStdString();
+        }
+    }
+    EXPECT_FALSE(read.next());
+    EXPECT_TRUE(read.error().isEmpty());
+
     SqliteStatement wrong(database, "INSERT INTO Nowhere VALUES (?)");
     EXPECT_FALSE(wrong.isValid());
     EXPECT_FALSE(wrong.error().isEmpty());
