@@ -42,9 +42,9 @@ QVariant value(const FixedRecordReader& record, const CmsField& field)
     case Rule::Text:
         return record.trimmed(field.start, field.width);
     case Rule::Name:
-        return name(record.text(field.start, field.width));
+        return name(record.trimmed(field.start, field.width));
     case Rule::Account:
-        return account(record.text(field.start, field.width));
+        return account(record.trimmed(field.start, field.width));
     case Rule::Date:
         return FB_CommonFunctions::dateFromYymmdd(record.trimmed(field.start, field.width));
     case Rule::Time:

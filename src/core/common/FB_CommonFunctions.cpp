@@ -48,11 +48,29 @@ QString charactersOf(const QString& text, bool keepSymbols)
     return Cp949::decode(kept);
 }
 
+// A whole number read as QString::toLongLong reads one (blanks around it, an optional sign, decimal digits),
+// without its general machinery: received files hold millions of date and time fields.
+std::optional<qint64> wholeNumber(QStringView text)
+{
+    text = text.trimmed();
+    const bool negative = text.startsWith(u'-');
+    if (negative || text.startsWith(u'+'))
+        text = text.sliced(1);
+    if (text.isEmpty() || text.size() > 18)
+        return std::nullopt;
+    qint64 value = 0;
+    for (QChar c : text) {
+        if (!isDigit(c.unicode()))
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return negative ? -value : value;
+}
+
 std::optional<int> numberAt(const QString& text, int position, int length)
 {
-    bool ok = false;
-    const int value = QStringView(text).mid(position - 1, length).toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    const std::optional<qint64> value = wholeNumber(QStringView(text).mid(position - 1, length));
+    return value ? std::optional<int>(static_cast<int>(*value)) : std::nullopt;
 }
 
 bool isPrime(int n)
@@ -209,7 +227,7 @@ Money moneyWithDefault(const QString& text, Money fallback)
 
 QDate dateFromYymmdd(const QString& text)
 {
-    if (text.toLongLong() <= 0)
+    if (wholeNumber(text).value_or(0) <= 0)
         return FallbackDate;
     const int year = numberAt(text, 1, 2).value_or(0);
     const QDate date(
@@ -221,9 +239,9 @@ std::optional<QDate> dateFromYyyymmdd(const QString& text)
 {
     if (text.isEmpty())
         return FallbackDate;
-    bool numeric = false;
-    if (text.toLongLong(&numeric) <= 0)
-        return numeric ? std::optional<QDate>(FallbackDate) : std::nullopt;
+    const std::optional<qint64> number = wholeNumber(text);
+    if (!number || *number <= 0)
+        return number ? std::optional<QDate>(FallbackDate) : std::nullopt;
     const std::optional<int> year = numberAt(text, 1, 4);
     const std::optional<int> month = numberAt(text, 5, 2);
     const std::optional<int> day = numberAt(text, 7, 2);
@@ -235,8 +253,8 @@ std::optional<QDate> dateFromYyyymmdd(const QString& text)
 
 std::optional<QTime> timeFromHhmmss(const QString& text)
 {
-    bool numeric = false;
-    if (text.toLongLong(&numeric) < 0 || !numeric)
+    const std::optional<qint64> number = wholeNumber(text);
+    if (!number || *number < 0)
         return QTime(0, 0);
     const QTime time(
         numberAt(text, 1, 2).value_or(0), numberAt(text, 3, 2).value_or(0), numberAt(text, 5, 2).value_or(0));

@@ -104,6 +104,7 @@ TEST(CommonFunctions, ReadsSixDigitDatesWithTheirFallBack)
         { "abc", QDate(1990, 1, 1) },
         { "-10101", QDate(1990, 1, 1) },
         { "260229", QDate(1990, 1, 1) },
+        { "+91231", QDate(2009, 12, 31) },
     };
     for (const auto& [text, date] : cases)
         EXPECT_EQ(dateFromYymmdd(QLatin1String(text)), date) << '"' << text << '"';
@@ -132,6 +133,7 @@ TEST(CommonFunctions, ReadsEightDigitDatesAndTimesWithErrors)
         { "-1", QTime(0, 0) },
         { "250000", std::nullopt },
         { "096000", std::nullopt },
+        { " 90503", QTime(9, 5, 3) },
     };
     for (const auto& [text, time] : times)
         EXPECT_EQ(timeFromHhmmss(QLatin1String(text)), time) << '"' << text << '"';
