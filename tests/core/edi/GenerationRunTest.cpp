@@ -97,6 +97,11 @@ struct ConsentHour {
     const char* message;
 };
 
+void PrintTo(const ConsentHour& hour, std::ostream* out)
+{
+    *out << hour.now.toString(Qt::ISODate).toStdString() << " version " << hour.sendVersion;
+}
+
 class ConsentHourTest : public GenerationRunTest, public ::testing::WithParamInterface<ConsentHour> { };
 
 // Consents go on business days before 18:00 when the bank takes them; held back, they wait for a later run
@@ -130,6 +135,11 @@ struct BadValue {
     const char* table;
     const char* named;
 };
+
+void PrintTo(const BadValue& value, std::ostream* out)
+{
+    *out << value.change;
+}
 
 class BadValueTest : public GenerationRunTest, public ::testing::WithParamInterface<BadValue> { };
 
