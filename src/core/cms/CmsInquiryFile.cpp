@@ -7,10 +7,12 @@
 CmsInquiryFile::CmsInquiryFile(Database& database, const QString& fileName)
     : m_fileName(fileName)
     , m_store(database)
+    , m_details(fileName)
 {
 }
 
-// Lines end with CR LF (a bare LF is taken too); the first empty line ends the file.
+// Lines end with CR LF (a bare LF is taken too); the first empty line ends the file. Detail lines are kept
+// and converted a run at a time; any other line first converts the run before it.
 void CmsInquiryFile::read(const QByteArray& bytes, const Report& report)
 {
     m_report = report;
@@ -25,33 +27,51 @@ void CmsInquiryFile::read(const QByteArray& bytes, const Report& report)
         ++number;
         if (length == 0)
             break;
+        const QByteArrayView line(bytes.constData() + start, length);
         const CmsInquiryKind* kind = CmsInquiryKind::forLineLength(length);
-        try {
-            if (kind)
-                readLine(*kind, FixedRecordReader(QByteArray::fromRawData(bytes.constData() + start, length)));
-        } catch (EdiImportError& error) {
-            throw error.at(m_fileName, number);
-        }
+        if (kind && line.front() == 'D' && openInquiry(*kind))
+            keepDetail(*kind, line, number);
+        else if (kind)
+            readLine(*kind, line, number);
         start = end + 1;
     }
+    convertDetails();
     for (const CmsInquiryKind& kind : CmsInquiryKind::all())
         abandon(kind);
 }
 
-void CmsInquiryFile::readLine(const CmsInquiryKind& kind, const FixedRecordReader& line)
+void CmsInquiryFile::keepDetail(const CmsInquiryKind& kind, QByteArrayView line, int number)
 {
-    switch (line.record().at(0)) {
-    case 'S':
-        open(kind, line);
-        break;
-    case 'D':
-        addDetail(kind, line);
-        break;
-    case 'E':
-        close(kind, line);
-        break;
-    default:
-        break;
+    if (m_details.kind() != &kind)
+        convertDetails();
+    m_details.add(kind, line, number);
+    if (m_details.isFull())
+        convertDetails();
+}
+
+void CmsInquiryFile::convertDetails()
+{
+    if (const CmsInquiryKind* kind = m_details.kind())
+        m_details.convertInto(*openInquiry(*kind));
+}
+
+void CmsInquiryFile::readLine(const CmsInquiryKind& kind, QByteArrayView bytes, int number)
+{
+    convertDetails();
+    const FixedRecordReader line(QByteArray::fromRawData(bytes.data(), bytes.size()));
+    try {
+        switch (bytes.front()) {
+        case 'S':
+            open(kind, line);
+            break;
+        case 'E':
+            close(kind, line);
+            break;
+        default:
+            break;
+        }
+    } catch (EdiImportError& error) {
+        throw error.at(m_fileName, number);
     }
 }
 
@@ -69,23 +89,6 @@ void CmsInquiryFile::open(const CmsInquiryKind& kind, const FixedRecordReader& l
     inquiry.header.insert(QStringLiteral("Trans_ti"), time ? QVariant(*time) : QVariant());
     inquiry.repeatable = time.has_value();
     openInquiry(kind) = std::move(inquiry);
-}
-
-void CmsInquiryFile::addDetail(const CmsInquiryKind& kind, const FixedRecordReader& line)
-{
-    std::optional<CmsInquiry>& inquiry = openInquiry(kind);
-    if (!inquiry)
-        return;
-    QVariantList detail;
-    detail.reserve(kind.details.size());
-    for (const CmsField& field : kind.details)
-        detail << CmsFieldValues::value(line, field);
-    if (kind.isPassbook()) {
-        const qint64 code = CmsFieldValues::strictNumber(line, 8, 2, QStringLiteral("거래구분"));
-        inquiry->passbookTotals.add(code, Money::fromWon(CmsFieldValues::strictNumber(line, 48, 11,
-                                                                                      QStringLiteral("거래금액"))));
-    }
-    inquiry->details << detail;
 }
 
 // An inquiry without details leaves no trace, and a stored copy of it stays as it is.

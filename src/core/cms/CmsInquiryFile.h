@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CmsDetailRun.h"
 #include "CmsInquiry.h"
 #include "CmsInquiryKind.h"
 #include "CmsInquiryStore.h"
@@ -21,9 +22,10 @@ public:
     void read(const QByteArray& bytes, const Report& report);
 
 private:
-    void readLine(const CmsInquiryKind& kind, const FixedRecordReader& line);
+    void keepDetail(const CmsInquiryKind& kind, QByteArrayView line, int number);
+    void convertDetails();
+    void readLine(const CmsInquiryKind& kind, QByteArrayView line, int number);
     void open(const CmsInquiryKind& kind, const FixedRecordReader& line);
-    void addDetail(const CmsInquiryKind& kind, const FixedRecordReader& line);
     void close(const CmsInquiryKind& kind, const FixedRecordReader& line);
     // An inquiry without its trailer: kept only when it is new.
     void abandon(const CmsInquiryKind& kind);
@@ -33,6 +35,7 @@ private:
     QString m_fileName;
     CmsInquiryStore m_store;
     Report m_report;
+    CmsDetailRun m_details;
     std::array<std::optional<CmsInquiry>, 3> m_open;
     std::array<std::optional<QString>, 3> m_names;
 };

@@ -1,4 +1,5 @@
 #include "ImportTestHome.h"
+#include "cms/CmsDetailRun.h"
 #include "cms/EdiRecvCms.h"
 
 #include <gtest/gtest.h>
@@ -153,6 +154,46 @@ TEST_F(EdiRecvCmsTest, ARepeatedInquiryReplacesTheStoredOne)
     const EdiRecvCms& empty = importFile("HY101", fund.left(80) + fund.mid(240, 80));
     EXPECT_TRUE(empty.rows().isEmpty());
     EXPECT_EQ(home.value("SELECT count(*) FROM HYUN2 WHERE Hyun_id = 1").toInt(), 2);
+}
+
+// A passbook inquiry longer than one run of detail lines, each line numbered in its first field.
+QByteArray longPassbook(int details)
+{
+    const QList<QByteArray> lines = readFileBytes(testDataPath("cms/passbook")).split('\n');
+    QByteArray file = lines.at(0) + '\n';
+    for (int i = 1; i <= details; ++i)
+        file += "D" + QByteArray::number(i).rightJustified(6, '0') + lines.at(1).mid(7) + '\n';
+    return file + lines.at(5) + '\n';
+}
+
+// Detail lines are converted a run at a time: the whole inquiry arrives in order, and a bad line is named
+// by its own number whichever run it falls in.
+TEST_F(EdiRecvCmsTest, ALongInquiryArrivesWholeAndItsFirstBadLineIsNamed)
+{
+    const int details = CmsDetailRun::MostLines + 100;
+    const QByteArray file = longPassbook(details);
+    const EdiRecvCms& result = importFile("HY301", file);
+    ASSERT_FALSE(result.failed()) << result.error()->text().toStdString();
+    EXPECT_EQ(home.value("SELECT count(*) FROM Ilban2").toInt(), details);
+    EXPECT_EQ(home.value("SELECT Trade_num FROM Ilban2 ORDER BY IlbanData_id DESC").toString(),
+              QByteArray::number(details).rightJustified(6, '0'));
+    EXPECT_EQ(home.value("SELECT Day_ip_no FROM Ilban1").toInt(), details);
+
+    const int secondRun = CmsDetailRun::MostLines + 50;
+    const struct {
+        std::vector<int> badLines;
+        int named;
+    } cases[] = {{{15, secondRun}, 15}, {{secondRun + 30, secondRun}, secondRun}, {{20, 17}, 17}};
+    for (const auto& c : cases) {
+        QByteArray bad = file;
+        for (int line : c.badLines)
+            bad = patched(bad, 200, line, 48, "12345678ABC");
+        const EdiRecvCms& refused = importFile("HY301", bad);
+        ASSERT_TRUE(refused.failed());
+        EXPECT_EQ(refused.error()->record(), c.named);
+        EXPECT_EQ(refused.error()->field(), QStringLiteral("거래금액"));
+        EXPECT_EQ(home.value("SELECT count(*) FROM Ilban2").toInt(), details) << "the stored copy stays";
+    }
 }
 
 } // namespace

@@ -1,0 +1,75 @@
+#include "CmsDetailRun.h"
+
+#include "CmsFieldValues.h"
+#include "common/FixedRecordReader.h"
+#include "edi/EdiImportError.h"
+
+#include <QtConcurrent/QtConcurrentMap>
+#include <optional>
+#include <utility>
+
+namespace {
+
+struct Converted {
+    QVariantList detail;
+    qint64 passbookCode = 0;
+    qint64 passbookWon = 0;
+    std::optional<EdiImportError> error;
+};
+
+// A passbook line also gives its kind code and amount to the inquiry's totals.
+Converted convert(const CmsInquiryKind& kind, const FixedRecordReader& line)
+{
+    Converted converted;
+    converted.detail.reserve(kind.details.size());
+    for (const CmsField& field : kind.details)
+        converted.detail << CmsFieldValues::value(line, field);
+    if (kind.isPassbook()) {
+        converted.passbookCode = CmsFieldValues::strictNumber(line, 8, 2, QStringLiteral("거래구분"));
+        converted.passbookWon = CmsFieldValues::strictNumber(line, 48, 11, QStringLiteral("거래금액"));
+    }
+    return converted;
+}
+
+} // namespace
+
+CmsDetailRun::CmsDetailRun(const QString& fileName)
+    : m_fileName(fileName)
+{
+}
+
+void CmsDetailRun::add(const CmsInquiryKind& kind, QByteArrayView line, int number)
+{
+    m_kind = &kind;
+    m_lines << Line { line, number };
+}
+
+void CmsDetailRun::convertInto(CmsInquiry& inquiry)
+{
+    if (!m_kind)
+        return;
+    const CmsInquiryKind& kind = *m_kind;
+    const QList<Line> lines = std::exchange(m_lines, {});
+    m_kind = nullptr;
+    const QList<Converted> converted = QtConcurrent::blockingMapped(lines, [&kind, this](const Line& line) {
+        try {
+            return convert(kind, FixedRecordReader(QByteArray::fromRawData(line.bytes.data(), line.bytes.size())));
+        } catch (EdiImportError& error) {
+            return Converted { {}, 0, 0, error.at(m_fileName, line.number) };
+        }
+    });
+    for (const Converted& line : converted) {
+        if (line.error)
+            throw *line.error;
+    }
+    for (qsizetype i = 0; i < converted.size(); ++i) {
+        if (kind.isPassbook()) {
+            try {
+                inquiry.passbookTotals.add(converted[i].passbookCode, Money::fromWon(converted[i].passbookWon));
+            } catch (EdiImportError& error) {
+                throw error.at(m_fileName, lines[i].number);
+            }
+        }
+        inquiry.details << converted[i].detail;
+    }
+}
