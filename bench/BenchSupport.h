@@ -1,9 +1,16 @@
 #pragma once
 
+#include "common/AppContext.h"
+#include "common/Clock.h"
 #include "common/Desktop.h"
 #include "common/Messages.h"
+#include "common/ProcessList.h"
+#include "common/Progress.h"
+#include "data/TDM1.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
 #include <ctime>
@@ -22,6 +29,44 @@ class NoDesktop : public Desktop {
 public:
     bool openFile(const QString&) override { return false; }
     bool openUrl(const QUrl&) override { return false; }
+};
+
+// A fresh home in a temporary directory, its database laid down and upgraded, every seam quiet and the clock
+// standing still.
+class BenchHome {
+public:
+    explicit BenchHome(const QDateTime& now)
+        : m_paths(m_directory.path())
+        , m_clock(now)
+        , m_context(m_paths, m_messages, m_progress, m_clock, m_desktop, m_processes)
+        , m_dataModule(m_context)
+    {
+        m_paths.createDirectories();
+    }
+
+    // False, with lastError(), when the database cannot be opened or upgraded.
+    bool open() { return m_dataModule.openAndUpgrade(); }
+    QString lastError() { return m_dataModule.lastError() + m_dataModule.database().lastError(); }
+    AppContext& context() { return m_context; }
+    Database& database() { return m_dataModule.database(); }
+    QString filePath(const QString& name) const { return m_directory.filePath(name); }
+    // Lays a file down in the receive path, as the communication module would.
+    bool putReceived(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(m_paths.receivePath() + name);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
+
+private:
+    QTemporaryDir m_directory;
+    WorkingPaths m_paths;
+    QuietMessages m_messages;
+    NullProgress m_progress;
+    FixedClock m_clock;
+    NoDesktop m_desktop;
+    ProcProcessList m_processes;
+    AppContext m_context;
+    TDM1 m_dataModule;
 };
 
 template <class T> T median(std::vector<T> values)

@@ -2,16 +2,9 @@
 // write-back, beside a floor that reads the same item rows and writes the same number of bytes; the median of
 // several runs each. Generation leaves the batches waiting, so every run does the same work.
 #include "BenchSupport.h"
-#include "common/AppContext.h"
-#include "common/Clock.h"
-#include "common/Desktop.h"
-#include "common/Messages.h"
-#include "common/ProcessList.h"
-#include "common/Progress.h"
 #include "data/Database.h"
 #include "data/PreparedInsert.h"
 #include "data/SqliteStatement.h"
-#include "data/TDM1.h"
 #include "data/TransactionGuard.h"
 #include "edi/GenerationRun.h"
 
@@ -19,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QTextStream>
 #include <ctime>
 
@@ -94,34 +86,25 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
-    QTemporaryDir home;
-    WorkingPaths paths(home.path());
-    paths.createDirectories();
-    QuietMessages messages;
-    NullProgress progress;
-    FixedClock clock(QDateTime(QDate(2026, 12, 10), QTime(9, 5, 3)));
-    NoDesktop desktop;
-    ProcProcessList processes;
-    AppContext context(paths, messages, progress, clock, desktop, processes);
-    TDM1 dataModule(context);
-    if (!dataModule.openAndUpgrade() || !fill(dataModule.database())) {
-        out << "cannot prepare the database: " << dataModule.lastError() << Qt::endl;
+    BenchHome home(QDateTime(QDate(2026, 12, 10), QTime(9, 5, 3)));
+    if (!home.open() || !fill(home.database())) {
+        out << "cannot prepare the database: " << home.lastError() << Qt::endl;
         return 1;
     }
-    Database& database = dataModule.database();
+    Database& database = home.database();
 
     Timings generation;
     Timings floor;
     qint64 bytes = 0;
     for (int run = 0; run < Runs; ++run) {
-        GenerationRun generate(database, context);
+        GenerationRun generate(database, home.context());
         generation.start();
         if (generate.run() != GenerationRun::Outcome::Generated) {
             out << "generation failed: " << generate.error() << Qt::endl;
             return 1;
         }
         generation.stop();
-        bytes = sentBytes(paths.sendPath());
+        bytes = sentBytes(home.context().paths().sendPath());
 
         floor.start();
         if (!floorRun(database, home.filePath(QStringLiteral("floor")), bytes)) {

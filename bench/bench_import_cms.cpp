@@ -2,22 +2,13 @@
 // and detail rows in one transaction; the median of several runs each, every run on emptied tables.
 #include "BenchSupport.h"
 #include "cms/EdiRecvCms.h"
-#include "common/AppContext.h"
-#include "common/Clock.h"
-#include "common/Desktop.h"
-#include "common/Messages.h"
-#include "common/ProcessList.h"
-#include "common/Progress.h"
 #include "data/BulkInsert.h"
 #include "data/Database.h"
-#include "data/TDM1.h"
 #include "data/TransactionGuard.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QTemporaryDir>
 #include <QTextStream>
 #include <vector>
 
@@ -109,32 +100,20 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
-    QTemporaryDir home;
-    WorkingPaths paths(home.path());
-    paths.createDirectories();
-    QuietMessages messages;
-    NullProgress progress;
-    FixedClock clock(QDateTime(QDate(2026, 12, 10), QTime(10, 0)));
-    NoDesktop desktop;
-    ProcProcessList processes;
-    AppContext context(paths, messages, progress, clock, desktop, processes);
-    TDM1 dataModule(context);
-    Database& database = dataModule.database();
-    if (!dataModule.openAndUpgrade()
-        || database.insert(QStringLiteral("Usercode"), {{"Name", "Bench"}, {"HY3", "HY301"}}) != WriteResult::Ok) {
-        out << "cannot build the database: " << dataModule.lastError() << database.lastError() << Qt::endl;
+    BenchHome home(QDateTime(QDate(2026, 12, 10), QTime(10, 0)));
+    Database& database = home.database();
+    if (!home.open()
+        || database.insert(QStringLiteral("Usercode"), {{"Name", "Bench"}, {"HY3", "HY301"}}) != WriteResult::Ok
+        || !home.putReceived(QStringLiteral("HY301"), passbookFile())) {
+        out << "cannot build the database: " << home.lastError() << Qt::endl;
         return 1;
     }
-    QFile file(paths.receivePath() + QStringLiteral("HY301"));
-    if (!file.open(QIODevice::WriteOnly) || file.write(passbookFile()) < 0)
-        return 1;
-    file.close();
 
     Timings floor;
     Timings imported;
     for (int run = 0; run < Runs; ++run) {
         emptyTables(database);
-        EdiRecvCms importer(database, context);
+        EdiRecvCms importer(database, home.context());
         imported.start();
         if (!importer.run() || importer.failed() || importer.rows().size() != Inquiries) {
             out << "import failed: " << (importer.failed() ? importer.error()->text() : QString()) << Qt::endl;

@@ -1,23 +1,14 @@
 // Import of a 100,000-item bulk deposit result file (ten batches known locally), beside a floor that updates
 // the same item and batch rows by key in one transaction; the median of several runs each.
 #include "BenchSupport.h"
-#include "common/AppContext.h"
-#include "common/Clock.h"
-#include "common/Desktop.h"
-#include "common/Messages.h"
-#include "common/ProcessList.h"
-#include "common/Progress.h"
 #include "data/Database.h"
 #include "data/SqliteStatement.h"
 #include "data/PreparedInsert.h"
-#include "data/TDM1.h"
 #include "data/TransactionGuard.h"
 #include "edi/EdiRecvTong1.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <QTextStream>
 #include <vector>
 
@@ -106,25 +97,12 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
-    QTemporaryDir home;
-    WorkingPaths paths(home.path());
-    paths.createDirectories();
-    QuietMessages messages;
-    NullProgress progress;
-    FixedClock clock(QDateTime(QDate(2026, 12, 10), QTime(10, 0)));
-    NoDesktop desktop;
-    ProcProcessList processes;
-    AppContext context(paths, messages, progress, clock, desktop, processes);
-    TDM1 dataModule(context);
-    Database& database = dataModule.database();
-    if (!dataModule.openAndUpgrade() || !fill(database)) {
-        out << "cannot build the database: " << dataModule.lastError() << database.lastError() << Qt::endl;
+    BenchHome home(QDateTime(QDate(2026, 12, 10), QTime(10, 0)));
+    Database& database = home.database();
+    if (!home.open() || !fill(database) || !home.putReceived(QStringLiteral("CD456"), resultFile())) {
+        out << "cannot build the database: " << home.lastError() << Qt::endl;
         return 1;
     }
-    QFile file(paths.receivePath() + QStringLiteral("CD456"));
-    if (!file.open(QIODevice::WriteOnly) || file.write(resultFile()) < 0)
-        return 1;
-    file.close();
     std::vector<qint64> itemIds;
     QSqlQuery ids = database.query();
     ids.exec(QStringLiteral("SELECT Tong2ID FROM Tong2 ORDER BY Tong2ID"));
@@ -141,7 +119,7 @@ int main(int argc, char** argv)
             return 1;
         }
         floor.stop();
-        EdiRecvTong1 importer(database, context);
+        EdiRecvTong1 importer(database, home.context());
         imported.start();
         if (!importer.run() || importer.failed() || importer.rows().size() != Batches) {
             out << "import failed: " << (importer.failed() ? importer.error()->text() : QString()) << Qt::endl;

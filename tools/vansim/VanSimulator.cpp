@@ -2,25 +2,13 @@
 
 #include "ResultFileWriter.h"
 #include "SendFileCheck.h"
+#include "common/FileFunctions.h"
 #include "common/WorkingPaths.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryFile>
-
-namespace {
-
-bool readWhole(const QString& path, QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    bytes = file.readAll();
-    return file.error() == QFileDevice::NoError;
-}
-
-} // namespace
 
 VanSimulator::VanSimulator(
     const QString& mailbox, const VanInstitutions& institutions, const VanRules& rules, const QDate& today)
@@ -51,7 +39,7 @@ bool VanSimulator::run()
         take(name);
     for (auto it = m_results.cbegin(); it != m_results.cend(); ++it) {
         QByteArray bytes;
-        readWhole(inbox() + it.key(), bytes); // results not yet collected stay in front
+        FileFunctions::readWhole(inbox() + it.key(), bytes); // results not yet collected stay in front
         if (!deliver(it.key(), bytes + it.value())) {
             m_error = QStringLiteral("cannot write %1").arg(inbox() + it.key());
             return false;
@@ -64,7 +52,7 @@ bool VanSimulator::run()
 void VanSimulator::take(const QString& name)
 {
     QByteArray bytes;
-    if (!readWhole(outbox() + name, bytes))
+    if (!FileFunctions::readWhole(outbox() + name, bytes))
         return;
     SendFileCheck file;
     QString code;

@@ -1,6 +1,5 @@
 #include "CmsInquiryStore.h"
 
-#include "data/BulkInsert.h"
 #include "data/Database.h"
 #include "edi/EdiImportError.h"
 #include "edi/ImportSql.h"
@@ -83,14 +82,26 @@ void CmsInquiryStore::insertMaster(const CmsInquiryKind& kind, qint64 id, const 
 
 void CmsInquiryStore::insertDetails(const CmsInquiryKind& kind, qint64 id, const CmsInquiry& inquiry)
 {
-    QStringList columns{kind.detailLink};
-    for (const CmsField& field : kind.details)
-        columns << field.column;
-    BulkInsert insert(m_database, kind.detailTable, columns, {id});
+    BulkInsert& insert = detailInsert(kind);
+    const QVariantList link{id};
     for (const QVariantList& detail : inquiry.details) {
-        if (!insert.add(detail))
+        if (!insert.add(link, detail))
             throw EdiImportError::notStored(insert.error());
     }
     if (!insert.finish())
         throw EdiImportError::notStored(insert.error());
+}
+
+BulkInsert& CmsInquiryStore::detailInsert(const CmsInquiryKind& kind)
+{
+    std::unique_ptr<BulkInsert>& insert = m_detailInserts[static_cast<size_t>(kind.kind)];
+    if (!insert) {
+        QStringList columns{kind.detailLink};
+        for (const CmsField& field : kind.details)
+            columns << field.column;
+        insert = std::make_unique<BulkInsert>(m_database, kind.detailTable, columns);
+        if (!insert->isValid())
+            throw EdiImportError::notStored(insert->error());
+    }
+    return *insert;
 }

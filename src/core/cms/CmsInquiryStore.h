@@ -2,7 +2,10 @@
 
 #include "CmsInquiry.h"
 #include "CmsInquiryKind.h"
+#include "data/BulkInsert.h"
 
+#include <array>
+#include <memory>
 #include <optional>
 
 class Database;
@@ -24,6 +27,8 @@ private:
     void replaceMaster(const CmsInquiryKind& kind, qint64 id, const CmsInquiry& inquiry);
     void insertMaster(const CmsInquiryKind& kind, qint64 id, const CmsInquiry& inquiry);
     void insertDetails(const CmsInquiryKind& kind, qint64 id, const CmsInquiry& inquiry);
+    BulkInsert& detailInsert(const CmsInquiryKind& kind);
 
     Database& m_database;
+    std::array<std::unique_ptr<BulkInsert>, 3> m_detailInserts; // by kind, prepared once per file
 };

@@ -91,4 +91,13 @@ bool copyFiles(
     return copyFiles(context, sourceDir, targetDir, mask, false, stamp);
 }
 
+bool readWhole(const QString& path, QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    bytes = file.readAll();
+    return file.error() == QFileDevice::NoError;
+}
+
 } // namespace FileFunctions

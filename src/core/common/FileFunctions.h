@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,8 @@ namespace FileFunctions {
 QStringList listFiles(const QString& directory, const QString& mask);
 int countFiles(const QString& directory);
 bool deleteAllFiles(const AppContext& context, const QString& directory);
+// The whole file into bytes; false when it cannot be opened or read to its end.
+bool readWhole(const QString& path, QByteArray& bytes);
 
 // Copies the files matching mask from the last name to the first, overwriting. With stamp, the target name
 // gets "_" + the current time as yyyymmddhhnnss after the whole name; with move, the source goes afterwards.

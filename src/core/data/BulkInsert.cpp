@@ -2,9 +2,8 @@
 
 #include <utility>
 
-BulkInsert::BulkInsert(Database& database, const QString& table, const QStringList& fields, const QVariantList& shared)
+BulkInsert::BulkInsert(Database& database, const QString& table, const QStringList& fields)
     : m_columns(table, fields)
-    , m_shared(shared)
 {
     if (!m_columns.isValid()) {
         m_error = m_columns.error();
@@ -16,11 +15,11 @@ BulkInsert::BulkInsert(Database& database, const QString& table, const QStringLi
         m_error = m_group->isValid() ? m_single->error() : m_group->error();
 }
 
-bool BulkInsert::add(const QVariantList& values)
+bool BulkInsert::add(const QVariantList& first, const QVariantList& rest)
 {
     if (!isValid())
         return false;
-    if (!m_columns.append(m_bound, m_shared, values)) {
+    if (!m_columns.append(m_bound, first, rest)) {
         m_error = m_columns.error();
         return false;
     }

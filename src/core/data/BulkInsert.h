@@ -13,14 +13,13 @@ class BulkInsert {
 public:
     static constexpr int RowsPerStatement = 32;
 
-    // The first fields take the shared values in every row (the key of the master the rows belong to);
-    // add() gives the others.
-    BulkInsert(Database& database, const QString& table, const QStringList& fields, const QVariantList& shared = {});
+    BulkInsert(Database& database, const QString& table, const QStringList& fields);
 
     // False when the statements could not be prepared (unknown table or field); error() says why.
     bool isValid() const { return m_group && m_group->isValid() && m_single->isValid(); }
-    // False when the row is refused or a statement written with it failed.
-    bool add(const QVariantList& values);
+    // Keeps the row made of first and rest (first is typically the key of the master the rows belong to,
+    // the same for many rows). False when the row is refused or a statement written with it failed.
+    bool add(const QVariantList& first, const QVariantList& rest = {});
     // Writes the rows still kept; false when one failed.
     bool finish();
     const QString& error() const { return m_error; }
@@ -29,7 +28,6 @@ private:
     bool run(SqliteStatement& statement);
 
     InsertColumns m_columns;
-    QVariantList m_shared;
     std::unique_ptr<SqliteStatement> m_group;
     std::unique_ptr<SqliteStatement> m_single;
     QVariantList m_bound;

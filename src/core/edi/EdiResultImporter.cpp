@@ -3,10 +3,10 @@
 #include "ImportSql.h"
 #include "common/AppContext.h"
 #include "common/Clock.h"
+#include "common/FileFunctions.h"
 #include "data/Database.h"
 #include "data/TransactionGuard.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 
@@ -31,12 +31,12 @@ bool EdiResultImporter::run()
         if (!QFileInfo(path).isFile())
             continue;
         found = true;
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
+        QByteArray bytes;
+        if (!FileFunctions::readWhole(path, bytes)) {
             m_error = EdiImportError::unreadable(name);
             break;
         }
-        if (!importBytes(name, file.readAll()))
+        if (!importBytes(name, bytes))
             break;
     }
     return found;

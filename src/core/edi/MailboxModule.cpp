@@ -5,6 +5,7 @@
 #include "TransmissionJournal.h"
 #include "common/Clock.h"
 #include "common/Cp949.h"
+#include "common/FileFunctions.h"
 #include "common/WorkingPaths.h"
 
 #include <QDir>
@@ -32,15 +33,6 @@ QStringList fileNamesIn(const QString& directory)
     return QDir(directory).entryList(QDir::Files, QDir::Name);
 }
 
-bool readWhole(const QString& path, QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    bytes = file.readAll();
-    return file.error() == QFileDevice::NoError;
-}
-
 bool writeWhole(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
@@ -50,7 +42,7 @@ bool writeWhole(const QString& path, const QByteArray& bytes)
 bool copyAtomically(const QString& source, const QString& target)
 {
     QByteArray bytes;
-    return readWhole(source, bytes) && writeWhole(target, bytes);
+    return FileFunctions::readWhole(source, bytes) && writeWhole(target, bytes);
 }
 
 // A hidden temporary file in the directory holding the bytes; its path, or empty when it could not be written.
@@ -198,7 +190,7 @@ int MailboxModule::sendFiles(const Session& session, QStringList& names) const
     QStringList temporaries;
     for (const QString& name : files) {
         QByteArray bytes;
-        if (!readWhole(sendDir + name, bytes)) {
+        if (!FileFunctions::readWhole(sendDir + name, bytes)) {
             removeAll(temporaries);
             return EdiCode::Stopped;
         }
@@ -316,7 +308,7 @@ int MailboxModule::reReceive(const QString& appName)
     if (!openSession(appName, session, failure))
         return logged(QStringLiteral("ReReceive"), failure);
     QByteArray lastReceive;
-    readWhole(lastReceiveFile(), lastReceive);
+    FileFunctions::readWhole(lastReceiveFile(), lastReceive);
     const QString doneFolder = QString::fromUtf8(lastReceive);
     const QStringList files = doneFolder.isEmpty() ? QStringList() : fileNamesIn(doneFolder);
     if (files.isEmpty())

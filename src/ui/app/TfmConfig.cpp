@@ -1,6 +1,7 @@
 #include "TfmConfig.h"
 
 #include "common/AppContext.h"
+#include "common/OkCancelRow.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -63,18 +64,7 @@ TfmConfig::TfmConfig(AppContext& context, QWidget* parent)
     m_pages->addTab(buildScreenPage(), QStringLiteral("화 면 설 정"));
     m_pages->addTab(buildOtherPage(), QStringLiteral("기 타 설 정"));
 
-    auto* ok = new QPushButton(QStringLiteral(" 확 인"), this);
-    ok->setObjectName(QStringLiteral("OkBtn"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral(" 취 소"), this);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    connect(ok, &QPushButton::clicked, this, &TfmConfig::confirm);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = okCancelRow(this, [this] { confirm(); });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(m_pages, 1);

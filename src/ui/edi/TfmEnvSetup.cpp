@@ -2,6 +2,7 @@
 
 #include "QtEnvSetupDialog.h"
 #include "common/AppContext.h"
+#include "common/OkCancelRow.h"
 #include "common/Messages.h"
 #include "edi/EdiComm32.h"
 #include "edi/EdiEnvironment.h"
@@ -32,17 +33,7 @@ TfmEnvSetup::TfmEnvSetup(QWidget* parent)
     for (QLineEdit* edit : { m_loginId, m_password })
         edit->setInputMethodHints(Qt::ImhLatinOnly | Qt::ImhNoPredictiveText);
 
-    auto* ok = new QPushButton(QStringLiteral(" 확 인"), this);
-    ok->setObjectName(QStringLiteral("OkBtn"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral(" 취 소"), this);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = okCancelRow(this, [this] { accept(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

@@ -164,10 +164,10 @@ TEST_F(WorkingDatabase, BulkInsertStoresEveryRowWithItsSharedValues)
     for (int count : { 0, 1, Group - 1, Group, Group + 1, 2 * Group + 5 }) {
         ASSERT_TRUE(database.exec("DELETE FROM Ilban2"));
         TransactionGuard transaction(database);
-        BulkInsert insert(database, "Ilban2", { "Ilban_id", "Trade_num", "Trade_dt", "Ip_p_id", "Trade_mon" }, { 42 });
+        BulkInsert insert(database, "Ilban2", { "Ilban_id", "Trade_num", "Trade_dt", "Ip_p_id", "Trade_mon" });
         ASSERT_TRUE(insert.isValid()) << insert.error().toStdString();
         for (int i = 0; i < count; ++i)
-            ASSERT_TRUE(insert.add({ QString::number(i), QDate(2026, 12, 10), Korean20 + "한", i * 10 }));
+            ASSERT_TRUE(insert.add({ 42 }, { QString::number(i), QDate(2026, 12, 10), Korean20 + "한", i * 10 }));
         ASSERT_TRUE(insert.finish()) << insert.error().toStdString();
         ASSERT_TRUE(transaction.commit());
         QSqlQuery rows = database.query();
