@@ -1,12 +1,12 @@
 #pragma once
 
-#include "common/AppContext.h"
-#include "common/Clock.h"
-#include "common/Desktop.h"
-#include "common/Messages.h"
-#include "common/ProcessList.h"
-#include "common/Progress.h"
-#include "data/TDM1.h"
+#include "core/common/AppContext.h"
+#include "core/common/Clock.h"
+#include "core/common/Desktop.h"
+#include "core/common/Messages.h"
+#include "core/common/ProcessList.h"
+#include "core/common/Progress.h"
+#include "core/data/TDM1.h"
 
 #include <QElapsedTimer>
 #include <QFile>

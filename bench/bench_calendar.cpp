@@ -1,5 +1,5 @@
 // Holiday tests per second over every date of 1990-2050, beside a bare QDate::dayOfWeek loop over the same dates.
-#include "calendar/HolidayCalendar.h"
+#include "core/calendar/HolidayCalendar.h"
 
 #include <QElapsedTimer>
 #include <QList>

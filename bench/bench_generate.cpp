@@ -2,11 +2,11 @@
 // write-back, beside a floor that reads the same item rows and writes the same number of bytes; the median of
 // several runs each. Generation leaves the batches waiting, so every run does the same work.
 #include "BenchSupport.h"
-#include "data/Database.h"
-#include "data/PreparedInsert.h"
-#include "data/SqliteStatement.h"
-#include "data/TransactionGuard.h"
-#include "edi/GenerationRun.h"
+#include "core/data/Database.h"
+#include "core/data/PreparedInsert.h"
+#include "core/data/SqliteStatement.h"
+#include "core/data/TransactionGuard.h"
+#include "core/exchange/GenerationRun.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 // Import of a 100,000-line passbook inquiry file (ten inquiries), beside a floor that inserts the same master
 // and detail rows in one transaction; the median of several runs each, every run on emptied tables.
 #include "BenchSupport.h"
-#include "cms/EdiRecvCms.h"
-#include "data/BulkInsert.h"
-#include "data/Database.h"
-#include "data/TransactionGuard.h"
+#include "core/cms/EdiRecvCms.h"
+#include "core/data/BulkInsert.h"
+#include "core/data/Database.h"
+#include "core/data/TransactionGuard.h"
 
 #include <QCoreApplication>
 #include <QSqlQuery>

@@ -1,11 +1,11 @@
 // Import of a 100,000-item bulk deposit result file (ten batches known locally), beside a floor that updates
 // the same item and batch rows by key in one transaction; the median of several runs each.
 #include "BenchSupport.h"
-#include "data/Database.h"
-#include "data/SqliteStatement.h"
-#include "data/PreparedInsert.h"
-#include "data/TransactionGuard.h"
-#include "edi/EdiRecvTong1.h"
+#include "core/data/Database.h"
+#include "core/data/SqliteStatement.h"
+#include "core/data/PreparedInsert.h"
+#include "core/data/TransactionGuard.h"
+#include "core/edi/receive/EdiRecvTong1.h"
 
 #include <QCoreApplication>
 #include <QSqlQuery>

@@ -1,11 +1,11 @@
 // Open-and-upgrade of an up-to-date database with 100,000 transfer items, beside a bare open of the same
 // file (the connection with its usability checks). Both are run many times in turn; the median shows the
 // usual cost, the minimum the cost without interference from other processes.
-#include "data/BlankDatabase.h"
-#include "data/Database.h"
-#include "data/PreparedInsert.h"
-#include "data/SchemaUpgrade.h"
-#include "data/TransactionGuard.h"
+#include "core/data/BlankDatabase.h"
+#include "core/data/Database.h"
+#include "core/data/PreparedInsert.h"
+#include "core/data/SchemaUpgrade.h"
+#include "core/data/TransactionGuard.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

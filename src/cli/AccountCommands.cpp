@@ -1,7 +1,7 @@
-#include "AccountCommands.h"
+#include "cli/AccountCommands.h"
 
-#include "accounts/AcctNoRules.h"
-#include "accounts/Bank.h"
+#include "core/accounts/AcctNoRules.h"
+#include "core/accounts/Bank.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "AppCommands.h"
+#include "cli/AppCommands.h"
 
-#include "app/AccountCodeConversion.h"
-#include "app/NoticeText.h"
-#include "data/Database.h"
+#include "core/accounts/AccountCodeConversion.h"
+#include "core/app/NoticeText.h"
+#include "core/data/Database.h"
 
 namespace {
 

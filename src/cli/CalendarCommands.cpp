@@ -1,8 +1,8 @@
-#include "CalendarCommands.h"
+#include "cli/CalendarCommands.h"
 
-#include "calendar/BusinessDays.h"
-#include "calendar/HolidayCalendar.h"
-#include "calendar/LunarConverter.h"
+#include "core/calendar/BusinessDays.h"
+#include "core/calendar/HolidayCalendar.h"
+#include "core/calendar/LunarConverter.h"
 
 namespace {
 

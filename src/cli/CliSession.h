@@ -1,11 +1,11 @@
 #pragma once
 
-#include "common/AppContext.h"
-#include "common/Clock.h"
-#include "common/Desktop.h"
-#include "common/Messages.h"
-#include "common/ProcessList.h"
-#include "common/Progress.h"
+#include "core/common/AppContext.h"
+#include "core/common/Clock.h"
+#include "core/common/Desktop.h"
+#include "core/common/Messages.h"
+#include "core/common/ProcessList.h"
+#include "core/common/Progress.h"
 
 #include <QTextStream>
 #include <memory>

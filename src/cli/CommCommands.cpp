@@ -1,8 +1,8 @@
-#include "CommCommands.h"
+#include "cli/CommCommands.h"
 
-#include "edi/EdiComm32.h"
-#include "edi/EdiEnvironment.h"
-#include "edi/MailboxModule.h"
+#include "core/edi/comm/EdiComm32.h"
+#include "core/edi/comm/EdiEnvironment.h"
+#include "core/edi/comm/MailboxModule.h"
 
 #include <optional>
 

@@ -1,5 +1,5 @@
-#include "CommonCommands.h"
-#include "data/TDM1.h"
+#include "cli/CommonCommands.h"
+#include "core/data/TDM1.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
-#include "DataCommands.h"
+#include "cli/DataCommands.h"
 
-#include "data/Database.h"
+#include "core/data/Database.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

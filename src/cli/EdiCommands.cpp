@@ -1,9 +1,9 @@
-#include "EdiCommands.h"
+#include "cli/EdiCommands.h"
 
-#include "data/TDM1.h"
-#include "edi/EdiEnvironment.h"
-#include "edi/EdiImportRun.h"
-#include "edi/GenerationRun.h"
+#include "core/data/TDM1.h"
+#include "core/edi/comm/EdiEnvironment.h"
+#include "core/exchange/EdiImportRun.h"
+#include "core/exchange/GenerationRun.h"
 
 namespace {
 

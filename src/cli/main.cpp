@@ -1,12 +1,12 @@
-#include "AccountCommands.h"
-#include "AppCommands.h"
-#include "CalendarCommands.h"
-#include "CliSession.h"
-#include "CommCommands.h"
-#include "CommonCommands.h"
-#include "DataCommands.h"
-#include "EdiCommands.h"
-#include "common/AppInfo.h"
+#include "cli/AccountCommands.h"
+#include "cli/AppCommands.h"
+#include "cli/CalendarCommands.h"
+#include "cli/CliSession.h"
+#include "cli/CommCommands.h"
+#include "cli/CommonCommands.h"
+#include "cli/DataCommands.h"
+#include "cli/EdiCommands.h"
+#include "core/common/AppInfo.h"
 
 #include <QCoreApplication>
 

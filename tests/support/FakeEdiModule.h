@@ -1,6 +1,6 @@
 #pragma once
 
-#include "edi/EdiModule.h"
+#include "core/edi/comm/EdiModule.h"
 
 #include <QStringList>
 #include <functional>

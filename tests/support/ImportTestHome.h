@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TestHome.h"
-#include "data/TDM1.h"
+#include "core/data/TDM1.h"
 
 #include <QVariantMap>
 

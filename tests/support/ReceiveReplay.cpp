@@ -1,11 +1,11 @@
 #include "ReceiveReplay.h"
 
-#include "cms/EdiRecvCms.h"
-#include "data/TransactionGuard.h"
-#include "edi/EdiRecvApt.h"
-#include "edi/EdiRecvTong1.h"
-#include "edi/EdiRecvTong21.h"
-#include "edi/EdiRecvTongRegister.h"
+#include "core/cms/EdiRecvCms.h"
+#include "core/data/TransactionGuard.h"
+#include "core/edi/receive/EdiRecvApt.h"
+#include "core/edi/receive/EdiRecvTong1.h"
+#include "core/edi/receive/EdiRecvTong21.h"
+#include "core/edi/receive/EdiRecvTongRegister.h"
 
 #include <memory>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Messages.h"
+#include "core/common/Messages.h"
 
 #include <QQueue>
 #include <QStringList>

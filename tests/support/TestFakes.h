@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/Desktop.h"
-#include "common/ProcessList.h"
+#include "core/common/Desktop.h"
+#include "core/common/ProcessList.h"
 
 #include <QStringList>
 

@@ -2,9 +2,9 @@
 
 #include "ScriptedMessages.h"
 #include "TestFakes.h"
-#include "common/AppContext.h"
-#include "common/Clock.h"
-#include "common/Progress.h"
+#include "core/common/AppContext.h"
+#include "core/common/Clock.h"
+#include "core/common/Progress.h"
 
 #include <QTemporaryDir>
 #include <memory>

@@ -1,7 +1,7 @@
 #include "CmsSampleWriter.h"
 
-#include "common/Cp949.h"
-#include "common/FixedRecordWriter.h"
+#include "core/common/Cp949.h"
+#include "core/common/FixedRecordWriter.h"
 
 namespace {
 

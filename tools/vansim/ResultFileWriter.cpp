@@ -2,7 +2,7 @@
 
 #include "SendFileCheck.h"
 #include "VanRules.h"
-#include "common/FixedRecordReader.h"
+#include "core/common/FixedRecordReader.h"
 
 namespace {
 

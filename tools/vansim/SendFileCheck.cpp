@@ -1,7 +1,7 @@
 #include "SendFileCheck.h"
 
-#include "common/Cp949.h"
-#include "common/FixedRecordReader.h"
+#include "core/common/Cp949.h"
+#include "core/common/FixedRecordReader.h"
 
 #include <cstdio>
 

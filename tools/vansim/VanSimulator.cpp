@@ -2,8 +2,8 @@
 
 #include "ResultFileWriter.h"
 #include "SendFileCheck.h"
-#include "common/FileFunctions.h"
-#include "common/WorkingPaths.h"
+#include "core/common/FileFunctions.h"
+#include "core/common/WorkingPaths.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "AcctNoRules.h"
+#include "core/accounts/AcctNoRules.h"
 
 #include <numeric>
 

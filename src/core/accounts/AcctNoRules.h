@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AcctNo.h"
+#include "core/accounts/AcctNo.h"
 
 #include <QHash>
 #include <QList>

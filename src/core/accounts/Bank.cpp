@@ -1,7 +1,7 @@
-#include "Bank.h"
+#include "core/accounts/Bank.h"
 
-#include "AcctNo.h"
-#include "common/AppContext.h"
+#include "core/accounts/AcctNo.h"
+#include "core/common/AppContext.h"
 
 Bank::Bank(const AcctNo& module, const AppContext& context)
     : m_module(module)

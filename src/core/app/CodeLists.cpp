@@ -1,4 +1,4 @@
-#include "CodeLists.h"
+#include "core/app/CodeLists.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

@@ -1,7 +1,7 @@
-#include "ConfigSettings.h"
+#include "core/app/ConfigSettings.h"
 
-#include "common/AppContext.h"
-#include "common/Messages.h"
+#include "core/common/AppContext.h"
+#include "core/common/Messages.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/FirmSettings.h"
+#include "core/common/FirmSettings.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "EnvironmentSummary.h"
+#include "core/app/EnvironmentSummary.h"
 
-#include "common/AppContext.h"
-#include "edi/EdiSettings.h"
+#include "core/common/AppContext.h"
+#include "core/edi/comm/EdiSettings.h"
 
 #include <QLocale>
 #include <QSqlQuery>

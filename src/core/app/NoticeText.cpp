@@ -1,8 +1,8 @@
-#include "NoticeText.h"
+#include "core/app/NoticeText.h"
 
-#include "common/Cp949.h"
-#include "common/FirmSettings.h"
-#include "common/WorkingPaths.h"
+#include "core/common/Cp949.h"
+#include "core/common/FirmSettings.h"
+#include "core/common/WorkingPaths.h"
 
 #include <QFile>
 #include <QFileInfo>

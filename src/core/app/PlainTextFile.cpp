@@ -1,6 +1,6 @@
-#include "PlainTextFile.h"
+#include "core/app/PlainTextFile.h"
 
-#include "common/Cp949.h"
+#include "core/common/Cp949.h"
 
 #include <QFile>
 #include <QSaveFile>

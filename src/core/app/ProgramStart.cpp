@@ -1,7 +1,7 @@
-#include "ProgramStart.h"
+#include "core/app/ProgramStart.h"
 
-#include "common/Messages.h"
-#include "common/ProcessList.h"
+#include "core/common/Messages.h"
+#include "core/common/ProcessList.h"
 
 #include <QLockFile>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/WorkingPaths.h"
+#include "core/common/WorkingPaths.h"
 
 #include <QString>
 #include <functional>

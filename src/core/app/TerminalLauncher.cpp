@@ -1,9 +1,9 @@
-#include "TerminalLauncher.h"
+#include "core/app/TerminalLauncher.h"
 
-#include "common/AppContext.h"
-#include "common/IniFile.h"
-#include "common/Messages.h"
-#include "common/RunAndWait.h"
+#include "core/common/AppContext.h"
+#include "core/common/IniFile.h"
+#include "core/common/Messages.h"
+#include "core/common/RunAndWait.h"
 
 namespace {
 const int DefaultWidth = 669;

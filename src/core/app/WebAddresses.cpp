@@ -1,7 +1,7 @@
-#include "WebAddresses.h"
+#include "core/app/WebAddresses.h"
 
-#include "common/IniFile.h"
-#include "common/WorkingPaths.h"
+#include "core/common/IniFile.h"
+#include "core/common/WorkingPaths.h"
 
 #include <QFileInfo>
 

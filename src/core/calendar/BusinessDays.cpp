@@ -1,7 +1,7 @@
-#include "BusinessDays.h"
+#include "core/calendar/BusinessDays.h"
 
-#include "HolidayCalendar.h"
-#include "common/Clock.h"
+#include "core/calendar/HolidayCalendar.h"
+#include "core/common/Clock.h"
 
 BusinessDays::BusinessDays(const HolidayCalendar& holidays, const Clock& clock)
     : m_holidays(holidays)

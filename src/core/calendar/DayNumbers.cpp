@@ -1,4 +1,4 @@
-#include "DayNumbers.h"
+#include "core/calendar/DayNumbers.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "HolidayCalendar.h"
+#include "core/calendar/HolidayCalendar.h"
 
 namespace {
 

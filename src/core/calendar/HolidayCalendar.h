@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LunarConverter.h"
+#include "core/calendar/LunarConverter.h"
 
 #include <QDate>
 #include <QSet>

@@ -1,4 +1,4 @@
-#include "LunarConverter.h"
+#include "core/calendar/LunarConverter.h"
 
 #include <array>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DayNumbers.h"
-#include "LunarDate.h"
+#include "core/calendar/DayNumbers.h"
+#include "core/calendar/LunarDate.h"
 
 #include <QDate>
 #include <QHash>

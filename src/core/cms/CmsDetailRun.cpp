@@ -1,8 +1,8 @@
-#include "CmsDetailRun.h"
+#include "core/cms/CmsDetailRun.h"
 
-#include "CmsFieldValues.h"
-#include "common/FixedRecordReader.h"
-#include "edi/EdiImportError.h"
+#include "core/cms/CmsFieldValues.h"
+#include "core/common/FixedRecordReader.h"
+#include "core/edi/receive/EdiImportError.h"
 
 #include <QtConcurrent/QtConcurrentMap>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CmsInquiry.h"
-#include "CmsInquiryKind.h"
+#include "core/cms/CmsInquiry.h"
+#include "core/cms/CmsInquiryKind.h"
 
 #include <QByteArrayView>
 #include <QList>

@@ -1,8 +1,8 @@
-#include "CmsFieldValues.h"
+#include "core/cms/CmsFieldValues.h"
 
-#include "common/FB_CommonFunctions.h"
-#include "common/Money.h"
-#include "edi/EdiImportError.h"
+#include "core/common/FB_CommonFunctions.h"
+#include "core/common/Money.h"
+#include "core/edi/receive/EdiImportError.h"
 
 namespace {
 

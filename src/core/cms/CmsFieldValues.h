@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CmsField.h"
-#include "common/FixedRecordReader.h"
+#include "core/cms/CmsField.h"
+#include "core/common/FixedRecordReader.h"
 
 #include <QTime>
 #include <QVariant>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CmsPassbookTotals.h"
+#include "core/cms/CmsPassbookTotals.h"
 
 #include <QList>
 #include <QVariantList>

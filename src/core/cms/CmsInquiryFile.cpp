@@ -1,8 +1,8 @@
-#include "CmsInquiryFile.h"
+#include "core/cms/CmsInquiryFile.h"
 
-#include "CmsFieldValues.h"
-#include "common/FB_CommonFunctions.h"
-#include "edi/EdiImportError.h"
+#include "core/cms/CmsFieldValues.h"
+#include "core/common/FB_CommonFunctions.h"
+#include "core/edi/receive/EdiImportError.h"
 
 CmsInquiryFile::CmsInquiryFile(Database& database, const QString& fileName)
     : m_fileName(fileName)

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "CmsDetailRun.h"
-#include "CmsInquiry.h"
-#include "CmsInquiryKind.h"
-#include "CmsInquiryStore.h"
-#include "common/FixedRecordReader.h"
-#include "edi/TEdiInfo.h"
+#include "core/cms/CmsDetailRun.h"
+#include "core/cms/CmsInquiry.h"
+#include "core/cms/CmsInquiryKind.h"
+#include "core/cms/CmsInquiryStore.h"
+#include "core/common/FixedRecordReader.h"
+#include "core/edi/TEdiInfo.h"
 
 #include <array>
 #include <functional>

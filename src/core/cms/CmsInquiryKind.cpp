@@ -1,7 +1,7 @@
-#include "CmsInquiryKind.h"
+#include "core/cms/CmsInquiryKind.h"
 
-#include "data/TableCatalogue.h"
-#include "edi/TEdiInfo.h"
+#include "core/data/TableCatalogue.h"
+#include "core/edi/TEdiInfo.h"
 
 namespace {
 

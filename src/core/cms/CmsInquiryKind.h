@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CmsField.h"
+#include "core/cms/CmsField.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,8 +1,8 @@
-#include "CmsInquiryStore.h"
+#include "core/cms/CmsInquiryStore.h"
 
-#include "data/Database.h"
-#include "edi/EdiImportError.h"
-#include "edi/ImportSql.h"
+#include "core/data/Database.h"
+#include "core/edi/receive/EdiImportError.h"
+#include "core/edi/receive/ImportSql.h"
 
 namespace {
 

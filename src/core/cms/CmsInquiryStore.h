@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CmsInquiry.h"
-#include "CmsInquiryKind.h"
-#include "data/BulkInsert.h"
+#include "core/cms/CmsInquiry.h"
+#include "core/cms/CmsInquiryKind.h"
+#include "core/data/BulkInsert.h"
 
 #include <array>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "CmsPassbookTotals.h"
+#include "core/cms/CmsPassbookTotals.h"
 
-#include "edi/EdiImportError.h"
+#include "core/edi/receive/EdiImportError.h"
 
 #include <QStringList>
 

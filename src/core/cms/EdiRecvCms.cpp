@@ -1,7 +1,7 @@
-#include "EdiRecvCms.h"
+#include "core/cms/EdiRecvCms.h"
 
-#include "CmsInquiryFile.h"
-#include "edi/ImportSql.h"
+#include "core/cms/CmsInquiryFile.h"
+#include "core/edi/receive/ImportSql.h"
 
 EdiRecvCms::EdiRecvCms(Database& database, const AppContext& context) : EdiResultImporter(database, context) {}
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "edi/EdiResultImporter.h"
+#include "core/edi/receive/EdiResultImporter.h"
 
 // The inquiry data the bank sends: CMS fund collection, CMS notes receivable and passbook transactions, in the
 // files the institutions' HY1, HY2 and HY3 codes name. A repeated inquiry replaces the stored one.

@@ -1,6 +1,6 @@
-#include "AppContext.h"
+#include "core/common/AppContext.h"
 
-#include "Messages.h"
+#include "core/common/Messages.h"
 
 AppContext::AppContext(const WorkingPaths& paths, Messages& messages, Progress& progress, const Clock& clock,
                        Desktop& desktop, const ProcessList& processes)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FirmSettings.h"
-#include "MonthlyLog.h"
-#include "WorkingPaths.h"
+#include "core/common/FirmSettings.h"
+#include "core/common/MonthlyLog.h"
+#include "core/common/WorkingPaths.h"
 
 class Clock;
 class Desktop;

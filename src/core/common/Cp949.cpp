@@ -1,4 +1,4 @@
-#include "Cp949.h"
+#include "core/common/Cp949.h"
 
 #include <algorithm>
 #include <cerrno>

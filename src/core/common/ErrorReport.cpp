@@ -1,9 +1,9 @@
-#include "ErrorReport.h"
+#include "core/common/ErrorReport.h"
 
-#include "AppContext.h"
-#include "Cp949.h"
-#include "Desktop.h"
-#include "Messages.h"
+#include "core/common/AppContext.h"
+#include "core/common/Cp949.h"
+#include "core/common/Desktop.h"
+#include "core/common/Messages.h"
 
 #include <QDir>
 #include <QSaveFile>

@@ -1,8 +1,8 @@
-#include "FB_CommonFunctions.h"
+#include "core/common/FB_CommonFunctions.h"
 
-#include "Clock.h"
-#include "Cp949.h"
-#include "FixedRecordReader.h"
+#include "core/common/Clock.h"
+#include "core/common/Cp949.h"
+#include "core/common/FixedRecordReader.h"
 
 #include <QFile>
 #include <QRandomGenerator>

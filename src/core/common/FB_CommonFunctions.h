@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Money.h"
+#include "core/common/Money.h"
 
 #include <QByteArray>
 #include <QDate>

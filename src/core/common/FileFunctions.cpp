@@ -1,8 +1,8 @@
-#include "FileFunctions.h"
+#include "core/common/FileFunctions.h"
 
-#include "AppContext.h"
-#include "Clock.h"
-#include "FB_CommonFunctions.h"
+#include "core/common/AppContext.h"
+#include "core/common/Clock.h"
+#include "core/common/FB_CommonFunctions.h"
 
 #include <QDir>
 #include <QFile>

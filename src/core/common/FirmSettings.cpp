@@ -1,6 +1,6 @@
-#include "FirmSettings.h"
+#include "core/common/FirmSettings.h"
 
-#include "Cp949.h"
+#include "core/common/Cp949.h"
 
 namespace {
 const QString General = QStringLiteral("General");

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IniFile.h"
+#include "core/common/IniFile.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "FixedColumnImport.h"
+#include "core/common/FixedColumnImport.h"
 
-#include "Cp949.h"
-#include "FB_CommonFunctions.h"
-#include "FixedRecordReader.h"
+#include "core/common/Cp949.h"
+#include "core/common/FB_CommonFunctions.h"
+#include "core/common/FixedRecordReader.h"
 
 namespace {
 

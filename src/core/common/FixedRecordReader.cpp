@@ -1,6 +1,6 @@
-#include "FixedRecordReader.h"
+#include "core/common/FixedRecordReader.h"
 
-#include "Cp949.h"
+#include "core/common/Cp949.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "FixedRecordWriter.h"
+#include "core/common/FixedRecordWriter.h"
 
-#include "Cp949.h"
+#include "core/common/Cp949.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "IniFile.h"
+#include "core/common/IniFile.h"
 
-#include "Cp949.h"
+#include "core/common/Cp949.h"
 
 #include <QFile>
 #include <QList>

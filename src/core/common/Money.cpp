@@ -1,4 +1,4 @@
-#include "Money.h"
+#include "core/common/Money.h"
 
 bool Money::parse(const QString& text, Money& amount)
 {

@@ -1,7 +1,7 @@
-#include "MonthlyLog.h"
+#include "core/common/MonthlyLog.h"
 
-#include "Clock.h"
-#include "Cp949.h"
+#include "core/common/Clock.h"
+#include "core/common/Cp949.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "ProcessList.h"
+#include "core/common/ProcessList.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "RunAndWait.h"
+#include "core/common/RunAndWait.h"
 
-#include "AppContext.h"
+#include "core/common/AppContext.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "WorkingPaths.h"
+#include "core/common/WorkingPaths.h"
 
 #include <QDir>
 #include <QProcessEnvironment>

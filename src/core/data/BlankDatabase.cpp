@@ -1,4 +1,4 @@
-#include "BlankDatabase.h"
+#include "core/data/BlankDatabase.h"
 
 #include <QFile>
 #include <QSaveFile>

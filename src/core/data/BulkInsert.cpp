@@ -1,4 +1,4 @@
-#include "BulkInsert.h"
+#include "core/data/BulkInsert.h"
 
 #include <utility>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Database.h"
-#include "InsertColumns.h"
-#include "SqliteStatement.h"
+#include "core/data/Database.h"
+#include "core/data/InsertColumns.h"
+#include "core/data/SqliteStatement.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
-#include "Database.h"
+#include "core/data/Database.h"
 
-#include "SqlValue.h"
-#include "TableCatalogue.h"
+#include "core/data/SqlValue.h"
+#include "core/data/TableCatalogue.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

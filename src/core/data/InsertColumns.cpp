@@ -1,8 +1,8 @@
-#include "InsertColumns.h"
+#include "core/data/InsertColumns.h"
 
-#include "Database.h"
-#include "SqlValue.h"
-#include "TableCatalogue.h"
+#include "core/data/Database.h"
+#include "core/data/SqlValue.h"
+#include "core/data/TableCatalogue.h"
 
 InsertColumns::InsertColumns(const QString& table, const QStringList& fields)
     : m_table(table)

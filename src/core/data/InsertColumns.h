@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TableDef.h"
+#include "core/data/TableDef.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "PreparedInsert.h"
+#include "core/data/PreparedInsert.h"
 
 PreparedInsert::PreparedInsert(Database& database, const QString& table, const QStringList& fields)
     : m_columns(table, fields)

@@ -1,9 +1,9 @@
-#include "SchemaUpgrade.h"
+#include "core/data/SchemaUpgrade.h"
 
-#include "Database.h"
-#include "PreparedInsert.h"
-#include "TableCatalogue.h"
-#include "TransactionGuard.h"
+#include "core/data/Database.h"
+#include "core/data/PreparedInsert.h"
+#include "core/data/TableCatalogue.h"
+#include "core/data/TransactionGuard.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

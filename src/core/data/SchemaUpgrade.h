@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "TransactionGuard.h"
+#include "core/data/TransactionGuard.h"
 
 class Database;
 

@@ -1,4 +1,4 @@
-#include "SqlValue.h"
+#include "core/data/SqlValue.h"
 
 namespace {
 const QString DateFormat = QStringLiteral("yyyy-MM-dd");

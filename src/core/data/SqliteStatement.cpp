@@ -1,6 +1,6 @@
-#include "SqliteStatement.h"
+#include "core/data/SqliteStatement.h"
 
-#include "SqlValue.h"
+#include "core/data/SqlValue.h"
 
 #include <QSqlDriver>
 #include <sqlite3.h>

@@ -1,9 +1,9 @@
-#include "TDM1.h"
+#include "core/data/TDM1.h"
 
-#include "BlankDatabase.h"
-#include "SchemaUpgrade.h"
-#include "common/AppContext.h"
-#include "common/Messages.h"
+#include "core/data/BlankDatabase.h"
+#include "core/data/SchemaUpgrade.h"
+#include "core/common/AppContext.h"
+#include "core/common/Messages.h"
 
 #include <QFileInfo>
 #include <QSqlError>

@@ -1,6 +1,6 @@
-#include "TableCatalogue.h"
+#include "core/data/TableCatalogue.h"
 
-#include "common/Cp949.h"
+#include "core/common/Cp949.h"
 
 #include <QHash>
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "TableDef.h"
+#include "core/data/TableDef.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "TransactionGuard.h"
+#include "core/data/TransactionGuard.h"
 
-#include "Database.h"
+#include "core/data/Database.h"
 
 TransactionGuard::TransactionGuard(Database& database)
     : m_database(database)

@@ -1,4 +1,4 @@
-#include "TEdiInfo.h"
+#include "core/edi/TEdiInfo.h"
 
 #include <QStringList>
 

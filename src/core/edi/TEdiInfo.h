@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Money.h"
+#include "core/common/Money.h"
 
 #include <QString>
 #include <QtGlobal>

@@ -1,4 +1,4 @@
-#include "GuardedApplication.h"
+#include "ui/app/GuardedApplication.h"
 
 #include <exception>
 

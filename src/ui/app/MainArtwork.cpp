@@ -1,6 +1,6 @@
-#include "MainArtwork.h"
+#include "ui/app/MainArtwork.h"
 
-#include "common/AppInfo.h"
+#include "core/common/AppInfo.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "MainMenuSet.h"
+#include "ui/app/MainMenuSet.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,7 +1,7 @@
-#include "PictureArea.h"
+#include "ui/app/PictureArea.h"
 
-#include "PictureButton.h"
-#include "WebNoticePanel.h"
+#include "ui/app/PictureButton.h"
+#include "ui/app/WebNoticePanel.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "PictureButton.h"
+#include "ui/app/PictureButton.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MainArtwork.h"
+#include "ui/app/MainArtwork.h"
 
 #include <QAbstractButton>
 

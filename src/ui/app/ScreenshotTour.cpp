@@ -1,13 +1,13 @@
-#include "ScreenshotTour.h"
+#include "ui/app/ScreenshotTour.h"
 
-#include "TfmAbout.h"
-#include "TfmConfig.h"
-#include "TfmFileView.h"
-#include "TfmInfoDlg.h"
-#include "TfmMain.h"
-#include "app/NoticeText.h"
-#include "common/AppContext.h"
-#include "data/Database.h"
+#include "ui/app/TfmAbout.h"
+#include "ui/app/TfmConfig.h"
+#include "ui/app/TfmFileView.h"
+#include "ui/app/TfmInfoDlg.h"
+#include "ui/app/TfmMain.h"
+#include "core/app/NoticeText.h"
+#include "core/common/AppContext.h"
+#include "core/data/Database.h"
 
 #include <QApplication>
 #include <QDir>

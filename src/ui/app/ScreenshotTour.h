@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StartupServices.h"
+#include "ui/app/StartupServices.h"
 
 #include <QStringList>
 #include <functional>

@@ -1,8 +1,8 @@
-#include "StartupWiring.h"
+#include "ui/app/StartupWiring.h"
 
-#include "common/AppContext.h"
-#include "data/TDM1.h"
-#include "edi/EdiEnvironment.h"
+#include "core/common/AppContext.h"
+#include "core/data/TDM1.h"
+#include "core/edi/comm/EdiEnvironment.h"
 
 StartupServices makeStartupServices(AppContext& context, const std::unique_ptr<TDM1>& dataModule)
 {

@@ -1,6 +1,6 @@
-#include "TFmWait.h"
+#include "ui/app/TFmWait.h"
 
-#include "common/AppInfo.h"
+#include "core/common/AppInfo.h"
 
 #include <QApplication>
 #include <QBoxLayout>

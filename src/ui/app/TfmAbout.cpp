@@ -1,7 +1,7 @@
-#include "TfmAbout.h"
+#include "ui/app/TfmAbout.h"
 
-#include "MainArtwork.h"
-#include "common/ApplicationTitle.h"
+#include "ui/app/MainArtwork.h"
+#include "ui/common/ApplicationTitle.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

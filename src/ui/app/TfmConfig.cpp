@@ -1,7 +1,7 @@
-#include "TfmConfig.h"
+#include "ui/app/TfmConfig.h"
 
-#include "common/AppContext.h"
-#include "common/OkCancelRow.h"
+#include "core/common/AppContext.h"
+#include "ui/common/OkCancelRow.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>

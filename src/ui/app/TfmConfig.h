@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ConfigSettings.h"
+#include "core/app/ConfigSettings.h"
 
 #include <QDialog>
 

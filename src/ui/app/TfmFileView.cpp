@@ -1,8 +1,8 @@
-#include "TfmFileView.h"
+#include "ui/app/TfmFileView.h"
 
-#include "MainArtwork.h"
-#include "common/AppContext.h"
-#include "common/Messages.h"
+#include "ui/app/MainArtwork.h"
+#include "core/common/AppContext.h"
+#include "core/common/Messages.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PlainTextFile.h"
+#include "core/app/PlainTextFile.h"
 
 #include <QDialog>
 #include <QPrinter>

@@ -1,10 +1,10 @@
-#include "TfmInfoDlg.h"
+#include "ui/app/TfmInfoDlg.h"
 
-#include "app/EnvironmentSummary.h"
-#include "common/AppContext.h"
-#include "common/ApplicationTitle.h"
-#include "common/Clock.h"
-#include "data/Database.h"
+#include "core/app/EnvironmentSummary.h"
+#include "core/common/AppContext.h"
+#include "ui/common/ApplicationTitle.h"
+#include "core/common/Clock.h"
+#include "core/data/Database.h"
 
 #include <QBoxLayout>
 #include <QFrame>

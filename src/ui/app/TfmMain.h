@@ -1,9 +1,9 @@
 #pragma once
 
-#include "BusinessWindow.h"
-#include "MainMenuSet.h"
-#include "StartupServices.h"
-#include "app/CodeLists.h"
+#include "ui/common/BusinessWindow.h"
+#include "ui/app/MainMenuSet.h"
+#include "ui/app/StartupServices.h"
+#include "core/app/CodeLists.h"
 
 #include <QHash>
 #include <QMainWindow>

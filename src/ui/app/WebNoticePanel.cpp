@@ -1,7 +1,7 @@
-#include "WebNoticePanel.h"
+#include "ui/app/WebNoticePanel.h"
 
-#include "common/Cp949.h"
-#include "common/Desktop.h"
+#include "core/common/Cp949.h"
+#include "core/common/Desktop.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>

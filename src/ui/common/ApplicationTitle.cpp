@@ -1,6 +1,6 @@
-#include "ApplicationTitle.h"
+#include "ui/common/ApplicationTitle.h"
 
-#include "common/AppInfo.h"
+#include "core/common/AppInfo.h"
 
 namespace {
 QString& storedTitle()

@@ -1,4 +1,4 @@
-#include "OkCancelRow.h"
+#include "ui/common/OkCancelRow.h"
 
 #include <QDialog>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "QtDesktop.h"
+#include "ui/common/QtDesktop.h"
 
 #include <QDesktopServices>
 

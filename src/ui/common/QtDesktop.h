@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Desktop.h"
+#include "core/common/Desktop.h"
 
 // Opens files and addresses with the desktop's default program.
 class QtDesktop : public Desktop {

@@ -1,7 +1,7 @@
-#include "QtMessages.h"
+#include "ui/common/QtMessages.h"
 
-#include "ApplicationTitle.h"
-#include "common/Progress.h"
+#include "ui/common/ApplicationTitle.h"
+#include "core/common/Progress.h"
 
 #include <QApplication>
 #include <QPushButton>

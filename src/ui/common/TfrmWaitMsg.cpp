@@ -1,6 +1,6 @@
-#include "TfrmWaitMsg.h"
+#include "ui/common/TfrmWaitMsg.h"
 
-#include "WaitMsgWindow.h"
+#include "ui/common/WaitMsgWindow.h"
 
 #include <QApplication>
 #include <QProgressBar>

@@ -1,4 +1,4 @@
-#include "WaitMsgWindow.h"
+#include "ui/common/WaitMsgWindow.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "QtEnvSetupDialog.h"
+#include "ui/edi/QtEnvSetupDialog.h"
 
-#include "TfmEnvSetup.h"
+#include "ui/edi/TfmEnvSetup.h"
 
 bool QtEnvSetupDialog::edit(MailboxSetup& setup)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "edi/EnvSetupDialog.h"
+#include "core/edi/comm/EnvSetupDialog.h"
 
 class QWidget;
 

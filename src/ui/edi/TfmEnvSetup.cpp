@@ -1,12 +1,12 @@
-#include "TfmEnvSetup.h"
+#include "ui/edi/TfmEnvSetup.h"
 
-#include "QtEnvSetupDialog.h"
-#include "common/AppContext.h"
-#include "common/OkCancelRow.h"
-#include "common/Messages.h"
-#include "edi/EdiComm32.h"
-#include "edi/EdiEnvironment.h"
-#include "edi/MailboxModule.h"
+#include "ui/edi/QtEnvSetupDialog.h"
+#include "core/common/AppContext.h"
+#include "ui/common/OkCancelRow.h"
+#include "core/common/Messages.h"
+#include "core/edi/comm/EdiComm32.h"
+#include "core/edi/comm/EdiEnvironment.h"
+#include "core/edi/comm/MailboxModule.h"
 
 #include <QBoxLayout>
 #include <QFileDialog>

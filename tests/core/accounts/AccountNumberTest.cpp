@@ -1,6 +1,6 @@
 #include "TestHome.h"
-#include "accounts/AcctNoRules.h"
-#include "accounts/Bank.h"
+#include "core/accounts/AcctNoRules.h"
+#include "core/accounts/Bank.h"
 
 #include <QSet>
 #include <gtest/gtest.h>

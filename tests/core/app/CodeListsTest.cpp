@@ -1,4 +1,4 @@
-#include "app/CodeLists.h"
+#include "core/app/CodeLists.h"
 
 #include <QSqlQuery>
 #include <gtest/gtest.h>

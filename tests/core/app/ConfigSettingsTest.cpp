@@ -1,4 +1,4 @@
-#include "app/ConfigSettings.h"
+#include "core/app/ConfigSettings.h"
 #include "TestHome.h"
 
 #include <QDir>

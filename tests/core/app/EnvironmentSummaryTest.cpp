@@ -1,7 +1,7 @@
-#include "app/EnvironmentSummary.h"
+#include "core/app/EnvironmentSummary.h"
 #include "TestHome.h"
-#include "edi/EdiPassword.h"
-#include "edi/EdiSettings.h"
+#include "core/edi/comm/EdiPassword.h"
+#include "core/edi/comm/EdiSettings.h"
 
 #include <QSqlQuery>
 #include <gtest/gtest.h>

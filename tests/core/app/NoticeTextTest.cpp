@@ -1,6 +1,6 @@
-#include "app/NoticeText.h"
+#include "core/app/NoticeText.h"
 #include "TestHome.h"
-#include "common/Cp949.h"
+#include "core/common/Cp949.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "app/PlainTextFile.h"
+#include "core/app/PlainTextFile.h"
 #include "TestHome.h"
-#include "common/Cp949.h"
+#include "core/common/Cp949.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/ProgramStart.h"
+#include "core/app/ProgramStart.h"
 #include "TestHome.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "app/TerminalLauncher.h"
+#include "core/app/TerminalLauncher.h"
 #include "TestHome.h"
-#include "common/IniFile.h"
+#include "core/common/IniFile.h"
 
 #include <gtest/gtest.h>
 

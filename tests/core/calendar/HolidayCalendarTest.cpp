@@ -1,6 +1,6 @@
-#include "calendar/HolidayCalendar.h"
-#include "calendar/BusinessDays.h"
-#include "common/Clock.h"
+#include "core/calendar/HolidayCalendar.h"
+#include "core/calendar/BusinessDays.h"
+#include "core/common/Clock.h"
 
 #include <gtest/gtest.h>
 

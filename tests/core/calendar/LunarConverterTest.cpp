@@ -1,5 +1,5 @@
-#include "calendar/LunarConverter.h"
-#include "calendar/DayNumbers.h"
+#include "core/calendar/LunarConverter.h"
+#include "core/calendar/DayNumbers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "ImportTestHome.h"
-#include "cms/CmsDetailRun.h"
-#include "cms/EdiRecvCms.h"
+#include "core/cms/CmsDetailRun.h"
+#include "core/cms/EdiRecvCms.h"
 
 #include <gtest/gtest.h>
 

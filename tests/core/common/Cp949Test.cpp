@@ -1,6 +1,6 @@
-#include "common/Cp949.h"
-#include "common/FixedRecordReader.h"
-#include "common/FixedRecordWriter.h"
+#include "core/common/Cp949.h"
+#include "core/common/FixedRecordReader.h"
+#include "core/common/FixedRecordWriter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "common/ErrorReport.h"
+#include "core/common/ErrorReport.h"
 #include "TestHome.h"
-#include "common/Cp949.h"
+#include "core/common/Cp949.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "common/FB_CommonFunctions.h"
+#include "core/common/FB_CommonFunctions.h"
 #include "TestHome.h"
-#include "common/Cp949.h"
+#include "core/common/Cp949.h"
 
 #include <QRandomGenerator>
 #include <QSet>

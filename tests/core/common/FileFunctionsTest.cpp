@@ -1,6 +1,6 @@
-#include "common/FileFunctions.h"
+#include "core/common/FileFunctions.h"
 #include "TestHome.h"
-#include "common/Cp949.h"
+#include "core/common/Cp949.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "common/FixedColumnImport.h"
+#include "core/common/FixedColumnImport.h"
 #include "TestHome.h"
-#include "common/Cp949.h"
+#include "core/common/Cp949.h"
 
 #include <gtest/gtest.h>
 

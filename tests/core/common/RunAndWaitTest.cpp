@@ -1,6 +1,6 @@
-#include "common/RunAndWait.h"
+#include "core/common/RunAndWait.h"
 #include "TestHome.h"
-#include "common/Cp949.h"
+#include "core/common/Cp949.h"
 
 #include <QCoreApplication>
 #include <QDir>

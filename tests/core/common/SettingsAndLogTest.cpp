@@ -1,7 +1,7 @@
 #include "TestHome.h"
-#include "common/Cp949.h"
-#include "common/FirmSettings.h"
-#include "common/MonthlyLog.h"
+#include "core/common/Cp949.h"
+#include "core/common/FirmSettings.h"
+#include "core/common/MonthlyLog.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

@@ -1,13 +1,13 @@
-#include "data/Database.h"
+#include "core/data/Database.h"
 #include "TestHome.h"
-#include "data/BlankDatabase.h"
-#include "data/BulkInsert.h"
-#include "data/PreparedInsert.h"
-#include "data/SchemaUpgrade.h"
-#include "data/SqlValue.h"
-#include "data/SqliteStatement.h"
-#include "data/TableCatalogue.h"
-#include "data/TransactionGuard.h"
+#include "core/data/BlankDatabase.h"
+#include "core/data/BulkInsert.h"
+#include "core/data/PreparedInsert.h"
+#include "core/data/SchemaUpgrade.h"
+#include "core/data/SqlValue.h"
+#include "core/data/SqliteStatement.h"
+#include "core/data/TableCatalogue.h"
+#include "core/data/TransactionGuard.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "data/SchemaUpgrade.h"
+#include "core/data/SchemaUpgrade.h"
 #include "TestHome.h"
-#include "data/BlankDatabase.h"
-#include "data/Database.h"
-#include "data/TableCatalogue.h"
+#include "core/data/BlankDatabase.h"
+#include "core/data/Database.h"
+#include "core/data/TableCatalogue.h"
 
 #include <QSet>
 #include <QSqlQuery>

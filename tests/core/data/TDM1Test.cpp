@@ -1,4 +1,4 @@
-#include "data/TDM1.h"
+#include "core/data/TDM1.h"
 #include "TestHome.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "CmsSampleWriter.h"
 #include "ImportTestHome.h"
-#include "cms/EdiRecvCms.h"
+#include "core/cms/EdiRecvCms.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "../edi/SendTestHome.h"
+#include "SendTestHome.h"
 #include "VanSimulator.h"
-#include "edi/EdiImportRun.h"
-#include "edi/GenerationRun.h"
+#include "core/exchange/EdiImportRun.h"
+#include "core/exchange/GenerationRun.h"
 
 #include <QDir>
 #include <QFile>

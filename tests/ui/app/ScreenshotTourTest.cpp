@@ -1,6 +1,6 @@
-#include "app/ScreenshotTour.h"
+#include "ui/app/ScreenshotTour.h"
 #include "TestHome.h"
-#include "app/TfmMain.h"
+#include "ui/app/TfmMain.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/TfmConfig.h"
+#include "ui/app/TfmConfig.h"
 #include "TestHome.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "app/TfmFileView.h"
+#include "ui/app/TfmFileView.h"
 #include "TestHome.h"
-#include "common/Cp949.h"
+#include "core/common/Cp949.h"
 
 #include <QPlainTextEdit>
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "app/TfmInfoDlg.h"
+#include "ui/app/TfmInfoDlg.h"
 #include "TestHome.h"
-#include "app/EnvironmentSummary.h"
+#include "core/app/EnvironmentSummary.h"
 
 #include <QLabel>
 #include <QTest>

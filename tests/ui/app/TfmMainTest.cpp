@@ -1,10 +1,10 @@
-#include "app/TfmMain.h"
+#include "ui/app/TfmMain.h"
 #include "TestHome.h"
-#include "app/PictureArea.h"
-#include "app/PictureButton.h"
-#include "app/WebNoticePanel.h"
-#include "common/AppInfo.h"
-#include "common/Cp949.h"
+#include "ui/app/PictureArea.h"
+#include "ui/app/PictureButton.h"
+#include "ui/app/WebNoticePanel.h"
+#include "core/common/AppInfo.h"
+#include "core/common/Cp949.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "common/ApplicationTitle.h"
-#include "common/QtMessages.h"
-#include "common/TfrmWaitMsg.h"
-#include "common/WaitMsgWindow.h"
+#include "ui/common/ApplicationTitle.h"
+#include "ui/common/QtMessages.h"
+#include "ui/common/TfrmWaitMsg.h"
+#include "ui/common/WaitMsgWindow.h"
 
 #include <QApplication>
 #include <QLabel>

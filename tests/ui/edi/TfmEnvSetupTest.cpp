@@ -1,8 +1,8 @@
-#include "edi/TfmEnvSetup.h"
+#include "ui/edi/TfmEnvSetup.h"
 #include "TestHome.h"
-#include "common/IniFile.h"
-#include "edi/EdiEnvironment.h"
-#include "edi/MailboxModule.h"
+#include "core/common/IniFile.h"
+#include "core/edi/comm/EdiEnvironment.h"
+#include "core/edi/comm/MailboxModule.h"
 
 #include <QApplication>
 #include <QDir>

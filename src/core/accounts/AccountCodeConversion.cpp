@@ -1,0 +1,190 @@
+#include "core/accounts/AccountCodeConversion.h"
+
+#include "core/common/AppContext.h"
+#include "core/common/Cp949.h"
+#include "core/common/FixedRecordReader.h"
+#include "core/common/Messages.h"
+#include "core/data/TDM1.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+const QString AccountCodeConversion::CooperativeBankCode = QStringLiteral("16");
+
+namespace {
+const QString ConvertFileName = QStringLiteral("Convert");
+const int ShortestMoveLine = 34;
+
+QList<QByteArray> splitLines(const QByteArray& contents)
+{
+    QList<QByteArray> lines = contents.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (QByteArray& line : lines) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+    }
+    return lines;
+}
+} // namespace
+
+AccountCodeConversion::AccountCodeConversion(const AppContext& context, const QSqlDatabase& database)
+    : m_context(context)
+    , m_database(database)
+{
+}
+
+QString AccountCodeConversion::exportFile() const
+{
+    return m_context.paths().programDir() + QStringLiteral("Send/") + ConvertFileName;
+}
+
+QString AccountCodeConversion::receiveDir() const
+{
+    return m_context.paths().programDir() + QStringLiteral("Recv/");
+}
+
+QString AccountCodeConversion::importFile() const
+{
+    return receiveDir() + ConvertFileName;
+}
+
+bool AccountCodeConversion::exportAccounts()
+{
+    Messages& messages = m_context.messages();
+    const QString question
+        = QStringLiteral("아파트뱅킹에서 사용하는 기능으로 \r셈바계좌가 있을경우만 사용합니다.\r사용하시겠습니까?");
+    if (messages.messageBox(question, Messages::Buttons::OkCancel, Messages::Button::Ok) != Messages::Button::Ok)
+        return false;
+    QList<QByteArray> lines;
+    if (!databaseReady() || !collectAccounts(lines))
+        return false;
+    if (lines.isEmpty()) {
+        messages.information(QStringLiteral("셈바계좌가 존재 하지 않습니다"));
+        return false;
+    }
+    QSaveFile file(exportFile());
+    if (!file.open(QIODevice::WriteOnly) || file.write(lines.join("\r\n") + "\r\n") < 0 || !file.commit()) {
+        messages.error(QStringLiteral("\"%1\" 파일을 저장할 수 없습니다.").arg(exportFile()));
+        return false;
+    }
+    return true;
+}
+
+bool AccountCodeConversion::databaseReady() const
+{
+    if (m_database.isOpen())
+        return true;
+    m_context.messages().error(TDM1::openFailureMessage());
+    return false;
+}
+
+bool AccountCodeConversion::collectAccounts(QList<QByteArray>& lines) const
+{
+    QSqlQuery query(m_database);
+    query.prepare(QStringLiteral("SELECT BankNo FROM Apt2 WHERE BankCode = :BankCode ORDER BY Apt2ID"));
+    query.bindValue(QStringLiteral(":BankCode"), CooperativeBankCode);
+    if (!query.exec()) {
+        m_context.reportError(query.lastError().text());
+        return false;
+    }
+    while (query.next())
+        lines << Cp949::encode(QStringLiteral("D") + CooperativeBankCode + query.value(0).toString());
+    return true;
+}
+
+bool AccountCodeConversion::importAccounts()
+{
+    m_changedItems = 0;
+    if (!receivedFileIsFirst())
+        return false;
+    QList<Move> moves;
+    return readMoves(moves) && databaseReady() && applyMoves(moves);
+}
+
+// The received directory is listed as the bank left it; only a listing that starts with the
+// conversion file is taken as an answer to the export.
+bool AccountCodeConversion::receivedFileIsFirst() const
+{
+    const QStringList names = QDir(receiveDir()).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    if (names.isEmpty())
+        return false;
+    if (names.first() != ConvertFileName) {
+        m_context.messages().information(QStringLiteral("파일이 존재하지 않습니다"));
+        return false;
+    }
+    return true;
+}
+
+bool AccountCodeConversion::readMoves(QList<Move>& moves) const
+{
+    QFile file(importFile());
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_context.messages().error(QStringLiteral("\"%1\" 파일을 읽을 수 없습니다.").arg(importFile()));
+        return false;
+    }
+    const QList<QByteArray> lines = splitLines(file.readAll());
+    for (int index = 0; index < lines.size(); ++index) {
+        if (lines.at(index).trimmed().isEmpty())
+            continue;
+        Move move;
+        if (!parseMove(lines.at(index), move)) {
+            m_context.messages().error(QStringLiteral(
+                "\"%1\" 파일의 %2번째 줄이 계좌 변환 형식(%3바이트 이상)에 맞지 않습니다.\r계좌를 변환하지 않았습니다.")
+                                           .arg(importFile())
+                                           .arg(index + 1)
+                                           .arg(ShortestMoveLine));
+            return false;
+        }
+        moves << move;
+    }
+    return true;
+}
+
+bool AccountCodeConversion::parseMove(const QByteArray& line, Move& move)
+{
+    if (line.size() < ShortestMoveLine)
+        return false;
+    const FixedRecordReader reader(line);
+    move.newBankCode = reader.trimmed(33, 2);
+    move.newAccount = move.newBankCode == QLatin1String("11") ? reader.trimmed(20, 12) : reader.trimmed(18, 14);
+    move.oldAccount = reader.trimmed(4, 13);
+    return !move.newBankCode.isEmpty() && !move.newAccount.isEmpty() && !move.oldAccount.isEmpty();
+}
+
+bool AccountCodeConversion::applyMoves(const QList<Move>& moves)
+{
+    if (!m_database.transaction()) {
+        m_context.reportError(m_database.lastError().text());
+        return false;
+    }
+    QSqlQuery query(m_database);
+    query.prepare(QStringLiteral("UPDATE Apt2 SET BankCode = :BankCode, BankNo = :BankNo"
+                                 " WHERE BankCode = :OldBankCode AND BankNo = :OldBankNo"));
+    int changed = 0;
+    for (const Move& move : moves) {
+        query.bindValue(QStringLiteral(":BankCode"), move.newBankCode);
+        query.bindValue(QStringLiteral(":BankNo"), move.newAccount);
+        query.bindValue(QStringLiteral(":OldBankCode"), CooperativeBankCode);
+        query.bindValue(QStringLiteral(":OldBankNo"), move.oldAccount);
+        if (!query.exec()) {
+            const QString error = query.lastError().text();
+            m_database.rollback();
+            m_context.reportError(error);
+            return false;
+        }
+        changed += query.numRowsAffected();
+    }
+    if (!m_database.commit()) {
+        const QString error = m_database.lastError().text();
+        m_database.rollback();
+        m_context.reportError(error);
+        return false;
+    }
+    m_changedItems = changed;
+    return true;
+}

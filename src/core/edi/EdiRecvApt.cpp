@@ -1,6 +1,0 @@
-#include "EdiRecvApt.h"
-
-EdiRecvApt::EdiRecvApt(Database& database, const AppContext& context)
-    : EdiRecvTransfer(database, context, TransferResultKind::apartment())
-{
-}

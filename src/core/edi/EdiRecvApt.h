@@ -1,9 +1,0 @@
-#pragma once
-
-#include "EdiRecvTransfer.h"
-
-// Apartment banking results (Apt1/Apt2).
-class EdiRecvApt : public EdiRecvTransfer {
-public:
-    EdiRecvApt(Database& database, const AppContext& context);
-};

@@ -1,6 +1,0 @@
-#include "EdiRecvTong1.h"
-
-EdiRecvTong1::EdiRecvTong1(Database& database, const AppContext& context)
-    : EdiRecvTransfer(database, context, TransferResultKind::deposit())
-{
-}

@@ -1,9 +1,0 @@
-#pragma once
-
-#include "EdiRecvTransfer.h"
-
-// Bulk deposit results (Tong1/Tong2).
-class EdiRecvTong1 : public EdiRecvTransfer {
-public:
-    EdiRecvTong1(Database& database, const AppContext& context);
-};

@@ -1,6 +1,0 @@
-#include "EdiRecvTong21.h"
-
-EdiRecvTong21::EdiRecvTong21(Database& database, const AppContext& context)
-    : EdiRecvTransfer(database, context, TransferResultKind::withdrawal())
-{
-}

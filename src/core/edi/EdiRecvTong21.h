@@ -1,9 +1,0 @@
-#pragma once
-
-#include "EdiRecvTransfer.h"
-
-// Bulk withdrawal results (Tong21/Tong22).
-class EdiRecvTong21 : public EdiRecvTransfer {
-public:
-    EdiRecvTong21(Database& database, const AppContext& context);
-};

@@ -1,9 +1,0 @@
-#pragma once
-
-#include "EdiSendTransfer.h"
-
-// The bulk withdrawal send files "Tong21_n" from Tong21/Tong22.
-class EdiSendTong21 : public EdiSendTransfer {
-public:
-    EdiSendTong21(Database& database, const EdiSendRun& run, ModulusPicker pickModulus = randomModulus());
-};

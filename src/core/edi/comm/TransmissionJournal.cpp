@@ -1,0 +1,142 @@
+#include "core/edi/comm/TransmissionJournal.h"
+
+#include "core/common/Cp949.h"
+#include "core/common/FixedRecordReader.h"
+#include "core/common/FixedRecordWriter.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int HeaderSize = 61;
+constexpr int ReportStateWidth = 256;
+const QString StampFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
+const QString ReportTimeFormat = QStringLiteral("yyMMddHHmm");
+
+bool isText(const QByteArray& bytes)
+{
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        if (value < 0x20 && byte != '\r' && byte != '\n' && byte != '\t')
+            return false;
+    }
+    return true;
+}
+
+QString journalField(const QString& text)
+{
+    QString field = text;
+    return field.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
+QByteArray journalLine(const Transmission& transmission)
+{
+    const QStringList fields {
+        transmission.sentAt.toString(StampFormat),
+        journalField(transmission.outboxFile),
+        journalField(transmission.infoName),
+        journalField(transmission.receiver),
+        transmission.text ? QStringLiteral("1") : QStringLiteral("0"),
+        QString::number(transmission.size),
+        transmission.receivedAt.isValid() ? transmission.receivedAt.toString(StampFormat) : QString(),
+        QString::number(transmission.receiveCount),
+        journalField(transmission.state),
+    };
+    return fields.join(QLatin1Char('\t')).toUtf8() + '\n';
+}
+
+bool parseJournalLine(const QByteArray& line, Transmission& transmission)
+{
+    const QStringList fields = QString::fromUtf8(line).split(QLatin1Char('\t'));
+    if (fields.size() != 9)
+        return false;
+    transmission.sentAt = QDateTime::fromString(fields[0], StampFormat);
+    transmission.outboxFile = fields[1];
+    transmission.infoName = fields[2];
+    transmission.receiver = fields[3];
+    transmission.text = fields[4] == QLatin1String("1");
+    transmission.size = fields[5].toLongLong();
+    transmission.receivedAt = QDateTime::fromString(fields[6], StampFormat);
+    transmission.receiveCount = fields[7].toInt();
+    transmission.state = fields[8];
+    return transmission.sentAt.isValid();
+}
+
+QString reportTime(const QDateTime& at)
+{
+    return at.isValid() ? at.toString(ReportTimeFormat) : QString();
+}
+
+} // namespace
+
+Transmission Transmission::fromSendFile(const QString& fileName, const QByteArray& bytes, const QDateTime& sentAt)
+{
+    Transmission transmission;
+    transmission.sentAt = sentAt;
+    transmission.infoName = fileName;
+    transmission.text = isText(bytes);
+    transmission.size = bytes.size();
+    const FixedRecordReader header(bytes.left(HeaderSize));
+    if (bytes.startsWith("<<") && header.size() == HeaderSize) {
+        transmission.infoName = header.trimmed(43, 6);
+        transmission.receiver = header.trimmed(52, 10);
+    }
+    return transmission;
+}
+
+QList<Transmission> TransmissionJournal::load() const
+{
+    QFile file(m_file);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<Transmission> transmissions;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        Transmission transmission;
+        if (parseJournalLine(line, transmission))
+            transmissions.append(transmission);
+    }
+    return transmissions;
+}
+
+bool TransmissionJournal::append(const QList<Transmission>& transmissions) const
+{
+    QFile file(m_file);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+    QByteArray lines;
+    for (const Transmission& transmission : transmissions)
+        lines += journalLine(transmission);
+    return file.write(lines) == lines.size();
+}
+
+bool TransmissionJournal::save(const QList<Transmission>& transmissions) const
+{
+    QSaveFile file(m_file);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    for (const Transmission& transmission : transmissions)
+        file.write(journalLine(transmission));
+    return file.commit();
+}
+
+QByteArray TransmissionJournal::reportLine(const Transmission& transmission)
+{
+    FixedRecordWriter line;
+    line.spaces(3)
+        .left(transmission.infoName, 8)
+        .left(transmission.text ? QStringLiteral("텍스트") : QString(), 6)
+        .spaces(3)
+        .left(transmission.receiver, 10)
+        .spaces(1)
+        .left(reportTime(transmission.sentAt), 10)
+        .spaces(1)
+        .left(reportTime(transmission.receivedAt), 10)
+        .spaces(1)
+        .zero(static_cast<qint64>(transmission.receiveCount), 5)
+        .spaces(1)
+        .zero(transmission.size, 12)
+        .spaces(2)
+        .literal(Cp949::cut(Cp949::encode(transmission.state), ReportStateWidth));
+    return line.bytes();
+}

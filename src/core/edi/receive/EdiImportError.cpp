@@ -1,0 +1,51 @@
+#include "core/edi/receive/EdiImportError.h"
+
+EdiImportError EdiImportError::badField(const QString& field, const QString& value)
+{
+    EdiImportError error;
+    error.m_field = field;
+    error.m_detail = value;
+    return error;
+}
+
+EdiImportError EdiImportError::notStored(const QString& reason)
+{
+    EdiImportError error;
+    error.m_reason = Reason::NotStored;
+    error.m_detail = reason;
+    return error;
+}
+
+EdiImportError EdiImportError::unreadable(const QString& file)
+{
+    EdiImportError error;
+    error.m_reason = Reason::Unreadable;
+    error.m_file = file;
+    return error;
+}
+
+EdiImportError& EdiImportError::at(const QString& file, int record)
+{
+    m_file = file;
+    m_record = record;
+    return *this;
+}
+
+QString EdiImportError::text() const
+{
+    switch (m_reason) {
+    case Reason::Unreadable:
+        return QStringLiteral("수신파일 \"%1\"을(를) 읽을 수 없습니다.").arg(m_file);
+    case Reason::NotStored:
+        return QStringLiteral("수신파일 \"%1\" %2번째 레코드를 저장할 수 없습니다: %3")
+            .arg(m_file)
+            .arg(m_record)
+            .arg(m_detail);
+    case Reason::BadField:
+        break;
+    }
+    return QStringLiteral("수신파일 \"%1\" %2번째 레코드의 [%3] 항목이 올바르지 않습니다: \"%4\"")
+        .arg(m_file)
+        .arg(m_record)
+        .arg(m_field, m_detail);
+}

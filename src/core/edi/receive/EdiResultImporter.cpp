@@ -1,0 +1,84 @@
+#include "core/edi/receive/EdiResultImporter.h"
+
+#include "core/edi/receive/ImportSql.h"
+#include "core/common/AppContext.h"
+#include "core/common/Clock.h"
+#include "core/common/FileFunctions.h"
+#include "core/data/Database.h"
+#include "core/data/TransactionGuard.h"
+
+#include <QFileInfo>
+#include <QSqlError>
+
+EdiResultImporter::EdiResultImporter(Database& database, const AppContext& context)
+    : m_database(database)
+    , m_context(context)
+{
+}
+
+bool EdiResultImporter::run()
+{
+    QStringList names;
+    try {
+        names = fileNames();
+    } catch (const EdiImportError& error) {
+        m_error = error;
+        return false;
+    }
+    bool found = false;
+    for (const QString& name : names) {
+        const QString path = m_context.paths().receivePath() + name;
+        if (!QFileInfo(path).isFile())
+            continue;
+        found = true;
+        QByteArray bytes;
+        if (!FileFunctions::readWhole(path, bytes)) {
+            m_error = EdiImportError::unreadable(name);
+            break;
+        }
+        if (!importBytes(name, bytes))
+            break;
+    }
+    return found;
+}
+
+bool EdiResultImporter::importBytes(const QString& fileName, const QByteArray& bytes)
+{
+    const qsizetype rowsBefore = m_rows.size();
+    try {
+        TransactionGuard transaction(m_database);
+        if (!transaction.isActive())
+            throw EdiImportError::notStored(m_database.connection().lastError().text());
+        readFile(fileName, bytes);
+        if (!transaction.commit())
+            throw EdiImportError::notStored(m_database.connection().lastError().text());
+        return true;
+    } catch (EdiImportError& error) {
+        if (error.file().isEmpty())
+            error.at(fileName, error.record());
+        m_error = error;
+    }
+    m_rows.resize(rowsBefore);
+    return false;
+}
+
+QDate EdiResultImporter::today() const
+{
+    return m_context.clock().today();
+}
+
+QDateTime EdiResultImporter::now() const
+{
+    return m_context.clock().now();
+}
+
+QStringList EdiResultImporter::institutionValues(const QString& column) const
+{
+    const QString sql = QStringLiteral("SELECT DISTINCT TRIM(%1) FROM Usercode WHERE TRIM(%1) <> '' ORDER BY 1");
+    QSqlQuery query = ImportSql::prepare(m_database, sql.arg(column));
+    ImportSql::execute(query);
+    QStringList values;
+    while (query.next())
+        values << query.value(0).toString();
+    return values;
+}

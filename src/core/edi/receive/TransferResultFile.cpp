@@ -1,0 +1,105 @@
+#include "core/edi/receive/TransferResultFile.h"
+
+#include "core/edi/receive/EdiImportError.h"
+
+TransferResultFile::TransferResultFile(Database& database, const TransferResultKind& kind, const QString& fileName,
+                                       const QByteArray& bytes, const QDate& today)
+    : m_kind(kind)
+    , m_fileName(fileName)
+    , m_bytes(bytes)
+    , m_today(today)
+    , m_layout(TransferResultLayout::forFile(bytes, kind))
+    , m_store(database, kind, m_layout->isCurrent())
+{
+}
+
+// Fixed blocks from the start of the file, the line end included; a short block at the end is not a record.
+void TransferResultFile::read(const Report& report)
+{
+    m_report = report;
+    const int size = m_layout->blockSize();
+    int number = 1;
+    for (qsizetype offset = 0; offset + size <= m_bytes.size(); offset += size, ++number) {
+        try {
+            readRecord(FixedRecordReader(QByteArray::fromRawData(m_bytes.constData() + offset, size)));
+        } catch (EdiImportError& error) {
+            throw error.at(m_fileName, number);
+        }
+    }
+    // A group cut short still leaves its batch consistent with the items already marked.
+    postBatch();
+}
+
+void TransferResultFile::readRecord(const FixedRecordReader& record)
+{
+    switch (record.record().at(0)) {
+    case 'S':
+        startGroup(record);
+        break;
+    case 'D':
+        if (m_group)
+            takeItem(record);
+        break;
+    case 'E':
+        postBatch();
+        m_group.reset();
+        break;
+    default:
+        break;
+    }
+}
+
+// The D records of an institution that is not set up here, or whose result file has another name, are passed.
+void TransferResultFile::startGroup(const FixedRecordReader& record)
+{
+    postBatch();
+    m_group.reset();
+    const std::optional<QString> name = m_store.institutionName(m_layout->institutionCode(record), m_fileName);
+    if (!name)
+        return;
+    m_group = m_layout->header(record);
+    m_institutionName = *name;
+    m_longVariant = m_group->longVariant;
+}
+
+void TransferResultFile::takeItem(const FixedRecordReader& record)
+{
+    // A group announced as long reads the rest of its records in the normal layout from the first that is not.
+    m_longVariant = m_longVariant && m_layout->hasLongBatchNumber(record);
+    const TransferResultItem result = m_layout->item(record, *m_group, m_longVariant);
+    if (!m_batch || m_batch->number != result.batch.number) {
+        postBatch();
+        openBatch(result.batch);
+    }
+    TransferBatchStore::StoredItem item;
+    const auto stored = m_batch->items.constFind(result.recordNumber);
+    if (stored != m_batch->items.cend()) {
+        item = *stored;
+        m_store.updateItem(item.rowId, result, m_today);
+    } else {
+        const TransferNewItem created = m_layout->newItem(record, *m_group, m_longVariant);
+        item = {m_store.insertItem(m_batch->id, result, created, m_today), result.amount, created.bankCode};
+        m_batch->items.insert(result.recordNumber, item);
+    }
+    m_batch->totals.add(item.amount, item.bankCode, result.flag == QLatin1String("Y"));
+    m_batch->totals.salary = result.salary;
+}
+
+void TransferResultFile::openBatch(const TransferBatchKey& key)
+{
+    OpenBatch batch;
+    batch.number = key.number;
+    const std::optional<qint64> found = m_store.findBatch(key, m_group->sendDate);
+    batch.id = found ? *found : m_store.createBatch(*m_group, key, m_today);
+    batch.items = m_store.items(batch.id);
+    m_batch = std::move(batch);
+}
+
+void TransferResultFile::postBatch()
+{
+    if (!m_batch)
+        return;
+    m_store.postBatch(m_batch->id, m_batch->totals, m_today);
+    m_report({m_kind.ediKind, m_institutionName, m_fileName, m_batch->totals.count, m_batch->totals.amount});
+    m_batch.reset();
+}

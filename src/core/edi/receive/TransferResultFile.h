@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/edi/TEdiInfo.h"
+#include "core/edi/receive/TransferBatchStore.h"
+#include "core/edi/receive/TransferResultLayout.h"
+
+#include <functional>
+#include <memory>
+
+class Database;
+
+// One transfer result file being read: its S groups, the batch each run of D records belongs to, and the
+// totals posted when a batch ends. Throws EdiImportError naming the record at fault.
+class TransferResultFile {
+public:
+    using Report = std::function<void(const TEdiInfo&)>;
+
+    TransferResultFile(Database& database, const TransferResultKind& kind, const QString& fileName,
+                       const QByteArray& bytes, const QDate& today);
+
+    void read(const Report& report);
+
+private:
+    struct OpenBatch {
+        qint64 id = 0;
+        qint64 number = 0;
+        QHash<qint64, TransferBatchStore::StoredItem> items;
+        TransferBatchTotals totals;
+    };
+
+    void readRecord(const FixedRecordReader& record);
+    void startGroup(const FixedRecordReader& record);
+    void takeItem(const FixedRecordReader& record);
+    void openBatch(const TransferBatchKey& key);
+    void postBatch();
+
+    TransferResultKind m_kind;
+    QString m_fileName;
+    const QByteArray& m_bytes;
+    QDate m_today;
+    std::unique_ptr<TransferResultLayout> m_layout;
+    TransferBatchStore m_store;
+    Report m_report;
+    std::optional<TransferResultHeader> m_group; // the accepted S record of the group being read
+    QString m_institutionName;
+    bool m_longVariant = false;
+    std::optional<OpenBatch> m_batch;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/edi/send/EdiSendTransfer.h"
+
+#include <QByteArray>
+#include <QHash>
+
+// The bulk deposit send files "Tong1_n" from Tong1/Tong2: the fund code and passbook text, the payee
+// accounts as entered, the salary kind, and the other banks totalled on their own.
+class EdiSendTong1 : public EdiSendTransfer {
+public:
+    EdiSendTong1(Database& database, const EdiSendRun& run, ModulusPicker pickModulus = randomModulus());
+
+protected:
+    void writeFundCode(FixedRecordWriter& record, const Item& item) const override;
+    void writeAccount(FixedRecordWriter& record, const Item& item) const override;
+    void writePassbookText(FixedRecordWriter& record, const Item& item, const Batch& batch) const override;
+    void writePayerNumber(FixedRecordWriter& record, const Item& item) const override;
+    void writeSalary(FixedRecordWriter& record, const Item& item) const override;
+    bool addsAccountDigit(int normalizedBank) const override;
+    bool totalsOtherBanks() const override { return true; }
+
+private:
+    void readFundCategories();
+
+    // codeV: fund category code -> its name, trimmed, in CP949
+    QHash<QString, QByteArray> m_fundCategories;
+};

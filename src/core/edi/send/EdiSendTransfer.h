@@ -1,0 +1,136 @@
+#pragma once
+
+#include "core/edi/send/EdiSendOutput.h"
+#include "core/edi/send/EdiSendRun.h"
+#include "core/data/SqliteStatement.h"
+
+#include <QDate>
+#include <QSqlQuery>
+#include <QVariant>
+#include <functional>
+#include <memory>
+
+class Database;
+class FixedRecordWriter;
+class QSqlRecord;
+class SendInstitutions;
+
+// The writer the three transfer kinds share: one file per institution and transfer date with a header line,
+// an S record, a D record per item and an E record, the check values, and the values written back by which
+// the results find their batches again. The kinds differ only in a few D-record fields; the defaults here
+// are those of bulk withdrawal.
+class EdiSendTransfer {
+public:
+    // The check modulus of the run; the default picks one of the check primes at random.
+    using ModulusPicker = std::function<int()>;
+    static ModulusPicker randomModulus();
+
+    virtual ~EdiSendTransfer() = default;
+
+    // Writes every batch awaiting sending into output; false when there is none. Throws EdiSendError.
+    bool write(EdiSendOutput& output);
+
+protected:
+    struct Tables {
+        quint8 ediKind;
+        QString filePrefix;
+        QString batchTable;
+        QString itemTable;
+        QString batchKey;
+        QString itemKey;
+        QString institutionColumn;
+        QString sendCodeColumn;
+        QString bankSideColumn;
+        QByteArray transferKind; // positions 19-21 of the S record
+        QByteArray itemKind; // position 20 of the D record
+        QString batchSalary; // a column of the batch table, or NULL
+        QString itemExtras; // Kita, Salary, Dong and Ho of the item table, NULL where it has none
+        bool needsConsent; // its D records withdraw money, so the run checks the payers' consents
+    };
+    struct Batch {
+        qint64 id = 0;
+        QString institution;
+        QByteArray institutionField; // the institution as the D records carry it
+        QDate date;
+        int salary = 0;
+    };
+    struct Item {
+        qint64 id = 0;
+        QString gubun; // trimmed
+        QString bankCode;
+        QString bankNo;
+        QVariant amount;
+        QString napbuNo;
+        QString kita;
+        QVariant salary;
+        QString dong;
+        QString ho;
+    };
+
+    EdiSendTransfer(Database& database, const EdiSendRun& run, ModulusPicker pickModulus, const Tables& tables);
+
+    const EdiSendRun& run() const { return m_run; }
+    Database& database() { return m_database; }
+
+    virtual void writeFundCode(FixedRecordWriter& record, const Item& item) const;
+    virtual void writeAccount(FixedRecordWriter& record, const Item& item) const;
+    virtual void writePassbookText(FixedRecordWriter& record, const Item& item, const Batch& batch) const;
+    virtual void writePayerNumber(FixedRecordWriter& record, const Item& item) const;
+    virtual void writeReference(FixedRecordWriter& record, const Item& item, int batchNumber) const;
+    virtual void writeSalary(FixedRecordWriter& record, const Item& item) const;
+    // Whether the account's last digit counts in the check values; otherwise the file check adds the bank.
+    virtual bool addsAccountDigit(int normalizedBank) const;
+    // Whether the E record totals the other banks (group 3); otherwise it writes zeros there.
+    virtual bool totalsOtherBanks() const;
+
+private:
+    struct OpenFile {
+        QString name;
+        QString institution;
+        QByteArray institutionField; // the institution as the D records carry it
+        QDate date;
+        const QSqlRecord* settings = nullptr;
+        QByteArray bytes;
+        qint64 records = 0;
+        qint64 amount = 0;
+        qint64 addends = 0;
+        qint64 groupRecords[3] = { 0, 0, 0 };
+        qint64 groupAmounts[3] = { 0, 0, 0 };
+    };
+
+    struct WrittenItems {
+        qint64 count = 0;
+        qint64 won = 0;
+        qint64 firstKey = 0;
+        qint64 lastKey = 0;
+        bool keysRunOn = true;
+    };
+
+    QList<Batch> readBatches();
+    Item currentItem() const;
+    void prepareStatements();
+    OpenFile openFile(const Batch& batch, const SendInstitutions& institutions, int number) const;
+    void closeFile(OpenFile& file, EdiSendOutput& output) const;
+    void writeBatch(const Batch& batch, int batchNumber, OpenFile& file, EdiSendOutput& output);
+    WrittenItems writeItems(const Batch& batch, int batchNumber, OpenFile& file);
+    void writeBackItems(const Batch& batch, qint64 firstRecord, const WrittenItems& written);
+    qint64 writeItem(const Item& item, const Batch& batch, int batchNumber, OpenFile& file);
+    qint64 wonOf(const Item& item, const Batch& batch) const;
+    int bankOf(const Item& item, const Batch& batch) const;
+    int accountDigitOf(const Item& item, const Batch& batch) const;
+    void execute(QSqlQuery& statement, const QVariantList& values) const;
+    [[noreturn]] void failItem(
+        const Item& item, const Batch& batch, const QString& field, const QString& problem) const;
+
+    Database& m_database;
+    EdiSendRun m_run;
+    ModulusPicker m_pickModulus;
+    Tables m_tables;
+    int m_modulus = 0;
+    std::unique_ptr<SqliteStatement> m_items;
+    QSqlQuery m_batchWriteBack;
+    QSqlQuery m_itemNumbersByRank;
+    QSqlQuery m_itemNumbersFromKeys;
+    QSqlQuery m_itemDateWriteBack;
+    QByteArray m_sentTime; // HHNNSS of the run
+};

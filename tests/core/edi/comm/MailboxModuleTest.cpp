@@ -1,0 +1,240 @@
+#include "core/edi/comm/MailboxModule.h"
+#include "TestHome.h"
+#include "core/common/Cp949.h"
+#include "core/common/FixedRecordWriter.h"
+#include "core/edi/comm/EdiEnvironment.h"
+#include "core/edi/comm/EdiPassword.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString App = QStringLiteral("FBMorv.exe");
+
+// Answers the module's settings dialog with a set outcome.
+class ScriptedSetupDialog : public EnvSetupDialog {
+public:
+    bool edit(MailboxSetup& setup) override
+    {
+        shown = setup;
+        if (accept)
+            setup = answer;
+        return accept;
+    }
+    bool accept = true;
+    MailboxSetup answer;
+    MailboxSetup shown;
+};
+
+QByteArray transferFile(const QString& sendingCode, const QString& bankCode, int records)
+{
+    FixedRecordWriter header;
+    header.literal("<<NEHEAD>>1N0000000000").spaces(10).left(QStringLiteral("firm01"), 10).left(sendingCode, 6);
+    header.literal("001").left(bankCode, 10);
+    QByteArray bytes = header.bytes() + "\r\n";
+    for (int i = 0; i < records; ++i)
+        bytes += QByteArray(198, 'D') + "\r\n";
+    return bytes;
+}
+
+QByteArray uploadFile(const QByteArray& payload)
+{
+    FixedRecordWriter header;
+    header.literal("<<NEHEAD>>1B").zero(static_cast<qint64>(payload.size()), 10).spaces(10);
+    header.left(QStringLiteral("firm01"), 10).literal("FMZIP 001").left(QStringLiteral("HELP005"), 10);
+    return header.bytes() + "\r\n" + payload;
+}
+
+class MailboxModuleTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(EdiEnvironment(home.context()).startUp());
+        configure(QStringLiteral("firm01"), QString());
+    }
+
+    void configure(const QString& loginId, const QString& mailbox)
+    {
+        MailboxSetup setup = module.currentSetup(App);
+        setup.loginId = loginId;
+        setup.mailbox = mailbox;
+        ASSERT_EQ(module.storeSetup(App, setup), 1);
+    }
+
+    QStringList filesIn(const QString& relative) const
+    {
+        return QDir(home.path(relative)).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+
+    TestHome home;
+    MailboxModule module { home.path(), home.clock };
+};
+
+} // namespace
+
+TEST_F(MailboxModuleTest, SendMovesEveryFileIntoTheOutboxWithoutOverwritingAnUntakenOne)
+{
+    const QByteArray tong = transferFile(QStringLiteral("T0001"), QStringLiteral("B0000011"), 2);
+    writeFileBytes(home.path(QStringLiteral("Send/Tong1_1")), tong);
+    writeFileBytes(home.path(QStringLiteral("Send/Apt_1")), "apt");
+    QDir().mkpath(home.path(QStringLiteral("Van/outbox")));
+    writeFileBytes(home.path(QStringLiteral("Van/outbox/Tong1_1")), "not yet taken");
+
+    EXPECT_EQ(module.send(App), 2);
+
+    EXPECT_TRUE(filesIn(QStringLiteral("Send")).isEmpty());
+    EXPECT_EQ(filesIn(QStringLiteral("Van/outbox")),
+        (QStringList { QStringLiteral("Apt_1"), QStringLiteral("Tong1_1"), QStringLiteral("Tong1_1.1") }));
+    EXPECT_EQ(readFileBytes(home.path(QStringLiteral("Van/outbox/Tong1_1"))), QByteArray("not yet taken"));
+    EXPECT_EQ(readFileBytes(home.path(QStringLiteral("Van/outbox/Tong1_1.1"))), tong);
+    EXPECT_EQ(readFileBytes(home.path(QStringLiteral("Van/outbox/Apt_1"))), QByteArray("apt"));
+    EXPECT_TRUE(readFileBytes(module.callLogFile()).contains("2026-12-10 09:05:03 Send 2 Apt_1,Tong1_1\r\n"));
+
+    EXPECT_EQ(module.send(App), 0);
+}
+
+TEST_F(MailboxModuleTest, FailuresGiveTheirCodesAndLeaveTheSendFiles)
+{
+    writeFileBytes(home.path(QStringLiteral("Send/Tong1_1")), "tong");
+    struct FailureCase {
+        QString loginId;
+        QString mailbox;
+        int code;
+    };
+    const FailureCase cases[] = {
+        { QString(), QString(), -10 },
+        { QStringLiteral("firm01"), home.path(QStringLiteral("Unmounted/Van")), -20 },
+    };
+    for (const FailureCase& row : cases) {
+        configure(row.loginId, row.mailbox);
+        EXPECT_EQ(module.send(App), row.code);
+        EXPECT_EQ(module.receive(App), row.code);
+        EXPECT_EQ(module.reReceive(App), row.code);
+        EXPECT_EQ(module.resultReceiveNoDlg(App), row.code);
+        int sendCode = 0;
+        int receiveCode = 0;
+        EXPECT_EQ(module.sendReceive(App, sendCode, receiveCode), row.code);
+        EXPECT_EQ(sendCode, row.code);
+        EXPECT_EQ(receiveCode, row.code);
+        EXPECT_EQ(filesIn(QStringLiteral("Send")), QStringList { QStringLiteral("Tong1_1") });
+    }
+    EXPECT_FALSE(QFileInfo::exists(home.path(QStringLiteral("Unmounted"))));
+}
+
+TEST_F(MailboxModuleTest, ReceiveCopiesTheInboxAndReReceiveCopiesTheLastReceiveAgain)
+{
+    QDir().mkpath(home.path(QStringLiteral("Van/inbox")));
+    writeFileBytes(home.path(QStringLiteral("Van/inbox/R0001")), "result");
+    writeFileBytes(home.path(QStringLiteral("Van/inbox/C0001")), "cms");
+
+    EXPECT_EQ(module.receive(App), 2);
+    EXPECT_EQ(readFileBytes(home.path(QStringLiteral("Recv/R0001"))), QByteArray("result"));
+    EXPECT_EQ(readFileBytes(home.path(QStringLiteral("Recv/C0001"))), QByteArray("cms"));
+    EXPECT_TRUE(filesIn(QStringLiteral("Van/inbox")).isEmpty());
+    EXPECT_EQ(filesIn(QStringLiteral("Van/inbox/done/20261210090503")),
+        (QStringList { QStringLiteral("C0001"), QStringLiteral("R0001") }));
+    EXPECT_EQ(module.receive(App), 0);
+
+    writeFileBytes(home.path(QStringLiteral("Van/inbox/R0002")), "later");
+    EXPECT_EQ(module.receive(App), 1);
+    QDir(home.path(QStringLiteral("Recv"))).removeRecursively();
+    QDir().mkpath(home.path(QStringLiteral("Recv")));
+    EXPECT_EQ(module.reReceive(App), 1);
+    EXPECT_EQ(filesIn(QStringLiteral("Recv")), QStringList { QStringLiteral("R0002") });
+}
+
+TEST_F(MailboxModuleTest, ReportHasOneLinePerTransmissionInTheInquiryLayout)
+{
+    EXPECT_EQ(module.resultReceiveNoDlg(App), 0);
+    EXPECT_FALSE(QFileInfo::exists(home.path(QStringLiteral("Result/RptEDI"))));
+
+    writeFileBytes(home.path(QStringLiteral("Send/Tong1_1")),
+        transferFile(QStringLiteral("T0001"), QStringLiteral("B0000011"), 3));
+    writeFileBytes(home.path(QStringLiteral("Send/FMZIP")), uploadFile(QByteArray("PK\x03\x04\x00\x01", 6)));
+    ASSERT_EQ(module.send(App), 2);
+
+    EXPECT_EQ(module.resultReceiveNoDlg(App), 2);
+    // Name 4-11, "텍스트" 12-17, receiver 21-30, sent 32-41, taken 43-52, count 54-58, size 60-71.
+    const QByteArray upload = "   "
+                              "FMZIP   "
+                              "      "
+                              "   "
+                              "HELP005   "
+                              " "
+                              "2612100905"
+                              " "
+                              "          "
+                              " "
+                              "00000"
+                              " "
+                              "000000000069"
+                              "  \r\n";
+    const QByteArray waiting = "   "
+                               "T0001   "
+                               "\xC5\xD8\xBD\xBA\xC6\xAE"
+                               "   "
+                               "B0000011  "
+                               " "
+                               "2612100905"
+                               " "
+                               "          "
+                               " "
+                               "00000"
+                               " "
+                               "000000000663"
+                               "  \r\n";
+    EXPECT_EQ(readFileBytes(home.path(QStringLiteral("Result/RptEDI"))), upload + waiting);
+
+    // The bank side takes a file by removing it from the outbox.
+    QFile::remove(home.path(QStringLiteral("Van/outbox/Tong1_1")));
+    home.clock.set(QDateTime(QDate(2026, 12, 10), QTime(10, 15)));
+    EXPECT_EQ(module.resultReceiveNoDlg(App), 2);
+    const QByteArray taken = "   "
+                             "T0001   "
+                             "\xC5\xD8\xBD\xBA\xC6\xAE"
+                             "   "
+                             "B0000011  "
+                             " "
+                             "2612100905"
+                             " "
+                             "2612101015"
+                             " "
+                             "00001"
+                             " "
+                             "000000000663"
+                             "  \r\n";
+    EXPECT_EQ(readFileBytes(home.path(QStringLiteral("Result/RptEDI"))), upload + taken);
+}
+
+TEST_F(MailboxModuleTest, EnvSetupStoresWhatItsDialogReturns)
+{
+    EXPECT_EQ(module.envSetup(App), 0);
+
+    ScriptedSetupDialog dialog;
+    MailboxModule withDialog(home.path(), home.clock, &dialog);
+    dialog.accept = false;
+    EXPECT_EQ(withDialog.envSetup(App), 0);
+    EXPECT_EQ(dialog.shown.loginId, QStringLiteral("firm01"));
+    EXPECT_EQ(dialog.shown.mailbox, home.path(QStringLiteral("Van/")));
+
+    dialog.accept = true;
+    dialog.answer = dialog.shown;
+    dialog.answer.loginId = QStringLiteral("firm02");
+    dialog.answer.password = QStringLiteral("비번1");
+    dialog.answer.mailbox = home.path(QStringLiteral("Share"));
+    dialog.answer.sendDir = home.path(QStringLiteral("Out"));
+    EXPECT_EQ(withDialog.envSetup(App), 1);
+
+    const EdiSettings settings = EdiEnvironment(home.context()).settings();
+    TEdiConfig config;
+    ASSERT_TRUE(settings.read(config));
+    EXPECT_EQ(config.LoginID, QStringLiteral("firm02"));
+    EXPECT_EQ(config.Password, EdiPassword::storedForm(Cp949::encode(QStringLiteral("비번1"))));
+    EXPECT_EQ(config.SendDir, home.path(QStringLiteral("Out")));
+    EXPECT_TRUE(QFileInfo(home.path(QStringLiteral("Out"))).isDir());
+    const MailboxSetup stored = module.currentSetup(App);
+    EXPECT_EQ(stored.password, QStringLiteral("비번1"));
+    EXPECT_EQ(stored.mailbox, home.path(QStringLiteral("Share")));
+}
