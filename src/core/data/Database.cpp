@@ -201,3 +201,13 @@ QVariant Database::boundValue(const QString& table, const QString& field, const 
 {
     return TableCatalogue::instance().fit(table, field, SqlValue::stored(value));
 }
+
+std::optional<qint64> Database::nextKey(const QString& table, const QString& field)
+{
+    if (!isPlainName(table) || !isPlainName(field))
+        return std::nullopt;
+    const QVariant next = scalar(QStringLiteral("SELECT COALESCE(MAX(%1), 0) + 1 FROM %2").arg(field, table));
+    if (next.isNull())
+        return std::nullopt;
+    return next.toLongLong();
+}

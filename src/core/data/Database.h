@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <optional>
 
 class QSqlError;
 
@@ -35,6 +36,9 @@ public:
     bool exec(const QString& sql, const QVariantList& values = {});
     // The first column of the first row; null when there is no row or the statement failed.
     QVariant scalar(const QString& sql, const QVariantList& values = {});
+    // The key a new row of table takes: the largest key in field plus 1, or 1 for an empty table (the rule of
+    // batch, group and inquiry keys). Nothing when the statement fails or a name is not plain.
+    std::optional<qint64> nextKey(const QString& table, const QString& field);
     // A forward-only query (rows are read once, in order) ready to prepare or run on this connection.
     QSqlQuery query() const;
 

@@ -205,12 +205,7 @@ QString TDM1::name(CodeKind kind, const QString& code) const
 
 std::optional<qint64> TDM1::nextKey(const QString& table, const QString& field)
 {
-    if (!Database::isPlainName(table) || !Database::isPlainName(field))
-        return std::nullopt;
-    QSqlQuery query = m_database.query();
-    if (!query.exec(QStringLiteral("SELECT MAX(%1) FROM %2").arg(field, table)) || !query.next())
-        return std::nullopt;
-    return query.value(0).toLongLong() + 1;
+    return m_database.nextKey(table, field);
 }
 
 QString TDM1::countInstitutionsByEvidenceType(const QString& typeCode)

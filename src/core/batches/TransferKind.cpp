@@ -1,0 +1,28 @@
+#include "core/batches/TransferKind.h"
+
+const TransferKind& TransferKind::deposit()
+{
+    static const TransferKind kind { Kind::Deposit, QStringLiteral("Tong1"), QStringLiteral("Tong2"),
+        QStringLiteral("TongID"), QStringLiteral("Tong2ID"), QStringLiteral("codeV"), true, false, true, false,
+        QStringLiteral("TOID10"), QStringLiteral("TOID"), QStringLiteral("TONGOUT"), QStringLiteral("TOBCODE"),
+        QStringLiteral("TONGIN"), 1, QStringLiteral("Tong1_"), QByteArrayLiteral("111"), QByteArrayLiteral("1") };
+    return kind;
+}
+
+const TransferKind& TransferKind::withdrawal()
+{
+    static const TransferKind kind { Kind::Withdrawal, QStringLiteral("Tong21"), QStringLiteral("Tong22"),
+        QStringLiteral("TongID"), QStringLiteral("Tong2ID"), QStringLiteral("CodeT"), false, false, false, true,
+        QStringLiteral("TOID210"), QStringLiteral("TOID2"), QStringLiteral("TONG2OUT"), QStringLiteral("TO2BCODE"),
+        QStringLiteral("TONG2IN"), 2, QStringLiteral("Tong21_"), QByteArrayLiteral("221"), QByteArrayLiteral("2") };
+    return kind;
+}
+
+const TransferKind& TransferKind::apartment()
+{
+    static const TransferKind kind { Kind::Apartment, QStringLiteral("Apt1"), QStringLiteral("Apt2"),
+        QStringLiteral("AptID"), QStringLiteral("Apt2ID"), QStringLiteral("CodeT"), false, true, false, true,
+        QStringLiteral("APID10"), QStringLiteral("APID"), QStringLiteral("APOUT"), QStringLiteral("APBCODE"),
+        QStringLiteral("APIN"), 0, QStringLiteral("Apt_"), QByteArrayLiteral("221"), QByteArrayLiteral("2") };
+    return kind;
+}
