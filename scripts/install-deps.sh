@@ -8,7 +8,7 @@ PACKAGES=(
   libzip-dev libxlsxwriter-dev libpugixml-dev
   libgtest-dev libgmock-dev
   fonts-nanum xvfb xauth
-  clang libclang-rt-14-dev
+  clang clang-format libclang-rt-14-dev
 )
 
 missing=()
