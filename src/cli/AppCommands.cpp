@@ -8,7 +8,7 @@ namespace {
 
 int runNotice(CliSession& session, const QStringList&)
 {
-    const AppContext& context = session.context();
+    const Workspace& context = session.context();
     session.out() << NoticeText::compute(context.paths(), context.settings()) << Qt::endl;
     return 0;
 }

@@ -7,7 +7,7 @@ namespace {
 
 int runInit(CliSession& session, const QStringList&)
 {
-    AppContext& context = session.context();
+    Workspace& context = session.context();
     if (!context.paths().createDirectories()) {
         session.err() << "cannot create the home directory " << context.paths().programDir() << Qt::endl;
         return 1;
@@ -16,8 +16,8 @@ int runInit(CliSession& session, const QStringList&)
     if (!QFileInfo::exists(context.paths().settingsFile())) {
         const bool written = settings.setNotice(FirmSettings::DefaultNotice)
             && settings.setNoticeTextColor(FirmSettings::DefaultNoticeTextColor)
-            && settings.setNoticeBackColor(FirmSettings::DefaultNoticeBackColor)
-            && settings.setAccountNumberCheck(true) && settings.setMainPicture(settings.mainPicture());
+            && settings.setNoticeBackColor(FirmSettings::DefaultNoticeBackColor) && settings.setAccountNumberCheck(true)
+            && settings.setMainPicture(settings.mainPicture());
         if (!written) {
             session.err() << "cannot write " << context.paths().settingsFile() << Qt::endl;
             return 1;
@@ -37,6 +37,7 @@ int runInit(CliSession& session, const QStringList&)
 QList<CliCommand> commonCommands()
 {
     return {
-        {QStringLiteral("init"), QStringLiteral("init    create the home directory, its folders, settings and database"), runInit},
+        { QStringLiteral("init"),
+            QStringLiteral("init    create the home directory, its folders, settings and database"), runInit },
     };
 }

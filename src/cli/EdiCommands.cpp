@@ -27,7 +27,7 @@ bool takeNow(CliSession& session, const QString& command, const QStringList& arg
 // The working database and the communication settings, as the program has them after its start.
 bool openWorkingData(CliSession& session, TDM1& dataModule)
 {
-    AppContext& context = session.context();
+    Workspace& context = session.context();
     const EdiEnvironment environment(context);
     environment.startUp();
     if (!context.paths().createDirectories() || !environment.refreshWorkingPaths()) {

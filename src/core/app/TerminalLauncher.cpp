@@ -1,6 +1,6 @@
 #include "core/app/TerminalLauncher.h"
 
-#include "core/common/AppContext.h"
+#include "core/app/Workspace.h"
 #include "core/common/IniFile.h"
 #include "core/common/Messages.h"
 #include "core/common/RunAndWait.h"

@@ -2,13 +2,13 @@
 
 #include <QSize>
 
-class AppContext;
+class Workspace;
 class IniFile;
 
 // Starts the bank's terminal program, centred on the screen through its own settings file.
 class TerminalLauncher {
 public:
-    explicit TerminalLauncher(const AppContext& context)
+    explicit TerminalLauncher(const Workspace& context)
         : m_context(context)
     {
     }
@@ -20,5 +20,5 @@ public:
     static void centreWindow(const IniFile& settings, const QSize& screen);
 
 private:
-    const AppContext& m_context;
+    const Workspace& m_context;
 };

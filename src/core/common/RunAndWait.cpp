@@ -1,6 +1,6 @@
 #include "core/common/RunAndWait.h"
 
-#include "core/common/AppContext.h"
+#include "core/app/Workspace.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -2,13 +2,13 @@
 
 #include <QString>
 
-class AppContext;
+class Workspace;
 
 // Runs an external program and waits for it: the screens keep painting, while clicks and keys typed
 // meanwhile are dropped. Start, end and failure go to the monthly log.
 class RunAndWait {
 public:
-    explicit RunAndWait(const AppContext& context)
+    explicit RunAndWait(const Workspace& context)
         : m_context(context)
     {
     }
@@ -18,5 +18,5 @@ public:
     bool run(const QString& program, const QString& parameters) const;
 
 private:
-    const AppContext& m_context;
+    const Workspace& m_context;
 };

@@ -1,10 +1,11 @@
 #include "ui/app/TfmInfoDlg.h"
 
 #include "core/app/EnvironmentSummary.h"
-#include "core/common/AppContext.h"
-#include "ui/common/ApplicationTitle.h"
+#include "core/app/Workspace.h"
 #include "core/common/Clock.h"
 #include "core/data/Database.h"
+#include "ui/common/ApplicationTitle.h"
+#include "ui/common/ScreenDateTime.h"
 
 #include <QBoxLayout>
 #include <QFrame>
@@ -13,9 +14,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-TfmInfoDlg::TfmInfoDlg(AppContext& context, const QSqlDatabase& database, QWidget* parent)
+TfmInfoDlg::TfmInfoDlg(Workspace& workspace, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
-    , m_clock(context.clock())
+    , m_clock(workspace.clock())
     , m_updateTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("fmInfoDlg"));
@@ -23,7 +24,7 @@ TfmInfoDlg::TfmInfoDlg(AppContext& context, const QSqlDatabase& database, QWidge
     auto* grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
     grid->setVerticalSpacing(4);
-    addSummaryRows(grid, EnvironmentSummary::collect(context, database));
+    addSummaryRows(grid, EnvironmentSummary::collect(workspace, workspace.database().connection()));
 
     auto* ok = new QPushButton(QStringLiteral("  확 인"), this);
     ok->setObjectName(QStringLiteral("bbnOk"));
@@ -46,9 +47,9 @@ TfmInfoDlg::TfmInfoDlg(AppContext& context, const QSqlDatabase& database, QWidge
     showTime();
 }
 
-void TfmInfoDlg::execute(AppContext& context, QWidget* parent)
+void TfmInfoDlg::execute(Workspace& workspace, QWidget* parent)
 {
-    TfmInfoDlg dialog(context, QSqlDatabase::database(Database::DefaultConnection, false), parent);
+    TfmInfoDlg dialog(workspace, parent);
     dialog.exec();
 }
 
@@ -92,5 +93,5 @@ QLabel* TfmInfoDlg::addRow(
 
 void TfmInfoDlg::showTime()
 {
-    m_dateTime->setText(EnvironmentSummary::dateTimeText(m_clock.now()));
+    m_dateTime->setText(ScreenDateTime::dateTime(m_clock.now()));
 }

@@ -1,5 +1,15 @@
 #include "ui/app/TfmMain.h"
 
+#include "core/accounts/AccountCodeConversion.h"
+#include "core/app/NoticeText.h"
+#include "core/app/TerminalLauncher.h"
+#include "core/app/WebAddresses.h"
+#include "core/app/Workspace.h"
+#include "core/common/AppInfo.h"
+#include "core/common/Desktop.h"
+#include "core/common/Messages.h"
+#include "core/common/Progress.h"
+#include "core/data/TDM1.h"
 #include "ui/app/GuardedApplication.h"
 #include "ui/app/PictureArea.h"
 #include "ui/app/PictureButton.h"
@@ -8,16 +18,7 @@
 #include "ui/app/TfmFileView.h"
 #include "ui/app/TfmInfoDlg.h"
 #include "ui/app/WebNoticePanel.h"
-#include "core/accounts/AccountCodeConversion.h"
-#include "core/app/NoticeText.h"
-#include "core/app/TerminalLauncher.h"
-#include "core/app/WebAddresses.h"
-#include "core/common/AppContext.h"
-#include "core/common/AppInfo.h"
 #include "ui/common/ApplicationTitle.h"
-#include "core/common/Desktop.h"
-#include "core/common/Messages.h"
-#include "core/common/Progress.h"
 #include "ui/edi/TfmEnvSetup.h"
 
 #include <QAction>
@@ -34,9 +35,6 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QWindow>
-#include <cstdlib>
-
-const QString TfmMain::ConnectionName = QStringLiteral("FbMorvExeDB");
 
 namespace {
 const int StripHeight = 19;
@@ -70,12 +68,6 @@ QString fileVersion()
     return version.startsWith(QLatin1Char('V')) ? version.mid(1) : version;
 }
 
-void runIfSet(const std::function<void()>& step)
-{
-    if (step)
-        step();
-}
-
 // Reopens the data after maintenance work, also when the work throws.
 class ReopenAfterMaintenance {
 public:
@@ -92,10 +84,10 @@ private:
 };
 } // namespace
 
-TfmMain::TfmMain(AppContext& context, const QStringList& arguments, StartupServices services, QWidget* parent)
+TfmMain::TfmMain(ProgramSession& session, const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent)
-    , m_context(context)
-    , m_services(std::move(services))
+    , m_session(session)
+    , m_context(session.workspace())
     , m_arguments(arguments)
     , m_mainMenu(MainMenuSet::createMainMenu(this))
     , m_subMainMenu(MainMenuSet::createSubMainMenu(this))
@@ -181,19 +173,14 @@ void TfmMain::runCreation(const QStringList& arguments)
             switchMenus();
     });
     refreshNotice();
-    m_upgradeSwitch = m_services.readUpgradeSwitch ? m_services.readUpgradeSwitch() : -1;
+    m_upgradeSwitch = m_session.readUpgradeSwitch();
     if (m_upgradeSwitch == 0)
         m_mainMenu->addAutoUpgradeItem();
-    if (!m_context.offlineMode() && m_upgradeSwitch == 0 && m_services.runUpgradeCheck
-        && m_services.runUpgradeCheck()) {
-        if (m_services.terminate)
-            m_services.terminate();
-        else
-            std::exit(0);
-    }
-    runIfSet(m_services.refreshWorkingPaths);
+    if (!m_context.offlineMode() && m_upgradeSwitch == 0 && m_session.runUpgradeCheck())
+        m_session.terminate();
+    m_session.refreshWorkingPaths();
     m_context.paths().createDirectories();
-    runIfSet(m_services.buildHolidayLists);
+    m_session.buildHolidayLists();
     applyNoticeColors();
 }
 
@@ -211,7 +198,7 @@ void TfmMain::bindOwnCommands()
     bindCommand(QStringLiteral("mnuAptConvertExport"), [this](const MenuCommand&) { convertAccountsToSend(); });
     bindCommand(QStringLiteral("mnuAptConvertImport"), [this](const MenuCommand&) { convertReceivedAccounts(); });
     bindCommand(QStringLiteral("DSBButton7"), [this](const MenuCommand&) { startTerminal(); });
-    bindCommand(QStringLiteral("N23"), [this](const MenuCommand&) { TfmEnvSetup::runSettingsCommand(m_context, this); });
+    bindCommand(QStringLiteral("N23"), [this](const MenuCommand&) { TfmEnvSetup::runSettingsCommand(m_context); });
     bindCommand(QStringLiteral("N26"),
         [this](const MenuCommand&) { TfmConfig::execute(m_context, TfmConfig::Page::Password, this); });
     bindCommand(QStringLiteral("N72"),
@@ -298,18 +285,14 @@ void TfmMain::showEvent(QShowEvent* event)
 
 void TfmMain::runFirstShow()
 {
-    if (m_services.openAndUpgradeDatabase)
-        m_services.openAndUpgradeDatabase();
-    if (m_services.openSharedTables)
-        m_services.openSharedTables();
+    m_session.openAndUpgradeDatabase();
+    m_session.openSharedTables();
     loadCodeLists();
-    runIfSet(m_services.markRegistry);
+    m_session.markRegistry();
     startWebNotice();
-    if (m_arguments.value(0).compare(QLatin1String("UPGRADE"), Qt::CaseInsensitive) == 0
-        && m_services.backupAfterUpgrade)
-        m_services.backupAfterUpgrade(*this);
-    if (m_services.checkEvidenceRequests)
-        m_services.checkEvidenceRequests(*this);
+    if (m_arguments.value(0).compare(QLatin1String("UPGRADE"), Qt::CaseInsensitive) == 0)
+        m_session.backupAfterUpgrade(*this);
+    m_session.checkEvidenceRequests(*this);
 }
 
 void TfmMain::closeEvent(QCloseEvent* event)
@@ -329,8 +312,8 @@ void TfmMain::runClosing()
     m_closed = true;
     m_codeLists.clear();
     m_context.log().append(AppInfo::fullTitle() + QStringLiteral(" 종료"));
-    runIfSet(m_services.freeHolidayLists);
-    runIfSet(m_services.closeDatabase);
+    m_session.freeHolidayLists();
+    m_session.closeDatabase();
 }
 
 bool TfmMain::eventFilter(QObject* watched, QEvent* event)
@@ -452,7 +435,7 @@ void TfmMain::setCloseEnabled(bool enabled)
 
 bool TfmMain::loadCodeLists()
 {
-    const QSqlDatabase database = QSqlDatabase::database(ConnectionName, false);
+    const QSqlDatabase database = m_context.database().connection();
     if (!database.isOpen()) {
         m_codeLists.clear();
         return false;
@@ -487,12 +470,11 @@ bool TfmMain::withDatabaseClosed(const std::function<bool()>& work)
     setEnabled(false);
     ReopenAfterMaintenance reopen([this] {
         m_context.progress().showMessage(QStringLiteral("자료를 열고 있습니다."));
-        if (m_services.openSharedTables)
-            m_services.openSharedTables();
+        m_session.openSharedTables();
         m_context.progress().close();
         setEnabled(true);
     });
-    runIfSet(m_services.closeDatabase);
+    m_session.closeDatabase();
     return work();
 }
 
@@ -539,10 +521,10 @@ void TfmMain::showAbout()
 
 void TfmMain::convertAccountsToSend()
 {
-    AccountCodeConversion(m_context, QSqlDatabase::database(ConnectionName, false)).exportAccounts();
+    AccountCodeConversion(m_context, m_context.database().connection()).exportAccounts();
 }
 
 void TfmMain::convertReceivedAccounts()
 {
-    AccountCodeConversion(m_context, QSqlDatabase::database(ConnectionName, false)).importAccounts();
+    AccountCodeConversion(m_context, m_context.database().connection()).importAccounts();
 }

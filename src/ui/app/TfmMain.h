@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ui/common/BusinessWindow.h"
-#include "ui/app/MainMenuSet.h"
-#include "ui/app/StartupServices.h"
 #include "core/app/CodeLists.h"
+#include "ui/app/MainMenuSet.h"
+#include "ui/app/ProgramSession.h"
+#include "ui/common/BusinessWindow.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -11,7 +11,7 @@
 #include <functional>
 #include <memory>
 
-class AppContext;
+class Workspace;
 class PictureArea;
 class QLabel;
 class QMdiArea;
@@ -28,13 +28,11 @@ public:
     using WindowFactory = std::function<BusinessWindow*()>;
     using WindowTest = std::function<bool(const BusinessWindow*)>;
 
-    static const QString ConnectionName;
     static constexpr int ClientWidth = 758;
     static constexpr int ClientHeight = 522;
 
     // arguments: the command line without the program and --home; the first one may be TEST or UPGRADE.
-    TfmMain(
-        AppContext& context, const QStringList& arguments, StartupServices services = {}, QWidget* parent = nullptr);
+    TfmMain(ProgramSession& session, const QStringList& arguments, QWidget* parent = nullptr);
     ~TfmMain() override;
 
     // Opens a business window of the given class, maximised; the active one of the same class stays as
@@ -65,7 +63,7 @@ public:
     QMenu* noticeMenu() const { return m_noticeMenu; }
     bool isCloseEnabled() const;
 
-    AppContext& context() const { return m_context; }
+    Workspace& context() const { return m_context; }
     const CodeLists& codeLists() const { return m_codeLists; }
     // Refills the two code lists from the database; a database error goes to the error box.
     bool loadCodeLists();
@@ -113,8 +111,8 @@ private:
     void openTransferStatus();
     void startTerminal();
 
-    AppContext& m_context;
-    StartupServices m_services;
+    ProgramSession& m_session;
+    Workspace& m_context;
     QStringList m_arguments;
     QMdiArea* m_mdiArea = nullptr;
     PictureArea* m_pictureArea = nullptr;

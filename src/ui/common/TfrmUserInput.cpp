@@ -1,10 +1,10 @@
 #include "ui/common/TfrmUserInput.h"
 
-#include "core/common/AppContext.h"
+#include "core/app/Workspace.h"
 #include "core/common/AppInfo.h"
-#include "ui/common/ApplicationTitle.h"
 #include "core/common/Messages.h"
 #include "core/common/Progress.h"
+#include "ui/common/ApplicationTitle.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -49,7 +49,7 @@ TfrmUserInput::TfrmUserInput(Messages& messages, Progress& waitWindow, QWidget* 
     m_waitWindow.hideForAMoment();
 }
 
-bool TfrmUserInput::checkSoftwarePassword(AppContext& context)
+bool TfrmUserInput::checkSoftwarePassword(Workspace& context)
 {
     TfrmUserInput dialog(context.messages(), context.progress());
     dialog.setWindowTitle(QStringLiteral("S/W 비밀번호 확인"));
@@ -59,7 +59,7 @@ bool TfrmUserInput::checkSoftwarePassword(AppContext& context)
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool TfrmUserInput::prompt(AppContext& context, const QString& caption, const QString& promptText, QString& text)
+bool TfrmUserInput::prompt(Workspace& context, const QString& caption, const QString& promptText, QString& text)
 {
     TfrmUserInput dialog(context.messages(), context.progress());
     dialog.setWindowTitle(caption);
