@@ -1,9 +1,9 @@
+#include "core/app/HomeSetup.h"
 #include "core/app/ProgramStart.h"
 #include "core/app/Workspace.h"
 #include "core/common/AppInfo.h"
 #include "core/common/Clock.h"
 #include "core/common/ProcessList.h"
-#include "core/edi/comm/EdiEnvironment.h"
 #include "core/edi/comm/MailboxModule.h"
 #include "ui/app/GuardedApplication.h"
 #include "ui/app/ProgramSession.h"
@@ -58,10 +58,6 @@ int main(int argc, char** argv)
 
     TfrmWaitMsg waitWindow;
     QtMessages messages(waitWindow);
-    if (!paths.createDirectories()) {
-        messages.error(QStringLiteral("작업 폴더를 만들 수 없습니다.\r\r") + paths.programDir());
-        return 1;
-    }
     SystemClock clock;
     QtDesktop desktop;
     ProcProcessList processes;
@@ -69,7 +65,11 @@ int main(int argc, char** argv)
     QtEnvSetupDialog envSetupDialog(fileDialogs);
     MailboxModule ediModule(paths.programDir(), clock, &envSetupDialog);
     Workspace workspace(paths, { messages, waitWindow, clock, desktop, processes, fileDialogs, ediModule });
-    EdiEnvironment(workspace).startUp();
+    // Settings that cannot be written leave their defaults in use, as the module does.
+    if (HomeSetup::layDown(workspace) == HomeSetup::Outcome::NoFolders) {
+        messages.error(QStringLiteral("작업 폴더를 만들 수 없습니다.\r\r") + paths.programDir());
+        return 1;
+    }
     ProgramSession session(workspace);
 
     const int tourAt = static_cast<int>(arguments.indexOf(QStringLiteral("--screenshot-tour")));
