@@ -11,6 +11,7 @@
 #include "core/common/Progress.h"
 #include "core/data/TDM1.h"
 #include "ui/app/GuardedApplication.h"
+#include "ui/app/MainCommand.h"
 #include "ui/app/PictureArea.h"
 #include "ui/app/PictureButton.h"
 #include "ui/app/TfmAbout.h"
@@ -39,20 +40,22 @@
 namespace {
 const int StripHeight = 19;
 
-// Picture buttons 1 to 9 and the command each one runs.
-const char* const ButtonCommands[PictureArea::ButtonCount] = {
-    "N61",
-    "N71",
-    "N24",
-    "DSBButton4",
-    "DSBButton5",
-    "DSBButton6",
-    "DSBButton7",
-    "N12",
-    "N18",
-};
-
-const QStringList SendReceiveCommands { "N10", "N11", "N12", "N14" };
+// The command of each picture button, 1 to 9.
+QString buttonCommand(int number)
+{
+    const QString commands[PictureArea::ButtonCount] = {
+        MainCommand::DepositBatches,
+        MainCommand::WithdrawalBatches,
+        MainCommand::AptBatches,
+        MainCommand::CmsCollections,
+        MainCommand::ReceivableNotes,
+        MainCommand::PassbookTransactions,
+        MainCommand::Terminal,
+        MainCommand::SendReceive,
+        MainCommand::Exit,
+    };
+    return commands[number - 1];
+}
 
 // Stored colours are Windows COLORREF values, 0x00BBGGRR; anything else falls back.
 QColor colorFromStored(int stored, const QColor& fallback)
@@ -94,7 +97,7 @@ TfmMain::TfmMain(ProgramSession& session, const QStringList& arguments, QWidget*
 {
     buildWindow();
     runCreation(arguments);
-    bindOwnCommands();
+    registerCommands();
     connectMenus();
     connectPictureButtons();
     switchMenus();
@@ -184,30 +187,42 @@ void TfmMain::runCreation(const QStringList& arguments)
     applyNoticeColors();
 }
 
-void TfmMain::bindOwnCommands()
+void TfmMain::registerCommands()
 {
-    bindCommand(QStringLiteral("N18"), [this](const MenuCommand&) { close(); });
-    bindCommand(QStringLiteral("mnuClose"), [this](const MenuCommand&) {
+    using Refresh = CommandTable::Refresh;
+    const auto add = [this](const QString& command, std::function<void()> work, Refresh refresh = Refresh::Nothing) {
+        m_commands.add(
+            command, [work = std::move(work)](const MenuCommand&) { work(); }, refresh);
+    };
+    add(MainCommand::Exit, [this] { close(); });
+    add(MainCommand::CloseWindow, [this] {
         closeActiveBusinessWindow();
         switchMenus();
     });
-    bindCommand(QStringLiteral("mm_ichestate"), [this](const MenuCommand&) { openTransferStatus(); });
-    bindCommand(QStringLiteral("N47"), [this](const MenuCommand&) { editMemoFile(); });
-    bindCommand(QStringLiteral("N58"), [this](const MenuCommand&) { showNoticeFile(); });
-    bindCommand(QStringLiteral("N54"), [this](const MenuCommand&) { showAbout(); });
-    bindCommand(QStringLiteral("mnuAptConvertExport"), [this](const MenuCommand&) { convertAccountsToSend(); });
-    bindCommand(QStringLiteral("mnuAptConvertImport"), [this](const MenuCommand&) { convertReceivedAccounts(); });
-    bindCommand(QStringLiteral("DSBButton7"), [this](const MenuCommand&) { startTerminal(); });
-    bindCommand(QStringLiteral("N23"), [this](const MenuCommand&) { TfmEnvSetup::runSettingsCommand(m_context); });
-    bindCommand(QStringLiteral("N26"),
-        [this](const MenuCommand&) { TfmConfig::execute(m_context, TfmConfig::Page::Password, this); });
-    bindCommand(QStringLiteral("N72"),
-        [this](const MenuCommand&) { TfmConfig::execute(m_context, TfmConfig::Page::Screen, this); });
-    bindCommand(QStringLiteral("N27"),
-        [this](const MenuCommand&) { TfmConfig::execute(m_context, TfmConfig::Page::Other, this); });
-    bindCommand(QStringLiteral("N30"), [this](const MenuCommand&) { TfmInfoDlg::execute(m_context, this); });
+    add(MainCommand::TransferStatus, [this] { openTransferStatus(); });
+    add(MainCommand::MemoFile, [this] { editMemoFile(); });
+    add(MainCommand::NoticeFile, [this] { showNoticeFile(); });
+    add(MainCommand::About, [this] { showAbout(); });
+    add(MainCommand::AptConvertExport, [this] { convertAccountsToSend(); });
+    add(MainCommand::AptConvertImport, [this] { convertReceivedAccounts(); });
+    add(MainCommand::Terminal, [this] { startTerminal(); });
+    add(MainCommand::CommSettings, [this] { TfmEnvSetup::runSettingsCommand(m_context); });
+    add(MainCommand::PasswordSettings, [this] { TfmConfig::execute(m_context, TfmConfig::Page::Password, this); });
+    add(
+        MainCommand::ScreenSettings, [this] { TfmConfig::execute(m_context, TfmConfig::Page::Screen, this); },
+        Refresh::NoticeColors);
+    add(MainCommand::OtherSettings, [this] { TfmConfig::execute(m_context, TfmConfig::Page::Other, this); });
+    add(MainCommand::EnvironmentInfo, [this] { TfmInfoDlg::execute(m_context, this); });
     // The withdrawal request item of the reduced menu has never had anything behind it.
-    bindCommand(QStringLiteral("mnuWithdrawalRequest"), [](const MenuCommand&) {});
+    add(MainCommand::WithdrawalRequest, [] {});
+
+    // Screens still to come: what the frame refreshes after them is known already.
+    m_commands.add(MainCommand::BankCodes, {}, Refresh::CodeLists);
+    m_commands.add(MainCommand::Institutions, {}, Refresh::CodeLists);
+    for (const QString& command :
+        { MainCommand::Send, MainCommand::Receive, MainCommand::SendReceive, MainCommand::ReReceive })
+        m_commands.add(command, {}, Refresh::Notice);
+    updateCommandStates();
 }
 
 void TfmMain::connectMenus()
@@ -221,7 +236,7 @@ void TfmMain::connectMenus()
 void TfmMain::connectPictureButtons()
 {
     for (int number = 1; number <= PictureArea::ButtonCount; ++number) {
-        const QString command = QString::fromLatin1(ButtonCommands[number - 1]);
+        const QString command = buttonCommand(number);
         PictureButton* button = m_pictureArea->button(number);
         connect(button, &QAbstractButton::clicked, this, [this, command, button] {
             const QAction* item = m_mainMenu->item(command);
@@ -232,9 +247,9 @@ void TfmMain::connectPictureButtons()
     }
 }
 
-void TfmMain::bindCommand(const QString& command, CommandHandler handler)
+void TfmMain::bindCommand(const QString& command, CommandTable::Handler handler)
 {
-    m_handlers.insert(command, std::move(handler));
+    m_commands.add(command, std::move(handler));
     updateCommandStates();
 }
 
@@ -244,7 +259,7 @@ void TfmMain::updateCommandStates()
     m_mainMenu->updateEnabled(available);
     m_subMainMenu->updateEnabled(available);
     for (int number = 1; number <= PictureArea::ButtonCount; ++number)
-        m_pictureArea->button(number)->setEnabled(hasCommand(QString::fromLatin1(ButtonCommands[number - 1])));
+        m_pictureArea->button(number)->setEnabled(hasCommand(buttonCommand(number)));
 }
 
 void TfmMain::runFromAction(const QAction* action)
@@ -254,24 +269,30 @@ void TfmMain::runFromAction(const QAction* action)
 
 void TfmMain::runCommand(const MenuCommand& command)
 {
-    const CommandHandler handler = m_handlers.value(command.command);
-    if (!handler)
+    if (!hasCommand(command.command))
         return;
-    if (command.component == QLatin1String("mnuAutoUpgrade") && !closeActiveBusinessWindow())
+    if (command.component == MainCommand::AutoUpgrade && !closeActiveBusinessWindow())
         return;
-    handler(command);
+    m_commands.run(command);
     runAfterCommand(command);
 }
 
 void TfmMain::runAfterCommand(const MenuCommand& command)
 {
-    const bool editsCodes = command.command == QLatin1String("N_BankCode") || command.command == QLatin1String("N49");
-    if (editsCodes && !command.viewOnly)
-        loadCodeLists();
-    if (command.command == QLatin1String("N72"))
+    switch (m_commands.refreshAfter(command.command)) {
+    case CommandTable::Refresh::CodeLists:
+        if (!command.viewOnly)
+            loadCodeLists();
+        break;
+    case CommandTable::Refresh::NoticeColors:
         applyNoticeColors();
-    if (SendReceiveCommands.contains(command.command))
+        break;
+    case CommandTable::Refresh::Notice:
         refreshNotice();
+        break;
+    case CommandTable::Refresh::Nothing:
+        break;
+    }
 }
 
 void TfmMain::showEvent(QShowEvent* event)

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "core/app/CodeLists.h"
+#include "ui/app/CommandTable.h"
 #include "ui/app/MainMenuSet.h"
 #include "ui/app/ProgramSession.h"
 #include "ui/common/BusinessWindow.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
@@ -24,7 +24,6 @@ class QMenu;
 class TfmMain : public QMainWindow {
     Q_OBJECT
 public:
-    using CommandHandler = std::function<void(const MenuCommand&)>;
     using WindowFactory = std::function<BusinessWindow*()>;
     using WindowTest = std::function<bool(const BusinessWindow*)>;
 
@@ -52,8 +51,8 @@ public:
     void switchMenus();
 
     // Makes a command available: its menu items and picture buttons become enabled.
-    void bindCommand(const QString& command, CommandHandler handler);
-    bool hasCommand(const QString& command) const { return m_handlers.contains(command); }
+    void bindCommand(const QString& command, CommandTable::Handler handler);
+    bool hasCommand(const QString& command) const { return m_commands.isAvailable(command); }
     void runCommand(const MenuCommand& command);
 
     MainMenuSet& mainMenu() const { return *m_mainMenu; }
@@ -92,7 +91,7 @@ private:
     void buildBottomStrip();
     void connectMenus();
     void connectPictureButtons();
-    void bindOwnCommands();
+    void registerCommands();
     void runCreation(const QStringList& arguments);
     void runFirstShow();
     void runClosing();
@@ -122,7 +121,7 @@ private:
     std::unique_ptr<MainMenuSet> m_mainMenu;
     std::unique_ptr<MainMenuSet> m_subMainMenu;
     MainMenuSet* m_currentMenu = nullptr;
-    QHash<QString, CommandHandler> m_handlers;
+    CommandTable m_commands;
     CodeLists m_codeLists;
     int m_upgradeSwitch = -1;
     bool m_shownOnce = false;

@@ -3,6 +3,7 @@
 #include "core/common/AppInfo.h"
 #include "core/common/Cp949.h"
 #include "core/data/Database.h"
+#include "ui/app/MainCommand.h"
 #include "ui/app/PictureArea.h"
 #include "ui/app/PictureButton.h"
 #include "ui/app/WebNoticePanel.h"
@@ -96,6 +97,25 @@ protected:
     std::unique_ptr<TfmMain> makeFrame(const QStringList& arguments = {})
     {
         return std::make_unique<TfmMain>(session, arguments);
+    }
+
+    // The working database with two institutions and two banks.
+    void openCodesDatabase()
+    {
+        const QString file = home.path("Data/Codes.db");
+        {
+            QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("CodesSetUp"));
+            database.setDatabaseName(file);
+            ASSERT_TRUE(database.open());
+            QSqlQuery query(database);
+            ASSERT_TRUE(query.exec("CREATE TABLE USERCODE (TOID210 TEXT, APID10 TEXT)"));
+            ASSERT_TRUE(query.exec("INSERT INTO USERCODE VALUES ('Z9', 'A1')"));
+            ASSERT_TRUE(query.exec("CREATE TABLE BANKCODE (Id TEXT)"));
+            ASSERT_TRUE(query.exec("INSERT INTO BANKCODE VALUES ('16'), ('11')"));
+            database.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("CodesSetUp"));
+        ASSERT_TRUE(home.context().database().open(file));
     }
 
     TestHome home;
@@ -200,7 +220,7 @@ TEST_F(TfmMainTest, CommandsOfLaterScreensStayDisabledUntilBound)
 
     QList<MenuCommand> ran;
     frame->bindCommand("N61", [&](const MenuCommand& command) { ran << command; });
-    frame->bindCommand(MainMenuSet::CodeTableCommand, [&](const MenuCommand& command) { ran << command; });
+    frame->bindCommand(MainCommand::CodeTable, [&](const MenuCommand& command) { ran << command; });
     EXPECT_TRUE(deposit->isEnabled());
     EXPECT_FALSE(frame->subMainMenu().item("N61")->isEnabled());
 
@@ -267,24 +287,29 @@ TEST_F(TfmMainTest, OfflineModeSkipsTheUpgradeCheckAndAStartedUpgradeEndsAtOnce)
 
 TEST_F(TfmMainTest, FirstShowLoadsTheCodeListsFromTheWorkingDatabase)
 {
-    const QString file = home.path("Data/Codes.db");
-    {
-        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("CodesSetUp"));
-        database.setDatabaseName(file);
-        ASSERT_TRUE(database.open());
-        QSqlQuery query(database);
-        ASSERT_TRUE(query.exec("CREATE TABLE USERCODE (TOID210 TEXT, APID10 TEXT)"));
-        ASSERT_TRUE(query.exec("INSERT INTO USERCODE VALUES ('Z9', 'A1')"));
-        ASSERT_TRUE(query.exec("CREATE TABLE BANKCODE (Id TEXT)"));
-        ASSERT_TRUE(query.exec("INSERT INTO BANKCODE VALUES ('16'), ('11')"));
-        database.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("CodesSetUp"));
-    ASSERT_TRUE(home.context().database().open(file));
+    openCodesDatabase();
     auto frame = makeFrame();
     frame->show();
     EXPECT_EQ(frame->codeLists().institutionCodes(), QStringList({ "A1", "Z9" }));
     EXPECT_EQ(frame->codeLists().bankCodes(), QStringList({ "11", "16" }));
+}
+
+TEST_F(TfmMainTest, CodeListsFollowAnEditOfTheBankCodesButNotAView)
+{
+    openCodesDatabase();
+    auto frame = makeFrame();
+    frame->show();
+    int added = 0;
+    frame->bindCommand("N_BankCode", [&](const MenuCommand&) {
+        home.context().database().exec("INSERT INTO BANKCODE VALUES (?)", { QString::number(20 + ++added) });
+    });
+    frame->mainMenu().item("N_BankCode")->trigger();
+    EXPECT_EQ(frame->codeLists().bankCodes(), QStringList({ "11", "16", "21" }));
+
+    frame->openBusinessWindow<LedgerWindow>();
+    frame->subMainMenu().item("N_BankCode")->trigger();
+    EXPECT_EQ(added, 2);
+    EXPECT_EQ(frame->codeLists().bankCodes(), QStringList({ "11", "16", "21" }));
 }
 
 TEST_F(TfmMainTest, NoticeFollowsTheDeliveredFileAndASendReceiveRun)
