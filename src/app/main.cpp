@@ -10,7 +10,6 @@
 #include "ui/app/ScreenshotTour.h"
 #include "ui/app/TFmWait.h"
 #include "ui/app/TfmMain.h"
-#include "ui/common/ApplicationTitle.h"
 #include "ui/common/QtDesktop.h"
 #include "ui/common/QtFileDialogs.h"
 #include "ui/common/QtMessages.h"
@@ -85,7 +84,7 @@ int main(int argc, char** argv)
 
     auto startWindow = std::make_unique<TFmWait>();
     startWindow->showAtOnce();
-    ApplicationTitle::set(AppInfo::startTitle());
+    messages.setTitle(AppInfo::startTitle());
     TfmMain frame(session, arguments);
     startWindow.reset();
     frame.show();

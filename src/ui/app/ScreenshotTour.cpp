@@ -2,6 +2,7 @@
 
 #include "core/app/NoticeText.h"
 #include "core/app/Workspace.h"
+#include "core/common/Messages.h"
 #include "ui/app/TfmAbout.h"
 #include "ui/app/TfmConfig.h"
 #include "ui/app/TfmFileView.h"
@@ -61,7 +62,7 @@ bool ScreenshotTour::shootFileView()
 
 bool ScreenshotTour::shootAbout()
 {
-    TfmAbout about;
+    TfmAbout about(m_context.messages().title());
     return shoot(about, QStringLiteral("TfmAbout"));
 }
 

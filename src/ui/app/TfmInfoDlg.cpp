@@ -3,8 +3,8 @@
 #include "core/app/EnvironmentSummary.h"
 #include "core/app/Workspace.h"
 #include "core/common/Clock.h"
+#include "core/common/Messages.h"
 #include "core/data/Database.h"
-#include "ui/common/ApplicationTitle.h"
 #include "ui/common/ScreenDateTime.h"
 
 #include <QBoxLayout>
@@ -24,7 +24,8 @@ TfmInfoDlg::TfmInfoDlg(Workspace& workspace, QWidget* parent)
     auto* grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
     grid->setVerticalSpacing(4);
-    addSummaryRows(grid, EnvironmentSummary::collect(workspace, workspace.database().connection()));
+    addSummaryRows(
+        grid, workspace.messages().title(), EnvironmentSummary::collect(workspace, workspace.database().connection()));
 
     auto* ok = new QPushButton(QStringLiteral("  확 인"), this);
     ok->setObjectName(QStringLiteral("bbnOk"));
@@ -53,7 +54,7 @@ void TfmInfoDlg::execute(Workspace& workspace, QWidget* parent)
     dialog.exec();
 }
 
-void TfmInfoDlg::addSummaryRows(QGridLayout* grid, const EnvironmentSummary& summary)
+void TfmInfoDlg::addSummaryRows(QGridLayout* grid, const QString& title, const EnvironmentSummary& summary)
 {
     struct Row {
         const char* caption;
@@ -61,7 +62,7 @@ void TfmInfoDlg::addSummaryRows(QGridLayout* grid, const EnvironmentSummary& sum
         QString value;
     };
     const Row rows[] = {
-        { "프로그램 버젼", "lblVersion", ApplicationTitle::current() },
+        { "프로그램 버젼", "lblVersion", title },
         { "통합누리망ID", "lblVeltoID", summary.loginId },
         { "비밀번호", "lblPassWd", summary.password },
         { "통신 설정", "lblComm", summary.line },

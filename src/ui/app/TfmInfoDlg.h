@@ -21,7 +21,7 @@ public:
     static void execute(Workspace& workspace, QWidget* parent = nullptr);
 
 private:
-    void addSummaryRows(QGridLayout* grid, const EnvironmentSummary& summary);
+    void addSummaryRows(QGridLayout* grid, const QString& title, const EnvironmentSummary& summary);
     QLabel* addRow(QGridLayout* grid, int row, const QString& caption, const QString& name, const QString& value);
     void showTime();
 

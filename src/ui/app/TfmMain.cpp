@@ -19,7 +19,6 @@
 #include "ui/app/TfmFileView.h"
 #include "ui/app/TfmInfoDlg.h"
 #include "ui/app/WebNoticePanel.h"
-#include "ui/common/ApplicationTitle.h"
 #include "ui/edi/TfmEnvSetup.h"
 
 #include <QAction>
@@ -55,6 +54,13 @@ QString buttonCommand(int number)
         MainCommand::Exit,
     };
     return commands[number - 1];
+}
+
+// The handler lives on the application object; tests run the frame under a plain one.
+void setApplicationErrorHandler(GuardedApplication::ErrorHandler handler)
+{
+    if (auto* application = qobject_cast<GuardedApplication*>(QCoreApplication::instance()))
+        application->setErrorHandler(std::move(handler));
 }
 
 // Stored colours are Windows COLORREF values, 0x00BBGGRR; anything else falls back.
@@ -106,7 +112,7 @@ TfmMain::TfmMain(ProgramSession& session, const QStringList& arguments, QWidget*
 TfmMain::~TfmMain()
 {
     m_destroying = true;
-    GuardedApplication::setErrorHandler({});
+    setApplicationErrorHandler({});
 }
 
 void TfmMain::buildWindow()
@@ -167,10 +173,10 @@ void TfmMain::runCreation(const QStringList& arguments)
 {
     if (!arguments.isEmpty())
         m_context.setOfflineMode(arguments.first().compare(QLatin1String("TEST"), Qt::CaseInsensitive) == 0);
-    ApplicationTitle::set(AppInfo::fullTitle());
+    m_context.messages().setTitle(AppInfo::fullTitle());
     setWindowTitle(AppInfo::fullTitle() + QStringLiteral(" [버전: ") + fileVersion() + QLatin1Char(']'));
     m_context.log().append(AppInfo::fullTitle() + QStringLiteral(" 시작"));
-    GuardedApplication::setErrorHandler([this](const QString& text) { m_context.reportError(text); });
+    setApplicationErrorHandler([this](const QString& text) { m_context.reportError(text); });
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
         if (!m_switchingPaused)
             switchMenus();
@@ -536,7 +542,7 @@ void TfmMain::showNoticeFile()
 
 void TfmMain::showAbout()
 {
-    TfmAbout about(this);
+    TfmAbout about(m_context.messages().title(), this);
     about.exec();
 }
 

@@ -4,7 +4,6 @@
 #include "core/common/AppInfo.h"
 #include "core/common/Messages.h"
 #include "core/common/Progress.h"
-#include "ui/common/ApplicationTitle.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -45,7 +44,7 @@ TfrmUserInput::TfrmUserInput(Messages& messages, Progress& waitWindow, QWidget* 
     m_inputEdit->setFocus();
 
     // A copy started meanwhile must see this one by its full title; the wait window must not cover the dialog.
-    ApplicationTitle::set(AppInfo::fullTitle());
+    m_messages.setTitle(AppInfo::fullTitle());
     m_waitWindow.hideForAMoment();
 }
 
