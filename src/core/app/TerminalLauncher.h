@@ -2,14 +2,17 @@
 
 #include <QSize>
 
-class Workspace;
 class IniFile;
+class QObject;
+class Workspace;
 
 // Starts the bank's terminal program, centred on the screen through its own settings file.
 class TerminalLauncher {
 public:
-    explicit TerminalLauncher(const Workspace& context)
+    // The input filter sits on the application while the terminal program runs.
+    explicit TerminalLauncher(const Workspace& context, QObject* inputFilter = nullptr)
         : m_context(context)
+        , m_inputFilter(inputFilter)
     {
     }
 
@@ -21,4 +24,5 @@ public:
 
 private:
     const Workspace& m_context;
+    QObject* m_inputFilter;
 };

@@ -19,6 +19,7 @@
 #include "ui/app/TfmFileView.h"
 #include "ui/app/TfmInfoDlg.h"
 #include "ui/app/WebNoticePanel.h"
+#include "ui/common/UserInputBlocker.h"
 #include "ui/edi/TfmEnvSetup.h"
 
 #include <QAction>
@@ -514,7 +515,8 @@ void TfmMain::startWebNotice()
 void TfmMain::startTerminal()
 {
     const QScreen* screen = this->screen();
-    TerminalLauncher(m_context).start(screen ? screen->size() : QSize());
+    UserInputBlocker blocker;
+    TerminalLauncher(m_context, &blocker).start(screen ? screen->size() : QSize());
 }
 
 void TfmMain::openTransferStatus()
