@@ -1,12 +1,14 @@
 #pragma once
 
-#include "core/common/AppContext.h"
+#include "core/app/Workspace.h"
 #include "core/common/Clock.h"
 #include "core/common/Desktop.h"
+#include "core/common/FileDialogs.h"
 #include "core/common/Messages.h"
 #include "core/common/ProcessList.h"
 #include "core/common/Progress.h"
 #include "core/data/TDM1.h"
+#include "core/edi/comm/MailboxModule.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -38,8 +40,9 @@ public:
     explicit BenchHome(const QDateTime& now)
         : m_paths(m_directory.path())
         , m_clock(now)
-        , m_context(m_paths, m_messages, m_progress, m_clock, m_desktop, m_processes)
-        , m_dataModule(m_context)
+        , m_ediModule(m_paths.programDir(), m_clock)
+        , m_context(m_paths, { m_messages, m_progress, m_clock, m_desktop, m_processes, m_fileDialogs, m_ediModule })
+        , m_dataModule(m_context.data())
     {
         m_paths.createDirectories();
     }
@@ -47,7 +50,7 @@ public:
     // False, with lastError(), when the database cannot be opened or upgraded.
     bool open() { return m_dataModule.openAndUpgrade(); }
     QString lastError() { return m_dataModule.lastError() + m_dataModule.database().lastError(); }
-    AppContext& context() { return m_context; }
+    Workspace& context() { return m_context; }
     Database& database() { return m_dataModule.database(); }
     QString filePath(const QString& name) const { return m_directory.filePath(name); }
     // Lays a file down in the receive path, as the communication module would.
@@ -65,8 +68,10 @@ private:
     FixedClock m_clock;
     NoDesktop m_desktop;
     ProcProcessList m_processes;
-    AppContext m_context;
-    TDM1 m_dataModule;
+    NoFileDialogs m_fileDialogs;
+    MailboxModule m_ediModule;
+    Workspace m_context;
+    TDM1& m_dataModule;
 };
 
 template <class T> T median(std::vector<T> values)

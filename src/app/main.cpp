@@ -1,20 +1,21 @@
+#include "core/app/HomeSetup.h"
 #include "core/app/ProgramStart.h"
-#include "ui/app/ScreenshotTour.h"
-#include "ui/app/StartupWiring.h"
-#include "ui/app/TFmWait.h"
-#include "ui/app/TfmMain.h"
-#include "ui/common/TfrmUserInput.h"
-#include "ui/app/GuardedApplication.h"
-#include "core/common/AppContext.h"
+#include "core/app/Workspace.h"
 #include "core/common/AppInfo.h"
-#include "ui/common/ApplicationTitle.h"
 #include "core/common/Clock.h"
 #include "core/common/ProcessList.h"
+#include "core/edi/comm/MailboxModule.h"
+#include "ui/app/GuardedApplication.h"
+#include "ui/app/ProgramSession.h"
+#include "ui/app/ScreenshotTour.h"
+#include "ui/app/TFmWait.h"
+#include "ui/app/TfmMain.h"
 #include "ui/common/QtDesktop.h"
+#include "ui/common/QtFileDialogs.h"
 #include "ui/common/QtMessages.h"
+#include "ui/common/TfrmUserInput.h"
 #include "ui/common/TfrmWaitMsg.h"
-#include "core/data/TDM1.h"
-#include "core/edi/comm/EdiEnvironment.h"
+#include "ui/edi/QtEnvSetupDialog.h"
 
 #include <QFontDatabase>
 #include <cstdio>
@@ -56,36 +57,35 @@ int main(int argc, char** argv)
 
     TfrmWaitMsg waitWindow;
     QtMessages messages(waitWindow);
-    if (!paths.createDirectories()) {
-        messages.error(QStringLiteral("작업 폴더를 만들 수 없습니다.\r\r") + paths.programDir());
-        return 1;
-    }
     SystemClock clock;
     QtDesktop desktop;
     ProcProcessList processes;
-    AppContext context(paths, messages, waitWindow, clock, desktop, processes);
-    EdiEnvironment(context).startUp();
-    std::unique_ptr<TDM1> dataModule;
-    const StartupServices services = makeStartupServices(context, dataModule);
+    QtFileDialogs fileDialogs;
+    QtEnvSetupDialog envSetupDialog(fileDialogs);
+    MailboxModule ediModule(paths.programDir(), clock, &envSetupDialog);
+    Workspace workspace(paths, { messages, waitWindow, clock, desktop, processes, fileDialogs, ediModule });
+    // Settings that cannot be written leave their defaults in use, as the module does.
+    if (HomeSetup::layDown(workspace) == HomeSetup::Outcome::NoFolders) {
+        messages.error(QStringLiteral("작업 폴더를 만들 수 없습니다.\r\r") + paths.programDir());
+        return 1;
+    }
+    ProgramSession session(workspace);
 
     const int tourAt = static_cast<int>(arguments.indexOf(QStringLiteral("--screenshot-tour")));
     if (tourAt >= 0) {
-        dataModule = std::make_unique<TDM1>(context);
-        ScreenshotTour tour(context, arguments.value(tourAt + 1, QStringLiteral("screenshots")));
-        tour.setStartupServices(services);
+        ScreenshotTour tour(session, arguments.value(tourAt + 1, QStringLiteral("screenshots")));
         return tour.run() ? 0 : 1;
     }
 
     ProgramStart start(paths, messages, processes, QCoreApplication::applicationFilePath(),
-        [&context] { return TfrmUserInput::checkSoftwarePassword(context); });
+        [&workspace] { return TfrmUserInput::checkSoftwarePassword(workspace); });
     if (start.run() != ProgramStart::Outcome::Continue)
         return 0;
 
     auto startWindow = std::make_unique<TFmWait>();
     startWindow->showAtOnce();
-    ApplicationTitle::set(AppInfo::startTitle());
-    TfmMain frame(context, arguments, services);
-    dataModule = std::make_unique<TDM1>(context);
+    messages.setTitle(AppInfo::startTitle());
+    TfmMain frame(session, arguments);
     startWindow.reset();
     frame.show();
     return app.exec();

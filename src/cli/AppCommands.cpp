@@ -8,13 +8,14 @@ namespace {
 
 int runNotice(CliSession& session, const QStringList&)
 {
-    const AppContext& context = session.context();
+    const Workspace& context = session.context();
     session.out() << NoticeText::compute(context.paths(), context.settings()) << Qt::endl;
     return 0;
 }
 
-bool openDatabase(CliSession& session, Database& database)
+bool openDatabase(CliSession& session)
 {
+    Database& database = session.context().database();
     if (database.open(session.context().paths().databaseFile()))
         return true;
     session.err() << database.lastError() << " (fbctl init creates the database)" << Qt::endl;
@@ -23,10 +24,9 @@ bool openDatabase(CliSession& session, Database& database)
 
 int runExport(CliSession& session, const QStringList&)
 {
-    Database database;
-    if (!openDatabase(session, database))
+    if (!openDatabase(session))
         return 1;
-    AccountCodeConversion conversion(session.context(), database.connection());
+    AccountCodeConversion conversion(session.context(), session.context().database().connection());
     if (!conversion.exportAccounts())
         return 1;
     session.out() << conversion.exportFile() << Qt::endl;
@@ -35,10 +35,9 @@ int runExport(CliSession& session, const QStringList&)
 
 int runImport(CliSession& session, const QStringList&)
 {
-    Database database;
-    if (!openDatabase(session, database))
+    if (!openDatabase(session))
         return 1;
-    AccountCodeConversion conversion(session.context(), database.connection());
+    AccountCodeConversion conversion(session.context(), session.context().database().connection());
     if (!conversion.importAccounts())
         return 1;
     session.out() << conversion.changedItems() << " items moved" << Qt::endl;

@@ -1,11 +1,14 @@
 #pragma once
 
-#include "core/common/AppContext.h"
+#include "cli/OptionsSetupDialog.h"
+#include "core/app/Workspace.h"
 #include "core/common/Clock.h"
 #include "core/common/Desktop.h"
+#include "core/common/FileDialogs.h"
 #include "core/common/Messages.h"
 #include "core/common/ProcessList.h"
 #include "core/common/Progress.h"
+#include "core/edi/comm/MailboxModule.h"
 
 #include <QTextStream>
 #include <memory>
@@ -26,12 +29,15 @@ public:
     bool openUrl(const QUrl& url) override;
 };
 
-// One fbctl run: the home, the seams and the context over them.
+// One fbctl run: the home, the seams and the workspace over them.
 class CliSession {
 public:
     explicit CliSession(const QString& home);
 
-    AppContext& context() { return m_context; }
+    Workspace& context() { return m_context; }
+    // What the command line sets in place of the communication module's settings dialog.
+    OptionsSetupDialog& setupDialog() { return m_setupDialog; }
+    const MailboxModule& mailboxModule() const { return m_mailboxModule; }
     FixedClock& clock() { return m_clock; }
     QTextStream& out() { return m_out; }
     QTextStream& err() { return m_err; }
@@ -42,7 +48,10 @@ private:
     FixedClock m_clock;
     ConsoleDesktop m_desktop;
     ProcProcessList m_processes;
-    AppContext m_context;
+    NoFileDialogs m_fileDialogs;
+    OptionsSetupDialog m_setupDialog;
+    MailboxModule m_mailboxModule;
+    Workspace m_context;
     QTextStream m_out;
     QTextStream m_err;
 };

@@ -4,26 +4,7 @@
 #include "core/edi/comm/EdiEnvironment.h"
 #include "core/edi/comm/MailboxModule.h"
 
-#include <optional>
-
 namespace {
-
-// Stands in for the module's settings dialog: the options given on the command line are what the user typed.
-class OptionsSetupDialog : public EnvSetupDialog {
-public:
-    bool edit(MailboxSetup& setup) override
-    {
-        setup.loginId = loginId.value_or(setup.loginId);
-        setup.password = password.value_or(setup.password);
-        setup.mailbox = mailbox.value_or(setup.mailbox);
-        return true;
-    }
-    bool hasAny() const { return loginId || password || mailbox; }
-
-    std::optional<QString> loginId;
-    std::optional<QString> password;
-    std::optional<QString> mailbox;
-};
 
 bool parseConfigOptions(CliSession& session, const QStringList& arguments, OptionsSetupDialog& dialog)
 {
@@ -63,19 +44,17 @@ void showSettings(CliSession& session, const EdiEnvironment& environment, const 
 
 int runConfig(CliSession& session, const EdiEnvironment& environment, const QStringList& arguments)
 {
-    OptionsSetupDialog dialog;
+    OptionsSetupDialog& dialog = session.setupDialog();
     if (!parseConfigOptions(session, arguments, dialog))
         return 2;
-    AppContext& context = session.context();
     if (dialog.hasAny()) {
-        MailboxModule module(context.paths().programDir(), context.clock(), &dialog);
-        EdiComm32 comm(module);
+        EdiComm32 comm(session.context().ediModule());
         if (!environment.runSettingsDialog(comm)) {
             session.err() << comm.resultText() << Qt::endl;
             return 1;
         }
     }
-    showSettings(session, environment, MailboxModule(context.paths().programDir(), context.clock()));
+    showSettings(session, environment, session.mailboxModule());
     return 0;
 }
 
@@ -100,9 +79,8 @@ int runTransfer(CliSession& session, const QString& action)
         { QStringLiteral("rereceive"), &EdiComm32::reReceive },
         { QStringLiteral("report"), &EdiComm32::resultReceiveNoDlg },
     };
-    AppContext& context = session.context();
-    MailboxModule module(context.paths().programDir(), context.clock());
-    EdiComm32 comm(module);
+    const Workspace& context = session.context();
+    EdiComm32 comm(context.ediModule());
     if (action == QLatin1String("sendreceive"))
         return runSendReceive(session, comm);
     for (const auto& [name, call] : transfers) {

@@ -1,34 +1,47 @@
 #include "cli/CommonCommands.h"
+
+#include "core/app/HomeSetup.h"
 #include "core/data/TDM1.h"
+#include "core/edi/comm/EdiEnvironment.h"
 
 #include <QFileInfo>
 
 namespace {
 
+bool writeDefaultSettings(const FirmSettings& settings)
+{
+    return settings.setNotice(FirmSettings::DefaultNotice)
+        && settings.setNoticeTextColor(FirmSettings::DefaultNoticeTextColor)
+        && settings.setNoticeBackColor(FirmSettings::DefaultNoticeBackColor) && settings.setAccountNumberCheck(true)
+        && settings.setMainPicture(settings.mainPicture());
+}
+
+// Lays down what the desktop program's first start does, and the program settings with their defaults.
 int runInit(CliSession& session, const QStringList&)
 {
-    AppContext& context = session.context();
-    if (!context.paths().createDirectories()) {
-        session.err() << "cannot create the home directory " << context.paths().programDir() << Qt::endl;
+    Workspace& workspace = session.context();
+    const WorkingPaths& paths = workspace.paths();
+    switch (HomeSetup::layDown(workspace)) {
+    case HomeSetup::Outcome::NoFolders:
+        session.err() << "cannot create the home directory " << paths.programDir() << Qt::endl;
+        return 1;
+    case HomeSetup::Outcome::NoSettings:
+        session.err() << "cannot write " << paths.registryFile() << Qt::endl;
+        return 1;
+    case HomeSetup::Outcome::Done:
+        break;
+    }
+    if (!QFileInfo::exists(paths.settingsFile()) && !writeDefaultSettings(workspace.settings())) {
+        session.err() << "cannot write " << paths.settingsFile() << Qt::endl;
         return 1;
     }
-    const FirmSettings settings = context.settings();
-    if (!QFileInfo::exists(context.paths().settingsFile())) {
-        const bool written = settings.setNotice(FirmSettings::DefaultNotice)
-            && settings.setNoticeTextColor(FirmSettings::DefaultNoticeTextColor)
-            && settings.setNoticeBackColor(FirmSettings::DefaultNoticeBackColor)
-            && settings.setAccountNumberCheck(true) && settings.setMainPicture(settings.mainPicture());
-        if (!written) {
-            session.err() << "cannot write " << context.paths().settingsFile() << Qt::endl;
-            return 1;
-        }
-    }
-    TDM1 dataModule(context);
+    TDM1& dataModule = workspace.data();
     if (!dataModule.openAndUpgrade()) {
         session.err() << "cannot open or upgrade the database: " << dataModule.lastError() << Qt::endl;
         return 1;
     }
-    session.out() << context.paths().programDir() << Qt::endl;
+    EdiEnvironment(workspace).settings().markAppType();
+    session.out() << paths.programDir() << Qt::endl;
     return 0;
 }
 
@@ -37,6 +50,7 @@ int runInit(CliSession& session, const QStringList&)
 QList<CliCommand> commonCommands()
 {
     return {
-        {QStringLiteral("init"), QStringLiteral("init    create the home directory, its folders, settings and database"), runInit},
+        { QStringLiteral("init"),
+            QStringLiteral("init    create the home directory, its folders, settings and database"), runInit },
     };
 }

@@ -25,9 +25,10 @@ bool takeNow(CliSession& session, const QString& command, const QStringList& arg
 }
 
 // The working database and the communication settings, as the program has them after its start.
-bool openWorkingData(CliSession& session, TDM1& dataModule)
+bool openWorkingData(CliSession& session)
 {
-    AppContext& context = session.context();
+    Workspace& context = session.context();
+    TDM1& dataModule = context.data();
     const EdiEnvironment environment(context);
     environment.startUp();
     if (!context.paths().createDirectories() || !environment.refreshWorkingPaths()) {
@@ -55,10 +56,9 @@ int runGenerate(CliSession& session, const QStringList& arguments)
 {
     if (!takeNow(session, QStringLiteral("generate"), arguments))
         return 2;
-    TDM1 dataModule(session.context());
-    if (!openWorkingData(session, dataModule))
+    if (!openWorkingData(session))
         return 1;
-    GenerationRun run(dataModule.database(), session.context());
+    GenerationRun run(session.context().database(), session.context());
     switch (run.run()) {
     case GenerationRun::Outcome::Failed:
         session.err() << "generate: " << run.error() << Qt::endl;
@@ -79,10 +79,9 @@ int runImport(CliSession& session, const QStringList& arguments)
 {
     if (!takeNow(session, QStringLiteral("import"), arguments))
         return 2;
-    TDM1 dataModule(session.context());
-    if (!openWorkingData(session, dataModule))
+    if (!openWorkingData(session))
         return 1;
-    EdiImportRun run(dataModule.database(), session.context());
+    EdiImportRun run(session.context().database(), session.context());
     const bool found = run.run();
     printRows(session, run.rows());
     if (run.failed()) {

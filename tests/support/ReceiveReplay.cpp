@@ -57,7 +57,7 @@ QStringList ReceiveReplay::replay(Reader reader, const QByteArray& bytes)
 {
     seed();
     Database& database = m_home.database();
-    AppContext& context = m_home.context();
+    Workspace& context = m_home.context();
     std::vector<std::pair<std::unique_ptr<EdiResultImporter>, QString>> importers;
     switch (reader) {
     case Reader::TransferResults:

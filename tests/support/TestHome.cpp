@@ -7,7 +7,12 @@ TestHome::TestHome()
     , m_paths(m_dir.path())
 {
     m_paths.createDirectories();
-    m_context = std::make_unique<AppContext>(m_paths, messages, progress, clock, desktop, processes);
+    m_context = std::make_unique<Workspace>(m_paths, seamsWith(ediModule));
+}
+
+Workspace::Seams TestHome::seamsWith(EdiModule& module)
+{
+    return { messages, progress, clock, desktop, processes, fileDialogs, module };
 }
 
 QByteArray readFileBytes(const QString& path)

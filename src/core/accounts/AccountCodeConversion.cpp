@@ -1,6 +1,6 @@
 #include "core/accounts/AccountCodeConversion.h"
 
-#include "core/common/AppContext.h"
+#include "core/app/Workspace.h"
 #include "core/common/Cp949.h"
 #include "core/common/FixedRecordReader.h"
 #include "core/common/Messages.h"
@@ -32,7 +32,7 @@ QList<QByteArray> splitLines(const QByteArray& contents)
 }
 } // namespace
 
-AccountCodeConversion::AccountCodeConversion(const AppContext& context, const QSqlDatabase& database)
+AccountCodeConversion::AccountCodeConversion(const Workspace& context, const QSqlDatabase& database)
     : m_context(context)
     , m_database(database)
 {

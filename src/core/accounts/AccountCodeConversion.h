@@ -5,7 +5,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
-class AppContext;
+class Workspace;
 
 // Moves apartment items off the sibling cooperative bank (code "16"): the export lists their accounts
 // in Send/Convert for the bank, the import applies the new bank codes and accounts the bank sends back
@@ -21,7 +21,7 @@ public:
         QString newAccount;
     };
 
-    AccountCodeConversion(const AppContext& context, const QSqlDatabase& database);
+    AccountCodeConversion(const Workspace& context, const QSqlDatabase& database);
 
     // "셈바->테온전산실로": true when the file was written.
     bool exportAccounts();
@@ -44,7 +44,7 @@ private:
     bool readMoves(QList<Move>& moves) const;
     bool applyMoves(const QList<Move>& moves);
 
-    const AppContext& m_context;
+    const Workspace& m_context;
     QSqlDatabase m_database;
     int m_changedItems = 0;
 };

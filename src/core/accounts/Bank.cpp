@@ -1,9 +1,9 @@
 #include "core/accounts/Bank.h"
 
 #include "core/accounts/AcctNo.h"
-#include "core/common/AppContext.h"
+#include "core/app/Workspace.h"
 
-Bank::Bank(const AcctNo& module, const AppContext& context)
+Bank::Bank(const AcctNo& module, const Workspace& context)
     : m_module(module)
     , m_context(context)
 {

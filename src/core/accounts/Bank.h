@@ -3,12 +3,12 @@
 #include <QString>
 
 class AcctNo;
-class AppContext;
+class Workspace;
 
 // Account numbers by bank: stored without hyphens, shown with them, tested before they are sent.
 class Bank {
 public:
-    Bank(const AcctNo& module, const AppContext& context);
+    Bank(const AcctNo& module, const Workspace& context);
 
     // For display only: never stored back or sent.
     QString displayForm(const QString& bankCode, const QString& account) const;
@@ -21,5 +21,5 @@ public:
 
 private:
     const AcctNo& m_module;
-    const AppContext& m_context;
+    const Workspace& m_context;
 };

@@ -1,6 +1,6 @@
 #include "core/app/ConfigSettings.h"
 
-#include "core/common/AppContext.h"
+#include "core/app/Workspace.h"
 #include "core/common/Messages.h"
 
 #include <QDir>
@@ -19,7 +19,7 @@ QString listedPicture(const QStringList& pictures, const QString& stored)
 
 } // namespace
 
-ConfigSettings::ConfigSettings(AppContext& context)
+ConfigSettings::ConfigSettings(Workspace& context)
     : m_context(context)
 {
 }

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-class AppContext;
+class Workspace;
 
 // The program's own local settings as the settings dialog edits them: the S/W password, the start picture,
 // the notice colours and the account-number check, with what its 확인 checks and stores.
@@ -26,7 +26,7 @@ public:
         bool accountNumberCheck = true;
     };
 
-    explicit ConfigSettings(AppContext& context);
+    explicit ConfigSettings(Workspace& context);
 
     // The start pictures offered: "Main*.bmp" in the picture directory.
     QStringList pictureNames() const;
@@ -43,5 +43,5 @@ private:
     Outcome checkPassword(const Entries& entries) const;
     bool store(Page page, const Entries& entries) const;
 
-    AppContext& m_context;
+    Workspace& m_context;
 };

@@ -1,9 +1,8 @@
 #include "core/app/EnvironmentSummary.h"
 
-#include "core/common/AppContext.h"
+#include "core/app/Workspace.h"
 #include "core/edi/comm/EdiSettings.h"
 
-#include <QLocale>
 #include <QSqlQuery>
 
 namespace {
@@ -25,7 +24,7 @@ std::optional<int> institutionCount(const QSqlDatabase& database)
 
 } // namespace
 
-EnvironmentSummary EnvironmentSummary::collect(const AppContext& context, const QSqlDatabase& database)
+EnvironmentSummary EnvironmentSummary::collect(const Workspace& context, const QSqlDatabase& database)
 {
     TEdiConfig config;
     // A failed read leaves the defaults of whatever is missing, which is what the module would use.
@@ -53,11 +52,4 @@ QString EnvironmentSummary::institutionsText(std::optional<int> count)
     if (*count == 0)
         return QStringLiteral("설정되어 있지 않음");
     return QString::number(*count) + QStringLiteral(" 개 설정되어 있음");
-}
-
-QString EnvironmentSummary::dateTimeText(const QDateTime& now)
-{
-    const QLocale locale = QLocale::system();
-    return locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ')
-        + locale.toString(now.time(), QLocale::LongFormat);
 }

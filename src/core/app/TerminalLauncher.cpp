@@ -1,6 +1,6 @@
 #include "core/app/TerminalLauncher.h"
 
-#include "core/common/AppContext.h"
+#include "core/app/Workspace.h"
 #include "core/common/IniFile.h"
 #include "core/common/Messages.h"
 #include "core/common/RunAndWait.h"
@@ -28,7 +28,7 @@ void TerminalLauncher::centreWindow(const IniFile& settings, const QSize& screen
 bool TerminalLauncher::start(const QSize& screen) const
 {
     centreWindow(IniFile(m_context.paths().terminalSettingsFile()), screen);
-    if (RunAndWait(m_context).run(m_context.paths().terminalProgram(), QString()))
+    if (RunAndWait(m_context, m_inputFilter).run(m_context.paths().terminalProgram(), QString()))
         return true;
     m_context.messages().information(QStringLiteral("PC뱅킹 모듈 호출에 실패했습니다."));
     return false;

@@ -2,14 +2,17 @@
 
 #include <QSize>
 
-class AppContext;
 class IniFile;
+class QObject;
+class Workspace;
 
 // Starts the bank's terminal program, centred on the screen through its own settings file.
 class TerminalLauncher {
 public:
-    explicit TerminalLauncher(const AppContext& context)
+    // The input filter sits on the application while the terminal program runs.
+    explicit TerminalLauncher(const Workspace& context, QObject* inputFilter = nullptr)
         : m_context(context)
+        , m_inputFilter(inputFilter)
     {
     }
 
@@ -20,5 +23,6 @@ public:
     static void centreWindow(const IniFile& settings, const QSize& screen);
 
 private:
-    const AppContext& m_context;
+    const Workspace& m_context;
+    QObject* m_inputFilter;
 };

@@ -3,7 +3,7 @@
 #include "core/cms/CmsInquiryFile.h"
 #include "core/edi/receive/ImportSql.h"
 
-EdiRecvCms::EdiRecvCms(Database& database, const AppContext& context) : EdiResultImporter(database, context) {}
+EdiRecvCms::EdiRecvCms(Database& database, const Workspace& context) : EdiResultImporter(database, context) {}
 
 // A name that two columns share is read once.
 QStringList EdiRecvCms::fileNames()

@@ -6,7 +6,7 @@
 // files the institutions' HY1, HY2 and HY3 codes name. A repeated inquiry replaces the stored one.
 class EdiRecvCms : public EdiResultImporter {
 public:
-    EdiRecvCms(Database& database, const AppContext& context);
+    EdiRecvCms(Database& database, const Workspace& context);
 
 protected:
     QStringList fileNames() override;

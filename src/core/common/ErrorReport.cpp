@@ -1,6 +1,6 @@
 #include "core/common/ErrorReport.h"
 
-#include "core/common/AppContext.h"
+#include "core/app/Workspace.h"
 #include "core/common/Cp949.h"
 #include "core/common/Desktop.h"
 #include "core/common/Messages.h"

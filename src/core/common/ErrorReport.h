@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-class AppContext;
+class Workspace;
 
 // The error report of an import: every rejected line with its reason in <home>Temp/Error.txt, then the
 // offer to open that file.
@@ -11,7 +11,7 @@ class ErrorReport {
 public:
     static constexpr const char* Separator = "   오류 : ";
 
-    explicit ErrorReport(const AppContext& context)
+    explicit ErrorReport(const Workspace& context)
         : m_context(context)
     {
     }
@@ -24,5 +24,5 @@ public:
 private:
     bool save(const QStringList& lines, const QStringList& reasons) const;
 
-    const AppContext& m_context;
+    const Workspace& m_context;
 };

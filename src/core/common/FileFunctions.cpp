@@ -1,6 +1,6 @@
 #include "core/common/FileFunctions.h"
 
-#include "core/common/AppContext.h"
+#include "core/app/Workspace.h"
 #include "core/common/Clock.h"
 #include "core/common/FB_CommonFunctions.h"
 
@@ -18,7 +18,7 @@ std::filesystem::path nativePath(const QString& path)
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
-bool removeFile(const AppContext& context, const QString& path)
+bool removeFile(const Workspace& context, const QString& path)
 {
     std::error_code failure;
     std::filesystem::remove(nativePath(path), failure);
@@ -30,7 +30,7 @@ bool removeFile(const AppContext& context, const QString& path)
 }
 
 // copy_file refuses to copy a file onto itself, where removing the target first would lose it.
-bool copyFile(const AppContext& context, const QString& source, const QString& target)
+bool copyFile(const Workspace& context, const QString& source, const QString& target)
 {
     std::error_code failure;
     std::filesystem::copy_file(
@@ -57,7 +57,7 @@ int countFiles(const QString& directory)
     return static_cast<int>(listFiles(directory, EveryFile).size());
 }
 
-bool deleteAllFiles(const AppContext& context, const QString& directory)
+bool deleteAllFiles(const Workspace& context, const QString& directory)
 {
     const QDir dir(directory);
     for (const QString& name : listFiles(directory, EveryFile)) {
@@ -67,7 +67,7 @@ bool deleteAllFiles(const AppContext& context, const QString& directory)
     return true;
 }
 
-bool copyFiles(const AppContext& context, const QString& sourceDir, const QString& targetDir, const QString& mask,
+bool copyFiles(const Workspace& context, const QString& sourceDir, const QString& targetDir, const QString& mask,
     bool move, bool stamp)
 {
     const QDir source(sourceDir);
@@ -86,7 +86,7 @@ bool copyFiles(const AppContext& context, const QString& sourceDir, const QStrin
 }
 
 bool copyFiles(
-    const AppContext& context, const QString& sourceDir, const QString& targetDir, const QString& mask, bool stamp)
+    const Workspace& context, const QString& sourceDir, const QString& targetDir, const QString& mask, bool stamp)
 {
     return copyFiles(context, sourceDir, targetDir, mask, false, stamp);
 }

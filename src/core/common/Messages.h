@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/AppInfo.h"
+
 #include <QString>
 
 // Every message and question of the program goes through this seam: the windowed program shows
@@ -17,4 +19,12 @@ public:
     virtual bool question(const QString& text, bool defaultYes = false) = 0;
     // General message box, always with the question icon.
     virtual Button messageBox(const QString& text, Buttons buttons, Button defaultButton) = 0;
+
+    // The application title, the caption of every message box. The start sequence changes it (a short one
+    // between the password check and the main window).
+    const QString& title() const { return m_title; }
+    void setTitle(const QString& title) { m_title = title; }
+
+private:
+    QString m_title = AppInfo::fullTitle();
 };

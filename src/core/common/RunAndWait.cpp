@@ -1,50 +1,33 @@
 #include "core/common/RunAndWait.h"
 
-#include "core/common/AppContext.h"
+#include "core/app/Workspace.h"
 
 #include <QCoreApplication>
-#include <QEvent>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
 
 namespace {
 
-bool isUserInput(QEvent::Type type)
-{
-    switch (type) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-    case QEvent::Wheel:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// Swallows mouse and key events of the whole application while it lives.
-class UserInputBlocker : public QObject {
+// Keeps an event filter on the application while it lives.
+class InstalledFilter {
 public:
-    UserInputBlocker()
+    explicit InstalledFilter(QObject* filter)
+        : m_filter(QCoreApplication::instance() ? filter : nullptr)
     {
-        if (QCoreApplication::instance())
-            QCoreApplication::instance()->installEventFilter(this);
+        if (m_filter)
+            QCoreApplication::instance()->installEventFilter(m_filter);
     }
-    ~UserInputBlocker() override
+    ~InstalledFilter()
     {
-        if (QCoreApplication::instance())
-            QCoreApplication::instance()->removeEventFilter(this);
+        if (m_filter)
+            QCoreApplication::instance()->removeEventFilter(m_filter);
     }
-    UserInputBlocker(const UserInputBlocker&) = delete;
-    UserInputBlocker& operator=(const UserInputBlocker&) = delete;
+    InstalledFilter(const InstalledFilter&) = delete;
+    InstalledFilter& operator=(const InstalledFilter&) = delete;
 
-protected:
-    bool eventFilter(QObject*, QEvent* event) override { return isUserInput(event->type()); }
+private:
+    QObject* m_filter;
 };
 
 } // namespace
@@ -64,15 +47,18 @@ bool RunAndWait::run(const QString& program, const QString& parameters) const
         log.append(QStringLiteral("실행실패 ") + logText);
         return false;
     }
-    {
-        const UserInputBlocker blocker;
-        QEventLoop loop;
-        QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-        if (process.state() != QProcess::NotRunning)
-            loop.exec();
-        log.append(QStringLiteral("실행완료 ") + logText);
-        // Input queued while the program ran is still pending; it reaches the blocker before it goes.
-        QCoreApplication::processEvents();
-    }
+    waitFor(process);
+    log.append(QStringLiteral("실행완료 ") + logText);
     return true;
+}
+
+void RunAndWait::waitFor(QProcess& process) const
+{
+    const InstalledFilter filter(m_inputFilter);
+    QEventLoop loop;
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    if (process.state() != QProcess::NotRunning)
+        loop.exec();
+    // Input queued while the program ran is still pending; it reaches the filter before it goes.
+    QCoreApplication::processEvents();
 }

@@ -2,14 +2,18 @@
 
 #include <QString>
 
-class AppContext;
+class QObject;
+class QProcess;
+class Workspace;
 
-// Runs an external program and waits for it: the screens keep painting, while clicks and keys typed
-// meanwhile are dropped. Start, end and failure go to the monthly log.
+// Runs an external program and waits for it while the event loop runs, so the screens keep painting. An input
+// filter given here sits on the application for the wait (the windowed program drops clicks and keys typed
+// meanwhile). Start, end and failure go to the monthly log.
 class RunAndWait {
 public:
-    explicit RunAndWait(const AppContext& context)
+    explicit RunAndWait(const Workspace& context, QObject* inputFilter = nullptr)
         : m_context(context)
+        , m_inputFilter(inputFilter)
     {
     }
 
@@ -18,5 +22,8 @@ public:
     bool run(const QString& program, const QString& parameters) const;
 
 private:
-    const AppContext& m_context;
+    void waitFor(QProcess& process) const;
+
+    const Workspace& m_context;
+    QObject* m_inputFilter;
 };

@@ -2,7 +2,7 @@
 
 #include "core/data/BlankDatabase.h"
 #include "core/data/SchemaUpgrade.h"
-#include "core/common/AppContext.h"
+#include "core/app/Workspace.h"
 #include "core/common/Messages.h"
 
 #include <QFileInfo>
@@ -45,7 +45,7 @@ const QList<SharedTable>& sharedTables()
 
 } // namespace
 
-TDM1::TDM1(AppContext& context)
+TDM1::TDM1(Workspace& context)
     : m_context(context)
 {
 }

@@ -7,7 +7,7 @@
 #include <QString>
 #include <optional>
 
-class AppContext;
+class Workspace;
 
 // The shared data module: the connection to the working database, its open-and-upgrade at start,
 // the shared code tables with their name lookups, and the key generator.
@@ -20,7 +20,7 @@ public:
         QString name;
     };
 
-    explicit TDM1(AppContext& context);
+    explicit TDM1(Workspace& context);
 
     Database& database() { return m_database; }
     static QString codeTable(CodeKind kind);
@@ -55,7 +55,7 @@ private:
     bool readCodes(CodeKind kind);
     bool tableReadable(const QString& table);
 
-    AppContext& m_context;
+    Workspace& m_context;
     Database m_database;
     QString m_dataDir;
     QHash<CodeKind, QList<CodeEntry>> m_codes;

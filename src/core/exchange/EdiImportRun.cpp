@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-EdiImportRun::EdiImportRun(Database& database, const AppContext& context) : m_database(database), m_context(context)
+EdiImportRun::EdiImportRun(Database& database, const Workspace& context) : m_database(database), m_context(context)
 {
 }
 

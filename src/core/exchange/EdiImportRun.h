@@ -6,7 +6,7 @@
 #include <QList>
 #include <optional>
 
-class AppContext;
+class Workspace;
 class Database;
 
 // The import step of the send/receive run, in its order: consent results (only while the bank's send version
@@ -14,7 +14,7 @@ class Database;
 // one transaction; the first file that cannot be imported ends the step, what was imported before it stays.
 class EdiImportRun {
 public:
-    EdiImportRun(Database& database, const AppContext& context);
+    EdiImportRun(Database& database, const Workspace& context);
 
     // True when at least one file was found.
     bool run();
@@ -26,7 +26,7 @@ private:
     bool consentResultsExpected() const;
 
     Database& m_database;
-    const AppContext& m_context;
+    const Workspace& m_context;
     QList<TEdiInfo> m_rows;
     std::optional<EdiImportError> m_error;
 };

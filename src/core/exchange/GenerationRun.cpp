@@ -6,7 +6,7 @@
 #include "core/edi/send/EdiSendTong21.h"
 #include "core/edi/send/EdiSendTongRegister.h"
 #include "core/calendar/HolidayCalendar.h"
-#include "core/common/AppContext.h"
+#include "core/app/Workspace.h"
 #include "core/common/Clock.h"
 #include "core/common/Messages.h"
 #include "core/data/Database.h"
@@ -24,7 +24,7 @@ constexpr int ConsentSendVersion = 1;
 
 } // namespace
 
-GenerationRun::GenerationRun(Database& database, AppContext& context)
+GenerationRun::GenerationRun(Database& database, Workspace& context)
     : m_database(database)
     , m_context(context)
 {

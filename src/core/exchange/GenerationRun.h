@@ -7,7 +7,7 @@
 #include <QList>
 #include <QStringList>
 
-class AppContext;
+class Workspace;
 class Database;
 class TransactionGuard;
 
@@ -19,7 +19,7 @@ class GenerationRun {
 public:
     enum class Outcome { Generated, NothingToSend, Failed };
 
-    GenerationRun(Database& database, AppContext& context);
+    GenerationRun(Database& database, Workspace& context);
 
     // Tests fix the check modulus; by default each transfer writer picks one at random.
     void setModulusPicker(EdiSendTransfer::ModulusPicker pick) { m_pickModulus = std::move(pick); }
@@ -44,7 +44,7 @@ private:
     Outcome fail(const QString& error);
 
     Database& m_database;
-    AppContext& m_context;
+    Workspace& m_context;
     EdiSendTransfer::ModulusPicker m_pickModulus = EdiSendTransfer::randomModulus();
     QDateTime m_stamp;
     QList<TEdiInfo> m_rows;

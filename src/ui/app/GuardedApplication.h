@@ -18,8 +18,8 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
     // Installed by the main window; an empty handler lets the error through to the default handling.
-    static void setErrorHandler(ErrorHandler handler);
+    void setErrorHandler(ErrorHandler handler) { m_handler = std::move(handler); }
 
 private:
-    static ErrorHandler& handler();
+    ErrorHandler m_handler;
 };

@@ -11,7 +11,7 @@ class QWidget;
 
 // What a chosen menu item or picture button hands to its command.
 struct MenuCommand {
-    QString command; // what the handler is bound to: the component name, or "CodeTable" for the code tables
+    QString command; // what the handler is bound to: the component name, or MainCommand::CodeTable
     QString component; // the item's component name
     QString caption; // the item's caption
     QString formCaption; // the caption of the screen it opens
@@ -23,8 +23,6 @@ struct MenuCommand {
 // window is open. Items carry their command, tag and caption; the frame binds commands to handlers.
 class MainMenuSet {
 public:
-    static const QString CodeTableCommand;
-
     static std::unique_ptr<MainMenuSet> createMainMenu(QWidget* owner);
     static std::unique_ptr<MainMenuSet> createSubMainMenu(QWidget* owner);
 

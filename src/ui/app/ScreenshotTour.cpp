@@ -1,21 +1,22 @@
 #include "ui/app/ScreenshotTour.h"
 
+#include "core/app/NoticeText.h"
+#include "core/app/Workspace.h"
+#include "core/common/Messages.h"
 #include "ui/app/TfmAbout.h"
 #include "ui/app/TfmConfig.h"
 #include "ui/app/TfmFileView.h"
 #include "ui/app/TfmInfoDlg.h"
 #include "ui/app/TfmMain.h"
-#include "core/app/NoticeText.h"
-#include "core/common/AppContext.h"
-#include "core/data/Database.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
 
-ScreenshotTour::ScreenshotTour(AppContext& context, const QString& directory)
-    : m_context(context)
+ScreenshotTour::ScreenshotTour(ProgramSession& session, const QString& directory)
+    : m_session(session)
+    , m_context(session.workspace())
     , m_directory(WorkingPaths::withTrailingSeparator(directory))
 {
 }
@@ -25,7 +26,7 @@ bool ScreenshotTour::run()
     m_written.clear();
     if (!QDir().mkpath(m_directory))
         return false;
-    TfmMain frame(m_context, {}, m_services);
+    TfmMain frame(m_session, {});
     return shootMainWindow(frame) && shootFileView() && shootAbout() && shootConfig() && shootInfoDlg();
 }
 
@@ -61,7 +62,7 @@ bool ScreenshotTour::shootFileView()
 
 bool ScreenshotTour::shootAbout()
 {
-    TfmAbout about;
+    TfmAbout about(m_context.messages().title());
     return shoot(about, QStringLiteral("TfmAbout"));
 }
 
@@ -73,6 +74,6 @@ bool ScreenshotTour::shootConfig()
 
 bool ScreenshotTour::shootInfoDlg()
 {
-    TfmInfoDlg info(m_context, QSqlDatabase::database(Database::DefaultConnection, false));
+    TfmInfoDlg info(m_context);
     return shoot(info, QStringLiteral("TfmInfoDlg"));
 }

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "ui/app/StartupServices.h"
-
 #include <QStringList>
 #include <functional>
 
-class AppContext;
+class ProgramSession;
 class TfmMain;
+class Workspace;
 class QWidget;
 
 // Pictures of every screen built so far, each named after its form class (TfmMain.png, TfmMain-busy.png,
@@ -16,9 +15,8 @@ public:
     // Opens a business window in the frame for TfmMain-busy.png; without one that picture is left out.
     using OpenBusinessWindow = std::function<void(TfmMain&)>;
 
-    ScreenshotTour(AppContext& context, const QString& directory);
+    ScreenshotTour(ProgramSession& session, const QString& directory);
 
-    void setStartupServices(StartupServices services) { m_services = std::move(services); }
     void setBusinessWindow(OpenBusinessWindow open) { m_openBusinessWindow = std::move(open); }
 
     // Writes every picture; false when the directory or a picture cannot be written.
@@ -33,9 +31,9 @@ private:
     bool shootConfig();
     bool shootInfoDlg();
 
-    AppContext& m_context;
+    ProgramSession& m_session;
+    Workspace& m_context;
     QString m_directory;
-    StartupServices m_services;
     OpenBusinessWindow m_openBusinessWindow;
     QStringList m_written;
 };

@@ -1,7 +1,6 @@
 #include "ui/app/TfmAbout.h"
 
 #include "ui/app/MainArtwork.h"
-#include "ui/common/ApplicationTitle.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -9,11 +8,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TfmAbout::TfmAbout(QWidget* parent)
+TfmAbout::TfmAbout(const QString& caption, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("fmAbout"));
-    setWindowTitle(ApplicationTitle::current());
+    setWindowTitle(caption);
     QFont font(QStringLiteral("NanumGothic"));
     font.setPixelSize(13);
     setFont(font);

@@ -6,5 +6,5 @@
 class TfmAbout : public QDialog {
     Q_OBJECT
 public:
-    explicit TfmAbout(QWidget* parent = nullptr);
+    explicit TfmAbout(const QString& caption, QWidget* parent = nullptr);
 };

@@ -1,6 +1,6 @@
 #include "ui/app/TfmConfig.h"
 
-#include "core/common/AppContext.h"
+#include "core/app/Workspace.h"
 #include "ui/common/OkCancelRow.h"
 
 #include <QBoxLayout>
@@ -51,7 +51,7 @@ QWidget* newPage(const QString& name)
 
 } // namespace
 
-TfmConfig::TfmConfig(AppContext& context, QWidget* parent)
+TfmConfig::TfmConfig(Workspace& context, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
     , m_settings(context)
     , m_pages(new QTabWidget(this))
@@ -75,7 +75,7 @@ TfmConfig::TfmConfig(AppContext& context, QWidget* parent)
     selectPage(Page::Password);
 }
 
-bool TfmConfig::execute(AppContext& context, Page page, QWidget* parent)
+bool TfmConfig::execute(Workspace& context, Page page, QWidget* parent)
 {
     TfmConfig dialog(context, parent);
     dialog.selectPage(page);

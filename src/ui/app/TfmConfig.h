@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-class AppContext;
+class Workspace;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -18,10 +18,10 @@ class TfmConfig : public QDialog {
 public:
     using Page = ConfigSettings::Page;
 
-    explicit TfmConfig(AppContext& context, QWidget* parent = nullptr);
+    explicit TfmConfig(Workspace& context, QWidget* parent = nullptr);
 
     // Shows the dialog on one page; true when 확인 stored the settings.
-    static bool execute(AppContext& context, Page page, QWidget* parent = nullptr);
+    static bool execute(Workspace& context, Page page, QWidget* parent = nullptr);
 
     // Activates the page, hides the tabs of the other two and puts the focus on its first field.
     void selectPage(Page page);

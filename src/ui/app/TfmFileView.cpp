@@ -1,11 +1,11 @@
 #include "ui/app/TfmFileView.h"
 
-#include "ui/app/MainArtwork.h"
-#include "core/common/AppContext.h"
+#include "core/app/Workspace.h"
+#include "core/common/FileDialogs.h"
 #include "core/common/Messages.h"
+#include "ui/app/MainArtwork.h"
 
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QFontDialog>
 #include <QPageSetupDialog>
 #include <QPlainTextEdit>
@@ -20,18 +20,6 @@ const QString Caption = QStringLiteral("메모 파일 보기");
 const QString DiscardQuestion
     = QStringLiteral("입력 또는 수정한 내용이 저장되지 않았습니다.\r\r무시하고 진행하시겠습니까?");
 
-TfmFileView::FileDialogs systemFileDialogs()
-{
-    return {
-        [](QWidget* parent, const QString& directory) {
-            return QFileDialog::getOpenFileName(parent, QString(), directory, QStringLiteral("*.* (*)"));
-        },
-        [](QWidget* parent, const QString& current) {
-            return QFileDialog::getSaveFileName(parent, QString(), current);
-        },
-    };
-}
-
 // NanumGothic loses its spaces in PDF text; its sibling prints the same shapes.
 QFont printFont(QFont font)
 {
@@ -41,11 +29,10 @@ QFont printFont(QFont font)
 }
 } // namespace
 
-TfmFileView::TfmFileView(AppContext& context, QWidget* parent)
+TfmFileView::TfmFileView(Workspace& context, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
     , m_context(context)
     , m_memo(new QPlainTextEdit(this))
-    , m_dialogs(systemFileDialogs())
 {
     setObjectName(QStringLiteral("fmFileView"));
     setWindowTitle(Caption);
@@ -160,7 +147,7 @@ void TfmFileView::chooseFile()
 {
     if (!mayDiscardChanges())
         return;
-    const QString chosen = m_dialogs.open(this, m_context.paths().programDir());
+    const QString chosen = m_context.fileDialogs().openFile(m_context.paths().programDir());
     if (!chosen.isEmpty()) {
         m_fileName = chosen;
         if (loadFile(chosen)) {
@@ -225,7 +212,7 @@ void TfmFileView::print()
 
 void TfmFileView::save()
 {
-    const QString chosen = m_dialogs.save(this, m_fileName);
+    const QString chosen = m_context.fileDialogs().saveFile(m_fileName);
     if (!chosen.isEmpty()) {
         m_fileName = chosen;
         if (m_file.save(chosen, m_memo->toPlainText()))

@@ -4,9 +4,8 @@
 
 #include <QDialog>
 #include <QPrinter>
-#include <functional>
 
-class AppContext;
+class Workspace;
 class QPlainTextEdit;
 class QToolBar;
 class QToolButton;
@@ -17,17 +16,10 @@ class QToolButton;
 class TfmFileView : public QDialog {
     Q_OBJECT
 public:
-    // The file dialogs, replaceable so that tests never wait for a user.
-    struct FileDialogs {
-        std::function<QString(QWidget* parent, const QString& directory)> open;
-        std::function<QString(QWidget* parent, const QString& current)> save;
-    };
-
-    explicit TfmFileView(AppContext& context, QWidget* parent = nullptr);
+    explicit TfmFileView(Workspace& context, QWidget* parent = nullptr);
 
     // Notice mode: read-only, wrapped, on the given file.
     void openNotice(const QString& file);
-    void setFileDialogs(FileDialogs dialogs) { m_dialogs = std::move(dialogs); }
 
     const QString& fileName() const { return m_fileName; }
     bool isReadOnlyMode() const { return m_readOnly; }
@@ -56,12 +48,11 @@ private:
     void updateButtons();
     bool mayDiscardChanges();
 
-    AppContext& m_context;
+    Workspace& m_context;
     QPlainTextEdit* m_memo;
     QToolButton* m_openButton = nullptr;
     QToolButton* m_printButton = nullptr;
     QToolButton* m_saveButton = nullptr;
-    FileDialogs m_dialogs;
     PlainTextFile m_file;
     QPrinter m_printer;
     QString m_fileName;

@@ -1,10 +1,11 @@
 #include "ui/app/TfmInfoDlg.h"
 
 #include "core/app/EnvironmentSummary.h"
-#include "core/common/AppContext.h"
-#include "ui/common/ApplicationTitle.h"
+#include "core/app/Workspace.h"
 #include "core/common/Clock.h"
+#include "core/common/Messages.h"
 #include "core/data/Database.h"
+#include "ui/common/ScreenDateTime.h"
 
 #include <QBoxLayout>
 #include <QFrame>
@@ -13,9 +14,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-TfmInfoDlg::TfmInfoDlg(AppContext& context, const QSqlDatabase& database, QWidget* parent)
+TfmInfoDlg::TfmInfoDlg(Workspace& workspace, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
-    , m_clock(context.clock())
+    , m_clock(workspace.clock())
     , m_updateTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("fmInfoDlg"));
@@ -23,7 +24,8 @@ TfmInfoDlg::TfmInfoDlg(AppContext& context, const QSqlDatabase& database, QWidge
     auto* grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
     grid->setVerticalSpacing(4);
-    addSummaryRows(grid, EnvironmentSummary::collect(context, database));
+    addSummaryRows(
+        grid, workspace.messages().title(), EnvironmentSummary::collect(workspace, workspace.database().connection()));
 
     auto* ok = new QPushButton(QStringLiteral("  확 인"), this);
     ok->setObjectName(QStringLiteral("bbnOk"));
@@ -46,13 +48,13 @@ TfmInfoDlg::TfmInfoDlg(AppContext& context, const QSqlDatabase& database, QWidge
     showTime();
 }
 
-void TfmInfoDlg::execute(AppContext& context, QWidget* parent)
+void TfmInfoDlg::execute(Workspace& workspace, QWidget* parent)
 {
-    TfmInfoDlg dialog(context, QSqlDatabase::database(Database::DefaultConnection, false), parent);
+    TfmInfoDlg dialog(workspace, parent);
     dialog.exec();
 }
 
-void TfmInfoDlg::addSummaryRows(QGridLayout* grid, const EnvironmentSummary& summary)
+void TfmInfoDlg::addSummaryRows(QGridLayout* grid, const QString& title, const EnvironmentSummary& summary)
 {
     struct Row {
         const char* caption;
@@ -60,7 +62,7 @@ void TfmInfoDlg::addSummaryRows(QGridLayout* grid, const EnvironmentSummary& sum
         QString value;
     };
     const Row rows[] = {
-        { "프로그램 버젼", "lblVersion", ApplicationTitle::current() },
+        { "프로그램 버젼", "lblVersion", title },
         { "통합누리망ID", "lblVeltoID", summary.loginId },
         { "비밀번호", "lblPassWd", summary.password },
         { "통신 설정", "lblComm", summary.line },
@@ -92,5 +94,5 @@ QLabel* TfmInfoDlg::addRow(
 
 void TfmInfoDlg::showTime()
 {
-    m_dateTime->setText(EnvironmentSummary::dateTimeText(m_clock.now()));
+    m_dateTime->setText(ScreenDateTime::dateTime(m_clock.now()));
 }

@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QDialog>
-#include <QSqlDatabase>
 
-class AppContext;
+class Workspace;
 class Clock;
 struct EnvironmentSummary;
 class QGridLayout;
@@ -16,13 +15,13 @@ class TfmInfoDlg : public QDialog {
 public:
     static constexpr int UpdateInterval = 100;
 
-    TfmInfoDlg(AppContext& context, const QSqlDatabase& database, QWidget* parent = nullptr);
+    explicit TfmInfoDlg(Workspace& workspace, QWidget* parent = nullptr);
 
-    // Shows the summary of the working database's installation until the user closes it.
-    static void execute(AppContext& context, QWidget* parent = nullptr);
+    // Shows the summary of the installation until the user closes it.
+    static void execute(Workspace& workspace, QWidget* parent = nullptr);
 
 private:
-    void addSummaryRows(QGridLayout* grid, const EnvironmentSummary& summary);
+    void addSummaryRows(QGridLayout* grid, const QString& title, const EnvironmentSummary& summary);
     QLabel* addRow(QGridLayout* grid, int row, const QString& caption, const QString& name, const QString& value);
     void showTime();
 

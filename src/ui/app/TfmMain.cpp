@@ -1,6 +1,17 @@
 #include "ui/app/TfmMain.h"
 
+#include "core/accounts/AccountCodeConversion.h"
+#include "core/app/NoticeText.h"
+#include "core/app/TerminalLauncher.h"
+#include "core/app/WebAddresses.h"
+#include "core/app/Workspace.h"
+#include "core/common/AppInfo.h"
+#include "core/common/Desktop.h"
+#include "core/common/Messages.h"
+#include "core/common/Progress.h"
+#include "core/data/TDM1.h"
 #include "ui/app/GuardedApplication.h"
+#include "ui/app/MainCommand.h"
 #include "ui/app/PictureArea.h"
 #include "ui/app/PictureButton.h"
 #include "ui/app/TfmAbout.h"
@@ -8,16 +19,7 @@
 #include "ui/app/TfmFileView.h"
 #include "ui/app/TfmInfoDlg.h"
 #include "ui/app/WebNoticePanel.h"
-#include "core/accounts/AccountCodeConversion.h"
-#include "core/app/NoticeText.h"
-#include "core/app/TerminalLauncher.h"
-#include "core/app/WebAddresses.h"
-#include "core/common/AppContext.h"
-#include "core/common/AppInfo.h"
-#include "ui/common/ApplicationTitle.h"
-#include "core/common/Desktop.h"
-#include "core/common/Messages.h"
-#include "core/common/Progress.h"
+#include "ui/common/UserInputBlocker.h"
 #include "ui/edi/TfmEnvSetup.h"
 
 #include <QAction>
@@ -34,27 +36,33 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QWindow>
-#include <cstdlib>
-
-const QString TfmMain::ConnectionName = QStringLiteral("FbMorvExeDB");
 
 namespace {
 const int StripHeight = 19;
 
-// Picture buttons 1 to 9 and the command each one runs.
-const char* const ButtonCommands[PictureArea::ButtonCount] = {
-    "N61",
-    "N71",
-    "N24",
-    "DSBButton4",
-    "DSBButton5",
-    "DSBButton6",
-    "DSBButton7",
-    "N12",
-    "N18",
-};
+// The command of each picture button, 1 to 9.
+QString buttonCommand(int number)
+{
+    const QString commands[PictureArea::ButtonCount] = {
+        MainCommand::DepositBatches,
+        MainCommand::WithdrawalBatches,
+        MainCommand::AptBatches,
+        MainCommand::CmsCollections,
+        MainCommand::ReceivableNotes,
+        MainCommand::PassbookTransactions,
+        MainCommand::Terminal,
+        MainCommand::SendReceive,
+        MainCommand::Exit,
+    };
+    return commands[number - 1];
+}
 
-const QStringList SendReceiveCommands { "N10", "N11", "N12", "N14" };
+// The handler lives on the application object; tests run the frame under a plain one.
+void setApplicationErrorHandler(GuardedApplication::ErrorHandler handler)
+{
+    if (auto* application = qobject_cast<GuardedApplication*>(QCoreApplication::instance()))
+        application->setErrorHandler(std::move(handler));
+}
 
 // Stored colours are Windows COLORREF values, 0x00BBGGRR; anything else falls back.
 QColor colorFromStored(int stored, const QColor& fallback)
@@ -68,12 +76,6 @@ QString fileVersion()
 {
     const QString version = AppInfo::version();
     return version.startsWith(QLatin1Char('V')) ? version.mid(1) : version;
-}
-
-void runIfSet(const std::function<void()>& step)
-{
-    if (step)
-        step();
 }
 
 // Reopens the data after maintenance work, also when the work throws.
@@ -92,17 +94,17 @@ private:
 };
 } // namespace
 
-TfmMain::TfmMain(AppContext& context, const QStringList& arguments, StartupServices services, QWidget* parent)
+TfmMain::TfmMain(ProgramSession& session, const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent)
-    , m_context(context)
-    , m_services(std::move(services))
+    , m_session(session)
+    , m_context(session.workspace())
     , m_arguments(arguments)
     , m_mainMenu(MainMenuSet::createMainMenu(this))
     , m_subMainMenu(MainMenuSet::createSubMainMenu(this))
 {
     buildWindow();
     runCreation(arguments);
-    bindOwnCommands();
+    registerCommands();
     connectMenus();
     connectPictureButtons();
     switchMenus();
@@ -111,7 +113,7 @@ TfmMain::TfmMain(AppContext& context, const QStringList& arguments, StartupServi
 TfmMain::~TfmMain()
 {
     m_destroying = true;
-    GuardedApplication::setErrorHandler({});
+    setApplicationErrorHandler({});
 }
 
 void TfmMain::buildWindow()
@@ -172,55 +174,62 @@ void TfmMain::runCreation(const QStringList& arguments)
 {
     if (!arguments.isEmpty())
         m_context.setOfflineMode(arguments.first().compare(QLatin1String("TEST"), Qt::CaseInsensitive) == 0);
-    ApplicationTitle::set(AppInfo::fullTitle());
+    m_context.messages().setTitle(AppInfo::fullTitle());
     setWindowTitle(AppInfo::fullTitle() + QStringLiteral(" [버전: ") + fileVersion() + QLatin1Char(']'));
     m_context.log().append(AppInfo::fullTitle() + QStringLiteral(" 시작"));
-    GuardedApplication::setErrorHandler([this](const QString& text) { m_context.reportError(text); });
+    setApplicationErrorHandler([this](const QString& text) { m_context.reportError(text); });
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
         if (!m_switchingPaused)
             switchMenus();
     });
     refreshNotice();
-    m_upgradeSwitch = m_services.readUpgradeSwitch ? m_services.readUpgradeSwitch() : -1;
+    m_upgradeSwitch = m_session.readUpgradeSwitch();
     if (m_upgradeSwitch == 0)
         m_mainMenu->addAutoUpgradeItem();
-    if (!m_context.offlineMode() && m_upgradeSwitch == 0 && m_services.runUpgradeCheck
-        && m_services.runUpgradeCheck()) {
-        if (m_services.terminate)
-            m_services.terminate();
-        else
-            std::exit(0);
-    }
-    runIfSet(m_services.refreshWorkingPaths);
+    if (!m_context.offlineMode() && m_upgradeSwitch == 0 && m_session.runUpgradeCheck())
+        m_session.terminate();
+    m_session.refreshWorkingPaths();
     m_context.paths().createDirectories();
-    runIfSet(m_services.buildHolidayLists);
+    m_session.buildHolidayLists();
     applyNoticeColors();
 }
 
-void TfmMain::bindOwnCommands()
+void TfmMain::registerCommands()
 {
-    bindCommand(QStringLiteral("N18"), [this](const MenuCommand&) { close(); });
-    bindCommand(QStringLiteral("mnuClose"), [this](const MenuCommand&) {
+    using Refresh = CommandTable::Refresh;
+    const auto add = [this](const QString& command, std::function<void()> work, Refresh refresh = Refresh::Nothing) {
+        m_commands.add(
+            command, [work = std::move(work)](const MenuCommand&) { work(); }, refresh);
+    };
+    add(MainCommand::Exit, [this] { close(); });
+    add(MainCommand::CloseWindow, [this] {
         closeActiveBusinessWindow();
         switchMenus();
     });
-    bindCommand(QStringLiteral("mm_ichestate"), [this](const MenuCommand&) { openTransferStatus(); });
-    bindCommand(QStringLiteral("N47"), [this](const MenuCommand&) { editMemoFile(); });
-    bindCommand(QStringLiteral("N58"), [this](const MenuCommand&) { showNoticeFile(); });
-    bindCommand(QStringLiteral("N54"), [this](const MenuCommand&) { showAbout(); });
-    bindCommand(QStringLiteral("mnuAptConvertExport"), [this](const MenuCommand&) { convertAccountsToSend(); });
-    bindCommand(QStringLiteral("mnuAptConvertImport"), [this](const MenuCommand&) { convertReceivedAccounts(); });
-    bindCommand(QStringLiteral("DSBButton7"), [this](const MenuCommand&) { startTerminal(); });
-    bindCommand(QStringLiteral("N23"), [this](const MenuCommand&) { TfmEnvSetup::runSettingsCommand(m_context, this); });
-    bindCommand(QStringLiteral("N26"),
-        [this](const MenuCommand&) { TfmConfig::execute(m_context, TfmConfig::Page::Password, this); });
-    bindCommand(QStringLiteral("N72"),
-        [this](const MenuCommand&) { TfmConfig::execute(m_context, TfmConfig::Page::Screen, this); });
-    bindCommand(QStringLiteral("N27"),
-        [this](const MenuCommand&) { TfmConfig::execute(m_context, TfmConfig::Page::Other, this); });
-    bindCommand(QStringLiteral("N30"), [this](const MenuCommand&) { TfmInfoDlg::execute(m_context, this); });
+    add(MainCommand::TransferStatus, [this] { openTransferStatus(); });
+    add(MainCommand::MemoFile, [this] { editMemoFile(); });
+    add(MainCommand::NoticeFile, [this] { showNoticeFile(); });
+    add(MainCommand::About, [this] { showAbout(); });
+    add(MainCommand::AptConvertExport, [this] { convertAccountsToSend(); });
+    add(MainCommand::AptConvertImport, [this] { convertReceivedAccounts(); });
+    add(MainCommand::Terminal, [this] { startTerminal(); });
+    add(MainCommand::CommSettings, [this] { TfmEnvSetup::runSettingsCommand(m_context); });
+    add(MainCommand::PasswordSettings, [this] { TfmConfig::execute(m_context, TfmConfig::Page::Password, this); });
+    add(
+        MainCommand::ScreenSettings, [this] { TfmConfig::execute(m_context, TfmConfig::Page::Screen, this); },
+        Refresh::NoticeColors);
+    add(MainCommand::OtherSettings, [this] { TfmConfig::execute(m_context, TfmConfig::Page::Other, this); });
+    add(MainCommand::EnvironmentInfo, [this] { TfmInfoDlg::execute(m_context, this); });
     // The withdrawal request item of the reduced menu has never had anything behind it.
-    bindCommand(QStringLiteral("mnuWithdrawalRequest"), [](const MenuCommand&) {});
+    add(MainCommand::WithdrawalRequest, [] {});
+
+    // Screens still to come: what the frame refreshes after them is known already.
+    m_commands.add(MainCommand::BankCodes, {}, Refresh::CodeLists);
+    m_commands.add(MainCommand::Institutions, {}, Refresh::CodeLists);
+    for (const QString& command :
+        { MainCommand::Send, MainCommand::Receive, MainCommand::SendReceive, MainCommand::ReReceive })
+        m_commands.add(command, {}, Refresh::Notice);
+    updateCommandStates();
 }
 
 void TfmMain::connectMenus()
@@ -234,7 +243,7 @@ void TfmMain::connectMenus()
 void TfmMain::connectPictureButtons()
 {
     for (int number = 1; number <= PictureArea::ButtonCount; ++number) {
-        const QString command = QString::fromLatin1(ButtonCommands[number - 1]);
+        const QString command = buttonCommand(number);
         PictureButton* button = m_pictureArea->button(number);
         connect(button, &QAbstractButton::clicked, this, [this, command, button] {
             const QAction* item = m_mainMenu->item(command);
@@ -245,9 +254,9 @@ void TfmMain::connectPictureButtons()
     }
 }
 
-void TfmMain::bindCommand(const QString& command, CommandHandler handler)
+void TfmMain::bindCommand(const QString& command, CommandTable::Handler handler)
 {
-    m_handlers.insert(command, std::move(handler));
+    m_commands.add(command, std::move(handler));
     updateCommandStates();
 }
 
@@ -257,7 +266,7 @@ void TfmMain::updateCommandStates()
     m_mainMenu->updateEnabled(available);
     m_subMainMenu->updateEnabled(available);
     for (int number = 1; number <= PictureArea::ButtonCount; ++number)
-        m_pictureArea->button(number)->setEnabled(hasCommand(QString::fromLatin1(ButtonCommands[number - 1])));
+        m_pictureArea->button(number)->setEnabled(hasCommand(buttonCommand(number)));
 }
 
 void TfmMain::runFromAction(const QAction* action)
@@ -267,24 +276,30 @@ void TfmMain::runFromAction(const QAction* action)
 
 void TfmMain::runCommand(const MenuCommand& command)
 {
-    const CommandHandler handler = m_handlers.value(command.command);
-    if (!handler)
+    if (!hasCommand(command.command))
         return;
-    if (command.component == QLatin1String("mnuAutoUpgrade") && !closeActiveBusinessWindow())
+    if (command.component == MainCommand::AutoUpgrade && !closeActiveBusinessWindow())
         return;
-    handler(command);
+    m_commands.run(command);
     runAfterCommand(command);
 }
 
 void TfmMain::runAfterCommand(const MenuCommand& command)
 {
-    const bool editsCodes = command.command == QLatin1String("N_BankCode") || command.command == QLatin1String("N49");
-    if (editsCodes && !command.viewOnly)
-        loadCodeLists();
-    if (command.command == QLatin1String("N72"))
+    switch (m_commands.refreshAfter(command.command)) {
+    case CommandTable::Refresh::CodeLists:
+        if (!command.viewOnly)
+            loadCodeLists();
+        break;
+    case CommandTable::Refresh::NoticeColors:
         applyNoticeColors();
-    if (SendReceiveCommands.contains(command.command))
+        break;
+    case CommandTable::Refresh::Notice:
         refreshNotice();
+        break;
+    case CommandTable::Refresh::Nothing:
+        break;
+    }
 }
 
 void TfmMain::showEvent(QShowEvent* event)
@@ -298,18 +313,14 @@ void TfmMain::showEvent(QShowEvent* event)
 
 void TfmMain::runFirstShow()
 {
-    if (m_services.openAndUpgradeDatabase)
-        m_services.openAndUpgradeDatabase();
-    if (m_services.openSharedTables)
-        m_services.openSharedTables();
+    m_session.openAndUpgradeDatabase();
+    m_session.openSharedTables();
     loadCodeLists();
-    runIfSet(m_services.markRegistry);
+    m_session.markRegistry();
     startWebNotice();
-    if (m_arguments.value(0).compare(QLatin1String("UPGRADE"), Qt::CaseInsensitive) == 0
-        && m_services.backupAfterUpgrade)
-        m_services.backupAfterUpgrade(*this);
-    if (m_services.checkEvidenceRequests)
-        m_services.checkEvidenceRequests(*this);
+    if (m_arguments.value(0).compare(QLatin1String("UPGRADE"), Qt::CaseInsensitive) == 0)
+        m_session.backupAfterUpgrade(*this);
+    m_session.checkEvidenceRequests(*this);
 }
 
 void TfmMain::closeEvent(QCloseEvent* event)
@@ -329,8 +340,8 @@ void TfmMain::runClosing()
     m_closed = true;
     m_codeLists.clear();
     m_context.log().append(AppInfo::fullTitle() + QStringLiteral(" 종료"));
-    runIfSet(m_services.freeHolidayLists);
-    runIfSet(m_services.closeDatabase);
+    m_session.freeHolidayLists();
+    m_session.closeDatabase();
 }
 
 bool TfmMain::eventFilter(QObject* watched, QEvent* event)
@@ -452,7 +463,7 @@ void TfmMain::setCloseEnabled(bool enabled)
 
 bool TfmMain::loadCodeLists()
 {
-    const QSqlDatabase database = QSqlDatabase::database(ConnectionName, false);
+    const QSqlDatabase database = m_context.database().connection();
     if (!database.isOpen()) {
         m_codeLists.clear();
         return false;
@@ -487,12 +498,11 @@ bool TfmMain::withDatabaseClosed(const std::function<bool()>& work)
     setEnabled(false);
     ReopenAfterMaintenance reopen([this] {
         m_context.progress().showMessage(QStringLiteral("자료를 열고 있습니다."));
-        if (m_services.openSharedTables)
-            m_services.openSharedTables();
+        m_session.openSharedTables();
         m_context.progress().close();
         setEnabled(true);
     });
-    runIfSet(m_services.closeDatabase);
+    m_session.closeDatabase();
     return work();
 }
 
@@ -505,7 +515,8 @@ void TfmMain::startWebNotice()
 void TfmMain::startTerminal()
 {
     const QScreen* screen = this->screen();
-    TerminalLauncher(m_context).start(screen ? screen->size() : QSize());
+    UserInputBlocker blocker;
+    TerminalLauncher(m_context, &blocker).start(screen ? screen->size() : QSize());
 }
 
 void TfmMain::openTransferStatus()
@@ -533,16 +544,16 @@ void TfmMain::showNoticeFile()
 
 void TfmMain::showAbout()
 {
-    TfmAbout about(this);
+    TfmAbout about(m_context.messages().title(), this);
     about.exec();
 }
 
 void TfmMain::convertAccountsToSend()
 {
-    AccountCodeConversion(m_context, QSqlDatabase::database(ConnectionName, false)).exportAccounts();
+    AccountCodeConversion(m_context, m_context.database().connection()).exportAccounts();
 }
 
 void TfmMain::convertReceivedAccounts()
 {
-    AccountCodeConversion(m_context, QSqlDatabase::database(ConnectionName, false)).importAccounts();
+    AccountCodeConversion(m_context, m_context.database().connection()).importAccounts();
 }

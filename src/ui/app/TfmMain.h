@@ -1,17 +1,17 @@
 #pragma once
 
-#include "ui/common/BusinessWindow.h"
-#include "ui/app/MainMenuSet.h"
-#include "ui/app/StartupServices.h"
 #include "core/app/CodeLists.h"
+#include "ui/app/CommandTable.h"
+#include "ui/app/MainMenuSet.h"
+#include "ui/app/ProgramSession.h"
+#include "ui/common/BusinessWindow.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
 #include <memory>
 
-class AppContext;
+class Workspace;
 class PictureArea;
 class QLabel;
 class QMdiArea;
@@ -24,17 +24,14 @@ class QMenu;
 class TfmMain : public QMainWindow {
     Q_OBJECT
 public:
-    using CommandHandler = std::function<void(const MenuCommand&)>;
     using WindowFactory = std::function<BusinessWindow*()>;
     using WindowTest = std::function<bool(const BusinessWindow*)>;
 
-    static const QString ConnectionName;
     static constexpr int ClientWidth = 758;
     static constexpr int ClientHeight = 522;
 
     // arguments: the command line without the program and --home; the first one may be TEST or UPGRADE.
-    TfmMain(
-        AppContext& context, const QStringList& arguments, StartupServices services = {}, QWidget* parent = nullptr);
+    TfmMain(ProgramSession& session, const QStringList& arguments, QWidget* parent = nullptr);
     ~TfmMain() override;
 
     // Opens a business window of the given class, maximised; the active one of the same class stays as
@@ -54,8 +51,8 @@ public:
     void switchMenus();
 
     // Makes a command available: its menu items and picture buttons become enabled.
-    void bindCommand(const QString& command, CommandHandler handler);
-    bool hasCommand(const QString& command) const { return m_handlers.contains(command); }
+    void bindCommand(const QString& command, CommandTable::Handler handler);
+    bool hasCommand(const QString& command) const { return m_commands.isAvailable(command); }
     void runCommand(const MenuCommand& command);
 
     MainMenuSet& mainMenu() const { return *m_mainMenu; }
@@ -65,7 +62,7 @@ public:
     QMenu* noticeMenu() const { return m_noticeMenu; }
     bool isCloseEnabled() const;
 
-    AppContext& context() const { return m_context; }
+    Workspace& context() const { return m_context; }
     const CodeLists& codeLists() const { return m_codeLists; }
     // Refills the two code lists from the database; a database error goes to the error box.
     bool loadCodeLists();
@@ -94,7 +91,7 @@ private:
     void buildBottomStrip();
     void connectMenus();
     void connectPictureButtons();
-    void bindOwnCommands();
+    void registerCommands();
     void runCreation(const QStringList& arguments);
     void runFirstShow();
     void runClosing();
@@ -113,8 +110,8 @@ private:
     void openTransferStatus();
     void startTerminal();
 
-    AppContext& m_context;
-    StartupServices m_services;
+    ProgramSession& m_session;
+    Workspace& m_context;
     QStringList m_arguments;
     QMdiArea* m_mdiArea = nullptr;
     PictureArea* m_pictureArea = nullptr;
@@ -124,7 +121,7 @@ private:
     std::unique_ptr<MainMenuSet> m_mainMenu;
     std::unique_ptr<MainMenuSet> m_subMainMenu;
     MainMenuSet* m_currentMenu = nullptr;
-    QHash<QString, CommandHandler> m_handlers;
+    CommandTable m_commands;
     CodeLists m_codeLists;
     int m_upgradeSwitch = -1;
     bool m_shownOnce = false;

@@ -1,6 +1,5 @@
 #include "ui/common/QtMessages.h"
 
-#include "ui/common/ApplicationTitle.h"
 #include "core/common/Progress.h"
 
 #include <QApplication>
@@ -93,7 +92,7 @@ Messages::Button QtMessages::messageBox(const QString& text, Buttons buttons, Bu
 QMessageBox::StandardButton QtMessages::showBox(QMessageBox::Icon icon, const QString& text,
     QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
-    QMessageBox box(icon, ApplicationTitle::current(), withLineFeeds(text), buttons, QApplication::activeWindow());
+    QMessageBox box(icon, title(), withLineFeeds(text), buttons, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(defaultButton);
     setKoreanButtonTexts(box);

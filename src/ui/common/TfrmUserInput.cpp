@@ -1,8 +1,7 @@
 #include "ui/common/TfrmUserInput.h"
 
-#include "core/common/AppContext.h"
+#include "core/app/Workspace.h"
 #include "core/common/AppInfo.h"
-#include "ui/common/ApplicationTitle.h"
 #include "core/common/Messages.h"
 #include "core/common/Progress.h"
 
@@ -45,11 +44,11 @@ TfrmUserInput::TfrmUserInput(Messages& messages, Progress& waitWindow, QWidget* 
     m_inputEdit->setFocus();
 
     // A copy started meanwhile must see this one by its full title; the wait window must not cover the dialog.
-    ApplicationTitle::set(AppInfo::fullTitle());
+    m_messages.setTitle(AppInfo::fullTitle());
     m_waitWindow.hideForAMoment();
 }
 
-bool TfrmUserInput::checkSoftwarePassword(AppContext& context)
+bool TfrmUserInput::checkSoftwarePassword(Workspace& context)
 {
     TfrmUserInput dialog(context.messages(), context.progress());
     dialog.setWindowTitle(QStringLiteral("S/W 비밀번호 확인"));
@@ -59,7 +58,7 @@ bool TfrmUserInput::checkSoftwarePassword(AppContext& context)
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool TfrmUserInput::prompt(AppContext& context, const QString& caption, const QString& promptText, QString& text)
+bool TfrmUserInput::prompt(Workspace& context, const QString& caption, const QString& promptText, QString& text)
 {
     TfrmUserInput dialog(context.messages(), context.progress());
     dialog.setWindowTitle(caption);

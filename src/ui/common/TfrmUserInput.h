@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class AppContext;
+class Workspace;
 class Messages;
 class Progress;
 class QLabel;
@@ -16,9 +16,9 @@ public:
     TfrmUserInput(Messages& messages, Progress& waitWindow, QWidget* parent = nullptr);
 
     // True when the user typed the stored S/W password, within three tries.
-    static bool checkSoftwarePassword(AppContext& context);
+    static bool checkSoftwarePassword(Workspace& context);
     // Asks for one line prefilled with text; false and text cleared when the user cancels.
-    static bool prompt(AppContext& context, const QString& caption, const QString& promptText, QString& text);
+    static bool prompt(Workspace& context, const QString& caption, const QString& promptText, QString& text);
 
     void setPrompt(const QString& text);
     void setText(const QString& text);

@@ -2,9 +2,11 @@
 
 #include "ui/edi/TfmEnvSetup.h"
 
+#include <QApplication>
+
 bool QtEnvSetupDialog::edit(MailboxSetup& setup)
 {
-    TfmEnvSetup dialog(m_parent);
+    TfmEnvSetup dialog(m_fileDialogs, QApplication::activeWindow());
     dialog.setSetup(setup);
     if (dialog.exec() != QDialog::Accepted)
         return false;

@@ -2,18 +2,19 @@
 
 #include "core/edi/comm/EnvSetupDialog.h"
 
-class QWidget;
+class FileDialogs;
 
-// The module's settings dialog as a window: a fresh TfmEnvSetup for every call, as the module shows it.
+// The module's settings dialog as a window over the active one: a fresh TfmEnvSetup for every call, as the
+// module shows it.
 class QtEnvSetupDialog : public EnvSetupDialog {
 public:
-    explicit QtEnvSetupDialog(QWidget* parent = nullptr)
-        : m_parent(parent)
+    explicit QtEnvSetupDialog(FileDialogs& fileDialogs)
+        : m_fileDialogs(fileDialogs)
     {
     }
 
     bool edit(MailboxSetup& setup) override;
 
 private:
-    QWidget* m_parent;
+    FileDialogs& m_fileDialogs;
 };

@@ -1,22 +1,21 @@
 #include "ui/edi/TfmEnvSetup.h"
 
-#include "ui/edi/QtEnvSetupDialog.h"
-#include "core/common/AppContext.h"
-#include "ui/common/OkCancelRow.h"
+#include "core/app/Workspace.h"
+#include "core/common/FileDialogs.h"
 #include "core/common/Messages.h"
 #include "core/edi/comm/EdiComm32.h"
 #include "core/edi/comm/EdiEnvironment.h"
-#include "core/edi/comm/MailboxModule.h"
+#include "ui/common/OkCancelRow.h"
 
 #include <QBoxLayout>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-TfmEnvSetup::TfmEnvSetup(QWidget* parent)
+TfmEnvSetup::TfmEnvSetup(FileDialogs& fileDialogs, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+    , m_fileDialogs(fileDialogs)
 {
     setObjectName(QStringLiteral("fmEnvSetup"));
     setWindowTitle(QStringLiteral("통신 환경 설정"));
@@ -42,15 +41,13 @@ TfmEnvSetup::TfmEnvSetup(QWidget* parent)
     setFixedSize(440, 250);
 }
 
-bool TfmEnvSetup::runSettingsCommand(AppContext& context, QWidget* parent)
+bool TfmEnvSetup::runSettingsCommand(Workspace& workspace)
 {
-    QtEnvSetupDialog dialog(parent);
-    MailboxModule module(context.paths().programDir(), context.clock(), &dialog);
-    EdiComm32 comm(module);
-    if (EdiEnvironment(context).runSettingsDialog(comm))
+    EdiComm32 comm(workspace.ediModule());
+    if (EdiEnvironment(workspace).runSettingsDialog(comm))
         return true;
     if (comm.lastCode() < 0)
-        context.messages().error(comm.resultText());
+        workspace.messages().error(comm.resultText());
     return false;
 }
 
@@ -76,7 +73,7 @@ QLineEdit* TfmEnvSetup::addFolderEdit(QGridLayout* grid, int row, const QString&
 
 void TfmEnvSetup::chooseFolder(QLineEdit* edit, const QString& caption)
 {
-    const QString chosen = QFileDialog::getExistingDirectory(this, caption, edit->text());
+    const QString chosen = m_fileDialogs.folder(caption, edit->text());
     if (!chosen.isEmpty())
         edit->setText(chosen);
 }

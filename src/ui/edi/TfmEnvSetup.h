@@ -4,7 +4,8 @@
 
 #include <QDialog>
 
-class AppContext;
+class FileDialogs;
+class Workspace;
 class QGridLayout;
 class QLineEdit;
 
@@ -13,11 +14,11 @@ class QLineEdit;
 class TfmEnvSetup : public QDialog {
     Q_OBJECT
 public:
-    explicit TfmEnvSetup(QWidget* parent = nullptr);
+    explicit TfmEnvSetup(FileDialogs& fileDialogs, QWidget* parent = nullptr);
 
     // "통신 환경 설정": the module shows this dialog and stores what it returns; the working paths and
     // the terminal program's settings then follow. A failure of the module goes to the error box.
-    static bool runSettingsCommand(AppContext& context, QWidget* parent = nullptr);
+    static bool runSettingsCommand(Workspace& workspace);
 
     void setSetup(const MailboxSetup& setup);
     MailboxSetup setup() const;
@@ -27,6 +28,7 @@ private:
     QLineEdit* addFolderEdit(QGridLayout* grid, int row, const QString& caption, const QString& name);
     void chooseFolder(QLineEdit* edit, const QString& caption);
 
+    FileDialogs& m_fileDialogs;
     QLineEdit* m_loginId;
     QLineEdit* m_password;
     QLineEdit* m_mailbox;

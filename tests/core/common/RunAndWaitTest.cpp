@@ -2,23 +2,11 @@
 #include "TestHome.h"
 #include "core/common/Cp949.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QEvent>
 #include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
-
-class EventCounter : public QObject {
-public:
-    bool event(QEvent* event) override
-    {
-        received << event->type();
-        return true;
-    }
-    QList<QEvent::Type> received;
-};
 
 QString writeScript(const QString& path, const QByteArray& body)
 {
@@ -48,23 +36,6 @@ TEST(RunAndWait, RunsInTheProgramsDirectoryAndLogsStartAndEnd)
     EXPECT_EQ(logText(home),
         QStringLiteral("10 09:05:03      실행시작 ") + line + QStringLiteral("\r\n10 09:05:03      실행완료 ") + line
             + QStringLiteral("\r\n"));
-}
-
-TEST(RunAndWait, DropsMouseAndKeyEventsWhileItWaitsButNothingElse)
-{
-    TestHome home;
-    const QString program = writeScript(home.path("wait.sh"), "sleep 0.2\n");
-    EventCounter counter;
-    QCoreApplication::postEvent(&counter, new QEvent(QEvent::KeyPress));
-    QCoreApplication::postEvent(&counter, new QEvent(QEvent::MouseButtonPress));
-    QCoreApplication::postEvent(&counter, new QEvent(QEvent::User));
-
-    ASSERT_TRUE(RunAndWait(home.context()).run(program, QString()));
-    EXPECT_EQ(counter.received, QList<QEvent::Type>({ QEvent::User }));
-
-    QCoreApplication::postEvent(&counter, new QEvent(QEvent::KeyPress));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(counter.received, QList<QEvent::Type>({ QEvent::User, QEvent::KeyPress }));
 }
 
 TEST(RunAndWait, LogsAProgramThatCannotStart)

@@ -12,7 +12,8 @@ class AnyBusinessWindow : public BusinessWindow { };
 TEST(ScreenshotTour, WritesOnePictureForEveryScreenNamedAfterItsFormClass)
 {
     TestHome home;
-    ScreenshotTour tour(home.context(), home.path("shots"));
+    ProgramSession session(home.context());
+    ScreenshotTour tour(session, home.path("shots"));
     tour.setBusinessWindow([](TfmMain& frame) { frame.openBusinessWindow<AnyBusinessWindow>(); });
     ASSERT_TRUE(tour.run());
     QStringList names;

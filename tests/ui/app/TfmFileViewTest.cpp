@@ -13,25 +13,14 @@ const QString Discard = QStringLiteral("입력 또는 수정한 내용이 저장
 
 class TfmFileViewTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        viewer.setFileDialogs({
-            [this](QWidget*, const QString& directory) {
-                openedIn = directory;
-                return toOpen;
-            },
-            [this](QWidget*, const QString&) { return toSave; },
-        });
-    }
-
     bool enabled(const char* button) const { return viewer.button(QString::fromLatin1(button))->isEnabled(); }
     void type(const QString& text) { QTest::keyClicks(viewer.memo(), text); }
 
     TestHome home;
     TfmFileView viewer { home.context() };
-    QString toOpen;
-    QString toSave;
-    QString openedIn;
+    QString& toOpen = home.fileDialogs.toOpen;
+    QString& toSave = home.fileDialogs.toSave;
+    const QStringList& dialogsStartedIn = home.fileDialogs.startedIn;
 };
 
 TEST_F(TfmFileViewTest, EditModeEnablesPrintWithAFileAndSaveWithChanges)
@@ -46,7 +35,7 @@ TEST_F(TfmFileViewTest, EditModeEnablesPrintWithAFileAndSaveWithChanges)
     toOpen = home.path("memo.txt");
     writeFileBytes(toOpen, Cp949::encode(QStringLiteral("첫 줄\r\n둘째 줄\r\n")));
     viewer.button("BtnOpenDlg")->click();
-    EXPECT_EQ(openedIn, home.path());
+    EXPECT_EQ(dialogsStartedIn, QStringList { home.path() });
     EXPECT_EQ(viewer.memo()->toPlainText(), QStringLiteral("첫 줄\n둘째 줄\n"));
     EXPECT_EQ(viewer.windowTitle(), QStringLiteral("메모 파일 보기 - ") + toOpen);
     EXPECT_TRUE(enabled("BtnPrint"));
@@ -72,7 +61,7 @@ TEST_F(TfmFileViewTest, UnsavedChangesAreKeptWhenTheUserSaysNo)
     home.messages.answerNo();
     viewer.button("BtnOpenDlg")->click();
     EXPECT_EQ(home.messages.lastText(), Discard);
-    EXPECT_TRUE(openedIn.isEmpty());
+    EXPECT_TRUE(dialogsStartedIn.isEmpty());
     EXPECT_EQ(viewer.memo()->toPlainText(), QStringLiteral("draft"));
 
     home.messages.answerNo();

@@ -1,6 +1,5 @@
 #include "ui/app/TfmInfoDlg.h"
 #include "TestHome.h"
-#include "core/app/EnvironmentSummary.h"
 
 #include <QLabel>
 #include <QTest>
@@ -9,14 +8,13 @@
 TEST(TfmInfoDlg, ClockRunsWhileShownAndEscapeCloses)
 {
     TestHome home;
-    TfmInfoDlg dialog(home.context(), QSqlDatabase());
+    TfmInfoDlg dialog(home.context());
     dialog.show();
     auto* dateTime = dialog.findChild<QLabel*>(QStringLiteral("lblDateTime"));
-    EXPECT_EQ(dateTime->text(), EnvironmentSummary::dateTimeText(home.clock.now()));
+    EXPECT_EQ(dateTime->text(), QStringLiteral("2026-12-10 오전 9:05:03"));
 
-    const QDateTime later = home.clock.now().addSecs(61);
-    home.clock.set(later);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return dateTime->text() == EnvironmentSummary::dateTimeText(later); }, 1000));
+    home.clock.set(QDateTime(QDate(2026, 12, 10), QTime(17, 16, 32)));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dateTime->text() == QStringLiteral("2026-12-10 오후 5:16:32"); }, 1000));
 
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());

@@ -1,10 +1,12 @@
 #include "ui/app/TfmMain.h"
 #include "TestHome.h"
+#include "core/common/AppInfo.h"
+#include "core/common/Cp949.h"
+#include "core/data/Database.h"
+#include "ui/app/MainCommand.h"
 #include "ui/app/PictureArea.h"
 #include "ui/app/PictureButton.h"
 #include "ui/app/WebNoticePanel.h"
-#include "core/common/AppInfo.h"
-#include "core/common/Cp949.h"
 
 #include <QAction>
 #include <QApplication>
@@ -59,14 +61,65 @@ int openWindows(TfmMain& frame)
     return count;
 }
 
+// A session whose subsystems are not there: every step only leaves its name.
+class RecordingSession : public ProgramSession {
+public:
+    using ProgramSession::ProgramSession;
+
+    int readUpgradeSwitch() override { return upgradeSwitch; }
+    bool runUpgradeCheck() override { return record("upgrade check") && upgradeStarts; }
+    void terminate() override { ++terminations; }
+    void refreshWorkingPaths() override { }
+    void buildHolidayLists() override { record("holidays"); }
+    bool openAndUpgradeDatabase() override { return record("open and upgrade"); }
+    bool openSharedTables() override { return record("shared tables"); }
+    void markRegistry() override { record("registry"); }
+    void backupAfterUpgrade(TfmMain&) override { record("backup"); }
+    void checkEvidenceRequests(TfmMain&) override { record("evidence"); }
+    void freeHolidayLists() override { record("free holidays"); }
+    void closeDatabase() override { record("close database"); }
+
+    int upgradeSwitch = -1;
+    bool upgradeStarts = false;
+    int terminations = 0;
+    QStringList steps;
+
+private:
+    bool record(const char* step)
+    {
+        steps << QString::fromLatin1(step);
+        return true;
+    }
+};
+
 class TfmMainTest : public ::testing::Test {
 protected:
-    std::unique_ptr<TfmMain> makeFrame(const QStringList& arguments = {}, StartupServices services = {})
+    std::unique_ptr<TfmMain> makeFrame(const QStringList& arguments = {})
     {
-        return std::make_unique<TfmMain>(home.context(), arguments, std::move(services));
+        return std::make_unique<TfmMain>(session, arguments);
+    }
+
+    // The working database with two institutions and two banks.
+    void openCodesDatabase()
+    {
+        const QString file = home.path("Data/Codes.db");
+        {
+            QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("CodesSetUp"));
+            database.setDatabaseName(file);
+            ASSERT_TRUE(database.open());
+            QSqlQuery query(database);
+            ASSERT_TRUE(query.exec("CREATE TABLE USERCODE (TOID210 TEXT, APID10 TEXT)"));
+            ASSERT_TRUE(query.exec("INSERT INTO USERCODE VALUES ('Z9', 'A1')"));
+            ASSERT_TRUE(query.exec("CREATE TABLE BANKCODE (Id TEXT)"));
+            ASSERT_TRUE(query.exec("INSERT INTO BANKCODE VALUES ('16'), ('11')"));
+            database.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("CodesSetUp"));
+        ASSERT_TRUE(home.context().database().open(file));
     }
 
     TestHome home;
+    RecordingSession session { home.context() };
 };
 
 TEST_F(TfmMainTest, IdleFrameShowsTheFullMenuThePictureAndItsClose)
@@ -167,7 +220,7 @@ TEST_F(TfmMainTest, CommandsOfLaterScreensStayDisabledUntilBound)
 
     QList<MenuCommand> ran;
     frame->bindCommand("N61", [&](const MenuCommand& command) { ran << command; });
-    frame->bindCommand(MainMenuSet::CodeTableCommand, [&](const MenuCommand& command) { ran << command; });
+    frame->bindCommand(MainCommand::CodeTable, [&](const MenuCommand& command) { ran << command; });
     EXPECT_TRUE(deposit->isEnabled());
     EXPECT_FALSE(frame->subMainMenu().item("N61")->isEnabled());
 
@@ -202,36 +255,15 @@ TEST_F(TfmMainTest, PictureButtonsCarryTheirHintsAndTwoAreHidden)
 
 TEST_F(TfmMainTest, CreationAndClosingFollowTheStartSequence)
 {
-    QStringList steps;
-    StartupServices services;
-    services.readUpgradeSwitch = [] { return 0; };
-    services.runUpgradeCheck = [&] {
-        steps << "upgrade check";
-        return false;
-    };
-    services.buildHolidayLists = [&] { steps << "holidays"; };
-    services.openAndUpgradeDatabase = [&] {
-        steps << "open and upgrade";
-        return true;
-    };
-    services.openSharedTables = [&] {
-        steps << "shared tables";
-        return true;
-    };
-    services.markRegistry = [&] { steps << "registry"; };
-    services.backupAfterUpgrade = [&](TfmMain&) { steps << "backup"; };
-    services.checkEvidenceRequests = [&](TfmMain&) { steps << "evidence"; };
-    services.freeHolidayLists = [&] { steps << "free holidays"; };
-    services.closeDatabase = [&] { steps << "close database"; };
-
-    auto frame = makeFrame({ "upgrade" }, services);
+    session.upgradeSwitch = 0;
+    auto frame = makeFrame({ "upgrade" });
     EXPECT_FALSE(home.context().offlineMode());
     QAction* upgradeItem = frame->mainMenu().item("mnuAutoUpgrade");
     ASSERT_NE(upgradeItem, nullptr);
     EXPECT_EQ(upgradeItem->property("tag").toInt(), 100);
     frame->show();
     EXPECT_TRUE(frame->close());
-    EXPECT_EQ(steps,
+    EXPECT_EQ(session.steps,
         QStringList({ "upgrade check", "holidays", "open and upgrade", "shared tables", "registry", "backup",
             "evidence", "free holidays", "close database" }));
     const QString log = Cp949::decode(readFileBytes(home.context().log().fileName()));
@@ -241,44 +273,43 @@ TEST_F(TfmMainTest, CreationAndClosingFollowTheStartSequence)
 
 TEST_F(TfmMainTest, OfflineModeSkipsTheUpgradeCheckAndAStartedUpgradeEndsAtOnce)
 {
-    int checks = 0;
-    int terminations = 0;
-    StartupServices services;
-    services.readUpgradeSwitch = [] { return 0; };
-    services.runUpgradeCheck = [&] {
-        ++checks;
-        return true;
-    };
-    services.terminate = [&] { ++terminations; };
+    session.upgradeSwitch = 0;
+    session.upgradeStarts = true;
 
-    auto offline = makeFrame({ "Test" }, services);
+    auto offline = makeFrame({ "Test" });
     EXPECT_TRUE(home.context().offlineMode());
-    EXPECT_EQ(checks, 0);
-    auto online = makeFrame({ "UPGRADE" }, services);
+    EXPECT_EQ(session.steps.count("upgrade check"), 0);
+    auto online = makeFrame({ "UPGRADE" });
     EXPECT_FALSE(home.context().offlineMode());
-    EXPECT_EQ(checks, 1);
-    EXPECT_EQ(terminations, 1);
+    EXPECT_EQ(session.steps.count("upgrade check"), 1);
+    EXPECT_EQ(session.terminations, 1);
 }
 
 TEST_F(TfmMainTest, FirstShowLoadsTheCodeListsFromTheWorkingDatabase)
 {
-    {
-        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), TfmMain::ConnectionName);
-        database.setDatabaseName(QStringLiteral(":memory:"));
-        ASSERT_TRUE(database.open());
-        QSqlQuery query(database);
-        ASSERT_TRUE(query.exec("CREATE TABLE USERCODE (TOID210 TEXT, APID10 TEXT)"));
-        ASSERT_TRUE(query.exec("INSERT INTO USERCODE VALUES ('Z9', 'A1')"));
-        ASSERT_TRUE(query.exec("CREATE TABLE BANKCODE (Id TEXT)"));
-        ASSERT_TRUE(query.exec("INSERT INTO BANKCODE VALUES ('16'), ('11')"));
-        auto frame = makeFrame();
-        frame->show();
-        EXPECT_EQ(frame->codeLists().institutionCodes(), QStringList({ "A1", "Z9" }));
-        EXPECT_EQ(frame->codeLists().bankCodes(), QStringList({ "11", "16" }));
-        frame.reset();
-        database.close();
-    }
-    QSqlDatabase::removeDatabase(TfmMain::ConnectionName);
+    openCodesDatabase();
+    auto frame = makeFrame();
+    frame->show();
+    EXPECT_EQ(frame->codeLists().institutionCodes(), QStringList({ "A1", "Z9" }));
+    EXPECT_EQ(frame->codeLists().bankCodes(), QStringList({ "11", "16" }));
+}
+
+TEST_F(TfmMainTest, CodeListsFollowAnEditOfTheBankCodesButNotAView)
+{
+    openCodesDatabase();
+    auto frame = makeFrame();
+    frame->show();
+    int added = 0;
+    frame->bindCommand("N_BankCode", [&](const MenuCommand&) {
+        home.context().database().exec("INSERT INTO BANKCODE VALUES (?)", { QString::number(20 + ++added) });
+    });
+    frame->mainMenu().item("N_BankCode")->trigger();
+    EXPECT_EQ(frame->codeLists().bankCodes(), QStringList({ "11", "16", "21" }));
+
+    frame->openBusinessWindow<LedgerWindow>();
+    frame->subMainMenu().item("N_BankCode")->trigger();
+    EXPECT_EQ(added, 2);
+    EXPECT_EQ(frame->codeLists().bankCodes(), QStringList({ "11", "16", "21" }));
 }
 
 TEST_F(TfmMainTest, NoticeFollowsTheDeliveredFileAndASendReceiveRun)

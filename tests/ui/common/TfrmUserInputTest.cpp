@@ -1,7 +1,6 @@
 #include "ui/common/TfrmUserInput.h"
 #include "TestHome.h"
 #include "core/common/AppInfo.h"
-#include "ui/common/ApplicationTitle.h"
 #include "ui/common/TfrmWaitMsg.h"
 #include "ui/common/WaitMsgWindow.h"
 
@@ -60,7 +59,7 @@ TEST(TfrmUserInput, PasswordCheckAllowsThreeTries)
         TestHome home;
         if (*c.stored)
             home.context().settings().setPassword(QLatin1String(c.stored));
-        ApplicationTitle::set(AppInfo::startTitle());
+        home.messages.setTitle(AppInfo::startTitle());
         QString caption;
         QLineEdit::EchoMode echo = QLineEdit::Normal;
         whenDialogShows([&](TfrmUserInput& dialog) {
@@ -80,7 +79,7 @@ TEST(TfrmUserInput, PasswordCheckAllowsThreeTries)
         EXPECT_EQ(home.messages.texts(), QStringList(c.refusals, QStringLiteral("비밀번호가 다릅니다.")));
         EXPECT_EQ(caption, QStringLiteral("S/W 비밀번호 확인"));
         EXPECT_EQ(echo, QLineEdit::Password);
-        EXPECT_EQ(ApplicationTitle::current(), AppInfo::fullTitle());
+        EXPECT_EQ(home.messages.title(), AppInfo::fullTitle());
     }
 }
 

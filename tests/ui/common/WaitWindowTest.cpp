@@ -1,4 +1,3 @@
-#include "ui/common/ApplicationTitle.h"
 #include "ui/common/QtMessages.h"
 #include "ui/common/TfrmWaitMsg.h"
 #include "ui/common/WaitMsgWindow.h"
@@ -164,7 +163,7 @@ TEST(QtMessages, BoxCarriesTheApplicationTitleAndBreaksLinesAtCarriageReturns)
 {
     TfrmWaitMsg wait;
     QtMessages messages(wait);
-    ApplicationTitle::set(QStringLiteral("테스트 제목"));
+    messages.setTitle(QStringLiteral("테스트 제목"));
     QString title;
     QString text;
     QString defaultText;
@@ -177,7 +176,6 @@ TEST(QtMessages, BoxCarriesTheApplicationTitleAndBreaksLinesAtCarriageReturns)
         box->defaultButton()->click();
     });
     const bool yes = messages.question(QStringLiteral("첫 줄\r\r둘째 줄"), true);
-    ApplicationTitle::set(QStringLiteral("테온 미르솔 펌뱅킹 서비스[중앙회테온]"));
     EXPECT_TRUE(yes);
     EXPECT_EQ(title, QStringLiteral("테스트 제목"));
     EXPECT_EQ(text, QStringLiteral("첫 줄\n\n둘째 줄"));

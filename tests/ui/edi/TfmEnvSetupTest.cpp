@@ -3,6 +3,7 @@
 #include "core/common/IniFile.h"
 #include "core/edi/comm/EdiEnvironment.h"
 #include "core/edi/comm/MailboxModule.h"
+#include "ui/edi/QtEnvSetupDialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -38,7 +39,9 @@ void type(TfmEnvSetup& dialog, const char* name, const QString& text)
 TEST(TfmEnvSetup, StoresWhatTheUserTypedAndTheWorkingPathsFollow)
 {
     TestHome home;
-    AppContext& context = home.context();
+    QtEnvSetupDialog setupDialog(home.fileDialogs);
+    MailboxModule module(home.path(), home.clock, &setupDialog);
+    Workspace context(home.paths(), home.seamsWith(module));
     ASSERT_TRUE(EdiEnvironment(context).startUp());
     // The terminal program is installed, so its settings file follows the module's.
     QDir().mkpath(home.path(QStringLiteral("Brisanet")));
@@ -53,8 +56,7 @@ TEST(TfmEnvSetup, StoresWhatTheUserTypedAndTheWorkingPathsFollow)
     });
     EXPECT_TRUE(TfmEnvSetup::runSettingsCommand(context));
 
-    const MailboxSetup stored
-        = MailboxModule(context.paths().programDir(), context.clock()).currentSetup(EdiSettings::AppName);
+    const MailboxSetup stored = module.currentSetup(EdiSettings::AppName);
     EXPECT_EQ(stored.loginId, QStringLiteral("FIRM01"));
     EXPECT_EQ(stored.password, QStringLiteral("pw"));
     EXPECT_EQ(stored.mailbox, mailbox);

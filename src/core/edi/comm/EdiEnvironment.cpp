@@ -1,13 +1,13 @@
 #include "core/edi/comm/EdiEnvironment.h"
 
+#include "core/app/Workspace.h"
+#include "core/common/IniFile.h"
 #include "core/edi/comm/EdiComm32.h"
 #include "core/edi/comm/EdiPassword.h"
-#include "core/common/AppContext.h"
-#include "core/common/IniFile.h"
 
 #include <QDir>
 
-EdiEnvironment::EdiEnvironment(AppContext& context)
+EdiEnvironment::EdiEnvironment(Workspace& context)
     : m_context(context)
 {
 }

@@ -2,14 +2,14 @@
 
 #include "core/edi/comm/EdiSettings.h"
 
-class AppContext;
+class Workspace;
 class EdiComm32;
 
 // The communication settings as the rest of the program sees them: the start-up sequence, the working
 // paths and login ID taken from them, and what follows the module's settings dialog.
 class EdiEnvironment {
 public:
-    explicit EdiEnvironment(AppContext& context);
+    explicit EdiEnvironment(Workspace& context);
 
     EdiSettings settings() const;
 
@@ -30,5 +30,5 @@ public:
 private:
     void applyWorkingPaths(const TEdiConfig& config) const;
 
-    AppContext& m_context;
+    Workspace& m_context;
 };

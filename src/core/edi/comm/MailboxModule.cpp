@@ -1,12 +1,12 @@
 #include "core/edi/comm/MailboxModule.h"
 
-#include "core/edi/comm/EdiPassword.h"
-#include "core/edi/comm/EdiSettings.h"
-#include "core/edi/comm/TransmissionJournal.h"
 #include "core/common/Clock.h"
 #include "core/common/Cp949.h"
 #include "core/common/FileFunctions.h"
 #include "core/common/WorkingPaths.h"
+#include "core/edi/comm/EdiPassword.h"
+#include "core/edi/comm/EdiSettings.h"
+#include "core/edi/comm/TransmissionJournal.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,6 +76,13 @@ void removeAll(const QStringList& paths)
 {
     for (const QString& path : paths)
         QFile::remove(path);
+}
+
+// Told to a receive, -10 reads "received data could not be handled". Without a login ID nothing was received
+// at all: what is missing is one of the module's settings, and that is what the receive side reports.
+int receiveSideFailure(int failure)
+{
+    return failure == EdiCode::UserIdMissing ? EdiCode::RegistryError : failure;
 }
 
 } // namespace
@@ -278,7 +285,8 @@ int MailboxModule::receive(const QString& appName)
     Session session;
     int failure = 0;
     QStringList names;
-    const int code = openSession(appName, session, failure) ? receiveFiles(session, names) : failure;
+    const int code
+        = openSession(appName, session, failure) ? receiveFiles(session, names) : receiveSideFailure(failure);
     return logged(QStringLiteral("Receive"), code, names);
 }
 
@@ -288,8 +296,8 @@ int MailboxModule::sendReceive(const QString& appName, int& sendCode, int& recei
     int failure = 0;
     if (!openSession(appName, session, failure)) {
         sendCode = failure;
-        receiveCode = failure;
-        return logged(QStringLiteral("SendReceive"), failure);
+        receiveCode = receiveSideFailure(failure);
+        return logged(QStringLiteral("SendReceive"), receiveCode);
     }
     QStringList sentNames;
     QStringList receivedNames;

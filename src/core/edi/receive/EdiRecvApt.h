@@ -5,5 +5,5 @@
 // Apartment banking results (Apt1/Apt2).
 class EdiRecvApt : public EdiRecvTransfer {
 public:
-    EdiRecvApt(Database& database, const AppContext& context);
+    EdiRecvApt(Database& database, const Workspace& context);
 };

@@ -5,5 +5,5 @@
 // Bulk deposit results (Tong1/Tong2).
 class EdiRecvTong1 : public EdiRecvTransfer {
 public:
-    EdiRecvTong1(Database& database, const AppContext& context);
+    EdiRecvTong1(Database& database, const Workspace& context);
 };

@@ -5,5 +5,5 @@
 // Bulk withdrawal results (Tong21/Tong22).
 class EdiRecvTong21 : public EdiRecvTransfer {
 public:
-    EdiRecvTong21(Database& database, const AppContext& context);
+    EdiRecvTong21(Database& database, const Workspace& context);
 };

@@ -2,7 +2,7 @@
 
 #include "core/edi/receive/ConsentResultFile.h"
 
-EdiRecvTongRegister::EdiRecvTongRegister(Database& database, const AppContext& context)
+EdiRecvTongRegister::EdiRecvTongRegister(Database& database, const Workspace& context)
     : EdiResultImporter(database, context)
 {
 }

@@ -6,7 +6,7 @@
 // consent register and given their registered, cancelled or error state.
 class EdiRecvTongRegister : public EdiResultImporter {
 public:
-    EdiRecvTongRegister(Database& database, const AppContext& context);
+    EdiRecvTongRegister(Database& database, const Workspace& context);
 
     // The account as the register keeps it for matching: without hyphens, zero-filled or cut to 14 characters.
     static QString displayAccount(const QString& account);

@@ -7,7 +7,7 @@
 // current or old layout, each batch found again by the numbers written at sending or created anew.
 class EdiRecvTransfer : public EdiResultImporter {
 public:
-    EdiRecvTransfer(Database& database, const AppContext& context, const TransferResultKind& kind);
+    EdiRecvTransfer(Database& database, const Workspace& context, const TransferResultKind& kind);
 
     const TransferResultKind& kind() const { return m_kind; }
 

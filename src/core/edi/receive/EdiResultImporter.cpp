@@ -1,7 +1,7 @@
 #include "core/edi/receive/EdiResultImporter.h"
 
 #include "core/edi/receive/ImportSql.h"
-#include "core/common/AppContext.h"
+#include "core/app/Workspace.h"
 #include "core/common/Clock.h"
 #include "core/common/FileFunctions.h"
 #include "core/data/Database.h"
@@ -10,7 +10,7 @@
 #include <QFileInfo>
 #include <QSqlError>
 
-EdiResultImporter::EdiResultImporter(Database& database, const AppContext& context)
+EdiResultImporter::EdiResultImporter(Database& database, const Workspace& context)
     : m_database(database)
     , m_context(context)
 {

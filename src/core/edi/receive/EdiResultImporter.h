@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <optional>
 
-class AppContext;
+class Workspace;
 class Database;
 
 // What every importer of received files shares: the files of its kind in the receive path, one transaction
@@ -31,7 +31,7 @@ public:
     const std::optional<EdiImportError>& error() const { return m_error; }
 
 protected:
-    EdiResultImporter(Database& database, const AppContext& context);
+    EdiResultImporter(Database& database, const Workspace& context);
 
     // The names this kind of file may have, in reading order; names not present in the receive path are passed.
     virtual QStringList fileNames() = 0;
@@ -47,7 +47,7 @@ protected:
 
 private:
     Database& m_database;
-    const AppContext& m_context;
+    const Workspace& m_context;
     QList<TEdiInfo> m_rows;
     std::optional<EdiImportError> m_error;
 };

@@ -2,6 +2,7 @@
 #include "TestHome.h"
 #include "core/common/Cp949.h"
 #include "core/common/FixedRecordWriter.h"
+#include "core/edi/comm/EdiComm32.h"
 #include "core/edi/comm/EdiEnvironment.h"
 #include "core/edi/comm/EdiPassword.h"
 
@@ -102,25 +103,41 @@ TEST_F(MailboxModuleTest, FailuresGiveTheirCodesAndLeaveTheSendFiles)
         QString loginId;
         QString mailbox;
         int code;
+        int receiveCode; // a receive reads -10 as a fault of received data
     };
     const FailureCase cases[] = {
-        { QString(), QString(), -10 },
-        { QStringLiteral("firm01"), home.path(QStringLiteral("Unmounted/Van")), -20 },
+        { QString(), QString(), -10, -777 },
+        { QStringLiteral("firm01"), home.path(QStringLiteral("Unmounted/Van")), -20, -20 },
     };
     for (const FailureCase& row : cases) {
         configure(row.loginId, row.mailbox);
         EXPECT_EQ(module.send(App), row.code);
-        EXPECT_EQ(module.receive(App), row.code);
+        EXPECT_EQ(module.receive(App), row.receiveCode);
         EXPECT_EQ(module.reReceive(App), row.code);
         EXPECT_EQ(module.resultReceiveNoDlg(App), row.code);
         int sendCode = 0;
         int receiveCode = 0;
-        EXPECT_EQ(module.sendReceive(App, sendCode, receiveCode), row.code);
+        EXPECT_EQ(module.sendReceive(App, sendCode, receiveCode), row.receiveCode);
         EXPECT_EQ(sendCode, row.code);
-        EXPECT_EQ(receiveCode, row.code);
+        EXPECT_EQ(receiveCode, row.receiveCode);
         EXPECT_EQ(filesIn(QStringLiteral("Send")), QStringList { QStringLiteral("Tong1_1") });
     }
     EXPECT_FALSE(QFileInfo::exists(home.path(QStringLiteral("Unmounted"))));
+}
+
+TEST_F(MailboxModuleTest, AReceiveWithoutLoginPointsAtTheSettingsNotAtReceivedData)
+{
+    configure(QString(), QString());
+    EdiComm32 comm(module);
+    bool sendOk = true;
+    bool receiveOk = true;
+    const QString texts[] = {
+        comm.receive() ? QString() : comm.resultText(),
+        comm.sendReceive(sendOk, receiveOk) ? QString() : comm.resultText(),
+    };
+    for (const QString& text : texts)
+        EXPECT_EQ(text, QStringLiteral("프로그램 오류 발생 (Registry 관련)"));
+    EXPECT_FALSE(receiveOk);
 }
 
 TEST_F(MailboxModuleTest, ReceiveCopiesTheInboxAndReReceiveCopiesTheLastReceiveAgain)

@@ -1,0 +1,11 @@
+#include "core/app/HomeSetup.h"
+
+#include "core/app/Workspace.h"
+#include "core/edi/comm/EdiEnvironment.h"
+
+HomeSetup::Outcome HomeSetup::layDown(Workspace& workspace)
+{
+    if (!workspace.paths().createDirectories())
+        return Outcome::NoFolders;
+    return EdiEnvironment(workspace).startUp() ? Outcome::Done : Outcome::NoSettings;
+}

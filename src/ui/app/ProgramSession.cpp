@@ -1,0 +1,42 @@
+#include "ui/app/ProgramSession.h"
+
+#include "core/app/Workspace.h"
+#include "core/data/TDM1.h"
+#include "core/edi/comm/EdiEnvironment.h"
+
+#include <cstdlib>
+
+int ProgramSession::readUpgradeSwitch()
+{
+    return EdiEnvironment(m_workspace).settings().comType();
+}
+
+void ProgramSession::terminate()
+{
+    std::exit(0);
+}
+
+void ProgramSession::refreshWorkingPaths()
+{
+    EdiEnvironment(m_workspace).prepareWorkingPaths();
+}
+
+bool ProgramSession::openAndUpgradeDatabase()
+{
+    return m_workspace.data().openAndUpgrade();
+}
+
+bool ProgramSession::openSharedTables()
+{
+    return m_workspace.data().openSharedTables();
+}
+
+void ProgramSession::markRegistry()
+{
+    EdiEnvironment(m_workspace).settings().markAppType();
+}
+
+void ProgramSession::closeDatabase()
+{
+    m_workspace.data().close();
+}
