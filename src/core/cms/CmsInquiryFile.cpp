@@ -1,5 +1,6 @@
 #include "core/cms/CmsInquiryFile.h"
 
+#include "core/batches/BankGroup.h"
 #include "core/cms/CmsFieldValues.h"
 #include "core/common/FB_CommonFunctions.h"
 #include "core/edi/receive/EdiImportError.h"
@@ -80,7 +81,7 @@ void CmsInquiryFile::open(const CmsInquiryKind& kind, const FixedRecordReader& l
     abandon(kind);
     CmsInquiry inquiry;
     inquiry.header.insert(kind.institutionColumn, line.trimmed(4, 5));
-    inquiry.header.insert(kind.bankColumn, QStringLiteral("11"));
+    inquiry.header.insert(kind.bankColumn, BankGroup::centralBankCode());
     inquiry.header.insert(QStringLiteral("Trade_dt"), FB_CommonFunctions::dateFromYymmdd(line.trimmed(9, 6)));
     inquiry.header.insert(QStringLiteral("Trans_dt"), FB_CommonFunctions::dateFromYymmdd(line.trimmed(15, 6)));
     if (kind.headerHasAccount)
@@ -105,8 +106,8 @@ void CmsInquiryFile::close(const CmsInquiryKind& kind, const FixedRecordReader& 
                 inquiry->totals.insert(field.column, CmsFieldValues::value(line, field));
         }
         m_store.store(kind, *inquiry, true);
-        m_report({kind.ediKind, institutionName(kind), m_fileName, static_cast<qint32>(inquiry->details.size()),
-                  Money()});
+        m_report(
+            { kind.ediKind, institutionName(kind), m_fileName, static_cast<qint32>(inquiry->details.size()), Money() });
     }
     inquiry.reset();
 }

@@ -1,11 +1,11 @@
 #include "core/edi/receive/EdiResultImporter.h"
 
-#include "core/edi/receive/ImportSql.h"
 #include "core/common/AppContext.h"
 #include "core/common/Clock.h"
 #include "core/common/FileFunctions.h"
 #include "core/data/Database.h"
 #include "core/data/TransactionGuard.h"
+#include "core/edi/receive/ImportStatement.h"
 
 #include <QFileInfo>
 #include <QSqlError>
@@ -75,8 +75,8 @@ QDateTime EdiResultImporter::now() const
 QStringList EdiResultImporter::institutionValues(const QString& column) const
 {
     const QString sql = QStringLiteral("SELECT DISTINCT TRIM(%1) FROM Usercode WHERE TRIM(%1) <> '' ORDER BY 1");
-    QSqlQuery query = ImportSql::prepare(m_database, sql.arg(column));
-    ImportSql::execute(query);
+    ImportStatement query(m_database, sql.arg(column));
+    query.select();
     QStringList values;
     while (query.next())
         values << query.value(0).toString();
