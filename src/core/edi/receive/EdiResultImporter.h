@@ -46,6 +46,8 @@ protected:
     QStringList institutionValues(const QString& column) const;
 
 private:
+    bool importFile(const QString& fileName, const QString& path);
+
     Database& m_database;
     const AppContext& m_context;
     QList<TEdiInfo> m_rows;
