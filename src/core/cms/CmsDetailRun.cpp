@@ -54,7 +54,8 @@ void CmsDetailRun::convertInto(CmsInquiry& inquiry)
     m_kind = nullptr;
     const QList<Converted> converted = QtConcurrent::blockingMapped(lines, [&kind, this](const Line& line) {
         try {
-            return convert(kind, RecordReader(*kind.detailRecord, line.bytes, m_fileName, line.number));
+            // The file and line are named below, so that lines converted on several cores share nothing.
+            return convert(kind, RecordReader(*kind.detailRecord, line.bytes));
         } catch (EdiImportError& error) {
             return Converted { {}, 0, 0, error.at(m_fileName, line.number) };
         }
