@@ -2,13 +2,12 @@
 // the same item and batch rows by key in one transaction; the median of several runs each.
 #include "BenchSupport.h"
 #include "core/data/Database.h"
-#include "core/data/SqliteStatement.h"
 #include "core/data/PreparedInsert.h"
+#include "core/data/SqliteStatement.h"
 #include "core/data/TransactionGuard.h"
 #include "core/edi/receive/EdiRecvTong1.h"
 
 #include <QCoreApplication>
-#include <QSqlQuery>
 #include <QTextStream>
 #include <vector>
 
@@ -21,24 +20,25 @@ constexpr int Runs = 7;
 bool fill(Database& database)
 {
     TransactionGuard transaction(database);
-    bool ok = database.insert(QStringLiteral("Usercode"), {{"Name", "Bench"}, {"TOID10", "9900000001"},
-                                                           {"TONGIN", "CD456"}})
+    bool ok = database.insert(QStringLiteral("Usercode"),
+                  { { "Name", "Bench" }, { "TOID10", "9900000001" }, { "TONGIN", "CD456" } })
         == WriteResult::Ok;
     PreparedInsert batch(database, QStringLiteral("Tong1"),
-                         {QStringLiteral("TongID"), QStringLiteral("GiganID10"), QStringLiteral("SendDate"),
-                          QStringLiteral("Stime"), QStringLiteral("DataNo"), QStringLiteral("State")});
+        { QStringLiteral("TongID"), QStringLiteral("GiganID10"), QStringLiteral("SendDate"), QStringLiteral("Stime"),
+            QStringLiteral("DataNo"), QStringLiteral("State") });
     PreparedInsert item(database, QStringLiteral("Tong2"),
-                        {QStringLiteral("TongID"), QStringLiteral("BankCode"), QStringLiteral("BankNo"),
-                         QStringLiteral("IcheMoney"), QStringLiteral("DataNo"), QStringLiteral("State")});
+        { QStringLiteral("TongID"), QStringLiteral("BankCode"), QStringLiteral("BankNo"), QStringLiteral("IcheMoney"),
+            QStringLiteral("DataNo"), QStringLiteral("State") });
     const int perBatch = Items / Batches;
     for (int i = 0; ok && i < Items; ++i) {
         const int batchId = i / perBatch + 1;
         if (i % perBatch == 0)
-            ok = batch.insert({batchId, QStringLiteral("9900000001"), QDate(2026, 12, 10), QTime(9, 5, 3), batchId, 2})
+            ok = batch.insert(
+                     { batchId, QStringLiteral("9900000001"), QDate(2026, 12, 10), QTime(9, 5, 3), batchId, 2 })
                 == WriteResult::Ok;
         ok = ok
-            && item.insert({batchId, QStringLiteral("1") + QString::number(i % 10), QString::number(30000000000LL + i),
-                            Money::fromWon(1000 + i).stored(), i + 1, 2})
+            && item.insert({ batchId, QStringLiteral("1") + QString::number(i % 10), QString::number(30000000000LL + i),
+                   Money::fromWon(1000 + i).stored(), i + 1, 2 })
                 == WriteResult::Ok;
     }
     return ok && transaction.commit();
@@ -52,8 +52,8 @@ QByteArray record(const QByteArray& fields)
 // The send file's records with every outcome filled in, as the bank returns them.
 QByteArray resultFile()
 {
-    QByteArray file = record("S9990111" + QByteArray("9900000001").leftJustified(10) + "111" + "20261214" + "20261210"
-                             + "1009");
+    QByteArray file
+        = record("S9990111" + QByteArray("9900000001").leftJustified(10) + "111" + "20261214" + "20261210" + "1009");
     const int perBatch = Items / Batches;
     for (int i = 0; i < Items; ++i) {
         QByteArray d = "D" + QByteArray::number(i + 1).rightJustified(7, '0') + QByteArray("9900000001") + "11999"
@@ -72,20 +72,19 @@ QByteArray resultFile()
 bool updateByKey(Database& database, const std::vector<qint64>& itemIds)
 {
     TransactionGuard transaction(database);
-    SqliteStatement update(
-        database, QStringLiteral("UPDATE Tong2 SET IcheYebu = ?, ResultID4 = ?, Rdate = ?, State = 3 WHERE Tong2ID = ?"));
+    SqliteStatement update(database,
+        QStringLiteral("UPDATE Tong2 SET IcheYebu = ?, ResultID4 = ?, Rdate = ?, State = 3 WHERE Tong2ID = ?"));
     for (size_t i = 0; i < itemIds.size(); ++i) {
         const bool failed = i % 7 == 0;
-        if (update.run({failed ? QStringLiteral("N") : QStringLiteral("Y"),
-                        failed ? QStringLiteral("0101") : QStringLiteral("0000"), QStringLiteral("2026-12-10"),
-                        itemIds[i]})
+        if (update.run({ failed ? QStringLiteral("N") : QStringLiteral("Y"),
+                failed ? QStringLiteral("0101") : QStringLiteral("0000"), QStringLiteral("2026-12-10"), itemIds[i] })
             != WriteResult::Ok)
             return false;
     }
     SqliteStatement post(
         database, QStringLiteral("UPDATE Tong1 SET E1TotNo = ?, E1TotMon = ?, State = 3, Rdate = ? WHERE TongID = ?"));
     for (int batch = 1; batch <= Batches; ++batch) {
-        if (post.run({Items / Batches, 0, QStringLiteral("2026-12-10"), batch}) != WriteResult::Ok)
+        if (post.run({ Items / Batches, 0, QStringLiteral("2026-12-10"), batch }) != WriteResult::Ok)
             return false;
     }
     return transaction.commit();
@@ -104,11 +103,10 @@ int main(int argc, char** argv)
         return 1;
     }
     std::vector<qint64> itemIds;
-    QSqlQuery ids = database.query();
-    ids.exec(QStringLiteral("SELECT Tong2ID FROM Tong2 ORDER BY Tong2ID"));
+    SqliteStatement ids(database, QStringLiteral("SELECT Tong2ID FROM Tong2 ORDER BY Tong2ID"));
+    ids.select({});
     while (ids.next())
         itemIds.push_back(ids.value(0).toLongLong());
-    ids.finish();
 
     Timings floor;
     Timings imported;
@@ -128,6 +126,6 @@ int main(int argc, char** argv)
         imported.stop();
     }
     printFigures(out, QStringLiteral("result import, %1 items in %2 batches").arg(Items).arg(Batches), imported,
-                 QStringLiteral("the same rows updated by key in one transaction"), floor);
+        QStringLiteral("the same rows updated by key in one transaction"), floor);
     return 0;
 }

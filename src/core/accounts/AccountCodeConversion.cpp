@@ -1,9 +1,10 @@
 #include "core/accounts/AccountCodeConversion.h"
 
+#include "core/batches/BankGroup.h"
 #include "core/app/Workspace.h"
 #include "core/common/Cp949.h"
-#include "core/common/FixedRecordReader.h"
 #include "core/common/Messages.h"
+#include "core/common/RecordReader.h"
 #include "core/data/TDM1.h"
 
 #include <QDir>
@@ -17,7 +18,30 @@ const QString AccountCodeConversion::CooperativeBankCode = QStringLiteral("16");
 
 namespace {
 const QString ConvertFileName = QStringLiteral("Convert");
-const int ShortestMoveLine = 34;
+using F = RecordField;
+
+// A line of the conversion file. Accounts moved to the central bank are twelve digits, after two spare bytes.
+const RecordLayout MoveLine { QStringLiteral("account conversion"), 34,
+    {
+        F::blank(1, 3),
+        F::text(QStringLiteral("oldAccount"), 4, 13),
+        F::blank(17, 1),
+        F::text(QStringLiteral("newAccount"), 18, 14),
+        F::blank(32, 1),
+        F::text(QStringLiteral("newBankCode"), 33, 2),
+    } };
+
+const RecordLayout CentralBankMoveLine { QStringLiteral("account conversion to the central bank"), 34,
+    {
+        F::blank(1, 3),
+        F::text(QStringLiteral("oldAccount"), 4, 13),
+        F::blank(17, 3),
+        F::text(QStringLiteral("newAccount"), 20, 12),
+        F::blank(32, 1),
+        F::text(QStringLiteral("newBankCode"), 33, 2),
+    } };
+
+const int ShortestMoveLine = MoveLine.length();
 
 QList<QByteArray> splitLines(const QByteArray& contents)
 {
@@ -149,10 +173,10 @@ bool AccountCodeConversion::parseMove(const QByteArray& line, Move& move)
 {
     if (line.size() < ShortestMoveLine)
         return false;
-    const FixedRecordReader reader(line);
-    move.newBankCode = reader.trimmed(33, 2);
-    move.newAccount = move.newBankCode == QLatin1String("11") ? reader.trimmed(20, 12) : reader.trimmed(18, 14);
-    move.oldAccount = reader.trimmed(4, 13);
+    move.newBankCode = RecordReader(MoveLine, line).trimmed(QStringLiteral("newBankCode"));
+    const RecordReader reader(move.newBankCode == BankGroup::centralBankCode() ? CentralBankMoveLine : MoveLine, line);
+    move.newAccount = reader.trimmed(QStringLiteral("newAccount"));
+    move.oldAccount = reader.trimmed(QStringLiteral("oldAccount"));
     return !move.newBankCode.isEmpty() && !move.newAccount.isEmpty() && !move.oldAccount.isEmpty();
 }
 

@@ -1,7 +1,6 @@
 #include "core/cms/CmsDetailRun.h"
 
 #include "core/cms/CmsFieldValues.h"
-#include "core/common/FixedRecordReader.h"
 #include "core/edi/receive/EdiImportError.h"
 
 #include <QtConcurrent/QtConcurrentMap>
@@ -18,15 +17,17 @@ struct Converted {
 };
 
 // A passbook line also gives its kind code and amount to the inquiry's totals.
-Converted convert(const CmsInquiryKind& kind, const FixedRecordReader& line)
+Converted convert(const CmsInquiryKind& kind, const RecordReader& line)
 {
     Converted converted;
     converted.detail.reserve(kind.details.size());
     for (const CmsField& field : kind.details)
         converted.detail << CmsFieldValues::value(line, field);
     if (kind.isPassbook()) {
-        converted.passbookCode = CmsFieldValues::strictNumber(line, 8, 2, QStringLiteral("거래구분"));
-        converted.passbookWon = CmsFieldValues::strictNumber(line, 48, 11, QStringLiteral("거래금액"));
+        static const RecordField& code = kind.detailRecord->field(QStringLiteral("거래구분"));
+        static const RecordField& won = kind.detailRecord->field(QStringLiteral("거래금액"));
+        converted.passbookCode = CmsFieldValues::strictNumber(line, code);
+        converted.passbookWon = CmsFieldValues::strictNumber(line, won);
     }
     return converted;
 }
@@ -53,7 +54,8 @@ void CmsDetailRun::convertInto(CmsInquiry& inquiry)
     m_kind = nullptr;
     const QList<Converted> converted = QtConcurrent::blockingMapped(lines, [&kind, this](const Line& line) {
         try {
-            return convert(kind, FixedRecordReader(QByteArray::fromRawData(line.bytes.data(), line.bytes.size())));
+            // The file and line are named below, so that lines converted on several cores share nothing.
+            return convert(kind, RecordReader(*kind.detailRecord, line.bytes));
         } catch (EdiImportError& error) {
             return Converted { {}, 0, 0, error.at(m_fileName, line.number) };
         }

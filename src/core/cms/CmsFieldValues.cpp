@@ -8,27 +8,27 @@ namespace {
 
 using Rule = CmsField::Rule;
 
-QTime time(const FixedRecordReader& record, int start, int width, const QString& label)
+QTime time(const RecordReader& record, const RecordField& field)
 {
-    const std::optional<QTime> value = FB_CommonFunctions::timeFromHhmmss(record.trimmed(start, width));
+    const std::optional<QTime> value = FB_CommonFunctions::timeFromHhmmss(record.trimmed(field));
     if (!value)
-        throw EdiImportError::badField(label, record.text(start, width));
+        throw EdiImportError::badField(field.name, record.text(field));
     return *value;
 }
 
-qint64 number(const FixedRecordReader& record, const CmsField& field)
+qint64 number(const RecordReader& record, const CmsField& field)
 {
     switch (field.rule) {
     case Rule::Strict:
-        return CmsFieldValues::strictNumber(record, field.start, field.width, field.label);
+        return CmsFieldValues::strictNumber(record, field.field);
     case Rule::StrictCount:
-        return CmsFieldValues::strictNumber(record, field.start, field.width, field.label) - 2;
+        return CmsFieldValues::strictNumber(record, field.field) - 2;
     case Rule::LenientCount: {
-        const std::optional<qint64> count = CmsFieldValues::wholeNumber(record.field(field.start, field.width));
+        const std::optional<qint64> count = CmsFieldValues::wholeNumber(record.bytes(field.field));
         return count ? *count - 2 : 0;
     }
     default:
-        return CmsFieldValues::wholeNumber(record.field(field.start, field.width)).value_or(0);
+        return CmsFieldValues::wholeNumber(record.bytes(field.field)).value_or(0);
     }
 }
 
@@ -36,19 +36,19 @@ qint64 number(const FixedRecordReader& record, const CmsField& field)
 
 namespace CmsFieldValues {
 
-QVariant value(const FixedRecordReader& record, const CmsField& field)
+QVariant value(const RecordReader& record, const CmsField& field)
 {
     switch (field.rule) {
     case Rule::Text:
-        return record.trimmed(field.start, field.width);
+        return record.trimmed(field.field);
     case Rule::Name:
-        return name(record.trimmed(field.start, field.width));
+        return name(record.trimmed(field.field));
     case Rule::Account:
-        return account(record.trimmed(field.start, field.width));
+        return account(record.trimmed(field.field));
     case Rule::Date:
-        return FB_CommonFunctions::dateFromYymmdd(record.trimmed(field.start, field.width));
+        return FB_CommonFunctions::dateFromYymmdd(record.trimmed(field.field));
     case Rule::Time:
-        return time(record, field.start, field.width, field.label);
+        return time(record, field.field);
     default:
         break;
     }
@@ -73,11 +73,11 @@ std::optional<qint64> wholeNumber(QByteArrayView bytes)
     return negative ? -whole : whole;
 }
 
-qint64 strictNumber(const FixedRecordReader& record, int start, int width, const QString& label)
+qint64 strictNumber(const RecordReader& record, const RecordField& field)
 {
-    const std::optional<qint64> whole = wholeNumber(record.field(start, width));
+    const std::optional<qint64> whole = wholeNumber(record.bytes(field));
     if (!whole)
-        throw EdiImportError::badField(label, record.text(start, width));
+        throw EdiImportError::badField(field.name, record.text(field));
     return *whole;
 }
 
@@ -97,11 +97,11 @@ QString name(const QString& text)
     return compact;
 }
 
-std::optional<QTime> headerTime(const FixedRecordReader& record, int start, const QString& label)
+std::optional<QTime> headerTime(const RecordReader& record, const RecordField& field)
 {
-    if (record.trimmed(start, 6).isEmpty())
+    if (record.trimmed(field).isEmpty())
         return std::nullopt;
-    return time(record, start, 6, label);
+    return time(record, field);
 }
 
 } // namespace CmsFieldValues

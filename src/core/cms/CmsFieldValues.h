@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/cms/CmsField.h"
-#include "core/common/FixedRecordReader.h"
+#include "core/common/RecordReader.h"
 
 #include <QTime>
 #include <QVariant>
@@ -11,14 +11,14 @@
 namespace CmsFieldValues {
 
 // The field's value as its column stores it.
-QVariant value(const FixedRecordReader& record, const CmsField& field);
+QVariant value(const RecordReader& record, const CmsField& field);
 
 // Whole won or a count: digits with an optional leading minus, surrounding spaces allowed.
 std::optional<qint64> wholeNumber(QByteArrayView bytes);
-qint64 strictNumber(const FixedRecordReader& record, int start, int width, const QString& label);
+qint64 strictNumber(const RecordReader& record, const RecordField& field);
 QString account(const QString& text);
 QString name(const QString& text);
 // Blank gives no time; otherwise HHMMSS as everywhere in the program.
-std::optional<QTime> headerTime(const FixedRecordReader& record, int start, const QString& label);
+std::optional<QTime> headerTime(const RecordReader& record, const RecordField& field);
 
 } // namespace CmsFieldValues

@@ -1,5 +1,6 @@
 #include "core/cms/CmsInquiryFile.h"
 
+#include "core/batches/BankGroup.h"
 #include "core/cms/CmsFieldValues.h"
 #include "core/common/FB_CommonFunctions.h"
 #include "core/edi/receive/EdiImportError.h"
@@ -58,14 +59,13 @@ void CmsInquiryFile::convertDetails()
 void CmsInquiryFile::readLine(const CmsInquiryKind& kind, QByteArrayView bytes, int number)
 {
     convertDetails();
-    const FixedRecordReader line(QByteArray::fromRawData(bytes.data(), bytes.size()));
     try {
         switch (bytes.front()) {
         case 'S':
-            open(kind, line);
+            open(kind, RecordReader(*kind.startRecord, bytes, m_fileName, number));
             break;
         case 'E':
-            close(kind, line);
+            close(kind, RecordReader(*kind.endRecord, bytes, m_fileName, number));
             break;
         default:
             break;
@@ -75,24 +75,28 @@ void CmsInquiryFile::readLine(const CmsInquiryKind& kind, QByteArrayView bytes, 
     }
 }
 
-void CmsInquiryFile::open(const CmsInquiryKind& kind, const FixedRecordReader& line)
+void CmsInquiryFile::open(const CmsInquiryKind& kind, const RecordReader& line)
 {
     abandon(kind);
     CmsInquiry inquiry;
-    inquiry.header.insert(kind.institutionColumn, line.trimmed(4, 5));
-    inquiry.header.insert(kind.bankColumn, QStringLiteral("11"));
-    inquiry.header.insert(QStringLiteral("Trade_dt"), FB_CommonFunctions::dateFromYymmdd(line.trimmed(9, 6)));
-    inquiry.header.insert(QStringLiteral("Trans_dt"), FB_CommonFunctions::dateFromYymmdd(line.trimmed(15, 6)));
+    inquiry.header.insert(kind.institutionColumn, line.trimmed(QStringLiteral("기관코드")));
+    inquiry.header.insert(kind.bankColumn, BankGroup::centralBankCode());
+    inquiry.header.insert(
+        QStringLiteral("Trade_dt"), FB_CommonFunctions::dateFromYymmdd(line.trimmed(QStringLiteral("거래일자"))));
+    inquiry.header.insert(
+        QStringLiteral("Trans_dt"), FB_CommonFunctions::dateFromYymmdd(line.trimmed(QStringLiteral("전송일자"))));
     if (kind.headerHasAccount)
-        inquiry.header.insert(QStringLiteral("Bank_no"), CmsFieldValues::account(line.text(21, 14)));
-    const std::optional<QTime> time = CmsFieldValues::headerTime(line, kind.timeStart, QStringLiteral("전송시간"));
+        inquiry.header.insert(
+            QStringLiteral("Bank_no"), CmsFieldValues::account(line.text(QStringLiteral("계좌번호"))));
+    const std::optional<QTime> time
+        = CmsFieldValues::headerTime(line, kind.startRecord->field(QStringLiteral("전송시간")));
     inquiry.header.insert(QStringLiteral("Trans_ti"), time ? QVariant(*time) : QVariant());
     inquiry.repeatable = time.has_value();
     openInquiry(kind) = std::move(inquiry);
 }
 
 // An inquiry without details leaves no trace, and a stored copy of it stays as it is.
-void CmsInquiryFile::close(const CmsInquiryKind& kind, const FixedRecordReader& line)
+void CmsInquiryFile::close(const CmsInquiryKind& kind, const RecordReader& line)
 {
     std::optional<CmsInquiry>& inquiry = openInquiry(kind);
     if (!inquiry)
@@ -105,8 +109,8 @@ void CmsInquiryFile::close(const CmsInquiryKind& kind, const FixedRecordReader& 
                 inquiry->totals.insert(field.column, CmsFieldValues::value(line, field));
         }
         m_store.store(kind, *inquiry, true);
-        m_report({kind.ediKind, institutionName(kind), m_fileName, static_cast<qint32>(inquiry->details.size()),
-                  Money()});
+        m_report(
+            { kind.ediKind, institutionName(kind), m_fileName, static_cast<qint32>(inquiry->details.size()), Money() });
     }
     inquiry.reset();
 }

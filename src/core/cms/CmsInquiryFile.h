@@ -4,7 +4,7 @@
 #include "core/cms/CmsInquiry.h"
 #include "core/cms/CmsInquiryKind.h"
 #include "core/cms/CmsInquiryStore.h"
-#include "core/common/FixedRecordReader.h"
+#include "core/common/RecordReader.h"
 #include "core/edi/TEdiInfo.h"
 
 #include <array>
@@ -25,8 +25,8 @@ private:
     void keepDetail(const CmsInquiryKind& kind, QByteArrayView line, int number);
     void convertDetails();
     void readLine(const CmsInquiryKind& kind, QByteArrayView line, int number);
-    void open(const CmsInquiryKind& kind, const FixedRecordReader& line);
-    void close(const CmsInquiryKind& kind, const FixedRecordReader& line);
+    void open(const CmsInquiryKind& kind, const RecordReader& line);
+    void close(const CmsInquiryKind& kind, const RecordReader& line);
     // An inquiry without its trailer: kept only when it is new.
     void abandon(const CmsInquiryKind& kind);
     std::optional<CmsInquiry>& openInquiry(const CmsInquiryKind& kind);

@@ -6,113 +6,113 @@
 namespace {
 
 using Rule = CmsField::Rule;
+using F = RecordField;
 
 QList<CmsField> fundCollectionTotals(Rule count, Rule amount)
 {
     const Rule total = count == Rule::Strict ? Rule::StrictCount : Rule::LenientCount;
     return {
-        {QStringLiteral("Tot_no"), 2, 5, total, QStringLiteral("총 거래 건수")},
-        {QStringLiteral("Tot_ok_in_no"), 7, 5, count, QStringLiteral("정상 수납 건수 합계")},
-        {QStringLiteral("Tot_ok_in_pay"), 12, 12, amount, QStringLiteral("정상 수납 금액 합계")},
-        {QStringLiteral("Tot_no_in_no"), 24, 5, count, QStringLiteral("수납 취소 건수 합계")},
-        {QStringLiteral("Tot_no_in_pay"), 29, 12, amount, QStringLiteral("수납 취소 금액 합계")},
-        {QStringLiteral("Tot_ok_out_no"), 41, 5, count, QStringLiteral("정상 지급 건수 합계")},
-        {QStringLiteral("Tot_ok_out_pay"), 46, 12, amount, QStringLiteral("정상 지급 금액 합계")},
-        {QStringLiteral("Tot_no_out_no"), 58, 5, count, QStringLiteral("지급 취소 건수 합계")},
-        {QStringLiteral("Tot_no_out_pay"), 63, 12, amount, QStringLiteral("지급 취소 금액 합계")},
+        { QStringLiteral("Tot_no"), F::number(QStringLiteral("총 거래 건수"), 2, 5), total },
+        { QStringLiteral("Tot_ok_in_no"), F::number(QStringLiteral("정상 수납 건수 합계"), 7, 5), count },
+        { QStringLiteral("Tot_ok_in_pay"), F::number(QStringLiteral("정상 수납 금액 합계"), 12, 12), amount },
+        { QStringLiteral("Tot_no_in_no"), F::number(QStringLiteral("수납 취소 건수 합계"), 24, 5), count },
+        { QStringLiteral("Tot_no_in_pay"), F::number(QStringLiteral("수납 취소 금액 합계"), 29, 12), amount },
+        { QStringLiteral("Tot_ok_out_no"), F::number(QStringLiteral("정상 지급 건수 합계"), 41, 5), count },
+        { QStringLiteral("Tot_ok_out_pay"), F::number(QStringLiteral("정상 지급 금액 합계"), 46, 12), amount },
+        { QStringLiteral("Tot_no_out_no"), F::number(QStringLiteral("지급 취소 건수 합계"), 58, 5), count },
+        { QStringLiteral("Tot_no_out_pay"), F::number(QStringLiteral("지급 취소 금액 합계"), 63, 12), amount },
     };
 }
 
 CmsInquiryKind fundCollection()
 {
-    CmsInquiryKind kind{CmsInquiryKind::Kind::FundCollection, TEdiInfo::CmsFundCollection, 78,
-                        QStringLiteral("HY1"), QStringLiteral("hyun1"), QStringLiteral("Hyun_id"),
-                        QStringLiteral("HYUN2"), QStringLiteral("Hyun_id"), QStringLiteral("GiganCode"),
-                        QStringLiteral("BankCode"), true, 35, {}, fundCollectionTotals(Rule::Lenient, Rule::Lenient)};
+    CmsInquiryKind kind { CmsInquiryKind::Kind::FundCollection, TEdiInfo::CmsFundCollection, 78, QStringLiteral("HY1"),
+        QStringLiteral("hyun1"), QStringLiteral("Hyun_id"), QStringLiteral("HYUN2"), QStringLiteral("Hyun_id"),
+        QStringLiteral("GiganCode"), QStringLiteral("BankCode"), true, {},
+        fundCollectionTotals(Rule::Lenient, Rule::Lenient), {}, {}, {} };
     kind.details = {
-        {QStringLiteral("Bank_no"), 2, 14, Rule::Account, QStringLiteral("계좌번호")},
-        {QStringLiteral("Trade_dt"), 16, 6, Rule::Date, QStringLiteral("거래일자")},
-        {QStringLiteral("Trade_id"), 22, 1, Rule::Text, QStringLiteral("거래구분")},
-        {QStringLiteral("Cancel_id"), 23, 1, Rule::Text, QStringLiteral("취소구분")},
-        {QStringLiteral("Custom_id"), 24, 7, Rule::Text, QStringLiteral("거래처코드")},
-        {QStringLiteral("Gyta_id"), 31, 7, Rule::Text, QStringLiteral("기타코드")},
-        {QStringLiteral("Trade_pay"), 38, 11, Rule::Strict, QStringLiteral("거래금액")},
-        {QStringLiteral("Trade_after_pay"), 49, 12, Rule::Strict, QStringLiteral("거래후잔액")},
-        {QStringLiteral("Samuso"), 61, 6, Rule::Text, QStringLiteral("사무소")},
-        {QStringLiteral("Ip_Name"), 67, 11, Rule::Name, QStringLiteral("입금자성명")},
+        { QStringLiteral("Bank_no"), F::text(QStringLiteral("계좌번호"), 2, 14), Rule::Account },
+        { QStringLiteral("Trade_dt"), F::text(QStringLiteral("거래일자"), 16, 6), Rule::Date },
+        { QStringLiteral("Trade_id"), F::text(QStringLiteral("거래구분"), 22, 1), Rule::Text },
+        { QStringLiteral("Cancel_id"), F::text(QStringLiteral("취소구분"), 23, 1), Rule::Text },
+        { QStringLiteral("Custom_id"), F::text(QStringLiteral("거래처코드"), 24, 7), Rule::Text },
+        { QStringLiteral("Gyta_id"), F::text(QStringLiteral("기타코드"), 31, 7), Rule::Text },
+        { QStringLiteral("Trade_pay"), F::number(QStringLiteral("거래금액"), 38, 11), Rule::Strict },
+        { QStringLiteral("Trade_after_pay"), F::number(QStringLiteral("거래후잔액"), 49, 12), Rule::Strict },
+        { QStringLiteral("Samuso"), F::text(QStringLiteral("사무소"), 61, 6), Rule::Text },
+        { QStringLiteral("Ip_Name"), F::text(QStringLiteral("입금자성명"), 67, 11), Rule::Name },
     };
     return kind;
 }
 
 CmsInquiryKind notesReceivable()
 {
-    CmsInquiryKind kind{CmsInquiryKind::Kind::NotesReceivable, TEdiInfo::CmsNotesReceivable, 158,
-                        QStringLiteral("HY2"), QStringLiteral("eum1"), QStringLiteral("Note_id"),
-                        QStringLiteral("eum2"), QStringLiteral("Note_id"), QStringLiteral("Gygan_id"),
-                        QStringLiteral("Bank_id"), true, 35, {}, fundCollectionTotals(Rule::Strict, Rule::Strict)};
+    CmsInquiryKind kind { CmsInquiryKind::Kind::NotesReceivable, TEdiInfo::CmsNotesReceivable, 158,
+        QStringLiteral("HY2"), QStringLiteral("eum1"), QStringLiteral("Note_id"), QStringLiteral("eum2"),
+        QStringLiteral("Note_id"), QStringLiteral("Gygan_id"), QStringLiteral("Bank_id"), true, {},
+        fundCollectionTotals(Rule::Strict, Rule::Strict), {}, {}, {} };
     kind.details = {
-        {QStringLiteral("Deal_bank"), 2, 6, Rule::Text, QStringLiteral("취급점")},
-        {QStringLiteral("Deal_ti"), 8, 6, Rule::Time, QStringLiteral("취급시간")},
-        {QStringLiteral("Trade_num"), 14, 6, Rule::Text, QStringLiteral("처리번호")},
-        {QStringLiteral("CodeA"), 20, 2, Rule::Text, QStringLiteral("거래구분")},
-        {QStringLiteral("Trade_pay"), 22, 11, Rule::Strict, QStringLiteral("거래금액")},
-        {QStringLiteral("Tbank_id1"), 33, 2, Rule::Text, QStringLiteral("타점코드1")},
-        {QStringLiteral("Tbank_pay1"), 35, 11, Rule::Strict, QStringLiteral("타점금액1")},
-        {QStringLiteral("Tbank_id2"), 46, 2, Rule::Text, QStringLiteral("타점코드2")},
-        {QStringLiteral("Tbank_pay2"), 48, 11, Rule::Strict, QStringLiteral("타점금액2")},
-        {QStringLiteral("Tbank_id3"), 59, 2, Rule::Text, QStringLiteral("타점코드3")},
-        {QStringLiteral("Tbank_pay3"), 61, 11, Rule::Strict, QStringLiteral("타점금액3")},
-        {QStringLiteral("Cust_id"), 72, 10, Rule::Text, QStringLiteral("거래처코드")},
-        {QStringLiteral("Buseo_id"), 82, 10, Rule::Text, QStringLiteral("부서코드")},
-        {QStringLiteral("Article_id"), 92, 10, Rule::Text, QStringLiteral("물품코드")},
-        {QStringLiteral("Note_out_bank"), 102, 2, Rule::Text, QStringLiteral("지급은행")},
-        {QStringLiteral("Note_no"), 104, 10, Rule::Text, QStringLiteral("어음번호")},
-        {QStringLiteral("Note_account_dt"), 114, 6, Rule::Date, QStringLiteral("어음결제일")},
-        {QStringLiteral("CodeB"), 120, 2, Rule::Text, QStringLiteral("취소구분")},
-        {QStringLiteral("Before_bank"), 122, 6, Rule::Text, QStringLiteral("전처리점")},
-        {QStringLiteral("Before_dt"), 128, 6, Rule::Date, QStringLiteral("전처리일")},
-        {QStringLiteral("Befor_no"), 134, 6, Rule::Text, QStringLiteral("전처리번호")},
-        {QStringLiteral("Name"), 140, 12, Rule::Name, QStringLiteral("입금자성명")},
+        { QStringLiteral("Deal_bank"), F::text(QStringLiteral("취급점"), 2, 6), Rule::Text },
+        { QStringLiteral("Deal_ti"), F::text(QStringLiteral("취급시간"), 8, 6), Rule::Time },
+        { QStringLiteral("Trade_num"), F::text(QStringLiteral("처리번호"), 14, 6), Rule::Text },
+        { QStringLiteral("CodeA"), F::text(QStringLiteral("거래구분"), 20, 2), Rule::Text },
+        { QStringLiteral("Trade_pay"), F::number(QStringLiteral("거래금액"), 22, 11), Rule::Strict },
+        { QStringLiteral("Tbank_id1"), F::text(QStringLiteral("타점코드1"), 33, 2), Rule::Text },
+        { QStringLiteral("Tbank_pay1"), F::number(QStringLiteral("타점금액1"), 35, 11), Rule::Strict },
+        { QStringLiteral("Tbank_id2"), F::text(QStringLiteral("타점코드2"), 46, 2), Rule::Text },
+        { QStringLiteral("Tbank_pay2"), F::number(QStringLiteral("타점금액2"), 48, 11), Rule::Strict },
+        { QStringLiteral("Tbank_id3"), F::text(QStringLiteral("타점코드3"), 59, 2), Rule::Text },
+        { QStringLiteral("Tbank_pay3"), F::number(QStringLiteral("타점금액3"), 61, 11), Rule::Strict },
+        { QStringLiteral("Cust_id"), F::text(QStringLiteral("거래처코드"), 72, 10), Rule::Text },
+        { QStringLiteral("Buseo_id"), F::text(QStringLiteral("부서코드"), 82, 10), Rule::Text },
+        { QStringLiteral("Article_id"), F::text(QStringLiteral("물품코드"), 92, 10), Rule::Text },
+        { QStringLiteral("Note_out_bank"), F::text(QStringLiteral("지급은행"), 102, 2), Rule::Text },
+        { QStringLiteral("Note_no"), F::text(QStringLiteral("어음번호"), 104, 10), Rule::Text },
+        { QStringLiteral("Note_account_dt"), F::text(QStringLiteral("어음결제일"), 114, 6), Rule::Date },
+        { QStringLiteral("CodeB"), F::text(QStringLiteral("취소구분"), 120, 2), Rule::Text },
+        { QStringLiteral("Before_bank"), F::text(QStringLiteral("전처리점"), 122, 6), Rule::Text },
+        { QStringLiteral("Before_dt"), F::text(QStringLiteral("전처리일"), 128, 6), Rule::Date },
+        { QStringLiteral("Befor_no"), F::text(QStringLiteral("전처리번호"), 134, 6), Rule::Text },
+        { QStringLiteral("Name"), F::text(QStringLiteral("입금자성명"), 140, 12), Rule::Name },
     };
     kind.trailer += {
-        {QStringLiteral("Tot_tajum1"), 75, 11, Rule::Strict, QStringLiteral("자기앞 수표 합계")},
-        {QStringLiteral("Tot_tajum2"), 86, 11, Rule::Strict, QStringLiteral("어음 / 당좌 합계")},
-        {QStringLiteral("Tot_tajum3"), 97, 11, Rule::Strict, QStringLiteral("가계 수표 합계")},
-        {QStringLiteral("Jan_pay"), 108, 11, Rule::Strict, QStringLiteral("원장 잔액")},
-        {QStringLiteral("Jan_pay_ok"), 119, 11, Rule::Strict, QStringLiteral("지불 가능 잔액")},
-        {QStringLiteral("Tot_su_ok"), 130, 5, Rule::Strict, QStringLiteral("수탁 등록 건수 합계")},
-        {QStringLiteral("Tot_su_no"), 135, 5, Rule::Strict, QStringLiteral("수탁 취소 건수 합계")},
+        { QStringLiteral("Tot_tajum1"), F::number(QStringLiteral("자기앞 수표 합계"), 75, 11), Rule::Strict },
+        { QStringLiteral("Tot_tajum2"), F::number(QStringLiteral("어음 / 당좌 합계"), 86, 11), Rule::Strict },
+        { QStringLiteral("Tot_tajum3"), F::number(QStringLiteral("가계 수표 합계"), 97, 11), Rule::Strict },
+        { QStringLiteral("Jan_pay"), F::number(QStringLiteral("원장 잔액"), 108, 11), Rule::Strict },
+        { QStringLiteral("Jan_pay_ok"), F::number(QStringLiteral("지불 가능 잔액"), 119, 11), Rule::Strict },
+        { QStringLiteral("Tot_su_ok"), F::number(QStringLiteral("수탁 등록 건수 합계"), 130, 5), Rule::Strict },
+        { QStringLiteral("Tot_su_no"), F::number(QStringLiteral("수탁 취소 건수 합계"), 135, 5), Rule::Strict },
     };
     return kind;
 }
 
 CmsInquiryKind passbook()
 {
-    CmsInquiryKind kind{CmsInquiryKind::Kind::Passbook, TEdiInfo::PassbookTransactions, 198,
-                        QStringLiteral("HY3"), QStringLiteral("Ilban1"), QStringLiteral("Ilban_id"),
-                        QStringLiteral("Ilban2"), QStringLiteral("Ilban_id"), QStringLiteral("Gigan_id"),
-                        QStringLiteral("Bank_id"), false, 21, {}, {}};
+    CmsInquiryKind kind { CmsInquiryKind::Kind::Passbook, TEdiInfo::PassbookTransactions, 198, QStringLiteral("HY3"),
+        QStringLiteral("Ilban1"), QStringLiteral("Ilban_id"), QStringLiteral("Ilban2"), QStringLiteral("Ilban_id"),
+        QStringLiteral("Gigan_id"), QStringLiteral("Bank_id"), false, {}, {}, {}, {}, {} };
     kind.details = {
-        {QStringLiteral("Trade_num"), 2, 6, Rule::Text, QStringLiteral("처리번호")},
-        {QStringLiteral("Gubun"), 8, 2, Rule::Text, QStringLiteral("거래구분")},
-        {QStringLiteral("Trade_dt"), 10, 6, Rule::Date, QStringLiteral("거래일자")},
-        {QStringLiteral("Kisan_dt"), 16, 6, Rule::Date, QStringLiteral("기산일")},
-        {QStringLiteral("Trade_ti"), 22, 6, Rule::Time, QStringLiteral("거래시간")},
-        {QStringLiteral("Samuso"), 28, 6, Rule::Text, QStringLiteral("취급점")},
-        {QStringLiteral("Bank_no"), 34, 14, Rule::Account, QStringLiteral("계좌번호")},
-        {QStringLiteral("Trade_mon"), 48, 11, Rule::Strict, QStringLiteral("거래금액")},
-        {QStringLiteral("Af_Jan_bu"), 59, 1, Rule::Text, QStringLiteral("잔액부호")},
-        {QStringLiteral("Af_Jan"), 60, 13, Rule::Strict, QStringLiteral("거래후잔액")},
-        {QStringLiteral("SuSu"), 73, 8, Rule::Strict, QStringLiteral("수수료")},
-        {QStringLiteral("Hyun"), 81, 11, Rule::Strict, QStringLiteral("현금")},
-        {QStringLiteral("Datche"), 92, 11, Rule::Strict, QStringLiteral("대체")},
-        {QStringLiteral("Ta_id1"), 103, 2, Rule::Text, QStringLiteral("타점1")},
-        {QStringLiteral("Ta_mon1"), 105, 11, Rule::Strict, QStringLiteral("타점금액1")},
-        {QStringLiteral("Ta_id2"), 116, 2, Rule::Text, QStringLiteral("타점2")},
-        {QStringLiteral("Ta_mon2"), 118, 11, Rule::Strict, QStringLiteral("타점금액2")},
-        {QStringLiteral("Ip_p_id"), 129, 20, Rule::Name, QStringLiteral("거래인")},
-        {QStringLiteral("Ji_Bank_id"), 149, 2, Rule::Text, QStringLiteral("수납은행")},
-        {QStringLiteral("Magam"), 151, 2, Rule::Text, QStringLiteral("마감구분")},
+        { QStringLiteral("Trade_num"), F::text(QStringLiteral("처리번호"), 2, 6), Rule::Text },
+        { QStringLiteral("Gubun"), F::text(QStringLiteral("거래구분"), 8, 2), Rule::Text },
+        { QStringLiteral("Trade_dt"), F::text(QStringLiteral("거래일자"), 10, 6), Rule::Date },
+        { QStringLiteral("Kisan_dt"), F::text(QStringLiteral("기산일"), 16, 6), Rule::Date },
+        { QStringLiteral("Trade_ti"), F::text(QStringLiteral("거래시간"), 22, 6), Rule::Time },
+        { QStringLiteral("Samuso"), F::text(QStringLiteral("취급점"), 28, 6), Rule::Text },
+        { QStringLiteral("Bank_no"), F::text(QStringLiteral("계좌번호"), 34, 14), Rule::Account },
+        { QStringLiteral("Trade_mon"), F::number(QStringLiteral("거래금액"), 48, 11), Rule::Strict },
+        { QStringLiteral("Af_Jan_bu"), F::text(QStringLiteral("잔액부호"), 59, 1), Rule::Text },
+        { QStringLiteral("Af_Jan"), F::number(QStringLiteral("거래후잔액"), 60, 13), Rule::Strict },
+        { QStringLiteral("SuSu"), F::number(QStringLiteral("수수료"), 73, 8), Rule::Strict },
+        { QStringLiteral("Hyun"), F::number(QStringLiteral("현금"), 81, 11), Rule::Strict },
+        { QStringLiteral("Datche"), F::number(QStringLiteral("대체"), 92, 11), Rule::Strict },
+        { QStringLiteral("Ta_id1"), F::text(QStringLiteral("타점1"), 103, 2), Rule::Text },
+        { QStringLiteral("Ta_mon1"), F::number(QStringLiteral("타점금액1"), 105, 11), Rule::Strict },
+        { QStringLiteral("Ta_id2"), F::text(QStringLiteral("타점2"), 116, 2), Rule::Text },
+        { QStringLiteral("Ta_mon2"), F::number(QStringLiteral("타점금액2"), 118, 11), Rule::Strict },
+        { QStringLiteral("Ip_p_id"), F::text(QStringLiteral("거래인"), 129, 20), Rule::Name },
+        { QStringLiteral("Ji_Bank_id"), F::text(QStringLiteral("수납은행"), 149, 2), Rule::Text },
+        { QStringLiteral("Magam"), F::text(QStringLiteral("마감구분"), 151, 2), Rule::Text },
     };
     return kind;
 }
@@ -126,11 +126,47 @@ void markMoney(QList<CmsField>& fields, const QString& table)
     }
 }
 
-QList<CmsInquiryKind> withMoneyMarked(QList<CmsInquiryKind> kinds)
+QList<RecordField> fieldsOf(const QList<CmsField>& fields)
+{
+    QList<RecordField> declared;
+    for (const CmsField& field : fields)
+        declared << field.field;
+    return declared;
+}
+
+// A line of the kind: its record type, the fields, and blanks to its end.
+std::shared_ptr<const RecordLayout> lineLayout(
+    const QString& name, int length, const QByteArray& type, QList<RecordField> fields)
+{
+    const int end = fields.isEmpty() ? type.size() : fields.last().start + fields.last().width - 1;
+    fields.prepend(F::constant(QStringLiteral("레코드구분"), 1, type));
+    if (end < length)
+        fields << F::blank(end + 1, length - end);
+    return std::make_shared<const RecordLayout>(name, length, fields);
+}
+
+// The S line: the account only where the kind's header has one, then the send time.
+std::shared_ptr<const RecordLayout> startLayout(const QString& name, int length, bool withAccount)
+{
+    QList<RecordField> fields { F::blank(2, 2), F::text(QStringLiteral("기관코드"), 4, 5),
+        F::text(QStringLiteral("거래일자"), 9, 6), F::text(QStringLiteral("전송일자"), 15, 6) };
+    const int timeStart = withAccount ? 35 : 21;
+    if (withAccount)
+        fields << F::text(QStringLiteral("계좌번호"), 21, 14);
+    fields << F::text(QStringLiteral("전송시간"), timeStart, 6);
+    return lineLayout(name + QStringLiteral(" S"), length, "S", fields);
+}
+
+QList<CmsInquiryKind> completed(QList<CmsInquiryKind> kinds)
 {
     for (CmsInquiryKind& kind : kinds) {
         markMoney(kind.details, kind.detailTable);
         markMoney(kind.trailer, kind.masterTable);
+        kind.startRecord = startLayout(kind.masterTable, kind.lineLength, kind.headerHasAccount);
+        kind.detailRecord
+            = lineLayout(kind.detailTable + QStringLiteral(" D"), kind.lineLength, "D", fieldsOf(kind.details));
+        kind.endRecord
+            = lineLayout(kind.masterTable + QStringLiteral(" E"), kind.lineLength, "E", fieldsOf(kind.trailer));
     }
     return kinds;
 }
@@ -139,7 +175,7 @@ QList<CmsInquiryKind> withMoneyMarked(QList<CmsInquiryKind> kinds)
 
 const QList<CmsInquiryKind>& CmsInquiryKind::all()
 {
-    static const QList<CmsInquiryKind> kinds = withMoneyMarked({fundCollection(), notesReceivable(), passbook()});
+    static const QList<CmsInquiryKind> kinds = completed({ fundCollection(), notesReceivable(), passbook() });
     return kinds;
 }
 
@@ -154,7 +190,7 @@ const CmsInquiryKind* CmsInquiryKind::forLineLength(qsizetype length)
 
 QStringList CmsInquiryKind::keyColumns() const
 {
-    QStringList columns{institutionColumn, QStringLiteral("Trans_dt"), QStringLiteral("Trans_ti")};
+    QStringList columns { institutionColumn, QStringLiteral("Trans_dt"), QStringLiteral("Trans_ti") };
     if (headerHasAccount)
         columns << QStringLiteral("Bank_no");
     return columns;

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringList>
 #include <QtGlobal>
+#include <memory>
 
 // The three kinds of inquiry the bank sends, told apart by the length of their lines: where each keeps its
 // inquiries and how its records are laid out.
@@ -26,9 +27,12 @@ struct CmsInquiryKind {
     QString institutionColumn;
     QString bankColumn;
     bool headerHasAccount = true;
-    int timeStart = 35;
     QList<CmsField> details;
     QList<CmsField> trailer;
+    // The declared layouts of the kind's S, D and E lines.
+    std::shared_ptr<const RecordLayout> startRecord;
+    std::shared_ptr<const RecordLayout> detailRecord;
+    std::shared_ptr<const RecordLayout> endRecord;
 
     bool isPassbook() const { return kind == Kind::Passbook; }
     // The master columns that identify a repeated inquiry.

@@ -2,7 +2,7 @@
 
 #include "core/data/Database.h"
 #include "core/edi/receive/EdiImportError.h"
-#include "core/edi/receive/ImportSql.h"
+#include "core/edi/receive/ImportStatement.h"
 
 namespace {
 
@@ -14,7 +14,10 @@ void check(WriteResult result, const Database& database)
 
 } // namespace
 
-CmsInquiryStore::CmsInquiryStore(Database& database) : m_database(database) {}
+CmsInquiryStore::CmsInquiryStore(Database& database)
+    : m_database(database)
+{
+}
 
 void CmsInquiryStore::store(const CmsInquiryKind& kind, const CmsInquiry& inquiry, bool complete)
 {
@@ -32,9 +35,8 @@ void CmsInquiryStore::store(const CmsInquiryKind& kind, const CmsInquiry& inquir
 QString CmsInquiryStore::institutionName(const CmsInquiryKind& kind, const QString& fileName)
 {
     const QString sql = QStringLiteral("SELECT Name FROM Usercode WHERE UPPER(%1) = ? ORDER BY Name LIMIT 1");
-    QSqlQuery query = ImportSql::prepare(m_database, sql.arg(kind.fileColumn));
-    ImportSql::execute(query, {fileName.toUpper()});
-    return query.next() ? query.value(0).toString() : QString();
+    ImportStatement query(m_database, sql.arg(kind.fileColumn));
+    return query.single({ fileName.toUpper() }).value_or(QVariant()).toString();
 }
 
 std::optional<qint64> CmsInquiryStore::storedInquiry(const CmsInquiryKind& kind, const CmsInquiry& inquiry)
@@ -47,29 +49,31 @@ std::optional<qint64> CmsInquiryStore::storedInquiry(const CmsInquiryKind& kind,
         tests << column + QStringLiteral(" = ?");
         values << Database::boundValue(kind.masterTable, column, inquiry.header.value(column));
     }
-    QSqlQuery query = ImportSql::prepare(m_database, QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY %1 LIMIT 1")
-                                                         .arg(kind.masterId, kind.masterTable,
-                                                              tests.join(QStringLiteral(" AND "))));
-    ImportSql::execute(query, values);
-    return query.next() ? std::optional<qint64>(query.value(0).toLongLong()) : std::nullopt;
+    ImportStatement query(m_database,
+        QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY %1 LIMIT 1")
+            .arg(kind.masterId, kind.masterTable, tests.join(QStringLiteral(" AND "))));
+    const std::optional<QVariant> id = query.single(values);
+    if (!id)
+        return std::nullopt;
+    return id->toLongLong();
 }
 
 qint64 CmsInquiryStore::nextId(const CmsInquiryKind& kind)
 {
-    QSqlQuery query = ImportSql::prepare(
-        m_database, QStringLiteral("SELECT COALESCE(MAX(%1), 0) + 1 FROM %2").arg(kind.masterId, kind.masterTable));
-    ImportSql::execute(query);
-    return query.next() ? query.value(0).toLongLong() : 1;
+    const std::optional<qint64> id = m_database.nextKey(kind.masterTable, kind.masterId);
+    if (!id)
+        throw EdiImportError::notStored(m_database.lastError());
+    return *id;
 }
 
 void CmsInquiryStore::replaceMaster(const CmsInquiryKind& kind, qint64 id, const CmsInquiry& inquiry)
 {
-    QSqlQuery remove = ImportSql::prepare(
+    ImportStatement remove(
         m_database, QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(kind.detailTable, kind.detailLink));
-    ImportSql::execute(remove, {id});
+    remove.run({ id });
     QVariantMap columns = inquiry.header;
     columns.insert(inquiry.totals);
-    check(m_database.update(kind.masterTable, columns, kind.masterId + QStringLiteral(" = ?"), {id}), m_database);
+    check(m_database.update(kind.masterTable, columns, kind.masterId + QStringLiteral(" = ?"), { id }), m_database);
 }
 
 void CmsInquiryStore::insertMaster(const CmsInquiryKind& kind, qint64 id, const CmsInquiry& inquiry)
@@ -83,7 +87,7 @@ void CmsInquiryStore::insertMaster(const CmsInquiryKind& kind, qint64 id, const 
 void CmsInquiryStore::insertDetails(const CmsInquiryKind& kind, qint64 id, const CmsInquiry& inquiry)
 {
     BulkInsert& insert = detailInsert(kind);
-    const QVariantList link{id};
+    const QVariantList link { id };
     for (const QVariantList& detail : inquiry.details) {
         if (!insert.add(link, detail))
             throw EdiImportError::notStored(insert.error());
@@ -96,7 +100,7 @@ BulkInsert& CmsInquiryStore::detailInsert(const CmsInquiryKind& kind)
 {
     std::unique_ptr<BulkInsert>& insert = m_detailInserts[static_cast<size_t>(kind.kind)];
     if (!insert) {
-        QStringList columns{kind.detailLink};
+        QStringList columns { kind.detailLink };
         for (const CmsField& field : kind.details)
             columns << field.column;
         insert = std::make_unique<BulkInsert>(m_database, kind.detailTable, columns);

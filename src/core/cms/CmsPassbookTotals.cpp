@@ -9,9 +9,9 @@ namespace {
 // The column pairs in the order of their slots, and the codes counted into each slot.
 const QStringList& slotColumns()
 {
-    static const QStringList columns{QStringLiteral("Day_ip"),  QStringLiteral("Day_mo"),  QStringLiteral("Kis_ip"),
-                                     QStringLiteral("Kis_no"),  QStringLiteral("Dang_ji"), QStringLiteral("Dang_mo"),
-                                     QStringLiteral("Kis_ji"),  QStringLiteral("Kis_jino")};
+    static const QStringList columns { QStringLiteral("Day_ip"), QStringLiteral("Day_mo"), QStringLiteral("Kis_ip"),
+        QStringLiteral("Kis_no"), QStringLiteral("Dang_ji"), QStringLiteral("Dang_mo"), QStringLiteral("Kis_ji"),
+        QStringLiteral("Kis_jino") };
     return columns;
 }
 

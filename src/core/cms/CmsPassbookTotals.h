@@ -14,6 +14,6 @@ public:
     QVariantMap columns() const;
 
 private:
-    std::array<int, 8> m_counts{};
-    std::array<Money, 8> m_amounts{};
+    std::array<int, 8> m_counts {};
+    std::array<Money, 8> m_amounts {};
 };

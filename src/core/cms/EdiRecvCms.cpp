@@ -1,19 +1,23 @@
 #include "core/cms/EdiRecvCms.h"
 
 #include "core/cms/CmsInquiryFile.h"
-#include "core/edi/receive/ImportSql.h"
+#include "core/edi/receive/ImportStatement.h"
 
-EdiRecvCms::EdiRecvCms(Database& database, const Workspace& context) : EdiResultImporter(database, context) {}
+EdiRecvCms::EdiRecvCms(Database& database, const Workspace& context)
+    : EdiResultImporter(database, context)
+{
+}
 
 // A name that two columns share is read once.
 QStringList EdiRecvCms::fileNames()
 {
-    QSqlQuery query = ImportSql::prepare(database(), QStringLiteral("SELECT HY1 FName FROM UserCode GROUP BY HY1"
-                                                                    " UNION ALL"
-                                                                    " SELECT HY2 FName FROM UserCode GROUP BY HY2"
-                                                                    " UNION ALL"
-                                                                    " SELECT HY3 FName FROM UserCode GROUP BY HY3"));
-    ImportSql::execute(query);
+    ImportStatement query(database(),
+        QStringLiteral("SELECT HY1 FName FROM UserCode GROUP BY HY1"
+                       " UNION ALL"
+                       " SELECT HY2 FName FROM UserCode GROUP BY HY2"
+                       " UNION ALL"
+                       " SELECT HY3 FName FROM UserCode GROUP BY HY3"));
+    query.select();
     QStringList names;
     while (query.next()) {
         const QString name = query.value(0).toString().trimmed();

@@ -32,6 +32,11 @@ namespace {
 } // namespace
 
 RecordLayout::RecordLayout(const QString& name, int length, std::initializer_list<RecordField> fields)
+    : RecordLayout(name, length, QList<RecordField>(fields))
+{
+}
+
+RecordLayout::RecordLayout(const QString& name, int length, const QList<RecordField>& fields)
     : m_name(name)
     , m_length(length)
     , m_fields(fields)

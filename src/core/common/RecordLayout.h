@@ -29,6 +29,7 @@ struct RecordField {
 class RecordLayout {
 public:
     RecordLayout(const QString& name, int length, std::initializer_list<RecordField> fields);
+    RecordLayout(const QString& name, int length, const QList<RecordField>& fields);
 
     const QString& name() const { return m_name; }
     int length() const { return m_length; }

@@ -1,27 +1,50 @@
 #include "core/edi/receive/ConsentResultFile.h"
 
+#include "core/batches/BankGroup.h"
+#include "core/common/FB_CommonFunctions.h"
+#include "core/consent/ConsentState.h"
+#include "core/data/SqlValue.h"
 #include "core/edi/receive/EdiImportError.h"
 #include "core/edi/receive/EdiRecvTongRegister.h"
-#include "core/edi/receive/ImportSql.h"
-#include "core/edi/receive/ReceivedFields.h"
-#include "core/common/FB_CommonFunctions.h"
-#include "core/data/Database.h"
 
 namespace {
 
-constexpr int BlockSize = 100;
+using F = RecordField;
+
 constexpr int DuplicateRegistration = 2005;
 
-enum Status { Registered = 2, RegistrationError = 3, Cancelled = 6, CancellationError = 7 };
+const RecordLayout StartRecord { QStringLiteral("consent result S"), 98,
+    {
+        F::constant(QStringLiteral("레코드구분"), 1, "S"),
+        F::text(QStringLiteral("업무구분"), 2, 2),
+        F::text(QStringLiteral("기관코드"), 4, 10),
+        F::blank(14, 85),
+    } };
+
+// The fields named in errors carry the names the user reads in them.
+const RecordLayout AnswerRecord { QStringLiteral("consent result D"), 98,
+    {
+        F::constant(QStringLiteral("레코드구분"), 1, "D"),
+        F::text(QStringLiteral("일련번호"), 2, 7),
+        F::text(QStringLiteral("은행코드"), 9, 2),
+        F::text(QStringLiteral("계좌번호"), 11, 16),
+        F::text(QStringLiteral("신청구분"), 27, 1),
+        F::blank(28, 16),
+        F::text(QStringLiteral("처리여부"), 44, 1),
+        F::number(QStringLiteral("처리결과코드"), 45, 4),
+        F::blank(49, 14),
+        F::text(QStringLiteral("납부자번호"), 63, 20),
+        F::blank(83, 16),
+    } };
 
 // The request goes out under the bank group's code (10 as 11, 13-15 as 12); its answer then also belongs
 // to consents stored under the other codes of that group.
 QStringList sameGroupCodes(const QString& bankCode)
 {
-    if (bankCode == QLatin1String("11"))
-        return {QStringLiteral("10")};
+    if (bankCode == BankGroup::centralBankCode())
+        return { QStringLiteral("10") };
     if (bankCode == QLatin1String("12"))
-        return {QStringLiteral("13"), QStringLiteral("14"), QStringLiteral("15")};
+        return { QStringLiteral("13"), QStringLiteral("14"), QStringLiteral("15") };
     return {};
 }
 
@@ -30,15 +53,28 @@ QStringList sameGroupCodes(const QString& bankCode)
 ConsentResultFile::ConsentResultFile(Database& database, const QString& fileName, const QDateTime& now)
     : m_fileName(fileName)
     , m_now(now)
-    , m_institution(ImportSql::prepare(database, QStringLiteral("SELECT Name FROM Usercode WHERE (TOID210 = ? OR "
-                                                                "APID10 = ?) AND TRegisterIN = ? "
-                                                                "ORDER BY TOID210 = ? DESC, Name LIMIT 1")))
-    , m_consent(ImportSql::prepare(database, QStringLiteral("SELECT rowid FROM TongRegister WHERE Giganid = ? AND "
-                                                            "Bankcd = ? AND DisplayBankno = ? AND NapbuNO = ? "
-                                                            "ORDER BY rowid LIMIT 1")))
-    , m_update(ImportSql::prepare(database, QStringLiteral("UPDATE TongRegister SET Status = ?, ResultYN = ?, "
-                                                           "ResultCD = ?, Receivedate = ? WHERE rowid = ?")))
+    , m_institution(database,
+          QStringLiteral("SELECT Name FROM Usercode WHERE (TOID210 = ? OR "
+                         "APID10 = ?) AND TRegisterIN = ? "
+                         "ORDER BY TOID210 = ? DESC, Name LIMIT 1"))
+    , m_consent(database,
+          QStringLiteral("SELECT rowid FROM TongRegister WHERE Giganid = ? AND "
+                         "Bankcd = ? AND DisplayBankno = ? AND NapbuNO = ? "
+                         "ORDER BY rowid LIMIT 1"))
+    , m_update(database,
+          QStringLiteral("UPDATE TongRegister SET Status = ?, ResultYN = ?, "
+                         "ResultCD = ?, Receivedate = ? WHERE rowid = ?"))
 {
+}
+
+const RecordLayout& ConsentResultFile::start()
+{
+    return StartRecord;
+}
+
+const RecordLayout& ConsentResultFile::answer()
+{
+    return AnswerRecord;
 }
 
 bool ConsentResultFile::isResultFile(const QByteArray& bytes)
@@ -48,29 +84,32 @@ bool ConsentResultFile::isResultFile(const QByteArray& bytes)
 
 void ConsentResultFile::read(const QByteArray& bytes, const Report& report)
 {
+    const int blockSize = answer().length() + 2;
     int number = 1;
-    for (qsizetype offset = 0; offset + BlockSize <= bytes.size(); offset += BlockSize, ++number) {
+    for (qsizetype offset = 0; offset + blockSize <= bytes.size(); offset += blockSize, ++number) {
         try {
-            readRecord(FixedRecordReader(QByteArray::fromRawData(bytes.constData() + offset, BlockSize)), report);
+            readRecord(QByteArrayView(bytes).sliced(offset, blockSize), number, report);
+        } catch (const RecordError& error) {
+            throw EdiImportError::badField(error);
         } catch (EdiImportError& error) {
             throw error.at(m_fileName, number);
         }
     }
 }
 
-void ConsentResultFile::readRecord(const FixedRecordReader& record, const Report& report)
+void ConsentResultFile::readRecord(QByteArrayView record, int number, const Report& report)
 {
-    switch (record.record().at(0)) {
+    switch (record.at(0)) {
     case 'S':
-        startGroup(record);
+        startGroup(RecordReader(start(), record, m_fileName, number));
         break;
     case 'D':
         if (m_group)
-            applyAnswer(record);
+            applyAnswer(RecordReader(answer(), record, m_fileName, number));
         break;
     case 'E':
         if (m_group)
-            report({TEdiInfo::ConsentRequest, m_group->name, m_fileName, m_group->count, Money()});
+            report({ TEdiInfo::ConsentRequest, m_group->name, m_fileName, m_group->count, Money() });
         m_group.reset();
         break;
     default:
@@ -80,42 +119,39 @@ void ConsentResultFile::readRecord(const FixedRecordReader& record, const Report
 
 // An institution that is not set up here, or not under this file, opens no group: its answers are passed
 // rather than matched against the consents of the group before.
-void ConsentResultFile::startGroup(const FixedRecordReader& record)
+void ConsentResultFile::startGroup(const RecordReader& record)
 {
     m_group.reset();
-    const QString code = record.trimmed(4, 10);
-    ImportSql::execute(m_institution, {code, code, m_fileName, code});
-    if (m_institution.next())
-        m_group = Group{code, m_institution.value(0).toString(), 0};
-    m_institution.finish();
+    const QString code = record.trimmed(QStringLiteral("기관코드"));
+    const std::optional<QVariant> name = m_institution.single({ code, code, m_fileName, code });
+    if (name)
+        m_group = Group { code, name->toString(), 0 };
 }
 
-void ConsentResultFile::applyAnswer(const FixedRecordReader& record)
+void ConsentResultFile::applyAnswer(const RecordReader& record)
 {
-    const QString bankCode = FB_CommonFunctions::digitsOnly(record.trimmed(9, 2));
-    const QString account = EdiRecvTongRegister::displayAccount(record.trimmed(11, 16));
-    const std::optional<qint64> row = consentRow(bankCode, account, record.trimmed(63, 20));
+    const QString bankCode = FB_CommonFunctions::digitsOnly(record.trimmed(QStringLiteral("은행코드")));
+    const QString account = EdiRecvTongRegister::displayAccount(record.trimmed(QStringLiteral("계좌번호")));
+    const std::optional<qint64> row = consentRow(bankCode, account, record.trimmed(QStringLiteral("납부자번호")));
     if (!row)
         return;
-    const qint64 resultCode = ReceivedFields::number(record, 45, 4, QStringLiteral("처리결과코드"));
-    const bool accepted = record.text(44, 1) == QLatin1String("Y") || resultCode == DuplicateRegistration;
-    const bool registration = record.text(27, 1) == QLatin1String("1");
-    const int status = registration ? (accepted ? Registered : RegistrationError)
-                                    : (accepted ? Cancelled : CancellationError);
-    ImportSql::execute(m_update, {status, accepted ? 1 : 0, resultCode, Database::boundValue({}, {}, m_now), *row});
+    const qint64 resultCode = record.number(QStringLiteral("처리결과코드"));
+    const bool accepted
+        = record.text(QStringLiteral("처리여부")) == QLatin1String("Y") || resultCode == DuplicateRegistration;
+    const bool registration = record.text(QStringLiteral("신청구분")) == QLatin1String("1");
+    const int status = registration ? (accepted ? ConsentState::Registered : ConsentState::RegistrationError)
+                                    : (accepted ? ConsentState::Cancelled : ConsentState::CancellationError);
+    m_update.run({ status, accepted ? 1 : 0, resultCode, SqlValue::stored(m_now), *row });
     ++m_group->count;
 }
 
-std::optional<qint64> ConsentResultFile::consentRow(const QString& bankCode, const QString& account,
-                                                    const QString& payerNumber)
+std::optional<qint64> ConsentResultFile::consentRow(
+    const QString& bankCode, const QString& account, const QString& payerNumber)
 {
-    for (const QString& code : QStringList{bankCode} + sameGroupCodes(bankCode)) {
-        ImportSql::execute(m_consent, {m_group->institutionCode, code, account, payerNumber});
-        const std::optional<qint64> row = m_consent.next() ? std::optional<qint64>(m_consent.value(0).toLongLong())
-                                                           : std::nullopt;
-        m_consent.finish();
+    for (const QString& code : QStringList { bankCode } + sameGroupCodes(bankCode)) {
+        const std::optional<QVariant> row = m_consent.single({ m_group->institutionCode, code, account, payerNumber });
         if (row)
-            return row;
+            return row->toLongLong();
     }
     return std::nullopt;
 }

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/common/RecordReader.h"
 #include "core/edi/TEdiInfo.h"
-#include "core/common/FixedRecordReader.h"
+#include "core/edi/receive/ImportStatement.h"
 
 #include <QDateTime>
-#include <QSqlQuery>
 #include <functional>
 #include <optional>
 
@@ -18,6 +18,9 @@ public:
 
     ConsentResultFile(Database& database, const QString& fileName, const QDateTime& now);
 
+    static const RecordLayout& start();
+    static const RecordLayout& answer();
+
     // Consent send files start "SE1", results "S1E"; anything else is not read.
     static bool isResultFile(const QByteArray& bytes);
     void read(const QByteArray& bytes, const Report& report);
@@ -29,15 +32,15 @@ private:
         int count = 0;
     };
 
-    void readRecord(const FixedRecordReader& record, const Report& report);
-    void startGroup(const FixedRecordReader& record);
-    void applyAnswer(const FixedRecordReader& record);
+    void readRecord(QByteArrayView record, int number, const Report& report);
+    void startGroup(const RecordReader& record);
+    void applyAnswer(const RecordReader& record);
     std::optional<qint64> consentRow(const QString& bankCode, const QString& account, const QString& payerNumber);
 
     QString m_fileName;
     QDateTime m_now;
-    QSqlQuery m_institution;
-    QSqlQuery m_consent;
-    QSqlQuery m_update;
+    ImportStatement m_institution;
+    ImportStatement m_consent;
+    ImportStatement m_update;
     std::optional<Group> m_group;
 };

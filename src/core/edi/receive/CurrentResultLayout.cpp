@@ -1,24 +1,87 @@
 #include "core/edi/receive/CurrentResultLayout.h"
 
-#include "core/edi/receive/EdiImportError.h"
-#include "core/edi/receive/ReceivedFields.h"
 #include "core/common/Cp949.h"
 #include "core/common/FB_CommonFunctions.h"
+#include "core/edi/receive/ReceivedFields.h"
 
 namespace {
 
-const QString BatchKeyField = QStringLiteral("배치번호");
+using F = RecordField;
+
+const QString BatchNumber = QStringLiteral("배치번호");
+const QString SendTime = QStringLiteral("송신시각");
+
+// The fields named in errors carry the names the user reads in them.
+const RecordLayout StartRecord { QStringLiteral("current result S"), 198,
+    {
+        F::constant(QStringLiteral("레코드구분"), 1, "S"),
+        F::text(QStringLiteral("업무구분"), 2, 3),
+        F::text(QStringLiteral("은행코드"), 5, 3),
+        F::text(QStringLiteral("자료구분"), 8, 1),
+        F::text(QStringLiteral("기관코드"), 9, 10),
+        F::text(QStringLiteral("이체종류"), 19, 3),
+        F::text(QStringLiteral("이체일자"), 22, 8),
+        F::text(QStringLiteral("송신일자"), 30, 8),
+        F::text(QStringLiteral("검증번호"), 38, 4),
+        F::text(QStringLiteral("모계좌번호"), 42, 16),
+        F::blank(58, 141),
+    } };
+
+const RecordLayout TransferItemRecord { QStringLiteral("current result D"), 198,
+    {
+        F::constant(QStringLiteral("레코드구분"), 1, "D"),
+        F::number(QStringLiteral("일련번호"), 2, 7),
+        F::text(QStringLiteral("기관코드"), 9, 10),
+        F::text(QStringLiteral("이체구분"), 19, 2),
+        F::text(QStringLiteral("자금코드"), 21, 3),
+        F::text(QStringLiteral("은행코드"), 24, 3),
+        F::text(QStringLiteral("계좌번호"), 27, 16),
+        F::number(QStringLiteral("금액"), 43, 13),
+        F::blank(56, 13),
+        F::text(QStringLiteral("통장기재내용"), 69, 12),
+        F::blank(81, 14),
+        F::text(QStringLiteral("납부자번호"), 95, 20),
+        F::number(BatchNumber, 115, 3),
+        F::text(SendTime, 118, 6),
+        F::blank(124, 31),
+        F::text(QStringLiteral("이체여부"), 155, 1),
+        F::text(QStringLiteral("처리결과"), 156, 4),
+        F::blank(160, 39),
+    } };
+
+const RecordLayout ApartmentItemRecord { QStringLiteral("current apartment result D"), 198,
+    {
+        F::constant(QStringLiteral("레코드구분"), 1, "D"),
+        F::number(QStringLiteral("일련번호"), 2, 7),
+        F::text(QStringLiteral("기관코드"), 9, 10),
+        F::text(QStringLiteral("이체구분"), 19, 2),
+        F::text(QStringLiteral("자금코드"), 21, 3),
+        F::text(QStringLiteral("은행코드"), 24, 3),
+        F::text(QStringLiteral("계좌번호"), 27, 16),
+        F::number(QStringLiteral("금액"), 43, 13),
+        F::blank(56, 13),
+        F::text(QStringLiteral("통장기재내용"), 69, 12),
+        F::blank(81, 14),
+        F::text(QStringLiteral("납부자번호"), 95, 20),
+        F::text(BatchNumber, 115, 5),
+        F::text(QStringLiteral("동"), 120, 5),
+        F::text(QStringLiteral("호"), 125, 5),
+        F::blank(130, 25),
+        F::text(QStringLiteral("이체여부"), 155, 1),
+        F::text(QStringLiteral("처리결과"), 156, 4),
+        F::blank(160, 39),
+    } };
 
 // The deposit salary kind told by the passbook text.
-int salaryOf(const QByteArray& passbookText)
+int salaryOf(QByteArrayView passbookText)
 {
     static const QByteArray salary = Cp949::encode(QStringLiteral("급여"));
     static const QByteArray governmentAid = Cp949::encode(QStringLiteral("정부지원"));
-    const QByteArray text = passbookText.trimmed();
+    const QByteArrayView text = passbookText.trimmed();
     return text == salary ? 1 : text == governmentAid ? 3 : 2;
 }
 
-bool isBase62(const QByteArray& text)
+bool isBase62(QByteArrayView text)
 {
     for (char c : text) {
         if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')))
@@ -27,75 +90,120 @@ bool isBase62(const QByteArray& text)
     return !text.isEmpty();
 }
 
-} // namespace
-
-QString CurrentResultLayout::institutionCode(const FixedRecordReader& record) const
+// Codes are written zero-filled to three digits; the stored codes are their last two.
+QString lastTwo(const RecordReader& record, const RecordField& field)
 {
-    return record.trimmed(9, 10);
+    const QByteArrayView code = record.bytes(field);
+    return Cp949::decode(code.isEmpty() ? code : code.sliced(1));
 }
 
-TransferResultHeader CurrentResultLayout::header(const FixedRecordReader& record) const
+// Flags and result codes are plain ASCII, read by the hundred thousand.
+QString ascii(const RecordReader& record, const RecordField& field)
+{
+    const QByteArrayView bytes = record.bytes(field).trimmed();
+    for (char c : bytes) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return Cp949::decode(bytes);
+    }
+    return QString::fromLatin1(bytes);
+}
+
+} // namespace
+
+const RecordLayout& CurrentResultLayout::start()
+{
+    return StartRecord;
+}
+
+const RecordLayout& CurrentResultLayout::transferItem()
+{
+    return TransferItemRecord;
+}
+
+const RecordLayout& CurrentResultLayout::apartmentItem()
+{
+    return ApartmentItemRecord;
+}
+
+CurrentResultLayout::CurrentResultLayout(const TransferKind& kind)
+    : m_kind(kind)
+    , m_item(kind.isApartment() ? apartmentItem() : transferItem())
+    , m_recordNumber(m_item.field(QStringLiteral("일련번호")))
+    , m_amount(m_item.field(QStringLiteral("금액")))
+    , m_flag(m_item.field(QStringLiteral("이체여부")))
+    , m_resultCode(m_item.field(QStringLiteral("처리결과")))
+    , m_passbookText(m_item.field(QStringLiteral("통장기재내용")))
+{
+}
+
+QString CurrentResultLayout::institutionCode(const RecordReader& record) const
+{
+    return record.trimmed(QStringLiteral("기관코드"));
+}
+
+TransferResultHeader CurrentResultLayout::header(const RecordReader& record) const
 {
     TransferResultHeader header;
     header.institutionCode = institutionCode(record);
-    header.bankCode = record.text(6, 2);
-    header.transferDate = ReceivedFields::yyyymmdd(record, 22, 8, QStringLiteral("이체일자"));
+    header.bankCode = lastTwo(record, start().field(QStringLiteral("은행코드")));
+    header.transferDate = ReceivedFields::yyyymmdd(record, start().field(QStringLiteral("이체일자")));
     header.transferEndDate = header.transferDate;
-    header.sendDate = ReceivedFields::yyyymmdd(record, 30, 8, QStringLiteral("송신일자"));
-    header.pass = record.trimmed(38, 4);
-    header.motherAccount = record.trimmed(42, 16);
+    header.sendDate = ReceivedFields::yyyymmdd(record, start().field(QStringLiteral("송신일자")));
+    header.pass = record.trimmed(QStringLiteral("검증번호"));
+    header.motherAccount = record.trimmed(QStringLiteral("모계좌번호"));
     return header;
 }
 
-TransferResultItem CurrentResultLayout::item(const FixedRecordReader& record, const TransferResultHeader&,
-                                             bool) const
+TransferResultItem CurrentResultLayout::item(const RecordReader& record, const TransferResultHeader&) const
 {
     TransferResultItem item;
-    item.recordNumber = ReceivedFields::number(record, 2, 7, QStringLiteral("일련번호"));
+    item.recordNumber = record.number(m_recordNumber);
     item.batch = batchKey(record);
-    item.amount = ReceivedFields::wonAmount(record, 43, 13, QStringLiteral("금액"));
-    item.flag = record.trimmed(155, 1);
-    item.resultCode = record.trimmed(156, 4);
-    if (m_kind.isDeposit())
-        item.salary = salaryOf(record.bytes(69, 12));
+    item.amount = ReceivedFields::wonAmount(record, m_amount);
+    item.flag = ascii(record, m_flag);
+    item.resultCode = ascii(record, m_resultCode);
+    if (m_kind.hasSalary)
+        item.salary = salaryOf(record.bytes(m_passbookText));
     return item;
 }
 
-TransferNewItem CurrentResultLayout::newItem(const FixedRecordReader& record, const TransferResultHeader& header,
-                                             bool) const
+TransferNewItem CurrentResultLayout::newItem(const RecordReader& record, const TransferResultHeader& header) const
 {
     TransferNewItem item;
-    // Codes are written zero-filled to three digits; the stored codes are their last two.
-    item.fundCode = record.text(22, 2);
-    item.bankCode = record.text(25, 2);
-    item.account = record.trimmed(27, 16);
-    item.payerNumber = record.trimmed(95, 20);
+    item.fundCode = lastTwo(record, m_item.field(QStringLiteral("자금코드")));
+    item.bankCode = lastTwo(record, m_item.field(QStringLiteral("은행코드")));
+    item.account = record.trimmed(QStringLiteral("계좌번호"));
+    item.payerNumber = record.trimmed(QStringLiteral("납부자번호"));
     item.transferDate = header.transferDate;
-    if (m_kind.isDeposit())
-        item.passbookText = record.trimmed(69, 12);
-    if (m_kind.isApartment()) {
-        item.dong = record.trimmed(120, 5);
-        item.ho = record.trimmed(125, 5);
+    if (m_kind.hasPassbookText)
+        item.passbookText = record.trimmed(m_passbookText);
+    if (m_kind.hasDongHo) {
+        item.dong = record.trimmed(QStringLiteral("동"));
+        item.ho = record.trimmed(QStringLiteral("호"));
     }
     return item;
 }
 
-// Deposit and withdrawal: three digits of batch number and the send time. Apartment: the two as one base-62
-// number of at most five characters.
-TransferBatchKey CurrentResultLayout::batchKey(const FixedRecordReader& record) const
+// Apartment: the batch number and send time as one base-62 number of at most five characters.
+TransferBatchKey CurrentResultLayout::batchKey(const RecordReader& record) const
 {
+    static const RecordField& number = transferItem().field(BatchNumber);
+    static const RecordField& sendTime = transferItem().field(SendTime);
+    static const RecordField& code = apartmentItem().field(BatchNumber);
     TransferBatchKey key;
     if (!m_kind.isApartment()) {
-        key.number = ReceivedFields::number(record, 115, 3, BatchKeyField);
-        key.sendTime = ReceivedFields::hhmmss(record.bytes(118, 6), QStringLiteral("송신시각"));
+        key.number = record.number(number);
+        key.sendTime = ReceivedFields::hhmmss(record, sendTime);
         return key;
     }
-    const QByteArray code = record.bytes(115, 5).trimmed();
-    if (!isBase62(code))
-        throw EdiImportError::badField(BatchKeyField, Cp949::decode(code));
-    const QByteArray digits = QByteArray::number(FB_CommonFunctions::base62Value(QString::fromLatin1(code)))
-                                  .rightJustified(9, '0');
-    key.sendTime = ReceivedFields::hhmmss(digits.left(6), BatchKeyField);
+    const QByteArrayView base62 = record.bytes(code).trimmed();
+    if (!isBase62(base62))
+        ReceivedFields::reject(record, code, Cp949::decode(base62));
+    const QByteArray digits
+        = QByteArray::number(FB_CommonFunctions::base62Value(QString::fromLatin1(base62))).rightJustified(9, '0');
+    key.sendTime = ReceivedFields::timeOf(QByteArrayView(digits).first(6));
+    if (!key.sendTime.isValid())
+        ReceivedFields::reject(record, code, QString::fromLatin1(digits.left(6)));
     key.number = digits.right(3).toLongLong();
     return key;
 }

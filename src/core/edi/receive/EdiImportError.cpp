@@ -8,6 +8,11 @@ EdiImportError EdiImportError::badField(const QString& field, const QString& val
     return error;
 }
 
+EdiImportError EdiImportError::badField(const RecordError& error)
+{
+    return badField(error.field, error.value).at(error.file, static_cast<int>(error.record));
+}
+
 EdiImportError EdiImportError::notStored(const QString& reason)
 {
     EdiImportError error;

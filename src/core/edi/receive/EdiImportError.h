@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/RecordError.h"
+
 #include <QString>
 
 // Why a received file cannot be imported and where: the file, the record (from 1) and the field. Thrown while
@@ -8,6 +10,8 @@ class EdiImportError {
 public:
     // A field that cannot be converted; the file and record are filled in by the reader of the file.
     static EdiImportError badField(const QString& field, const QString& value);
+    // A field that did not convert, named by the reader that found it.
+    static EdiImportError badField(const RecordError& error);
     // A row that the database refused.
     static EdiImportError notStored(const QString& reason);
     static EdiImportError unreadable(const QString& file);

@@ -1,6 +1,6 @@
 #include "core/edi/receive/EdiRecvApt.h"
 
 EdiRecvApt::EdiRecvApt(Database& database, const Workspace& context)
-    : EdiRecvTransfer(database, context, TransferResultKind::apartment())
+    : EdiRecvTransfer(database, context, TransferKind::apartment())
 {
 }

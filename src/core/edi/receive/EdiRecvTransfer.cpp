@@ -2,7 +2,7 @@
 
 #include "core/edi/receive/TransferResultFile.h"
 
-EdiRecvTransfer::EdiRecvTransfer(Database& database, const Workspace& context, const TransferResultKind& kind)
+EdiRecvTransfer::EdiRecvTransfer(Database& database, const Workspace& context, const TransferKind& kind)
     : EdiResultImporter(database, context)
     , m_kind(kind)
 {

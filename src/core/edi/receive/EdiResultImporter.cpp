@@ -1,12 +1,13 @@
 #include "core/edi/receive/EdiResultImporter.h"
 
-#include "core/edi/receive/ImportSql.h"
 #include "core/app/Workspace.h"
 #include "core/common/Clock.h"
 #include "core/common/FileFunctions.h"
 #include "core/data/Database.h"
 #include "core/data/TransactionGuard.h"
+#include "core/edi/receive/ImportStatement.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 
@@ -31,15 +32,30 @@ bool EdiResultImporter::run()
         if (!QFileInfo(path).isFile())
             continue;
         found = true;
-        QByteArray bytes;
-        if (!FileFunctions::readWhole(path, bytes)) {
-            m_error = EdiImportError::unreadable(name);
-            break;
-        }
-        if (!importBytes(name, bytes))
+        if (!importFile(name, path))
             break;
     }
     return found;
+}
+
+// Result files run to tens of megabytes: they are mapped rather than copied, and read whole only where the
+// system cannot map them.
+bool EdiResultImporter::importFile(const QString& fileName, const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_error = EdiImportError::unreadable(fileName);
+        return false;
+    }
+    const qint64 size = file.size();
+    if (uchar* mapped = size > 0 ? file.map(0, size) : nullptr)
+        return importBytes(fileName, QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), size));
+    QByteArray bytes;
+    if (!FileFunctions::readWhole(path, bytes)) {
+        m_error = EdiImportError::unreadable(fileName);
+        return false;
+    }
+    return importBytes(fileName, bytes);
 }
 
 bool EdiResultImporter::importBytes(const QString& fileName, const QByteArray& bytes)
@@ -75,8 +91,8 @@ QDateTime EdiResultImporter::now() const
 QStringList EdiResultImporter::institutionValues(const QString& column) const
 {
     const QString sql = QStringLiteral("SELECT DISTINCT TRIM(%1) FROM Usercode WHERE TRIM(%1) <> '' ORDER BY 1");
-    QSqlQuery query = ImportSql::prepare(m_database, sql.arg(column));
-    ImportSql::execute(query);
+    ImportStatement query(m_database, sql.arg(column));
+    query.select();
     QStringList values;
     while (query.next())
         values << query.value(0).toString();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/edi/receive/EdiImportError.h"
 #include "core/edi/TEdiInfo.h"
+#include "core/edi/receive/EdiImportError.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -46,6 +46,8 @@ protected:
     QStringList institutionValues(const QString& column) const;
 
 private:
+    bool importFile(const QString& fileName, const QString& path);
+
     Database& m_database;
     const Workspace& m_context;
     QList<TEdiInfo> m_rows;

@@ -5,20 +5,29 @@
 // The older result files of 78-byte records (80 with the line end), with two-digit years.
 class OldResultLayout : public TransferResultLayout {
 public:
-    explicit OldResultLayout(const TransferResultKind& kind) : m_kind(kind) {}
+    explicit OldResultLayout(const TransferKind& kind)
+        : m_kind(kind)
+    {
+    }
 
-    int blockSize() const override { return 80; }
+    static const RecordLayout& start();
+    static const RecordLayout& depositItem();
+    static const RecordLayout& withdrawalItem();
+    static const RecordLayout& apartmentItem();
+    // Withdrawal and apartment items of a group announced as long: an 11-digit batch number.
+    static const RecordLayout& longItem();
+
     bool isCurrent() const override { return false; }
-    QString institutionCode(const FixedRecordReader& record) const override;
-    TransferResultHeader header(const FixedRecordReader& record) const override;
-    TransferResultItem item(const FixedRecordReader& record, const TransferResultHeader& header,
-                            bool longVariant) const override;
-    TransferNewItem newItem(const FixedRecordReader& record, const TransferResultHeader& header,
-                            bool longVariant) const override;
-    bool hasLongBatchNumber(const FixedRecordReader& record) const override;
+    const RecordLayout& startLayout() const override { return start(); }
+    const RecordLayout& itemLayout(bool longVariant) const override;
+    QString institutionCode(const RecordReader& record) const override;
+    TransferResultHeader header(const RecordReader& record) const override;
+    TransferResultItem item(const RecordReader& record, const TransferResultHeader& header) const override;
+    TransferNewItem newItem(const RecordReader& record, const TransferResultHeader& header) const override;
+    bool hasLongBatchNumber(QByteArrayView record) const override;
 
 private:
-    QString account(const FixedRecordReader& record) const;
+    QString account(const RecordReader& record) const;
 
-    TransferResultKind m_kind;
+    const TransferKind& m_kind;
 };

@@ -1,17 +1,10 @@
 #include "core/edi/receive/ReceivedFields.h"
 
-#include "core/edi/receive/EdiImportError.h"
-#include "core/common/Cp949.h"
 #include "core/common/FB_CommonFunctions.h"
 
 namespace {
 
-[[noreturn]] void reject(const FixedRecordReader& record, int start, int width, const QString& field)
-{
-    throw EdiImportError::badField(field, record.text(start, width));
-}
-
-bool digitsOrBlank(const QByteArray& field)
+bool digitsOrBlank(QByteArrayView field)
 {
     for (char c : field) {
         if ((c < '0' || c > '9') && c != ' ')
@@ -20,49 +13,60 @@ bool digitsOrBlank(const QByteArray& field)
     return true;
 }
 
+int twoDigits(QByteArrayView digits, int at)
+{
+    return (digits[at] - '0') * 10 + (digits[at + 1] - '0');
+}
+
 } // namespace
 
 namespace ReceivedFields {
 
-qint64 number(const FixedRecordReader& record, int start, int width, const QString& field)
+Money wonAmount(const RecordReader& record, const RecordField& field)
 {
-    qint64 value = 0;
-    if (!record.number(start, width, value))
-        reject(record, start, width, field);
-    return value;
+    return Money::fromWon(record.number(field));
 }
 
-Money wonAmount(const FixedRecordReader& record, int start, int width, const QString& field)
+QDate yyyymmdd(const RecordReader& record, const RecordField& field)
 {
-    return Money::fromWon(number(record, start, width, field));
-}
-
-QDate yyyymmdd(const FixedRecordReader& record, int start, int width, const QString& field)
-{
-    const std::optional<QDate> date = FB_CommonFunctions::dateFromYyyymmdd(record.trimmed(start, width));
+    const std::optional<QDate> date = FB_CommonFunctions::dateFromYyyymmdd(record.trimmed(field));
     if (!date)
-        reject(record, start, width, field);
+        record.reject(field);
     return *date;
 }
 
-QDate yymmdd(const FixedRecordReader& record, int start, int width, const QString& field)
+QDate yymmdd(const RecordReader& record, const RecordField& field)
 {
-    const QByteArray bytes = record.bytes(start, width);
+    const QByteArrayView bytes = record.bytes(field);
     if (!digitsOrBlank(bytes))
-        reject(record, start, width, field);
+        record.reject(field);
     return FB_CommonFunctions::dateFromYymmdd(QString::fromLatin1(bytes.trimmed()));
 }
 
-QTime hhmmss(const QByteArray& digits, const QString& field)
+QTime hhmmss(const RecordReader& record, const RecordField& field)
 {
-    bool allDigits = digits.size() == 6;
-    for (char c : digits)
-        allDigits = allDigits && c >= '0' && c <= '9';
-    const QTime time = allDigits ? QTime(digits.left(2).toInt(), digits.mid(2, 2).toInt(), digits.right(2).toInt())
-                                 : QTime();
+    const QTime time = timeOf(record.bytes(field));
     if (!time.isValid())
-        throw EdiImportError::badField(field, Cp949::decode(digits));
+        record.reject(field);
     return time;
+}
+
+QTime timeOf(QByteArrayView digits)
+{
+    if (digits.size() != 6)
+        return {};
+    for (char c : digits) {
+        if (c < '0' || c > '9')
+            return {};
+    }
+    return QTime(twoDigits(digits, 0), twoDigits(digits, 2), twoDigits(digits, 4));
+}
+
+void reject(const RecordReader& record, const RecordField& field, const QString& value)
+{
+    RecordError error = record.errorAt(field);
+    error.value = value;
+    throw error;
 }
 
 } // namespace ReceivedFields

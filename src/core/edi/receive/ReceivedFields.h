@@ -1,22 +1,24 @@
 #pragma once
 
-#include "core/common/FixedRecordReader.h"
 #include "core/common/Money.h"
+#include "core/common/RecordReader.h"
 
 #include <QDate>
 #include <QTime>
 
-// Fields of received records that must convert; each throws EdiImportError naming the field when it does not.
+// Fields of received records that must convert; each throws RecordError naming the field when it does not.
 namespace ReceivedFields {
 
-// All digits, surrounding spaces allowed.
-qint64 number(const FixedRecordReader& record, int start, int width, const QString& field);
-Money wonAmount(const FixedRecordReader& record, int start, int width, const QString& field);
+Money wonAmount(const RecordReader& record, const RecordField& field);
 // YYYYMMDD; blank or zero is 1990-01-01, as everywhere in the program.
-QDate yyyymmdd(const FixedRecordReader& record, int start, int width, const QString& field);
+QDate yyyymmdd(const RecordReader& record, const RecordField& field);
 // YYMMDD with years 90-99 in the 1900s; blank, zero or impossible is 1990-01-01.
-QDate yymmdd(const FixedRecordReader& record, int start, int width, const QString& field);
+QDate yymmdd(const RecordReader& record, const RecordField& field);
 // Exactly six digits of a time that exists.
-QTime hhmmss(const QByteArray& digits, const QString& field);
+QTime hhmmss(const RecordReader& record, const RecordField& field);
+// The same for digits that are not a field of their own; an invalid time when they are no time.
+QTime timeOf(QByteArrayView digits);
+// The error for the field, showing the value as given.
+[[noreturn]] void reject(const RecordReader& record, const RecordField& field, const QString& value);
 
 } // namespace ReceivedFields

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "core/batches/BankGroup.h"
+#include "core/batches/TransferKind.h"
+#include "core/edi/receive/ImportStatement.h"
 #include "core/edi/receive/TransferBatchTotals.h"
-#include "core/edi/receive/TransferResultKind.h"
 #include "core/edi/receive/TransferResultRecords.h"
-#include "core/data/SqliteStatement.h"
 
 #include <QHash>
-#include <QSqlQuery>
-#include <memory>
 #include <optional>
 
 class Database;
@@ -19,10 +18,10 @@ public:
     struct StoredItem {
         qint64 rowId = 0;
         Money amount;
-        QString bankCode;
+        BankGroup::Group bankGroup = BankGroup::Other;
     };
 
-    TransferBatchStore(Database& database, const TransferResultKind& kind, bool currentLayout);
+    TransferBatchStore(Database& database, const TransferKind& kind, bool currentLayout);
 
     // The name of the institution with this code whose result file has this name; nothing when there is none.
     std::optional<QString> institutionName(const QString& code, const QString& fileName);
@@ -34,24 +33,27 @@ public:
     QHash<qint64, StoredItem> items(qint64 batchId);
     void updateItem(qint64 rowId, const TransferResultItem& result, const QDate& today);
     // The new item's row id.
-    qint64 insertItem(qint64 batchId, const TransferResultItem& result, const TransferNewItem& item,
-                      const QDate& today);
+    qint64 insertItem(
+        qint64 batchId, const TransferResultItem& result, const TransferNewItem& item, const QDate& today);
     void postBatch(qint64 batchId, const TransferBatchTotals& totals, const QDate& today);
 
 private:
     QVariant batchValue(const QString& field, const QVariant& value) const;
     QVariant itemValue(const QString& field, const QVariant& value) const;
     QString resultCodeField() const;
+    QString insertItemSql() const;
+    QString postBatchSql() const;
     // Deposit: the code of the fund whose name is the passbook text; empty when none is.
     QString fundCodeNamed(const QString& passbookText);
 
     Database& m_database;
-    TransferResultKind m_kind;
+    const TransferKind& m_kind;
     bool m_current;
-    QSqlQuery m_findBatch;
-    QSqlQuery m_items;
-    std::unique_ptr<SqliteStatement> m_updateItem;
-    std::unique_ptr<SqliteStatement> m_insertItem;
+    ImportStatement m_findBatch;
+    ImportStatement m_items;
+    ImportStatement m_updateItem;
+    ImportStatement m_insertItem;
+    ImportStatement m_postBatch;
     std::optional<QHash<QString, QString>> m_fundCodes;
     QDate m_today;
     QVariant m_storedToday;

@@ -2,8 +2,19 @@
 
 #include "core/edi/receive/EdiImportError.h"
 
-TransferResultFile::TransferResultFile(Database& database, const TransferResultKind& kind, const QString& fileName,
-                                       const QByteArray& bytes, const QDate& today)
+namespace {
+
+quint8 reportKind(const TransferKind& kind)
+{
+    if (kind.isDeposit())
+        return TEdiInfo::BulkDeposit;
+    return kind.isWithdrawal() ? TEdiInfo::BulkWithdrawal : TEdiInfo::ApartmentBanking;
+}
+
+} // namespace
+
+TransferResultFile::TransferResultFile(
+    Database& database, const TransferKind& kind, const QString& fileName, const QByteArray& bytes, const QDate& today)
     : m_kind(kind)
     , m_fileName(fileName)
     , m_bytes(bytes)
@@ -21,7 +32,9 @@ void TransferResultFile::read(const Report& report)
     int number = 1;
     for (qsizetype offset = 0; offset + size <= m_bytes.size(); offset += size, ++number) {
         try {
-            readRecord(FixedRecordReader(QByteArray::fromRawData(m_bytes.constData() + offset, size)));
+            readRecord(QByteArrayView(m_bytes).sliced(offset, size), number);
+        } catch (const RecordError& error) {
+            throw EdiImportError::badField(error);
         } catch (EdiImportError& error) {
             throw error.at(m_fileName, number);
         }
@@ -30,15 +43,19 @@ void TransferResultFile::read(const Report& report)
     postBatch();
 }
 
-void TransferResultFile::readRecord(const FixedRecordReader& record)
+void TransferResultFile::readRecord(QByteArrayView record, int number)
 {
-    switch (record.record().at(0)) {
+    switch (record.at(0)) {
     case 'S':
-        startGroup(record);
+        startGroup(RecordReader(m_layout->startLayout(), record, m_fileName, number));
         break;
     case 'D':
-        if (m_group)
-            takeItem(record);
+        if (m_group) {
+            // A group announced as long reads the rest of its records in the normal layout from the first that
+            // is not.
+            m_longVariant = m_longVariant && m_layout->hasLongBatchNumber(record);
+            takeItem(RecordReader(m_layout->itemLayout(m_longVariant), record, m_fileName, number));
+        }
         break;
     case 'E':
         postBatch();
@@ -50,7 +67,7 @@ void TransferResultFile::readRecord(const FixedRecordReader& record)
 }
 
 // The D records of an institution that is not set up here, or whose result file has another name, are passed.
-void TransferResultFile::startGroup(const FixedRecordReader& record)
+void TransferResultFile::startGroup(const RecordReader& record)
 {
     postBatch();
     m_group.reset();
@@ -62,11 +79,9 @@ void TransferResultFile::startGroup(const FixedRecordReader& record)
     m_longVariant = m_group->longVariant;
 }
 
-void TransferResultFile::takeItem(const FixedRecordReader& record)
+void TransferResultFile::takeItem(const RecordReader& record)
 {
-    // A group announced as long reads the rest of its records in the normal layout from the first that is not.
-    m_longVariant = m_longVariant && m_layout->hasLongBatchNumber(record);
-    const TransferResultItem result = m_layout->item(record, *m_group, m_longVariant);
+    const TransferResultItem result = m_layout->item(record, *m_group);
     if (!m_batch || m_batch->number != result.batch.number) {
         postBatch();
         openBatch(result.batch);
@@ -77,11 +92,12 @@ void TransferResultFile::takeItem(const FixedRecordReader& record)
         item = *stored;
         m_store.updateItem(item.rowId, result, m_today);
     } else {
-        const TransferNewItem created = m_layout->newItem(record, *m_group, m_longVariant);
-        item = {m_store.insertItem(m_batch->id, result, created, m_today), result.amount, created.bankCode};
+        const TransferNewItem created = m_layout->newItem(record, *m_group);
+        item = { m_store.insertItem(m_batch->id, result, created, m_today), result.amount,
+            BankGroup::of(created.bankCode) };
         m_batch->items.insert(result.recordNumber, item);
     }
-    m_batch->totals.add(item.amount, item.bankCode, result.flag == QLatin1String("Y"));
+    m_batch->totals.add(item.amount, item.bankGroup, result.flag == QLatin1String("Y"));
     m_batch->totals.salary = result.salary;
 }
 
@@ -100,6 +116,6 @@ void TransferResultFile::postBatch()
     if (!m_batch)
         return;
     m_store.postBatch(m_batch->id, m_batch->totals, m_today);
-    m_report({m_kind.ediKind, m_institutionName, m_fileName, m_batch->totals.count, m_batch->totals.amount});
+    m_report({ reportKind(m_kind), m_institutionName, m_fileName, m_batch->totals.count, m_batch->totals.amount });
     m_batch.reset();
 }

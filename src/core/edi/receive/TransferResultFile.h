@@ -15,8 +15,8 @@ class TransferResultFile {
 public:
     using Report = std::function<void(const TEdiInfo&)>;
 
-    TransferResultFile(Database& database, const TransferResultKind& kind, const QString& fileName,
-                       const QByteArray& bytes, const QDate& today);
+    TransferResultFile(Database& database, const TransferKind& kind, const QString& fileName, const QByteArray& bytes,
+        const QDate& today);
 
     void read(const Report& report);
 
@@ -28,13 +28,13 @@ private:
         TransferBatchTotals totals;
     };
 
-    void readRecord(const FixedRecordReader& record);
-    void startGroup(const FixedRecordReader& record);
-    void takeItem(const FixedRecordReader& record);
+    void readRecord(QByteArrayView record, int number);
+    void startGroup(const RecordReader& record);
+    void takeItem(const RecordReader& record);
     void openBatch(const TransferBatchKey& key);
     void postBatch();
 
-    TransferResultKind m_kind;
+    const TransferKind& m_kind;
     QString m_fileName;
     const QByteArray& m_bytes;
     QDate m_today;

@@ -15,7 +15,7 @@ struct TransferResultHeader {
     QDate sendDate;
     QString pass;
     QString motherAccount;
-    QTime sendTime;           // old layout: the send time of the whole group
+    QTime sendTime; // old layout: the send time of the whole group
     bool longVariant = false; // old layout: D records announced with an 11-digit batch number
 };
 

@@ -4,6 +4,7 @@
 #include "core/edi/receive/EdiRecvTong21.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -24,37 +25,38 @@ protected:
 
     // A batch sent and awaiting its results, with its items as the writer left them.
     void addSentBatch(const QString& batchTable, const QString& itemTable, const QString& key, int id,
-                      const QVariantMap& batch, const QList<Item>& items)
+        const QVariantMap& batch, const QList<Item>& items)
     {
         QVariantMap row = batch;
         row.insert(key, id);
         row.insert(QStringLiteral("State"), 2);
         ASSERT_TRUE(home.insert(batchTable, row));
         for (const Item& item : items) {
-            ASSERT_TRUE(home.insert(itemTable, {{key, id}, {"DataNo", item.dataNo}, {"BankCode", item.bankCode},
-                                                {"IcheMoney", won(item.amount)}, {"IcheYebu", "Z"}, {"State", 2}}));
+            ASSERT_TRUE(home.insert(itemTable,
+                { { key, id }, { "DataNo", item.dataNo }, { "BankCode", item.bankCode },
+                    { "IcheMoney", won(item.amount) }, { "IcheYebu", "Z" }, { "State", 2 } }));
         }
     }
 
     void addSentDeposit()
     {
         addSentBatch(QStringLiteral("Tong1"), QStringLiteral("Tong2"), QStringLiteral("TongID"), 5,
-                     {{"GiganID10", "9900000001"}, {"IcheDate", QDate(2026, 12, 14)}, {"SendDate", QDate(2026, 12, 10)},
-                      {"Stime", QTime(9, 5, 3)}, {"DataNo", 1}, {"Salary", 1}},
-                     {{1, "10", 100000}, {2, "12", 200000}, {3, "20", 300000}, {4, "11", 1}});
+            { { "GiganID10", "9900000001" }, { "IcheDate", QDate(2026, 12, 14) }, { "SendDate", QDate(2026, 12, 10) },
+                { "Stime", QTime(9, 5, 3) }, { "DataNo", 1 }, { "Salary", 1 } },
+            { { 1, "10", 100000 }, { 2, "12", 200000 }, { 3, "20", 300000 }, { 4, "11", 1 } });
     }
 
     QVariantMap batch(const QString& table, const QString& key, int id)
     {
-        return home.row(QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(table, key), {id});
+        return home.row(QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(table, key), { id });
     }
     QVariantMap item(const QString& table, const QString& key, int id, int dataNo)
     {
-        return home.row(QStringLiteral("SELECT * FROM %1 WHERE %2 = ? AND DataNo = ?").arg(table, key), {id, dataNo});
+        return home.row(QStringLiteral("SELECT * FROM %1 WHERE %2 = ? AND DataNo = ?").arg(table, key), { id, dataNo });
     }
 
     static void expectTotals(const QVariantMap& batch, int count, qint64 amount, int central, qint64 centralAmount,
-                             int member, qint64 memberAmount, int other, qint64 otherAmount)
+        int member, qint64 memberAmount, int other, qint64 otherAmount)
     {
         EXPECT_EQ(batch.value("State").toInt(), 3);
         EXPECT_EQ(batch.value("Rdate").toString(), "2026-12-10");
@@ -138,8 +140,8 @@ TEST_F(EdiRecvTransferTest, DepositResultsPostEachBatchAndRebuildUnknownOnes)
 TEST_F(EdiRecvTransferTest, OldWithdrawalResultsWithTheLongVariant)
 {
     addSentBatch(QStringLiteral("Tong21"), QStringLiteral("Tong22"), QStringLiteral("TongID"), 3,
-                 {{"GiganID", "99000002"}, {"SendDate", QDate(2026, 12, 9)}, {"Stime", QTime(9, 30)}, {"DataNo", 2}},
-                 {{2, "20", 20000}, {3, "11", 30000}});
+        { { "GiganID", "99000002" }, { "SendDate", QDate(2026, 12, 9) }, { "Stime", QTime(9, 30) }, { "DataNo", 2 } },
+        { { 2, "20", 20000 }, { 3, "11", 30000 } });
     home.putReceived("CW456", readFileBytes(testDataPath("edi/withdrawal_old")));
     EdiRecvTong21 importer(home.database(), home.context());
 
@@ -174,9 +176,9 @@ TEST_F(EdiRecvTransferTest, OldWithdrawalResultsWithTheLongVariant)
 TEST_F(EdiRecvTransferTest, ApartmentResultsFindTheirBatchByTheBase62Code)
 {
     addSentBatch(QStringLiteral("Apt1"), QStringLiteral("Apt2"), QStringLiteral("AptID"), 1,
-                 {{"GiganID10", "9900000003"}, {"SendDate", QDate(2026, 12, 10)}, {"Stime", QTime(9, 5, 7)},
-                  {"DataNo", 3}},
-                 {{1, "11", 150000}});
+        { { "GiganID10", "9900000003" }, { "SendDate", QDate(2026, 12, 10) }, { "Stime", QTime(9, 5, 7) },
+            { "DataNo", 3 } },
+        { { 1, "11", 150000 } });
     home.putReceived("CA456", readFileBytes(testDataPath("edi/apartment_current")));
     EdiRecvApt importer(home.database(), home.context());
 
@@ -218,6 +220,46 @@ TEST_F(EdiRecvTransferTest, BadRecordRollsBackItsWholeFileAndStopsTheImport)
     EXPECT_EQ(item("Tong2", "TongID", 5, 1).value("IcheYebu").toString(), "Y");
     EXPECT_EQ(item("Tong2", "TongID", 5, 1).value("ResultID4").toString(), "0000");
     EXPECT_EQ(importer.rows().size(), 2) << "only the first file's batches";
+}
+
+// Each layout names the field at fault, in the record where it is, with the bytes found there.
+TEST_F(EdiRecvTransferTest, BadFieldsAreNamedInEveryLayout)
+{
+    struct Case {
+        const char* file;
+        int blockSize;
+        int record;
+        int position;
+        QByteArray bytes;
+        QString field;
+    };
+    const QList<Case> cases {
+        { "edi/withdrawal_old", 80, 1, 55, "099900", QStringLiteral("송신시각") },
+        { "edi/withdrawal_old", 80, 2, 35, "00000X2345", QStringLiteral("금액") },
+        { "edi/withdrawal_old", 80, 3, 29, "00X001", QStringLiteral("일련번호") },
+        { "edi/deposit_current", 200, 2, 118, "0960aa", QStringLiteral("송신시각") },
+    };
+    addSentBatch(QStringLiteral("Tong21"), QStringLiteral("Tong22"), QStringLiteral("TongID"), 3,
+        { { "GiganID", "99000002" }, { "SendDate", QDate(2026, 12, 9) }, { "Stime", QTime(9, 30) }, { "DataNo", 2 } },
+        {});
+    addSentDeposit();
+    for (const Case& bad : cases) {
+        const QByteArray bytes
+            = patched(readFileBytes(testDataPath(bad.file)), bad.blockSize, bad.record, bad.position, bad.bytes);
+        const bool old = bad.blockSize == 80;
+        home.putReceived(old ? "CW456" : "CD456", bytes);
+        std::unique_ptr<EdiResultImporter> importer;
+        if (old)
+            importer = std::make_unique<EdiRecvTong21>(home.database(), home.context());
+        else
+            importer = std::make_unique<EdiRecvTong1>(home.database(), home.context());
+
+        EXPECT_TRUE(importer->run());
+        ASSERT_TRUE(importer->failed()) << bad.field.toStdString();
+        EXPECT_EQ(importer->error()->record(), bad.record) << bad.field.toStdString();
+        EXPECT_EQ(importer->error()->field(), bad.field);
+        EXPECT_TRUE(importer->error()->text().contains(QString::fromLatin1(bad.bytes))) << bad.field.toStdString();
+    }
 }
 
 TEST_F(EdiRecvTransferTest, NoResultFileMeansNothingToImport)
