@@ -2,7 +2,8 @@
 
 #include "core/common/Clock.h"
 #include "core/common/Cp949.h"
-#include "core/common/FixedRecordReader.h"
+#include "core/common/RecordReader.h"
+#include "core/common/RecordWriter.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -25,11 +26,8 @@ bool isLetterOrDigit(char32_t c)
 
 QByteArray padded(const QByteArray& cp949, int width, bool leftAligned, char fill)
 {
-    if (width <= 0)
-        return {};
-    const QByteArray value = Cp949::cut(cp949, width);
-    const QByteArray filling(width - value.size(), fill);
-    return leftAligned ? value + filling : filling + value;
+    const auto align = leftAligned ? RecordField::Align::Left : RecordField::Align::Right;
+    return RecordWriter::padded(cp949, { QString(), 1, width, align, fill, {} });
 }
 
 // The CP949 characters of the text that are symbols (keepSymbols) or that are not.
@@ -311,6 +309,25 @@ int randomCheckPrime(const Clock& clock)
     return randomCheckPrime(generator);
 }
 
+namespace {
+
+// The parts of a result file's S and D records by which a send is found again.
+const RecordLayout& resultKeyStart()
+{
+    static const RecordLayout layout(QStringLiteral("result key S"), 37,
+        { RecordField::blank(1, 29), RecordField::text(QStringLiteral("송신일자"), 30, 8) });
+    return layout;
+}
+
+const RecordLayout& resultKeyItem()
+{
+    static const RecordLayout layout(QStringLiteral("result key D"), 129,
+        { RecordField::blank(1, 114), RecordField::text(QStringLiteral("배치참조"), 115, 15) });
+    return layout;
+}
+
+} // namespace
+
 bool resultRegisterKeys(const QString& fileName, QStringList& keys, QString& error)
 {
     QList<QByteArray> lines;
@@ -327,7 +344,8 @@ bool resultRegisterKeys(const QString& fileName, QStringList& keys, QString& err
                         .arg(fileName, QString::number(i + 1));
             return false;
         }
-        found << FixedRecordReader(lines.at(i + 1)).text(115, 15) + FixedRecordReader(lines.at(i)).text(30, 8);
+        found << RecordReader(resultKeyItem(), lines.at(i + 1)).text(QStringLiteral("배치참조"))
+                + RecordReader(resultKeyStart(), lines.at(i)).text(QStringLiteral("송신일자"));
     }
     keys << found;
     return !keys.isEmpty();

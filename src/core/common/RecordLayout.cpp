@@ -60,9 +60,17 @@ RecordLayout::RecordLayout(const QString& name, int length, const QList<RecordFi
 
 const RecordField& RecordLayout::field(const QString& name) const
 {
+    const RecordField* found = find(name);
+    if (!found)
+        refuse(m_name, QStringLiteral("no field %1").arg(name));
+    return *found;
+}
+
+const RecordField* RecordLayout::find(const QString& name) const
+{
     for (const RecordField& field : m_fields) {
         if (field.name == name)
-            return field;
+            return &field;
     }
-    refuse(m_name, QStringLiteral("no field %1").arg(name));
+    return nullptr;
 }

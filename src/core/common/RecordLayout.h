@@ -35,6 +35,8 @@ public:
     int length() const { return m_length; }
     // The field of that name; std::logic_error when the layout has none (a fault of the program, not of a file).
     const RecordField& field(const QString& name) const;
+    // The field of that name; null when the layout has none.
+    const RecordField* find(const QString& name) const;
     const QList<RecordField>& fields() const { return m_fields; }
     // The record with no field set: every field at its constant or its padding.
     const QByteArray& blank() const { return m_blank; }

@@ -5,6 +5,33 @@
 #include <algorithm>
 #include <cstring>
 
+namespace {
+
+// Writes the first length bytes of value into the field's width at target, padded on the side its alignment
+// leaves open.
+void place(char* target, const RecordField& field, const char* value, int length)
+{
+    const int padding = field.width - length;
+    if (field.align == RecordField::Align::Left) {
+        std::memcpy(target, value, length);
+        std::memset(target + length, field.pad, padding);
+    } else {
+        std::memset(target, field.pad, padding);
+        std::memcpy(target + padding, value, length);
+    }
+}
+
+} // namespace
+
+QByteArray RecordWriter::padded(const QByteArray& cp949, const RecordField& shape)
+{
+    if (shape.width <= 0)
+        return {};
+    QByteArray field(shape.width, Qt::Uninitialized);
+    place(field.data(), shape, cp949.constData(), Cp949::boundaryAtOrBefore(cp949, shape.width));
+    return field;
+}
+
 RecordWriter::RecordWriter(const RecordLayout& layout)
     : m_layout(layout)
     , m_bytes(layout.blank())
@@ -19,16 +46,7 @@ void RecordWriter::clear()
 // In place: send files are written a hundred thousand records at a time.
 RecordWriter& RecordWriter::set(const RecordField& field, const QByteArray& cp949)
 {
-    const int kept = Cp949::boundaryAtOrBefore(cp949, field.width);
-    char* target = m_bytes.data() + field.start - 1;
-    const int padding = field.width - kept;
-    if (field.align == RecordField::Align::Left) {
-        std::memcpy(target, cp949.constData(), kept);
-        std::memset(target + kept, field.pad, padding);
-    } else {
-        std::memset(target, field.pad, padding);
-        std::memcpy(target + padding, cp949.constData(), kept);
-    }
+    place(m_bytes.data() + field.start - 1, field, cp949.constData(), Cp949::boundaryAtOrBefore(cp949, field.width));
     return *this;
 }
 
@@ -47,17 +65,7 @@ RecordWriter& RecordWriter::set(const RecordField& field, qint64 number)
         digits[sizeof digits - ++length] = static_cast<char>('0' + number % 10);
         number /= 10;
     } while (number > 0);
-    const int kept = std::min(length, field.width);
-    const int padding = field.width - kept;
-    char* target = m_bytes.data() + field.start - 1;
-    const char* first = digits + sizeof digits - length;
-    if (field.align == RecordField::Align::Left) {
-        std::memcpy(target, first, kept);
-        std::memset(target + kept, field.pad, padding);
-    } else {
-        std::memset(target, field.pad, padding);
-        std::memcpy(target + padding, first, kept);
-    }
+    place(m_bytes.data() + field.start - 1, field, digits + sizeof digits - length, std::min(length, field.width));
     return *this;
 }
 

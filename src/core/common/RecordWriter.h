@@ -21,6 +21,9 @@ public:
     RecordWriter& set(const QString& name, const QString& text);
     RecordWriter& set(const QString& name, qint64 number);
 
+    // One value padded and cut to the shape of a field, on its own.
+    static QByteArray padded(const QByteArray& cp949, const RecordField& shape);
+
     const QByteArray& bytes() const { return m_bytes; }
     // Starts the next record of the same layout.
     void clear();

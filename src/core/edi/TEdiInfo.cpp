@@ -1,5 +1,7 @@
 #include "core/edi/TEdiInfo.h"
 
+#include "core/batches/TransferKind.h"
+
 #include <QStringList>
 
 QString TEdiInfo::kindName(quint8 kind)
@@ -15,4 +17,11 @@ QString TEdiInfo::kindName(quint8 kind)
         QStringLiteral("출금동의신청"),
     };
     return kind < names.size() ? names.at(kind) : names.first();
+}
+
+TEdiInfo::Kind TEdiInfo::kindOf(const TransferKind& kind)
+{
+    if (kind.isDeposit())
+        return BulkDeposit;
+    return kind.isWithdrawal() ? BulkWithdrawal : ApartmentBanking;
 }

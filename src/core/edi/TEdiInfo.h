@@ -3,6 +3,8 @@
 #include "core/common/Money.h"
 
 #include <QString>
+
+struct TransferKind;
 #include <QtGlobal>
 
 // One row of the send/receive list, reported by the writers of the send files and by the importers.
@@ -18,6 +20,8 @@ struct TEdiInfo {
         ConsentRequest = 7,
     };
 
+    // The kind of the rows of a transfer kind's files.
+    static Kind kindOf(const TransferKind& kind);
     // The kind as the send/receive list names it; "알수없음" for None and unknown kinds.
     static QString kindName(quint8 kind);
 

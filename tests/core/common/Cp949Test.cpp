@@ -1,6 +1,6 @@
 #include "core/common/Cp949.h"
 #include "core/common/FixedRecordReader.h"
-#include "core/common/FixedRecordWriter.h"
+#include "core/common/RecordWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -30,8 +30,14 @@ TEST(Cp949, CutNeverSplitsADoubleByteCharacter)
 
 TEST(FixedRecord, WritesLeftAndZeroFieldsAsGoldenBytes)
 {
-    FixedRecordWriter record;
-    record.left(QStringLiteral("홍길동"), 5).zero(QStringLiteral("123"), 5).zero(1234567, 5).left(QStringLiteral("AB"), 4);
+    const RecordLayout layout(QStringLiteral("golden"), 19,
+        { RecordField::text(QStringLiteral("a"), 1, 5), RecordField::number(QStringLiteral("b"), 6, 5),
+            RecordField::number(QStringLiteral("c"), 11, 5), RecordField::text(QStringLiteral("d"), 16, 4) });
+    RecordWriter record(layout);
+    record.set(QStringLiteral("a"), QStringLiteral("홍길동"))
+        .set(QStringLiteral("b"), QStringLiteral("123"))
+        .set(QStringLiteral("c"), 1234567)
+        .set(QStringLiteral("d"), QStringLiteral("AB"));
     // "홍길" fills four bytes; "동" would straddle the fifth and is cut, leaving one space.
     EXPECT_EQ(record.bytes(), QByteArray("\xC8\xAB\xB1\xE6 " "00123" "12345" "AB  "));
 }

@@ -1,10 +1,12 @@
 #include "core/edi/comm/TransmissionJournal.h"
 
 #include "core/common/Cp949.h"
-#include "core/common/FixedRecordReader.h"
-#include "core/common/FixedRecordWriter.h"
+#include "core/common/RecordReader.h"
+#include "core/common/RecordWriter.h"
+#include "core/edi/HeaderLayouts.h"
 
 #include <QFile>
+#include <algorithm>
 #include <QSaveFile>
 
 namespace {
@@ -13,6 +15,30 @@ constexpr int HeaderSize = 61;
 constexpr int ReportStateWidth = 256;
 const QString StampFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
 const QString ReportTimeFormat = QStringLiteral("yyMMddHHmm");
+
+// A line of the send result report up to its state.
+const RecordLayout& reportLayout()
+{
+    using F = RecordField;
+    static const RecordLayout layout(QStringLiteral("send result report"), 73,
+        {
+            F::blank(1, 3),
+            F::text(QStringLiteral("정보명"), 4, 8),
+            F::text(QStringLiteral("형식"), 12, 6),
+            F::blank(18, 3),
+            F::text(QStringLiteral("수신자"), 21, 10),
+            F::blank(31, 1),
+            F::text(QStringLiteral("송신시각"), 32, 10),
+            F::blank(42, 1),
+            F::text(QStringLiteral("수신시각"), 43, 10),
+            F::blank(53, 1),
+            F::number(QStringLiteral("수신횟수"), 54, 5),
+            F::blank(59, 1),
+            F::number(QStringLiteral("크기"), 60, 12),
+            F::blank(72, 2),
+        });
+    return layout;
+}
 
 bool isText(const QByteArray& bytes)
 {
@@ -77,10 +103,10 @@ Transmission Transmission::fromSendFile(const QString& fileName, const QByteArra
     transmission.infoName = fileName;
     transmission.text = isText(bytes);
     transmission.size = bytes.size();
-    const FixedRecordReader header(bytes.left(HeaderSize));
-    if (bytes.startsWith("<<") && header.size() == HeaderSize) {
-        transmission.infoName = header.trimmed(43, 6);
-        transmission.receiver = header.trimmed(52, 10);
+    const RecordReader header(HeaderLayouts::neHead(), QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), HeaderSize)));
+    if (bytes.startsWith("<<") && bytes.size() >= HeaderSize) {
+        transmission.infoName = header.trimmed(QStringLiteral("송신코드"));
+        transmission.receiver = header.trimmed(QStringLiteral("은행측코드"));
     }
     return transmission;
 }
@@ -122,21 +148,14 @@ bool TransmissionJournal::save(const QList<Transmission>& transmissions) const
 
 QByteArray TransmissionJournal::reportLine(const Transmission& transmission)
 {
-    FixedRecordWriter line;
-    line.spaces(3)
-        .left(transmission.infoName, 8)
-        .left(transmission.text ? QStringLiteral("텍스트") : QString(), 6)
-        .spaces(3)
-        .left(transmission.receiver, 10)
-        .spaces(1)
-        .left(reportTime(transmission.sentAt), 10)
-        .spaces(1)
-        .left(reportTime(transmission.receivedAt), 10)
-        .spaces(1)
-        .zero(static_cast<qint64>(transmission.receiveCount), 5)
-        .spaces(1)
-        .zero(transmission.size, 12)
-        .spaces(2)
-        .literal(Cp949::cut(Cp949::encode(transmission.state), ReportStateWidth));
-    return line.bytes();
+    RecordWriter line(reportLayout());
+    line.set(QStringLiteral("정보명"), transmission.infoName)
+        .set(QStringLiteral("형식"), transmission.text ? QStringLiteral("텍스트") : QString())
+        .set(QStringLiteral("수신자"), transmission.receiver)
+        .set(QStringLiteral("송신시각"), reportTime(transmission.sentAt))
+        .set(QStringLiteral("수신시각"), reportTime(transmission.receivedAt))
+        .set(QStringLiteral("수신횟수"), static_cast<qint64>(transmission.receiveCount))
+        .set(QStringLiteral("크기"), transmission.size);
+    // The state closes the line at its own length.
+    return line.bytes() + Cp949::cut(Cp949::encode(transmission.state), ReportStateWidth);
 }

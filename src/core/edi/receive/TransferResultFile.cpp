@@ -2,17 +2,6 @@
 
 #include "core/edi/receive/EdiImportError.h"
 
-namespace {
-
-quint8 reportKind(const TransferKind& kind)
-{
-    if (kind.isDeposit())
-        return TEdiInfo::BulkDeposit;
-    return kind.isWithdrawal() ? TEdiInfo::BulkWithdrawal : TEdiInfo::ApartmentBanking;
-}
-
-} // namespace
-
 TransferResultFile::TransferResultFile(
     Database& database, const TransferKind& kind, const QString& fileName, const QByteArray& bytes, const QDate& today)
     : m_kind(kind)
@@ -116,6 +105,6 @@ void TransferResultFile::postBatch()
     if (!m_batch)
         return;
     m_store.postBatch(m_batch->id, m_batch->totals, m_today);
-    m_report({ reportKind(m_kind), m_institutionName, m_fileName, m_batch->totals.count, m_batch->totals.amount });
+    m_report({ TEdiInfo::kindOf(m_kind), m_institutionName, m_fileName, m_batch->totals.count, m_batch->totals.amount });
     m_batch.reset();
 }

@@ -9,5 +9,10 @@ public:
     EdiSendApt(Database& database, const EdiSendRun& run, ModulusPicker pickModulus = randomModulus());
 
 protected:
-    void writeReference(FixedRecordWriter& record, const Item& item, int batchNumber) const override;
+    void writeReference(RecordWriter& record, const Item& item, int batchNumber) const override;
+
+private:
+    const RecordField& m_batchCode;
+    const RecordField& m_dong;
+    const RecordField& m_ho;
 };

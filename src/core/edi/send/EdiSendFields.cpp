@@ -14,22 +14,6 @@ std::optional<int> bankNumber(const QString& bankCode)
     return trimmed.toInt();
 }
 
-int normalizedBank(int bank)
-{
-    if (bank == 10 || bank == 11)
-        return 11;
-    if (bank >= 12 && bank <= 15)
-        return 12;
-    return bank;
-}
-
-int bankGroup(int bank)
-{
-    if (bank == 10 || bank == 11)
-        return 1;
-    return bank >= 12 && bank <= 15 ? 2 : 3;
-}
-
 std::optional<int> lastDigit(const QString& account)
 {
     if (account.isEmpty() || !account.back().isDigit() || account.back().unicode() > '9')

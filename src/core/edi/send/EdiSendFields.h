@@ -10,10 +10,6 @@ namespace EdiSendFields {
 
 // A two-digit bank code read as a number; nothing when it is not one.
 std::optional<int> bankNumber(const QString& bankCode);
-// 10 and 11 become 11, 12 to 15 become 12; every other code stays.
-int normalizedBank(int bank);
-// 1 for codes 10-11, 2 for 12-15, 3 for every other bank.
-int bankGroup(int bank);
 // The last character of the account as a digit; nothing when it is not a digit or the account is empty.
 std::optional<int> lastDigit(const QString& account);
 

@@ -1,31 +1,33 @@
 #include "core/edi/send/EdiSendHeader.h"
 
-#include "core/common/FixedRecordWriter.h"
+#include "core/common/RecordWriter.h"
+#include "core/edi/HeaderLayouts.h"
 
 namespace EdiSendHeader {
 
 namespace {
 
-FixedRecordWriter& common(
-    FixedRecordWriter& line, const QString& loginId, const QString& sendCode, const QString& bankSideCode)
+QByteArray common(RecordWriter& line, const QString& loginId, const QString& sendCode, const QString& bankSideCode)
 {
-    return line.spaces(10).left(loginId, 10).left(sendCode.toUpper(), 6).literal("001").left(bankSideCode, 10);
+    line.set(QStringLiteral("로그인ID"), loginId)
+        .set(QStringLiteral("송신코드"), sendCode.toUpper())
+        .set(QStringLiteral("은행측코드"), bankSideCode);
+    return line.bytes();
 }
 
 } // namespace
 
 QByteArray neHead(const QString& loginId, const QString& sendCode, const QString& bankSideCode)
 {
-    FixedRecordWriter line(61);
-    line.literal("<<NEHEAD>>1N0000000000");
-    return common(line, loginId, sendCode, bankSideCode).bytes();
+    RecordWriter line(HeaderLayouts::neHead());
+    return common(line, loginId, sendCode, bankSideCode);
 }
 
 QByteArray smHead(qint64 consentRows, const QString& loginId, const QString& sendCode, const QString& bankSideCode)
 {
-    FixedRecordWriter line(74);
-    line.literal("<<SMHEAD>>3B").zero(consentRows * 100 + 200, 10);
-    return common(line, loginId, sendCode, bankSideCode).literal("001PAYINFO   ").bytes();
+    RecordWriter line(HeaderLayouts::smHead());
+    line.set(QStringLiteral("자료길이"), consentRows * 100 + 200);
+    return common(line, loginId, sendCode, bankSideCode);
 }
 
 } // namespace EdiSendHeader

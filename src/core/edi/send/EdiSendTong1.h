@@ -12,17 +12,19 @@ public:
     EdiSendTong1(Database& database, const EdiSendRun& run, ModulusPicker pickModulus = randomModulus());
 
 protected:
-    void writeFundCode(FixedRecordWriter& record, const Item& item) const override;
-    void writeAccount(FixedRecordWriter& record, const Item& item) const override;
-    void writePassbookText(FixedRecordWriter& record, const Item& item, const Batch& batch) const override;
-    void writePayerNumber(FixedRecordWriter& record, const Item& item) const override;
-    void writeSalary(FixedRecordWriter& record, const Item& item) const override;
+    void writeFundCode(RecordWriter& record, const Item& item) const override;
+    void writeAccount(RecordWriter& record, const Item& item) const override;
+    void writePassbookText(RecordWriter& record, const Item& item, const Batch& batch) const override;
+    void writePayerNumber(RecordWriter& record, const Item& item) const override;
+    void writeSalary(RecordWriter& record, const Item& item) const override;
     bool addsAccountDigit(int normalizedBank) const override;
     bool totalsOtherBanks() const override { return true; }
 
 private:
     void readFundCategories();
 
+    const RecordField& m_passbookText;
+    const RecordField& m_salary;
     // codeV: fund category code -> its name, trimmed, in CP949
     QHash<QString, QByteArray> m_fundCategories;
 };

@@ -6,17 +6,21 @@
 #include "core/edi/send/SendInstitutions.h"
 #include "core/edi/TEdiInfo.h"
 #include "core/common/FB_CommonFunctions.h"
-#include "core/common/FixedRecordWriter.h"
+#include "core/common/RecordWriter.h"
+#include "core/edi/send/SendLayouts.h"
+#include "core/batches/BankGroup.h"
+#include "core/consent/ConsentState.h"
+#include "core/data/SqliteStatement.h"
 #include "core/data/Database.h"
 #include "core/data/SqlValue.h"
 
-#include <QSqlError>
 
 namespace {
 
-constexpr int RecordSize = 98;
 const QString ExemptFromEvidence = QStringLiteral("면제");
-const QString Waiting = QStringLiteral("(Status = 0 OR Status = 4)");
+const QString Waiting = QStringLiteral("(Status = %1 OR Status = %2)")
+                            .arg(ConsentState::AwaitingRegistration)
+                            .arg(ConsentState::AwaitingCancellation);
 // TDateTime's day 1: an earlier request date counts as not set.
 const QDate FirstDay(1899, 12, 31);
 
@@ -68,70 +72,71 @@ QByteArray EdiSendTongRegister::file(
     const QString& institution, const QSqlRecord& settings, bool withdrawal, const QList<Consent>& consents) const
 {
     QByteArray bytes = header(settings, withdrawal) + endOfLine();
-    FixedRecordWriter start(RecordSize);
-    start.literal("SE1").left(institution, 10).literal("11").literal(yyyymmdd(m_run.stamp.date())).literal("1");
-    bytes += start.spaces(74).bytes() + endOfLine();
-    int registrations = 0;
+    RecordWriter start(SendLayouts::consentStart());
+    start.set(QStringLiteral("기관코드"), institution).set(QStringLiteral("신청일자"), yyyymmdd(m_run.stamp.date()));
+    bytes += start.bytes() + endOfLine();
+    qint64 registrations = 0;
     for (int i = 0; i < consents.size(); ++i) {
         bytes += dataRecord(consents.at(i), i + 1) + endOfLine();
-        registrations += consents.at(i).status == 0 ? 1 : 0;
+        registrations += consents.at(i).status == ConsentState::AwaitingRegistration ? 1 : 0;
     }
-    FixedRecordWriter end(RecordSize);
-    end.literal("E").zero(consents.size() + 2, 7).zero(registrations, 7).zero(consents.size() - registrations, 7);
-    return bytes + end.literal(QByteArray(28, '0')).spaces(48).bytes() + endOfLine();
+    const qint64 records = consents.size();
+    RecordWriter end(SendLayouts::consentEnd());
+    end.set(QStringLiteral("총레코드수"), records + 2)
+        .set(QStringLiteral("등록건수"), registrations)
+        .set(QStringLiteral("해지건수"), records - registrations);
+    return bytes + end.bytes() + endOfLine();
 }
 
 void EdiSendTongRegister::markSent(const QList<Consent>& consents)
 {
-    QSqlQuery writeBack = m_database.query();
-    bool written = writeBack.prepare(QStringLiteral("UPDATE TongRegister SET Senddate = ? WHERE rowid = ?"));
-    for (int i = 0; written && i < consents.size(); ++i) {
-        writeBack.bindValue(0, SqlValue::stored(m_run.stamp));
-        writeBack.bindValue(1, consents.at(i).row);
-        written = writeBack.exec();
-    }
+    SqliteStatement writeBack(m_database, QStringLiteral("UPDATE TongRegister SET Senddate = ? WHERE rowid = ?"));
+    bool written = writeBack.isValid();
+    for (int i = 0; written && i < consents.size(); ++i)
+        written = writeBack.run({ SqlValue::stored(m_run.stamp), consents.at(i).row }) == WriteResult::Ok;
     if (!written)
-        throw EdiSendError {
-            QStringLiteral("TongRegister에 송신일시를 기록할 수 없습니다: %1").arg(writeBack.lastError().text())
-        };
+        throw EdiSendError { QStringLiteral("TongRegister에 송신일시를 기록할 수 없습니다: %1").arg(writeBack.error()) };
 }
 
 QStringList EdiSendTongRegister::readInstitutionCodes()
 {
-    QSqlQuery query = select(QStringLiteral("SELECT TRIM(Giganid) FROM TongRegister WHERE %1 "
-                                            "GROUP BY TRIM(Giganid) ORDER BY TRIM(Giganid)")
-                                 .arg(Waiting));
     QStringList codes;
-    while (query.next())
-        codes << query.value(0).toString();
+    select(QStringLiteral("SELECT TRIM(Giganid) FROM TongRegister WHERE %1 GROUP BY TRIM(Giganid) "
+                          "ORDER BY TRIM(Giganid)")
+               .arg(Waiting),
+        {}, [&](const SqliteStatement& row) { codes << row.value(0).toString(); });
     return codes;
 }
 
 qint64 EdiSendTongRegister::countWaiting()
 {
-    QSqlQuery query = select(QStringLiteral("SELECT count(*) FROM TongRegister WHERE %1").arg(Waiting));
-    return query.next() ? query.value(0).toLongLong() : 0;
+    qint64 count = 0;
+    select(QStringLiteral("SELECT count(*) FROM TongRegister WHERE %1").arg(Waiting), {},
+        [&](const SqliteStatement& row) { count = row.value(0).toLongLong(); });
+    return count;
 }
 
 bool EdiSendTongRegister::bankChecksRealNames()
 {
-    QSqlQuery query = select(QStringLiteral("SELECT JuminCheck FROM BANKCODE WHERE Id = '11'"));
-    return query.next() && query.value(0).toInt() != 0;
+    bool checks = false;
+    select(QStringLiteral("SELECT JuminCheck FROM BANKCODE WHERE Id = ?"), { BankGroup::centralBankCode() },
+        [&](const SqliteStatement& row) { checks = row.value(0).toInt() != 0; });
+    return checks;
 }
 
 QList<EdiSendTongRegister::Consent> EdiSendTongRegister::readConsents(const QString& institution)
 {
-    QSqlQuery query = select(QStringLiteral("SELECT rowid, Giganid, Bankcd, Bankno, Status, Autoichedate, BanksubCD, "
-                                            "RequestDate, JuminNO, NapbuNO FROM TongRegister "
-                                            "WHERE %1 AND TRIM(Giganid) = ? ORDER BY Giganid, Bankcd, Bankno, NapbuNO")
-                                 .arg(Waiting),
-        { institution });
     QList<Consent> consents;
-    while (query.next()) {
-        consents << Consent { query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toString(),
-            query.value(3).toString(), query.value(4).toInt(), query.value(5), query.value(6).toString(),
-            query.value(7), query.value(8).toString(), query.value(9).toString() };
-    }
+    select(QStringLiteral("SELECT rowid, Giganid, Bankcd, Bankno, Status, Autoichedate, BanksubCD, RequestDate, "
+                          "JuminNO, NapbuNO FROM TongRegister WHERE %1 AND TRIM(Giganid) = ? "
+                          "ORDER BY Giganid, Bankcd, Bankno, NapbuNO")
+               .arg(Waiting),
+        { institution },
+        [&](const SqliteStatement& row) {
+            consents << Consent { row.value(0).toLongLong(), row.value(1).toString(), row.value(2).toString(),
+                row.value(3).toString(), row.value(4).toInt(), row.value(5), row.value(6).toString(), row.value(7),
+                row.value(8).toString(), row.value(9).toString() };
+        });
     return consents;
 }
 
@@ -153,21 +158,25 @@ QByteArray EdiSendTongRegister::dataRecord(const Consent& consent, int recordNum
     if (!bank)
         failConsent(consent, QStringLiteral("Bankcd"), QStringLiteral("은행코드가 숫자가 아닙니다"));
     QByteArray account = FB_CommonFunctions::digitsOnly(consent.bankNo).toLatin1();
-    if (*bank >= 10 && *bank <= 15)
-        account = FixedField::zero(account, 14);
+    if (BankGroup::of(*bank) != BankGroup::Other)
+        account = account.rightJustified(14, '0', true);
     const int paymentDay = consent.autoIcheDate.toInt();
     const QString juminNo = FB_CommonFunctions::digitsOnly(consent.juminNo);
 
-    FixedRecordWriter record(RecordSize);
-    record.literal("D").zero(recordNumber, 7).zero(EdiSendFields::normalizedBank(*bank), 2).left(account, 16);
-    record.literal(consent.status == 0 ? "1" : "2");
-    if (paymentDay == 0)
-        record.spaces(2);
-    else
-        record.zero(paymentDay, 2);
-    record.zero(consent.branch.trimmed(), 6).literal(requestDate(consent)).spaces(1 + 4);
-    record.literal(m_checksRealNames && !consent.juminNo.trimmed().isEmpty() ? "Y" : "N");
-    record.left(juminNo, 13).left(consent.napbuNo, 20).spaces(16);
+    static const RecordLayout& layout = SendLayouts::consentItem();
+    RecordWriter record(layout);
+    record.set(QStringLiteral("일련번호"), recordNumber)
+        .set(QStringLiteral("은행코드"), BankGroup::normalized(*bank))
+        .set(QStringLiteral("계좌번호"), account)
+        .set(QStringLiteral("신청구분"),
+            consent.status == ConsentState::AwaitingRegistration ? QByteArrayLiteral("1") : QByteArrayLiteral("2"))
+        .set(QStringLiteral("이체일"), paymentDay == 0 ? QByteArrayLiteral("  ") : QByteArray::number(paymentDay))
+        .set(QStringLiteral("지점코드"), consent.branch.trimmed())
+        .set(QStringLiteral("신청일자"), requestDate(consent))
+        .set(QStringLiteral("실명확인"),
+            m_checksRealNames && !consent.juminNo.trimmed().isEmpty() ? QByteArrayLiteral("Y") : QByteArrayLiteral("N"))
+        .set(QStringLiteral("주민번호"), juminNo)
+        .set(QStringLiteral("납부자번호"), consent.napbuNo);
     return record.bytes();
 }
 
@@ -179,17 +188,15 @@ QByteArray EdiSendTongRegister::requestDate(const Consent& consent) const
     return yyyymmdd(date.isValid() && date >= FirstDay ? date : m_run.stamp.date());
 }
 
-QSqlQuery EdiSendTongRegister::select(const QString& sql, const QVariantList& values)
+void EdiSendTongRegister::select(
+    const QString& sql, const QVariantList& values, const std::function<void(const SqliteStatement&)>& eachRow)
 {
-    QSqlQuery query = m_database.query();
-    query.setForwardOnly(true);
-    bool done = query.prepare(sql);
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    done = done && query.exec();
-    if (!done)
-        throw EdiSendError { QStringLiteral("TongRegister을(를) 읽을 수 없습니다: %1").arg(query.lastError().text()) };
-    return query;
+    SqliteStatement query(m_database, sql);
+    const bool read = query.select(values);
+    while (read && query.next())
+        eachRow(query);
+    if (!read || !query.error().isEmpty())
+        throw EdiSendError { QStringLiteral("TongRegister을(를) 읽을 수 없습니다: %1").arg(query.error()) };
 }
 
 void EdiSendTongRegister::failConsent(const Consent& consent, const QString& field, const QString& problem) const

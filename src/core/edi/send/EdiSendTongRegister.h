@@ -4,10 +4,12 @@
 #include "core/edi/send/EdiSendRun.h"
 
 #include <QDateTime>
-#include <QSqlQuery>
+#include <QSqlRecord>
+#include <functional>
 #include <QVariant>
 
 class Database;
+class SqliteStatement;
 class QSqlRecord;
 
 // The consent request files "Register_n" from TongRegister: every registration (state 0) and cancellation
@@ -44,7 +46,8 @@ private:
     QByteArray dataRecord(const Consent& consent, int recordNumber) const;
     void markSent(const QList<Consent>& consents);
     QByteArray requestDate(const Consent& consent) const;
-    QSqlQuery select(const QString& sql, const QVariantList& values = {});
+    void select(const QString& sql, const QVariantList& values,
+        const std::function<void(const SqliteStatement&)>& eachRow);
     [[noreturn]] void failConsent(const Consent& consent, const QString& field, const QString& problem) const;
 
     Database& m_database;

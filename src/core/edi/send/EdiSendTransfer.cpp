@@ -3,24 +3,30 @@
 #include "core/edi/send/EdiSendError.h"
 #include "core/edi/send/EdiSendFields.h"
 #include "core/edi/send/EdiSendHeader.h"
+#include "core/edi/send/SendLayouts.h"
+#include "core/edi/TEdiInfo.h"
+#include "core/batches/BankGroup.h"
+#include "core/batches/BatchState.h"
 #include "core/edi/send/SendInstitutions.h"
 #include "core/common/Cp949.h"
 #include "core/common/FB_CommonFunctions.h"
-#include "core/common/FixedRecordWriter.h"
 #include "core/common/Money.h"
 #include "core/data/Database.h"
 #include "core/data/SqlValue.h"
 
 #include <QRandomGenerator>
-#include <QSqlError>
 
 namespace {
 
-constexpr int RecordSize = 198;
 // Positions 115-117 and the apartment batch code carry the batch number in three digits.
 constexpr int MostBatchesPerRun = 999;
 // The amount field was read as a 32-bit number by the network.
 constexpr qint64 LargestAmount = 2147483647;
+
+QByteArray yyyymmdd(const QDate& date)
+{
+    return date.toString(QStringLiteral("yyyyMMdd")).toLatin1();
+}
 
 QByteArray endOfLine()
 {
@@ -34,16 +40,28 @@ EdiSendTransfer::ModulusPicker EdiSendTransfer::randomModulus()
     return [] { return FB_CommonFunctions::randomCheckPrime(*QRandomGenerator::global()); };
 }
 
+EdiSendTransfer::ItemFields::ItemFields(const RecordLayout& layout)
+    : number(layout.field(QStringLiteral("일련번호")))
+    , institution(layout.field(QStringLiteral("기관코드")))
+    , fundCode(layout.field(QStringLiteral("자금코드")))
+    , bank(layout.field(QStringLiteral("은행코드")))
+    , account(layout.field(QStringLiteral("계좌번호")))
+    , amount(layout.field(QStringLiteral("금액")))
+    , payerNumber(layout.field(QStringLiteral("납부자번호")))
+    , checkValue(layout.field(QStringLiteral("검증값")))
+    , batchNumber(layout.find(QStringLiteral("배치번호")))
+    , sentTime(layout.find(QStringLiteral("송신시각")))
+{
+}
+
 EdiSendTransfer::EdiSendTransfer(
-    Database& database, const EdiSendRun& run, ModulusPicker pickModulus, const Tables& tables)
+    Database& database, const EdiSendRun& run, ModulusPicker pickModulus, const TransferKind& kind)
     : m_database(database)
     , m_run(run)
     , m_pickModulus(std::move(pickModulus))
-    , m_tables(tables)
-    , m_batchWriteBack(database.query())
-    , m_itemNumbersByRank(database.query())
-    , m_itemNumbersFromKeys(database.query())
-    , m_itemDateWriteBack(database.query())
+    , m_kind(kind)
+    , m_fields(SendLayouts::transferItem(kind))
+    , m_item(SendLayouts::transferItem(kind))
     , m_sentTime(run.stamp.time().toString(QStringLiteral("HHmmss")).toLatin1())
 {
 }
@@ -55,7 +73,7 @@ bool EdiSendTransfer::write(EdiSendOutput& output)
         return false;
     if (batches.size() > MostBatchesPerRun)
         throw EdiSendError { QStringLiteral("%1: 한 번에 송신할 수 있는 자료는 %2건까지입니다 (송신대기 %3건).")
-                                 .arg(m_tables.batchTable)
+                                 .arg(m_kind.batchTable)
                                  .arg(MostBatchesPerRun)
                                  .arg(batches.size()) };
     const SendInstitutions institutions(m_database);
@@ -81,26 +99,29 @@ bool EdiSendTransfer::write(EdiSendOutput& output)
 // Read whole before anything is written back: a scan is undefined while its table changes.
 QList<EdiSendTransfer::Batch> EdiSendTransfer::readBatches()
 {
-    QSqlQuery query = m_database.query();
-    query.setForwardOnly(true);
-    const QString sql = QStringLiteral("SELECT %1, GiganID10, IcheDate, %2 FROM %3 WHERE State = 1 "
-                                       "ORDER BY GiganID10, IcheDate, %1")
-                            .arg(m_tables.batchKey, m_tables.batchSalary, m_tables.batchTable);
-    if (!query.exec(sql))
-        throw EdiSendError {
-            QStringLiteral("%1을(를) 읽을 수 없습니다: %2").arg(m_tables.batchTable, query.lastError().text())
-        };
+    const QString salary = m_kind.hasSalary ? QStringLiteral("Salary") : QStringLiteral("NULL");
+    const std::unique_ptr<SqliteStatement> query
+        = prepare(QStringLiteral("SELECT %1, GiganID10, IcheDate, %2 FROM %3 WHERE State = ? ORDER BY GiganID10, "
+                                 "IcheDate, %1")
+                      .arg(m_kind.batchKey, salary, m_kind.batchTable));
+    const auto unreadable = [&] {
+        return EdiSendError { QStringLiteral("%1을(를) 읽을 수 없습니다: %2").arg(m_kind.batchTable, query->error()) };
+    };
+    if (!query->select({ BatchState::AwaitingSending }))
+        throw unreadable();
     QList<Batch> batches;
-    while (query.next()) {
-        const QString institution = query.value(1).toString();
-        Batch batch { query.value(0).toLongLong(), institution, FixedField::left(Cp949::encode(institution), 10),
-            SqlValue::date(query.value(2)), query.value(3).toInt() };
+    while (query->next()) {
+        const QString institution = query->value(1).toString();
+        Batch batch { query->value(0).toLongLong(), institution, Cp949::encode(institution),
+            SqlValue::date(query->value(2)), query->value(3).toInt() };
         if (!batch.date.isValid())
             throw EdiSendError { QStringLiteral("%1 자료(%2 %3)의 IcheDate가 올바른 날짜가 아닙니다: \"%4\"")
-                                     .arg(m_tables.batchTable, m_tables.batchKey, QString::number(batch.id),
-                                         query.value(2).toString()) };
+                                     .arg(m_kind.batchTable, m_kind.batchKey, QString::number(batch.id),
+                                         query->value(2).toString()) };
         batches << batch;
     }
+    if (!query->error().isEmpty())
+        throw unreadable();
     return batches;
 }
 
@@ -112,67 +133,79 @@ EdiSendTransfer::Item EdiSendTransfer::currentItem() const
         row.value(8).toString(), row.value(9).toString() };
 }
 
+std::unique_ptr<SqliteStatement> EdiSendTransfer::prepare(const QString& sql) const
+{
+    auto statement = std::make_unique<SqliteStatement>(m_database, sql);
+    if (!statement->isValid())
+        throw EdiSendError { QStringLiteral("%1/%2: %3").arg(m_kind.batchTable, m_kind.itemTable, statement->error()) };
+    return statement;
+}
+
 // The items are numbered in the order they are read, so the numbers written back follow the same ordering.
 void EdiSendTransfer::prepareStatements()
 {
-    const QString order = QStringLiteral("ORDER BY IcheDate, %1").arg(m_tables.itemKey);
-    m_items = std::make_unique<SqliteStatement>(m_database,
-        QStringLiteral("SELECT %1, Gubun, BankCode, BankNo, IcheMoney, NapbuNo, %2 FROM %3 WHERE %4 = ? %5")
-            .arg(m_tables.itemKey, m_tables.itemExtras, m_tables.itemTable, m_tables.batchKey, order));
-    if (!m_items->isValid())
-        throw EdiSendError { QStringLiteral("%1: %2").arg(m_tables.itemTable, m_items->error()) };
-    const bool prepared
-        = m_batchWriteBack.prepare(QStringLiteral("UPDATE %1 SET SendDate = ?, Stime = ?, DataNo = ? WHERE %2 = ?")
-                                        .arg(m_tables.batchTable, m_tables.batchKey))
-        && m_itemNumbersFromKeys.prepare(QStringLiteral("UPDATE %1 SET DataNo = %2 - ? WHERE %3 = ?")
-                                             .arg(m_tables.itemTable, m_tables.itemKey, m_tables.batchKey))
-        && m_itemNumbersByRank.prepare(
-            QStringLiteral("UPDATE %1 SET DataNo = numbered.n + ? FROM "
-                           "(SELECT %2 AS id, row_number() OVER (%3) AS n FROM %1 WHERE %4 = ?) "
-                           "AS numbered WHERE %1.%2 = numbered.id")
-                .arg(m_tables.itemTable, m_tables.itemKey, order, m_tables.batchKey))
-        && m_itemDateWriteBack.prepare(QStringLiteral("UPDATE %1 SET IcheDate = ? WHERE %2 = ? AND IcheDate IS NOT ?")
-                                           .arg(m_tables.itemTable, m_tables.batchKey));
-    if (!prepared)
-        throw EdiSendError { QStringLiteral("%1/%2: %3")
-                                 .arg(m_tables.batchTable, m_tables.itemTable,
-                                     m_database.connection().lastError().text()) };
+    const QString order = QStringLiteral("ORDER BY IcheDate, %1").arg(m_kind.itemKey);
+    const QString null = QStringLiteral("NULL");
+    const QString extras = QStringLiteral("Kita, %1, %2, %3")
+                               .arg(m_kind.hasSalary ? QStringLiteral("Salary") : null,
+                                   m_kind.hasDongHo ? QStringLiteral("Dong") : null,
+                                   m_kind.hasDongHo ? QStringLiteral("Ho") : null);
+    m_items = prepare(QStringLiteral("SELECT %1, Gubun, BankCode, BankNo, IcheMoney, NapbuNo, %2 FROM %3 WHERE %4 = ? %5")
+                          .arg(m_kind.itemKey, extras, m_kind.itemTable, m_kind.batchKey, order));
+    m_batchWriteBack = prepare(QStringLiteral("UPDATE %1 SET SendDate = ?, Stime = ?, DataNo = ? WHERE %2 = ?")
+                                   .arg(m_kind.batchTable, m_kind.batchKey));
+    m_itemNumbersFromKeys = prepare(QStringLiteral("UPDATE %1 SET DataNo = %2 - ? WHERE %3 = ?")
+                                        .arg(m_kind.itemTable, m_kind.itemKey, m_kind.batchKey));
+    m_itemNumbersByRank = prepare(QStringLiteral("UPDATE %1 SET DataNo = numbered.n + ? FROM "
+                                                 "(SELECT %2 AS id, row_number() OVER (%3) AS n FROM %1 WHERE %4 = ?) "
+                                                 "AS numbered WHERE %1.%2 = numbered.id")
+                                      .arg(m_kind.itemTable, m_kind.itemKey, order, m_kind.batchKey));
+    m_itemDateWriteBack = prepare(QStringLiteral("UPDATE %1 SET IcheDate = ? WHERE %2 = ? AND IcheDate IS NOT ?")
+                                      .arg(m_kind.itemTable, m_kind.batchKey));
 }
 
 EdiSendTransfer::OpenFile EdiSendTransfer::openFile(
     const Batch& batch, const SendInstitutions& institutions, int number) const
 {
     OpenFile file;
-    file.name = m_tables.filePrefix + QString::number(number);
+    file.name = m_kind.filePrefix + QString::number(number);
     file.institution = batch.institution;
     file.date = batch.date;
-    file.settings = institutions.find(m_tables.institutionColumn, batch.institution);
+    file.settings = institutions.find(m_kind.institutionColumn, batch.institution);
     if (!file.settings)
         throw EdiSendError { QStringLiteral("%1 자료(%2 %3)의 기관코드 \"%4\"이(가) 이용자설정(%5)에 없습니다.")
-                                 .arg(m_tables.batchTable, m_tables.batchKey, QString::number(batch.id),
-                                     batch.institution, m_tables.institutionColumn) };
-    file.bytes = EdiSendHeader::neHead(m_run.loginId, SendInstitutions::text(*file.settings, m_tables.sendCodeColumn),
-                     SendInstitutions::text(*file.settings, m_tables.bankSideColumn))
+                                 .arg(m_kind.batchTable, m_kind.batchKey, QString::number(batch.id),
+                                     batch.institution, m_kind.institutionColumn) };
+    file.bytes = EdiSendHeader::neHead(m_run.loginId, SendInstitutions::text(*file.settings, m_kind.sendCodeColumn),
+                     SendInstitutions::text(*file.settings, m_kind.bankSideColumn))
         + endOfLine();
-    FixedRecordWriter start(RecordSize);
-    start.literal("S9990111").left(batch.institution, 10).literal(m_tables.transferKind);
-    start.literal(batch.date.toString(QStringLiteral("yyyyMMdd")).toLatin1());
-    start.literal(m_run.stamp.date().toString(QStringLiteral("yyyyMMdd")).toLatin1());
-    start.zero(m_modulus, 4).spaces(157);
+    RecordWriter start(SendLayouts::transferStart());
+    start.set(QStringLiteral("기관코드"), batch.institutionField)
+        .set(QStringLiteral("이체종류"), m_kind.sendTransferKind)
+        .set(QStringLiteral("이체일자"), yyyymmdd(batch.date))
+        .set(QStringLiteral("송신일자"), yyyymmdd(m_run.stamp.date()))
+        .set(QStringLiteral("검증번호"), m_modulus);
     file.bytes += start.bytes() + endOfLine();
     return file;
 }
 
 void EdiSendTransfer::closeFile(OpenFile& file, EdiSendOutput& output) const
 {
-    FixedRecordWriter end(RecordSize);
-    end.literal("E").zero(file.records + 2, 7).zero(file.records, 7).zero(file.amount, 15);
-    const int groups = totalsOtherBanks() ? 3 : 2;
-    for (int group = 0; group < 3; ++group) {
-        end.zero(group < groups ? file.groupRecords[group] : 0, 7);
-        end.zero(group < groups ? file.groupAmounts[group] : 0, 15);
+    static const QString groupFields[BankGroup::Count][2] = {
+        { QStringLiteral("중앙회건수"), QStringLiteral("중앙회금액") },
+        { QStringLiteral("회원조합건수"), QStringLiteral("회원조합금액") },
+        { QStringLiteral("타행건수"), QStringLiteral("타행금액") },
+    };
+    RecordWriter end(SendLayouts::transferEnd());
+    end.set(QStringLiteral("총레코드수"), file.records + 2)
+        .set(QStringLiteral("총건수"), file.records)
+        .set(QStringLiteral("총금액"), file.amount);
+    const int groups = totalsOtherBanks() ? BankGroup::Count : BankGroup::Member;
+    for (int group = 0; group < groups; ++group) {
+        end.set(groupFields[group][0], file.groupRecords[group]);
+        end.set(groupFields[group][1], file.groupAmounts[group]);
     }
-    end.literal(EdiSendFields::fileCheckValue(file.records, file.amount, file.addends, m_modulus)).spaces(98);
+    end.set(QStringLiteral("검증값"), EdiSendFields::fileCheckValue(file.records, file.amount, file.addends, m_modulus));
     file.bytes += end.bytes() + endOfLine();
     output.files.add(file.name, file.bytes);
 }
@@ -181,20 +214,20 @@ void EdiSendTransfer::writeBatch(const Batch& batch, int batchNumber, OpenFile& 
 {
     const qint64 firstRecord = file.records;
     const WrittenItems written = writeItems(batch, batchNumber, file);
-    execute(m_batchWriteBack,
+    execute(*m_batchWriteBack,
         { SqlValue::stored(m_run.stamp.date()), SqlValue::stored(m_run.stamp.time()), batchNumber, batch.id });
     writeBackItems(batch, firstRecord, written);
-    if (written.count > 0 && m_tables.needsConsent)
+    if (written.count > 0 && m_kind.withdraws)
         output.withdrawalData = true;
-    output.rows << TEdiInfo { m_tables.ediKind, SendInstitutions::text(*file.settings, QStringLiteral("Name")),
-        SendInstitutions::text(*file.settings, m_tables.sendCodeColumn), static_cast<qint32>(written.count),
+    output.rows << TEdiInfo { TEdiInfo::kindOf(m_kind), SendInstitutions::text(*file.settings, QStringLiteral("Name")),
+        SendInstitutions::text(*file.settings, m_kind.sendCodeColumn), static_cast<qint32>(written.count),
         Money::fromWon(written.won) };
 }
 
 EdiSendTransfer::WrittenItems EdiSendTransfer::writeItems(const Batch& batch, int batchNumber, OpenFile& file)
 {
     const auto unreadable = [this] {
-        return EdiSendError { QStringLiteral("%1을(를) 읽을 수 없습니다: %2").arg(m_tables.itemTable, m_items->error()) };
+        return EdiSendError { QStringLiteral("%1을(를) 읽을 수 없습니다: %2").arg(m_kind.itemTable, m_items->error()) };
     };
     if (!m_items->select({ batch.id }))
         throw unreadable();
@@ -219,39 +252,34 @@ EdiSendTransfer::WrittenItems EdiSendTransfer::writeItems(const Batch& batch, in
 void EdiSendTransfer::writeBackItems(const Batch& batch, qint64 firstRecord, const WrittenItems& written)
 {
     if (written.keysRunOn)
-        execute(m_itemNumbersFromKeys, { written.firstKey - firstRecord - 1, batch.id });
+        execute(*m_itemNumbersFromKeys, { written.firstKey - firstRecord - 1, batch.id });
     else
-        execute(m_itemNumbersByRank, { firstRecord, batch.id });
-    execute(m_itemDateWriteBack, { SqlValue::stored(batch.date), batch.id, SqlValue::stored(batch.date) });
+        execute(*m_itemNumbersByRank, { firstRecord, batch.id });
+    execute(*m_itemDateWriteBack, { SqlValue::stored(batch.date), batch.id, SqlValue::stored(batch.date) });
 }
 
 qint64 EdiSendTransfer::writeItem(const Item& item, const Batch& batch, int batchNumber, OpenFile& file)
 {
     const qint64 won = wonOf(item, batch);
-    const int bank = EdiSendFields::normalizedBank(bankOf(item, batch));
+    const int bank = BankGroup::normalized(bankOf(item, batch));
     const bool addsDigit = addsAccountDigit(bank);
     const int digit = addsDigit ? accountDigitOf(item, batch) : 0;
     const qint64 recordNumber = file.records + 1;
 
-    FixedRecordWriter record(RecordSize + 2);
-    record.literal(QByteArrayLiteral("D"))
-        .zero(recordNumber, 7)
-        .literal(batch.institutionField)
-        .literal(QByteArrayLiteral("1"));
-    record.literal(m_tables.itemKind);
+    RecordWriter& record = m_item;
+    record.clear();
+    record.set(m_fields.number, recordNumber).set(m_fields.institution, batch.institutionField);
     writeFundCode(record, item);
-    record.zero(bank, 3);
+    record.set(m_fields.bank, bank);
     writeAccount(record, item);
-    record.zero(won, 13).literal(QByteArrayLiteral("0000000000000"));
+    record.set(m_fields.amount, won);
     writePassbookText(record, item, batch);
-    record.literal(QByteArrayLiteral("0")).spaces(13);
     writePayerNumber(record, item);
     writeReference(record, item, batchNumber);
-    record.spaces(20).literal(EdiSendFields::itemCheckValue(won + batch.date.day() + digit, m_modulus));
+    record.set(m_fields.checkValue, EdiSendFields::itemCheckValue(won + batch.date.day() + digit, m_modulus));
     writeSalary(record, item);
-    record.spaces(1 + 4 + 39).literal(endOfLine());
-    file.bytes += record.bytes();
-    const int group = EdiSendFields::bankGroup(bank) - 1;
+    file.bytes.append(record.bytes()).append(endOfLine());
+    const int group = BankGroup::of(bank) - 1;
     file.records = recordNumber;
     file.amount += won;
     file.addends += addsDigit ? digit : bank;
@@ -294,51 +322,43 @@ int EdiSendTransfer::accountDigitOf(const Item& item, const Batch& batch) const
     return *digit;
 }
 
-void EdiSendTransfer::execute(QSqlQuery& statement, const QVariantList& values) const
+void EdiSendTransfer::execute(SqliteStatement& statement, const QVariantList& values) const
 {
-    for (int i = 0; i < values.size(); ++i)
-        statement.bindValue(i, values.at(i));
-    if (!statement.exec())
+    if (statement.run(values) != WriteResult::Ok)
         throw EdiSendError { QStringLiteral("%1/%2에 송신 내용을 기록할 수 없습니다: %3")
-                                 .arg(m_tables.batchTable, m_tables.itemTable, statement.lastError().text()) };
+                                 .arg(m_kind.batchTable, m_kind.itemTable, statement.error()) };
 }
 
 void EdiSendTransfer::failItem(const Item& item, const Batch& batch, const QString& field, const QString& problem) const
 {
     throw EdiSendError { QStringLiteral("%1 자료(%2 %3, %4 %5)의 %6: %7.")
-                             .arg(m_tables.itemTable, m_tables.itemKey, QString::number(item.id), m_tables.batchKey,
+                             .arg(m_kind.itemTable, m_kind.itemKey, QString::number(item.id), m_kind.batchKey,
                                  QString::number(batch.id), field, problem) };
 }
 
-void EdiSendTransfer::writeFundCode(FixedRecordWriter& record, const Item& item) const
+void EdiSendTransfer::writeFundCode(RecordWriter& record, const Item& item) const
 {
-    record.zero(item.gubun, 3);
+    record.set(m_fields.fundCode, item.gubun);
 }
 
-void EdiSendTransfer::writeAccount(FixedRecordWriter& record, const Item& item) const
+void EdiSendTransfer::writeAccount(RecordWriter& record, const Item& item) const
 {
-    record.left(FB_CommonFunctions::removeCharacter(item.bankNo.trimmed(), QLatin1Char('-')), 16);
+    record.set(m_fields.account, FB_CommonFunctions::removeCharacter(item.bankNo.trimmed(), QLatin1Char('-')));
 }
 
-void EdiSendTransfer::writePassbookText(FixedRecordWriter& record, const Item&, const Batch&) const
+void EdiSendTransfer::writePassbookText(RecordWriter&, const Item&, const Batch&) const { }
+
+void EdiSendTransfer::writePayerNumber(RecordWriter& record, const Item& item) const
 {
-    record.spaces(12);
+    record.set(m_fields.payerNumber, item.napbuNo.trimmed());
 }
 
-void EdiSendTransfer::writePayerNumber(FixedRecordWriter& record, const Item& item) const
+void EdiSendTransfer::writeReference(RecordWriter& record, const Item&, int batchNumber) const
 {
-    record.left(item.napbuNo.trimmed(), 20);
+    record.set(*m_fields.batchNumber, batchNumber).set(*m_fields.sentTime, m_sentTime);
 }
 
-void EdiSendTransfer::writeReference(FixedRecordWriter& record, const Item&, int batchNumber) const
-{
-    record.zero(batchNumber, 3).literal(m_sentTime).spaces(6);
-}
-
-void EdiSendTransfer::writeSalary(FixedRecordWriter& record, const Item&) const
-{
-    record.spaces(1);
-}
+void EdiSendTransfer::writeSalary(RecordWriter&, const Item&) const { }
 
 bool EdiSendTransfer::addsAccountDigit(int) const
 {

@@ -2,16 +2,16 @@
 
 #include "core/edi/send/EdiSendOutput.h"
 #include "core/edi/send/EdiSendRun.h"
+#include "core/batches/TransferKind.h"
+#include "core/common/RecordWriter.h"
 #include "core/data/SqliteStatement.h"
 
 #include <QDate>
-#include <QSqlQuery>
 #include <QVariant>
 #include <functional>
 #include <memory>
 
 class Database;
-class FixedRecordWriter;
 class QSqlRecord;
 class SendInstitutions;
 
@@ -31,22 +31,6 @@ public:
     bool write(EdiSendOutput& output);
 
 protected:
-    struct Tables {
-        quint8 ediKind;
-        QString filePrefix;
-        QString batchTable;
-        QString itemTable;
-        QString batchKey;
-        QString itemKey;
-        QString institutionColumn;
-        QString sendCodeColumn;
-        QString bankSideColumn;
-        QByteArray transferKind; // positions 19-21 of the S record
-        QByteArray itemKind; // position 20 of the D record
-        QString batchSalary; // a column of the batch table, or NULL
-        QString itemExtras; // Kita, Salary, Dong and Ho of the item table, NULL where it has none
-        bool needsConsent; // its D records withdraw money, so the run checks the payers' consents
-    };
     struct Batch {
         qint64 id = 0;
         QString institution;
@@ -67,17 +51,34 @@ protected:
         QString ho;
     };
 
-    EdiSendTransfer(Database& database, const EdiSendRun& run, ModulusPicker pickModulus, const Tables& tables);
+    // The D record's fields that the kinds write, looked up once in the kind's layout.
+    struct ItemFields {
+        explicit ItemFields(const RecordLayout& layout);
+        const RecordField& number;
+        const RecordField& institution;
+        const RecordField& fundCode;
+        const RecordField& bank;
+        const RecordField& account;
+        const RecordField& amount;
+        const RecordField& payerNumber;
+        const RecordField& checkValue;
+        // The batch reference of deposit and withdrawal; the apartment kind writes its own.
+        const RecordField* batchNumber;
+        const RecordField* sentTime;
+    };
+
+    EdiSendTransfer(Database& database, const EdiSendRun& run, ModulusPicker pickModulus, const TransferKind& kind);
 
     const EdiSendRun& run() const { return m_run; }
     Database& database() { return m_database; }
+    const ItemFields& itemFields() const { return m_fields; }
 
-    virtual void writeFundCode(FixedRecordWriter& record, const Item& item) const;
-    virtual void writeAccount(FixedRecordWriter& record, const Item& item) const;
-    virtual void writePassbookText(FixedRecordWriter& record, const Item& item, const Batch& batch) const;
-    virtual void writePayerNumber(FixedRecordWriter& record, const Item& item) const;
-    virtual void writeReference(FixedRecordWriter& record, const Item& item, int batchNumber) const;
-    virtual void writeSalary(FixedRecordWriter& record, const Item& item) const;
+    virtual void writeFundCode(RecordWriter& record, const Item& item) const;
+    virtual void writeAccount(RecordWriter& record, const Item& item) const;
+    virtual void writePassbookText(RecordWriter& record, const Item& item, const Batch& batch) const;
+    virtual void writePayerNumber(RecordWriter& record, const Item& item) const;
+    virtual void writeReference(RecordWriter& record, const Item& item, int batchNumber) const;
+    virtual void writeSalary(RecordWriter& record, const Item& item) const;
     // Whether the account's last digit counts in the check values; otherwise the file check adds the bank.
     virtual bool addsAccountDigit(int normalizedBank) const;
     // Whether the E record totals the other banks (group 3); otherwise it writes zeros there.
@@ -118,19 +119,22 @@ private:
     qint64 wonOf(const Item& item, const Batch& batch) const;
     int bankOf(const Item& item, const Batch& batch) const;
     int accountDigitOf(const Item& item, const Batch& batch) const;
-    void execute(QSqlQuery& statement, const QVariantList& values) const;
+    void execute(SqliteStatement& statement, const QVariantList& values) const;
+    std::unique_ptr<SqliteStatement> prepare(const QString& sql) const;
     [[noreturn]] void failItem(
         const Item& item, const Batch& batch, const QString& field, const QString& problem) const;
 
     Database& m_database;
     EdiSendRun m_run;
     ModulusPicker m_pickModulus;
-    Tables m_tables;
+    const TransferKind& m_kind;
+    ItemFields m_fields;
+    RecordWriter m_item;
     int m_modulus = 0;
     std::unique_ptr<SqliteStatement> m_items;
-    QSqlQuery m_batchWriteBack;
-    QSqlQuery m_itemNumbersByRank;
-    QSqlQuery m_itemNumbersFromKeys;
-    QSqlQuery m_itemDateWriteBack;
+    std::unique_ptr<SqliteStatement> m_batchWriteBack;
+    std::unique_ptr<SqliteStatement> m_itemNumbersByRank;
+    std::unique_ptr<SqliteStatement> m_itemNumbersFromKeys;
+    std::unique_ptr<SqliteStatement> m_itemDateWriteBack;
     QByteArray m_sentTime; // HHNNSS of the run
 };

@@ -1,7 +1,6 @@
 #include "core/edi/comm/MailboxModule.h"
 #include "TestHome.h"
 #include "core/common/Cp949.h"
-#include "core/common/FixedRecordWriter.h"
 #include "core/edi/comm/EdiComm32.h"
 #include "core/edi/comm/EdiEnvironment.h"
 #include "core/edi/comm/EdiPassword.h"
@@ -31,10 +30,9 @@ public:
 
 QByteArray transferFile(const QString& sendingCode, const QString& bankCode, int records)
 {
-    FixedRecordWriter header;
-    header.literal("<<NEHEAD>>1N0000000000").spaces(10).left(QStringLiteral("firm01"), 10).left(sendingCode, 6);
-    header.literal("001").left(bankCode, 10);
-    QByteArray bytes = header.bytes() + "\r\n";
+    QByteArray bytes = "<<NEHEAD>>1N0000000000" + QByteArray(10, ' ') + QByteArray("firm01").leftJustified(10)
+        + sendingCode.toLatin1().leftJustified(6, ' ', true) + "001" + bankCode.toLatin1().leftJustified(10, ' ', true)
+        + "\r\n";
     for (int i = 0; i < records; ++i)
         bytes += QByteArray(198, 'D') + "\r\n";
     return bytes;
@@ -42,10 +40,9 @@ QByteArray transferFile(const QString& sendingCode, const QString& bankCode, int
 
 QByteArray uploadFile(const QByteArray& payload)
 {
-    FixedRecordWriter header;
-    header.literal("<<NEHEAD>>1B").zero(static_cast<qint64>(payload.size()), 10).spaces(10);
-    header.left(QStringLiteral("firm01"), 10).literal("FMZIP 001").left(QStringLiteral("HELP005"), 10);
-    return header.bytes() + "\r\n" + payload;
+    return "<<NEHEAD>>1B" + QByteArray::number(payload.size()).rightJustified(10, '0') + QByteArray(10, ' ')
+        + QByteArray("firm01").leftJustified(10) + "FMZIP 001" + QByteArray("HELP005").leftJustified(10) + "\r\n"
+        + payload;
 }
 
 class MailboxModuleTest : public ::testing::Test {

@@ -1,3 +1,4 @@
+#include "core/batches/BankGroup.h"
 #include "core/edi/send/EdiSendFields.h"
 
 #include <gtest/gtest.h>
@@ -16,9 +17,11 @@ TEST(EdiSendFields, GroupsAndNormalizesBankCodes)
     for (const Case& bank : cases) {
         const std::optional<int> number = EdiSendFields::bankNumber(bank.code);
         ASSERT_TRUE(number) << bank.code.toStdString();
-        EXPECT_EQ(EdiSendFields::normalizedBank(*number), bank.normalized) << bank.code.toStdString();
-        EXPECT_EQ(EdiSendFields::bankGroup(*number), bank.group) << bank.code.toStdString();
+        EXPECT_EQ(BankGroup::normalized(*number), bank.normalized) << bank.code.toStdString();
+        EXPECT_EQ(BankGroup::of(*number), bank.group) << bank.code.toStdString();
+        EXPECT_EQ(BankGroup::of(bank.code), bank.group) << bank.code.toStdString();
     }
+    EXPECT_EQ(BankGroup::of(QStringLiteral("K1")), BankGroup::Other);
     EXPECT_FALSE(EdiSendFields::bankNumber("K1"));
     EXPECT_FALSE(EdiSendFields::bankNumber(""));
 }

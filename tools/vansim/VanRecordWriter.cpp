@@ -1,54 +1,47 @@
-#include "core/common/FixedRecordWriter.h"
+#include "VanRecordWriter.h"
 
 #include "core/common/Cp949.h"
 
 #include <algorithm>
 
-namespace FixedField {
+namespace {
 
-QByteArray left(const QByteArray& cp949, int width)
-{
-    QByteArray field = Cp949::cut(cp949, width);
-    field.append(QByteArray(width - field.size(), ' '));
-    return field;
-}
-
-QByteArray zero(const QByteArray& cp949, int width)
+QByteArray zeroFilled(const QByteArray& cp949, int width)
 {
     const QByteArray value = Cp949::cut(cp949, width);
     return QByteArray(width - value.size(), '0') + value;
 }
 
-} // namespace FixedField
+} // namespace
 
-FixedRecordWriter::FixedRecordWriter(int expectedSize)
+VanRecordWriter::VanRecordWriter(int expectedSize)
 {
     m_bytes.reserve(expectedSize);
 }
 
-FixedRecordWriter& FixedRecordWriter::left(const QString& text, int width)
+VanRecordWriter& VanRecordWriter::left(const QString& text, int width)
 {
     return left(Cp949::encode(text), width);
 }
 
 // The field methods append in place: send files are written a hundred thousand records at a time.
-FixedRecordWriter& FixedRecordWriter::left(const QByteArray& cp949, int width)
+VanRecordWriter& VanRecordWriter::left(const QByteArray& cp949, int width)
 {
     const int kept = Cp949::boundaryAtOrBefore(cp949, width);
     m_bytes.append(cp949.constData(), kept).append(width - kept, ' ');
     return *this;
 }
 
-FixedRecordWriter& FixedRecordWriter::zero(const QString& text, int width)
+VanRecordWriter& VanRecordWriter::zero(const QString& text, int width)
 {
-    m_bytes.append(FixedField::zero(Cp949::encode(text), width));
+    m_bytes.append(zeroFilled(Cp949::encode(text), width));
     return *this;
 }
 
-FixedRecordWriter& FixedRecordWriter::zero(qint64 number, int width)
+VanRecordWriter& VanRecordWriter::zero(qint64 number, int width)
 {
     if (number < 0) {
-        m_bytes.append(FixedField::zero(QByteArray::number(number), width));
+        m_bytes.append(zeroFilled(QByteArray::number(number), width));
         return *this;
     }
     char digits[20];
@@ -62,13 +55,13 @@ FixedRecordWriter& FixedRecordWriter::zero(qint64 number, int width)
     return *this;
 }
 
-FixedRecordWriter& FixedRecordWriter::spaces(int width)
+VanRecordWriter& VanRecordWriter::spaces(int width)
 {
     m_bytes.append(width, ' ');
     return *this;
 }
 
-FixedRecordWriter& FixedRecordWriter::literal(const QByteArray& bytes)
+VanRecordWriter& VanRecordWriter::literal(const QByteArray& bytes)
 {
     m_bytes.append(bytes);
     return *this;
