@@ -104,6 +104,19 @@ QVariant SqliteStatement::value(int column) const
     }
 }
 
+QString SqliteStatement::text(int column) const
+{
+    if (sqlite3_column_type(m_statement, column) == SQLITE_NULL)
+        return {};
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+    return QString::fromUtf8(text, sqlite3_column_bytes(m_statement, column));
+}
+
+qint64 SqliteStatement::integer(int column) const
+{
+    return sqlite3_column_int64(m_statement, column);
+}
+
 qint64 SqliteStatement::lastInsertId() const
 {
     return m_connection ? sqlite3_last_insert_rowid(m_connection) : 0;

@@ -33,6 +33,10 @@ public:
     // A column of the current row as the Qt driver reads it: integers as qint64, text as QString, NULL as a
     // null value.
     QVariant value(int column) const;
+    // A column of the current row read straight as text (empty for NULL) or as an integer, for rows read by the
+    // hundred thousand.
+    QString text(int column) const;
+    qint64 integer(int column) const;
     // The key of the row inserted last on the connection.
     qint64 lastInsertId() const;
     const QString& error() const { return m_error; }

@@ -113,6 +113,7 @@ private:
     OpenFile openFile(const Batch& batch, const SendInstitutions& institutions, int number) const;
     void closeFile(OpenFile& file, EdiSendOutput& output) const;
     void writeBatch(const Batch& batch, int batchNumber, OpenFile& file, EdiSendOutput& output);
+    void reserveFor(const Batch& batch, OpenFile& file);
     WrittenItems writeItems(const Batch& batch, int batchNumber, OpenFile& file);
     void writeBackItems(const Batch& batch, qint64 firstRecord, const WrittenItems& written);
     qint64 writeItem(const Item& item, const Batch& batch, int batchNumber, OpenFile& file);
@@ -132,6 +133,7 @@ private:
     RecordWriter m_item;
     int m_modulus = 0;
     std::unique_ptr<SqliteStatement> m_items;
+    std::unique_ptr<SqliteStatement> m_itemCount;
     std::unique_ptr<SqliteStatement> m_batchWriteBack;
     std::unique_ptr<SqliteStatement> m_itemNumbersByRank;
     std::unique_ptr<SqliteStatement> m_itemNumbersFromKeys;
