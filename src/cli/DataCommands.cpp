@@ -1,10 +1,8 @@
 #include "cli/DataCommands.h"
 
 #include "core/data/Database.h"
+#include "core/data/SqliteStatement.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 
 namespace {
 
@@ -20,13 +18,13 @@ int runSql(CliSession& session, const QStringList& arguments)
         session.err() << database.lastError() << " (fbctl init creates the database)" << Qt::endl;
         return 1;
     }
-    QSqlQuery query = database.query();
-    if (!query.exec(arguments.first())) {
-        session.err() << query.lastError().text() << Qt::endl;
+    SqliteStatement query(database, arguments.first());
+    if (!query.select({})) {
+        session.err() << query.error() << Qt::endl;
         return 1;
     }
     while (query.next()) {
-        const int columns = query.record().count();
+        const int columns = query.columnCount();
         for (int column = 0; column < columns; ++column) {
             if (column > 0)
                 session.out() << '\t';
@@ -35,6 +33,10 @@ int runSql(CliSession& session, const QStringList& arguments)
         session.out() << '\n';
     }
     session.out().flush();
+    if (!query.error().isEmpty()) {
+        session.err() << query.error() << Qt::endl;
+        return 1;
+    }
     return 0;
 }
 

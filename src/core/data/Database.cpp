@@ -1,6 +1,7 @@
 #include "core/data/Database.h"
 
 #include "core/data/SqlValue.h"
+#include "core/data/SqliteStatement.h"
 #include "core/data/TableCatalogue.h"
 
 #include <QFileInfo>
@@ -8,10 +9,6 @@
 #include <QSqlError>
 
 namespace {
-
-// SQLite's extended result codes, which the Qt driver reports as the native error code.
-const QString ConstraintPrimaryKey = QStringLiteral("1555");
-const QString ConstraintUnique = QStringLiteral("2067");
 
 // A bulk operation of 100,000 rows keeps its changed pages in memory until it commits: a smaller cache
 // would spill them to the file midway, each spill syncing the journal first.
@@ -105,21 +102,22 @@ WriteResult Database::refuse(const QString& text)
 
 bool Database::exec(const QString& sql, const QVariantList& values)
 {
-    QSqlQuery statement = query();
-    if (!statement.prepare(sql))
-        return fail(statement.lastError().text());
-    return run(statement, values) == WriteResult::Ok;
+    SqliteStatement statement(*this, sql);
+    return statement.isValid() ? finish(statement, statement.run(values)) == WriteResult::Ok : fail(statement.error());
 }
 
 QVariant Database::scalar(const QString& sql, const QVariantList& values)
 {
-    QSqlQuery statement = query();
-    if (!statement.prepare(sql)) {
-        fail(statement.lastError().text());
+    SqliteStatement statement(*this, sql);
+    if (!statement.isValid()) {
+        fail(statement.error());
         return {};
     }
-    if (run(statement, values) != WriteResult::Ok || !statement.next())
+    if (!statement.select(values) || !statement.next()) {
+        if (!statement.error().isEmpty())
+            fail(statement.error());
         return {};
+    }
     return statement.value(0);
 }
 
@@ -130,14 +128,17 @@ QSqlQuery Database::query() const
     return query;
 }
 
-WriteResult Database::run(QSqlQuery& query, const QVariantList& values)
+WriteResult Database::run(const QString& sql, const QVariantList& values)
 {
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    if (query.exec())
-        return WriteResult::Ok;
-    m_lastError = query.lastError().text();
-    return resultOf(query.lastError());
+    SqliteStatement statement(*this, sql);
+    return statement.isValid() ? finish(statement, statement.run(values)) : refuse(statement.error());
+}
+
+WriteResult Database::finish(const SqliteStatement& statement, WriteResult result)
+{
+    if (result != WriteResult::Ok)
+        m_lastError = statement.error();
+    return result;
 }
 
 WriteResult Database::insert(const QString& table, const QVariantMap& row)
@@ -154,11 +155,9 @@ WriteResult Database::insert(const QString& table, const QVariantMap& row)
     }
     if (!isPlainName(table) || fields.isEmpty())
         return refuse(QStringLiteral("bad insert into %1").arg(table));
-    QSqlQuery statement = query();
-    if (!statement.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                               .arg(table, fields.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")))))
-        return refuse(statement.lastError().text());
-    return run(statement, values);
+    return run(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                   .arg(table, fields.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
+        values);
 }
 
 WriteResult Database::update(
@@ -177,18 +176,7 @@ WriteResult Database::update(
     QString sql = QStringLiteral("UPDATE %1 SET %2").arg(table, assignments.join(QStringLiteral(", ")));
     if (!where.isEmpty())
         sql += QStringLiteral(" WHERE ") + where;
-    QSqlQuery statement = query();
-    if (!statement.prepare(sql))
-        return refuse(statement.lastError().text());
-    return run(statement, bound + whereValues);
-}
-
-WriteResult Database::resultOf(const QSqlError& error)
-{
-    if (error.type() == QSqlError::NoError)
-        return WriteResult::Ok;
-    const QString code = error.nativeErrorCode();
-    return code == ConstraintPrimaryKey || code == ConstraintUnique ? WriteResult::KeyViolation : WriteResult::Failed;
+    return run(sql, bound + whereValues);
 }
 
 bool Database::isPlainName(const QString& name)

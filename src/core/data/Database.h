@@ -8,6 +8,7 @@
 #include <optional>
 
 class QSqlError;
+class SqliteStatement;
 
 // What became of an insert or an update: a duplicate primary key is told apart from every other failure.
 enum class WriteResult { Ok, KeyViolation, Failed };
@@ -32,7 +33,8 @@ public:
     QSqlDatabase connection() const;
     const QString& lastError() const { return m_lastError; }
 
-    // Runs one statement with positional values.
+    // Runs one statement with positional values. Every statement of this class and of SqliteStatement binds its
+    // values through SqlValue::stored.
     bool exec(const QString& sql, const QVariantList& values = {});
     // The first column of the first row; null when there is no row or the statement failed.
     QVariant scalar(const QString& sql, const QVariantList& values = {});
@@ -47,7 +49,6 @@ public:
     WriteResult update(
         const QString& table, const QVariantMap& values, const QString& where, const QVariantList& whereValues = {});
 
-    static WriteResult resultOf(const QSqlError& error);
     // Table and field names go into SQL text, so only plain names are accepted.
     static bool isPlainName(const QString& name);
     // A value as it is bound into a field of a table: stored form, cut to the field's width.
@@ -56,7 +57,8 @@ public:
 private:
     bool fail(const QString& text);
     WriteResult refuse(const QString& text);
-    WriteResult run(QSqlQuery& query, const QVariantList& values);
+    WriteResult run(const QString& sql, const QVariantList& values);
+    WriteResult finish(const SqliteStatement& statement, WriteResult result);
     bool connect();
     bool checkUsable();
 

@@ -1,12 +1,11 @@
 #include "core/data/SchemaUpgrade.h"
+#include "core/data/SqliteStatement.h"
 
 #include "core/data/Database.h"
 #include "core/data/PreparedInsert.h"
 #include "core/data/TableCatalogue.h"
 #include "core/data/TransactionGuard.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
 
 namespace {
 
@@ -129,23 +128,27 @@ bool SchemaUpgrade::readStructure()
     m_tables.clear();
     m_indexes.clear();
     m_addedColumns.clear();
-    QSqlQuery query = m_database.query();
-    if (!query.exec(QStringLiteral("SELECT type, lower(name) FROM sqlite_master WHERE type IN ('table', 'index')")))
+    SqliteStatement names(
+        m_database, QStringLiteral("SELECT type, lower(name) FROM sqlite_master WHERE type IN ('table', 'index')"));
+    if (!names.select({}))
         return fail(m_database.file() + QStringLiteral(": cannot read the structure"));
-    while (query.next())
-        (query.value(0).toString() == QLatin1String("table") ? m_tables : m_indexes).insert(query.value(1).toString());
+    while (names.next())
+        (names.text(0) == QLatin1String("table") ? m_tables : m_indexes).insert(names.text(1));
+    if (!names.error().isEmpty())
+        return fail(m_database.file() + QStringLiteral(": cannot read the structure"));
     const AddedColumns& added = addedColumns();
     // A statement naming every added column compiles only when all of them are there, the usual case;
     // otherwise the columns of each table concerned are read.
-    if (query.prepare(added.probeSql)) {
+    if (SqliteStatement(m_database, added.probeSql).isValid()) {
         m_addedColumns = added.byTable;
         return true;
     }
-    if (!query.exec(added.readSql))
+    SqliteStatement columns(m_database, added.readSql);
+    if (!columns.select({}))
         return fail(m_database.file() + QStringLiteral(": cannot read the columns"));
-    while (query.next())
-        m_addedColumns[query.value(0).toString()].insert(query.value(1).toString());
-    return true;
+    while (columns.next())
+        m_addedColumns[columns.text(0)].insert(columns.text(1));
+    return columns.error().isEmpty() || fail(m_database.file() + QStringLiteral(": cannot read the columns"));
 }
 
 bool SchemaUpgrade::createTongRegister()

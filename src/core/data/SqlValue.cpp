@@ -72,7 +72,12 @@ QVariant stored(const QVariant& value)
         return dateTimeText(value.toDateTime());
     case QMetaType::Bool:
         return value.toBool() ? 1 : 0;
+    case QMetaType::QString:
+        // The table store has no empty text: a blank field is NULL.
+        return static_cast<const QString*>(value.constData())->isEmpty() ? QVariant() : value;
     default:
+        if (value.metaType() == QMetaType::fromType<Money>())
+            return value.value<Money>().stored();
         return value;
     }
 }

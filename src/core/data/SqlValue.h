@@ -8,7 +8,8 @@
 #include <QVariant>
 
 // How values are kept in the tables: dates 'YYYY-MM-DD', times 'HH:MM:SS', date-times
-// 'YYYY-MM-DD HH:MM:SS' (NULL when empty), money as an integer of ten-thousandths, booleans 0/1.
+// 'YYYY-MM-DD HH:MM:SS' (NULL when empty), money as an integer of ten-thousandths, booleans 0/1, and empty
+// text as NULL: the one conversion every statement binds its values through.
 namespace SqlValue {
 
 // The stored form of a value about to be bound; values that need no conversion pass unchanged.

@@ -66,6 +66,8 @@ WriteResult SqliteStatement::run(const QVariantList& values)
 
 bool SqliteStatement::select(const QVariantList& values)
 {
+    if (!m_statement)
+        return false; // error() still tells why it could not be prepared
     m_error.clear();
     return bindAll(values);
 }
@@ -112,6 +114,11 @@ QString SqliteStatement::text(int column) const
     return QString::fromUtf8(text, sqlite3_column_bytes(m_statement, column));
 }
 
+int SqliteStatement::columnCount() const
+{
+    return m_statement ? sqlite3_column_count(m_statement) : 0;
+}
+
 qint64 SqliteStatement::integer(int column) const
 {
     return sqlite3_column_int64(m_statement, column);
@@ -143,8 +150,9 @@ bool SqliteStatement::bindAll(const QVariantList& values)
     return true;
 }
 
-bool SqliteStatement::bind(int parameter, const QVariant& value)
+bool SqliteStatement::bind(int parameter, const QVariant& given)
 {
+    const QVariant value = SqlValue::stored(given);
     if (isNullValue(value))
         return sqlite3_bind_null(m_statement, parameter) == SQLITE_OK;
     switch (value.typeId()) {
@@ -163,10 +171,8 @@ bool SqliteStatement::bind(int parameter, const QVariant& value)
     }
     case QMetaType::QString:
         return bindText(parameter, *static_cast<const QString*>(value.constData()));
-    default: {
-        const QVariant stored = SqlValue::stored(value);
-        return stored.typeId() != value.typeId() ? bind(parameter, stored) : bindText(parameter, value.toString());
-    }
+    default:
+        return bindText(parameter, value.toString());
     }
 }
 

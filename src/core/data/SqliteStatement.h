@@ -36,6 +36,7 @@ public:
     // A column of the current row read straight as text (empty for NULL) or as an integer, for rows read by the
     // hundred thousand.
     QString text(int column) const;
+    int columnCount() const;
     qint64 integer(int column) const;
     // The key of the row inserted last on the connection.
     qint64 lastInsertId() const;

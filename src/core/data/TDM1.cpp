@@ -1,4 +1,5 @@
 #include "core/data/TDM1.h"
+#include "core/data/SqliteStatement.h"
 
 #include "core/data/BlankDatabase.h"
 #include "core/data/SchemaUpgrade.h"
@@ -6,8 +7,6 @@
 #include "core/common/Messages.h"
 
 #include <QFileInfo>
-#include <QSqlError>
-#include <QSqlQuery>
 
 namespace {
 
@@ -171,18 +170,18 @@ void TDM1::close()
 
 bool TDM1::readCodes(CodeKind kind)
 {
-    QSqlQuery query = m_database.query();
-    if (!query.exec(QStringLiteral("SELECT Id, Name FROM %1 ORDER BY Id").arg(codeTable(kind)))) {
-        m_lastError = QStringLiteral("%1: cannot read %2: %3")
-                          .arg(m_database.file(), codeTable(kind), query.lastError().text());
-        return false;
-    }
+    SqliteStatement query(m_database, QStringLiteral("SELECT Id, Name FROM %1 ORDER BY Id").arg(codeTable(kind)));
     QList<CodeEntry> entries;
     QHash<QString, QString> names;
-    while (query.next()) {
+    const bool read = query.select({});
+    while (read && query.next()) {
         const CodeEntry entry { query.value(0).toString(), query.value(1).toString() };
         entries << entry;
         names.insert(entry.id, entry.name);
+    }
+    if (!read || !query.error().isEmpty()) {
+        m_lastError = QStringLiteral("%1: cannot read %2: %3").arg(m_database.file(), codeTable(kind), query.error());
+        return false;
     }
     m_codes.insert(kind, entries);
     m_names.insert(kind, names);
@@ -191,10 +190,10 @@ bool TDM1::readCodes(CodeKind kind)
 
 bool TDM1::tableReadable(const QString& table)
 {
-    QSqlQuery query = m_database.query();
-    if (query.exec(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(table)))
+    const SqliteStatement query(m_database, QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(table));
+    if (query.isValid())
         return true;
-    m_lastError = QStringLiteral("%1: cannot read %2: %3").arg(m_database.file(), table, query.lastError().text());
+    m_lastError = QStringLiteral("%1: cannot read %2: %3").arg(m_database.file(), table, query.error());
     return false;
 }
 
@@ -215,7 +214,8 @@ QString TDM1::countInstitutionsByEvidenceType(const QString& typeCode)
         { QStringLiteral("1"), QStringLiteral("일부면제") },
         { QStringLiteral("2"), QStringLiteral("면제") },
     };
-    const QVariant count = m_database.scalar(QStringLiteral("SELECT count(*) FROM Usercode WHERE AUTHSENDTYPE = ?"),
+    // A blank type is NULL, or empty text in rows written by older versions.
+    const QVariant count = m_database.scalar(QStringLiteral("SELECT count(*) FROM Usercode WHERE COALESCE(AUTHSENDTYPE, '') = COALESCE(?, '')"),
         { kinds.value(typeCode, QStringLiteral("")) });
     return QString::number(count.toInt());
 }

@@ -110,6 +110,8 @@ TEST(StoredForm, DatesAndTimesAsTheTablesKeepThem)
         { QDateTime(), QVariant() },
         { true, 1 },
         { QStringLiteral("그대로"), QStringLiteral("그대로") },
+        { QStringLiteral(""), QVariant() },
+        { QVariant::fromValue(Money::fromWon(1)), qint64(10000) },
     };
     for (const auto& c : cases)
         EXPECT_EQ(SqlValue::stored(c.value), c.expected) << c.value.toString().toStdString();
@@ -155,6 +157,61 @@ TEST_F(WorkingDatabase, StatementsBindValuesAsTheQtDriverDoes)
     SqliteStatement wrong(database, "INSERT INTO Nowhere VALUES (?)");
     EXPECT_FALSE(wrong.isValid());
     EXPECT_FALSE(wrong.error().isEmpty());
+}
+
+// Every way of writing a row binds through the one conversion: each value arrives in its stored form whichever
+// path wrote it, and a blank text is NULL.
+TEST_F(WorkingDatabase, EveryPathStoresEveryKindOfValueAlike)
+{
+    const struct {
+        QVariant value;
+        const char* type;
+        QVariant stored;
+    } cases[] = {
+        { QDate(2026, 12, 10), "text", "2026-12-10" },
+        { QTime(9, 5, 3), "text", "09:05:03" },
+        { QDateTime(QDate(2026, 1, 2), QTime(0, 0, 1)), "text", "2026-01-02 00:00:01" },
+        { QVariant::fromValue(Money::fromWon(1234)), "integer", qint64(12340000) },
+        { true, "integer", qint64(1) },
+        { QStringLiteral(""), "null", QVariant() },
+        { QString(), "null", QVariant() },
+        { QStringLiteral("가A"), "text", QStringLiteral("가A") },
+    };
+    ASSERT_TRUE(database.exec("CREATE TABLE Probe (Way TEXT, Value)"));
+    SqliteStatement statement(database, "INSERT INTO Probe VALUES ('statement', ?)");
+    PreparedInsert prepared(database, "Probe", { "Way", "Value" });
+    TransactionGuard transaction(database);
+    BulkInsert bulk(database, "Probe", { "Way", "Value" });
+    for (const auto& c : cases) {
+        ASSERT_TRUE(database.exec("INSERT INTO Probe VALUES ('exec', ?)", { c.value }));
+        ASSERT_EQ(database.insert("Probe", { { "Way", "insert" }, { "Value", c.value } }), WriteResult::Ok);
+        ASSERT_EQ(database.update("Probe", { { "Value", c.value } }, "Way = ?", { "insert" }), WriteResult::Ok);
+        ASSERT_EQ(database.exec("UPDATE Probe SET Way = 'update' WHERE Way = 'insert'"), true);
+        ASSERT_EQ(statement.run({ c.value }), WriteResult::Ok) << statement.error().toStdString();
+        ASSERT_EQ(prepared.insert({ "prepared", c.value }), WriteResult::Ok) << prepared.error().toStdString();
+        ASSERT_TRUE(bulk.add({ "bulk", c.value }));
+    }
+    ASSERT_TRUE(bulk.finish()) << bulk.error().toStdString();
+    ASSERT_TRUE(transaction.commit());
+    for (const char* way : { "exec", "update", "statement", "prepared", "bulk" }) {
+        SqliteStatement read(database, "SELECT typeof(Value), Value FROM Probe WHERE Way = ? ORDER BY rowid");
+        ASSERT_TRUE(read.select({ QString::fromLatin1(way) }));
+        for (const auto& c : cases) {
+            ASSERT_TRUE(read.next()) << way;
+            EXPECT_EQ(read.text(0), QString::fromLatin1(c.type)) << way << " " << c.value.toString().toStdString();
+            EXPECT_EQ(read.value(1), c.stored) << way << " " << c.value.toString().toStdString();
+        }
+        EXPECT_FALSE(read.next()) << way;
+    }
+}
+
+TEST_F(WorkingDatabase, AStatementThatCannotBePreparedSaysWhyWhenRun)
+{
+    SqliteStatement wrong(database, "SELEC 1");
+    EXPECT_FALSE(wrong.select({}));
+    EXPECT_EQ(wrong.error(), QStringLiteral("near \"SELEC\": syntax error"));
+    EXPECT_EQ(wrong.run({}), WriteResult::Failed);
+    EXPECT_EQ(wrong.error(), QStringLiteral("near \"SELEC\": syntax error"));
 }
 
 // Rows are written a statement's worth at a time; every count around that size must arrive whole and in order.
