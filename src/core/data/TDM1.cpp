@@ -197,6 +197,34 @@ bool TDM1::tableReadable(const QString& table)
     return false;
 }
 
+bool TDM1::loadCodeLists()
+{
+    m_institutionCodes.clear();
+    m_bankCodes.clear();
+    if (!readCodes(CodeKind::Bank))
+        return false;
+    SqliteStatement query(m_database, QStringLiteral("SELECT TOID210, APID10 FROM Usercode"));
+    QStringList institutions;
+    const bool read = query.select({});
+    while (read && query.next()) {
+        for (int column = 0; column < 2; ++column) {
+            const QString code = query.text(column).trimmed();
+            if (!code.isEmpty())
+                institutions << code;
+        }
+    }
+    if (!read || !query.error().isEmpty()) {
+        m_lastError = QStringLiteral("%1: cannot read Usercode: %2").arg(m_database.file(), query.error());
+        return false;
+    }
+    for (const CodeEntry& bank : m_codes.value(CodeKind::Bank))
+        m_bankCodes << bank.id;
+    m_bankCodes.sort(Qt::CaseInsensitive);
+    institutions.sort(Qt::CaseInsensitive);
+    m_institutionCodes = institutions;
+    return true;
+}
+
 QString TDM1::name(CodeKind kind, const QString& code) const
 {
     return m_names.value(kind).value(code);

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class Workspace;
@@ -43,6 +44,13 @@ public:
     // The rows of a code table in code order.
     QList<CodeEntry> codes(CodeKind kind) const { return m_codes.value(kind); }
 
+    // The configured institution codes (TOID210 and APID10 of every institution, trimmed, blank ones left out)
+    // and the bank codes, each sorted. Re-read after the institution settings or the bank codes were edited; on a
+    // database error both are empty and lastError() says why.
+    bool loadCodeLists();
+    const QStringList& institutionCodes() const { return m_institutionCodes; }
+    const QStringList& bankCodes() const { return m_bankCodes; }
+
     // The largest value of a key field plus 1; 1 for an empty table; nothing when the table or field is unusable.
     std::optional<qint64> nextKey(const QString& table, const QString& field);
     // The number of institutions whose evidence submission kind has the code "0" (제출), "1" (일부면제)
@@ -60,5 +68,7 @@ private:
     QString m_dataDir;
     QHash<CodeKind, QList<CodeEntry>> m_codes;
     QHash<CodeKind, QHash<QString, QString>> m_names;
+    QStringList m_institutionCodes;
+    QStringList m_bankCodes;
     QString m_lastError;
 };

@@ -338,7 +338,6 @@ void TfmMain::runClosing()
     if (m_closed)
         return;
     m_closed = true;
-    m_codeLists.clear();
     m_context.log().append(AppInfo::fullTitle() + QStringLiteral(" 종료"));
     m_session.freeHolidayLists();
     m_session.closeDatabase();
@@ -463,14 +462,11 @@ void TfmMain::setCloseEnabled(bool enabled)
 
 bool TfmMain::loadCodeLists()
 {
-    const QSqlDatabase database = m_context.database().connection();
-    if (!database.isOpen()) {
-        m_codeLists.clear();
+    if (!m_context.database().isOpen())
         return false;
-    }
-    if (m_codeLists.load(database))
+    if (m_context.data().loadCodeLists())
         return true;
-    m_context.reportError(m_codeLists.errorText());
+    m_context.reportError(m_context.data().lastError());
     return false;
 }
 

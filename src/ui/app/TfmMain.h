@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/app/CodeLists.h"
 #include "ui/app/CommandTable.h"
 #include "ui/app/MainMenuSet.h"
 #include "ui/app/ProgramSession.h"
@@ -63,7 +62,6 @@ public:
     bool isCloseEnabled() const;
 
     Workspace& context() const { return m_context; }
-    const CodeLists& codeLists() const { return m_codeLists; }
     // Refills the two code lists from the database; a database error goes to the error box.
     bool loadCodeLists();
     // The notice line from the delivered notice file or the settings; after every send/receive run.
@@ -122,7 +120,6 @@ private:
     std::unique_ptr<MainMenuSet> m_subMainMenu;
     MainMenuSet* m_currentMenu = nullptr;
     CommandTable m_commands;
-    CodeLists m_codeLists;
     int m_upgradeSwitch = -1;
     bool m_shownOnce = false;
     bool m_closed = false;

@@ -108,3 +108,25 @@ TEST(TDM1, OnlyFailuresOfTheLaterStepsReachTheErrorBox)
         EXPECT_TRUE(readFileBytes(home.context().log().fileName()).contains(c.droppedTable)) << c.droppedTable;
     }
 }
+
+TEST(TDM1, CollectsTrimmedInstitutionCodesAndBankCodesSorted)
+{
+    TestHome home;
+    TDM1 dataModule(home.context());
+    ASSERT_TRUE(dataModule.openAndUpgrade());
+    Database& database = dataModule.database();
+    ASSERT_TRUE(database.exec("INSERT INTO Usercode (Name, TOID210, APID10) VALUES "
+                              "('a', ' B200 ', ''), ('b', NULL, 'A100'), ('c', '  ', 'C300')"));
+    ASSERT_TRUE(database.exec("DELETE FROM BANKCODE"));
+    ASSERT_TRUE(database.exec("INSERT INTO BANKCODE (Id, Name) VALUES ('20', 'x'), ('11', 'y'), ('16', 'z')"));
+
+    ASSERT_TRUE(dataModule.loadCodeLists()) << dataModule.lastError().toStdString();
+    EXPECT_EQ(dataModule.institutionCodes(), QStringList({ "A100", "B200", "C300" }));
+    EXPECT_EQ(dataModule.bankCodes(), QStringList({ "11", "16", "20" }));
+
+    ASSERT_TRUE(database.exec("DROP TABLE BANKCODE"));
+    EXPECT_FALSE(dataModule.loadCodeLists());
+    EXPECT_TRUE(dataModule.institutionCodes().isEmpty());
+    EXPECT_TRUE(dataModule.bankCodes().isEmpty());
+    EXPECT_FALSE(dataModule.lastError().isEmpty());
+}

@@ -1,3 +1,4 @@
+#include "core/data/TDM1.h"
 #include "ui/app/TfmMain.h"
 #include "TestHome.h"
 #include "core/common/AppInfo.h"
@@ -110,8 +111,8 @@ protected:
             QSqlQuery query(database);
             ASSERT_TRUE(query.exec("CREATE TABLE USERCODE (TOID210 TEXT, APID10 TEXT)"));
             ASSERT_TRUE(query.exec("INSERT INTO USERCODE VALUES ('Z9', 'A1')"));
-            ASSERT_TRUE(query.exec("CREATE TABLE BANKCODE (Id TEXT)"));
-            ASSERT_TRUE(query.exec("INSERT INTO BANKCODE VALUES ('16'), ('11')"));
+            ASSERT_TRUE(query.exec("CREATE TABLE BANKCODE (Id TEXT, Name TEXT)"));
+            ASSERT_TRUE(query.exec("INSERT INTO BANKCODE (Id) VALUES ('16'), ('11')"));
             database.close();
         }
         QSqlDatabase::removeDatabase(QStringLiteral("CodesSetUp"));
@@ -290,8 +291,8 @@ TEST_F(TfmMainTest, FirstShowLoadsTheCodeListsFromTheWorkingDatabase)
     openCodesDatabase();
     auto frame = makeFrame();
     frame->show();
-    EXPECT_EQ(frame->codeLists().institutionCodes(), QStringList({ "A1", "Z9" }));
-    EXPECT_EQ(frame->codeLists().bankCodes(), QStringList({ "11", "16" }));
+    EXPECT_EQ(home.context().data().institutionCodes(), QStringList({ "A1", "Z9" }));
+    EXPECT_EQ(home.context().data().bankCodes(), QStringList({ "11", "16" }));
 }
 
 TEST_F(TfmMainTest, CodeListsFollowAnEditOfTheBankCodesButNotAView)
@@ -301,15 +302,15 @@ TEST_F(TfmMainTest, CodeListsFollowAnEditOfTheBankCodesButNotAView)
     frame->show();
     int added = 0;
     frame->bindCommand("N_BankCode", [&](const MenuCommand&) {
-        home.context().database().exec("INSERT INTO BANKCODE VALUES (?)", { QString::number(20 + ++added) });
+        home.context().database().exec("INSERT INTO BANKCODE (Id) VALUES (?)", { QString::number(20 + ++added) });
     });
     frame->mainMenu().item("N_BankCode")->trigger();
-    EXPECT_EQ(frame->codeLists().bankCodes(), QStringList({ "11", "16", "21" }));
+    EXPECT_EQ(home.context().data().bankCodes(), QStringList({ "11", "16", "21" }));
 
     frame->openBusinessWindow<LedgerWindow>();
     frame->subMainMenu().item("N_BankCode")->trigger();
     EXPECT_EQ(added, 2);
-    EXPECT_EQ(frame->codeLists().bankCodes(), QStringList({ "11", "16", "21" }));
+    EXPECT_EQ(home.context().data().bankCodes(), QStringList({ "11", "16", "21" }));
 }
 
 TEST_F(TfmMainTest, NoticeFollowsTheDeliveredFileAndASendReceiveRun)
