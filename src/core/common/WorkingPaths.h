@@ -15,7 +15,9 @@ public:
 
     const QString& programDir() const { return m_programDir; }
     QString dataDir() const { return m_programDir + QStringLiteral("Data/"); }
-    QString databaseFile() const { return dataDir() + QStringLiteral("FbMorv.db"); }
+    QString databaseFile() const { return dataDir() + databaseFileName(); }
+    // The working database's file name in a data directory.
+    static QString databaseFileName() { return QStringLiteral("FbMorv.db"); }
     QString blankDatabase() const { return m_programDir + QStringLiteral("BlankDB.bin"); }
     QString settingsFile() const { return m_programDir + QStringLiteral("Firm.ini"); }
     QString registryFile() const { return m_programDir + QStringLiteral("Registry.ini"); }

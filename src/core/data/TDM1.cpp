@@ -10,7 +10,6 @@
 
 namespace {
 
-const QString DatabaseFileName = QStringLiteral("FbMorv.db");
 
 // The shared tables in the order they are opened; the tables without a code kind are only checked here,
 // the screens read them themselves.
@@ -120,7 +119,7 @@ bool TDM1::setPath(const QString& dataDir)
     QString error;
     if (dataDir == paths.dataDir() && !QFileInfo::exists(paths.blankDatabase()))
         BlankDatabase::copyTo(paths.blankDatabase(), error);
-    const QString file = dataDir + DatabaseFileName;
+    const QString file = dataDir + WorkingPaths::databaseFileName();
     if (!QFileInfo::exists(file) && !BlankDatabase::copyTo(file, error)) {
         m_lastError = error;
         return false;
