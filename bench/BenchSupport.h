@@ -21,8 +21,8 @@
 // Seams for benchmarks: nothing is shown or opened, questions take their default.
 class QuietMessages : public Messages {
 public:
-    void information(const QString&) override {}
-    void error(const QString&) override {}
+    void information(const QString&) override { }
+    void error(const QString&) override { }
     bool question(const QString&, bool defaultYes) override { return defaultYes; }
     Button messageBox(const QString&, Buttons, Button defaultButton) override { return defaultButton; }
 };
@@ -104,8 +104,8 @@ private:
 };
 
 // The medians of the work and of its floor, and their ratios.
-inline void printFigures(QTextStream& out, const QString& work, const Timings& measured, const QString& floorWork,
-                         const Timings& floor)
+inline void printFigures(
+    QTextStream& out, const QString& work, const Timings& measured, const QString& floorWork, const Timings& floor)
 {
     out << work << ": " << measured.wall() << " ms wall, " << measured.cpu() << " ms CPU" << Qt::endl;
     out << "floor, " << floorWork << ": " << floor.wall() << " ms wall, " << floor.cpu() << " ms CPU" << Qt::endl;

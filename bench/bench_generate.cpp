@@ -114,10 +114,10 @@ int main(int argc, char** argv)
         floor.stop();
     }
     printFigures(out,
-                 QStringLiteral("generate %1 items in %2 batches (%3 bytes, all write-backs)")
-                     .arg(Items)
-                     .arg(Batches)
-                     .arg(bytes),
-                 generation, QStringLiteral("read the same rows, write the same bytes"), floor);
+        QStringLiteral("generate %1 items in %2 batches (%3 bytes, all write-backs)")
+            .arg(Items)
+            .arg(Batches)
+            .arg(bytes),
+        generation, QStringLiteral("read the same rows, write the same bytes"), floor);
     return 0;
 }

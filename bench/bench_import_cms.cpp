@@ -30,16 +30,16 @@ QByteArray amount(qint64 won, int width)
 
 QByteArray passbookFile()
 {
-    static const QList<QByteArray> codes{"10", "11", "15", "16", "17", "20", "21", "25", "26", "27", "30"};
+    static const QList<QByteArray> codes { "10", "11", "15", "16", "17", "20", "21", "25", "26", "27", "30" };
     QByteArray file;
     const int perInquiry = Lines / Inquiries;
     for (int inquiry = 0; inquiry < Inquiries; ++inquiry) {
         file += line("S  54321261210261210" + QByteArray::number(100000 + inquiry));
         for (int i = 1; i < perInquiry - 1; ++i) {
             file += line("D" + amount(i, 6) + codes.at(i % codes.size()) + "261210261211101500000321"
-                         + QByteArray("00098765432101") + amount(1000 + i, 11) + "+" + amount(5000000 + i, 13)
-                         + amount(500, 8) + amount(1000 + i, 11) + amount(0, 11) + "  " + amount(0, 11) + "  "
-                         + amount(0, 11) + QByteArray("홍 길 동").leftJustified(20) + "1101");
+                + QByteArray("00098765432101") + amount(1000 + i, 11) + "+" + amount(5000000 + i, 13) + amount(500, 8)
+                + amount(1000 + i, 11) + amount(0, 11) + "  " + amount(0, 11) + "  " + amount(0, 11)
+                + QByteArray("홍 길 동").leftJustified(20) + "1101");
         }
         file += line("E");
     }
@@ -103,7 +103,7 @@ int main(int argc, char** argv)
     BenchHome home(QDateTime(QDate(2026, 12, 10), QTime(10, 0)));
     Database& database = home.database();
     if (!home.open()
-        || database.insert(QStringLiteral("Usercode"), {{"Name", "Bench"}, {"HY3", "HY301"}}) != WriteResult::Ok
+        || database.insert(QStringLiteral("Usercode"), { { "Name", "Bench" }, { "HY3", "HY301" } }) != WriteResult::Ok
         || !home.putReceived(QStringLiteral("HY301"), passbookFile())) {
         out << "cannot build the database: " << home.lastError() << Qt::endl;
         return 1;
@@ -131,6 +131,6 @@ int main(int argc, char** argv)
         floor.stop();
     }
     printFigures(out, QStringLiteral("CMS inquiry import, %1 lines in %2 inquiries").arg(Lines).arg(Inquiries),
-                 imported, QStringLiteral("the same rows inserted in one transaction"), floor);
+        imported, QStringLiteral("the same rows inserted in one transaction"), floor);
     return 0;
 }

@@ -3,7 +3,6 @@
 #include "core/data/Database.h"
 #include "core/data/SqliteStatement.h"
 
-
 namespace {
 
 // Rows go to standard output with tab-separated fields, NULL printed as nothing.

@@ -3,17 +3,19 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-ImportTestHome::ImportTestHome() : m_data(context())
+ImportTestHome::ImportTestHome()
+    : m_data(context())
 {
     if (!m_data.openAndUpgrade())
         return;
     insert(QStringLiteral("Usercode"),
-           {{"Name", QStringLiteral("테스트기관")}, {"TOID10", "9900000001"}, {"TOID", "99000001"},
-            {"TONGIN", "CD456"}, {"TOID210", "9900000002"}, {"TOID2", "99000002"}, {"TONG2IN", "CW456"},
-            {"APID10", "9900000003"}, {"APID", "99000003"}, {"APIN", "CA456"}, {"TRegisterIN", "QK150"},
-            {"HY1", "HY101"}, {"HY2", "HY201"}, {"HY3", "HY301"}});
-    insert(QStringLiteral("Usercode"), {{"Name", QStringLiteral("둘째기관")}, {"TOID10", "9900000005"},
-                                        {"TONGIN", "CD457"}, {"TOID210", "9900000009"}, {"TRegisterIN", "QK150"}});
+        { { "Name", QStringLiteral("테스트기관") }, { "TOID10", "9900000001" }, { "TOID", "99000001" },
+            { "TONGIN", "CD456" }, { "TOID210", "9900000002" }, { "TOID2", "99000002" }, { "TONG2IN", "CW456" },
+            { "APID10", "9900000003" }, { "APID", "99000003" }, { "APIN", "CA456" }, { "TRegisterIN", "QK150" },
+            { "HY1", "HY101" }, { "HY2", "HY201" }, { "HY3", "HY301" } });
+    insert(QStringLiteral("Usercode"),
+        { { "Name", QStringLiteral("둘째기관") }, { "TOID10", "9900000005" }, { "TONGIN", "CD457" },
+            { "TOID210", "9900000009" }, { "TRegisterIN", "QK150" } });
 }
 
 bool ImportTestHome::insert(const QString& table, const QVariantMap& row)

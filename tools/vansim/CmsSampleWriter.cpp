@@ -1,7 +1,7 @@
 #include "CmsSampleWriter.h"
 
-#include "core/common/Cp949.h"
 #include "VanRecordWriter.h"
+#include "core/common/Cp949.h"
 
 namespace {
 

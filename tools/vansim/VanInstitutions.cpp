@@ -2,7 +2,6 @@
 
 #include "VanTextFile.h"
 
-
 namespace {
 
 constexpr VanInstitutions::Service AllServices[] = { VanInstitutions::Service::Deposit,

@@ -1,7 +1,7 @@
 #include "core/accounts/AccountCodeConversion.h"
 
-#include "core/batches/BankGroup.h"
 #include "core/app/Workspace.h"
+#include "core/batches/BankGroup.h"
 #include "core/common/Cp949.h"
 #include "core/common/Messages.h"
 #include "core/common/RecordReader.h"

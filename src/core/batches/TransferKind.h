@@ -13,27 +13,27 @@ struct TransferKind {
     static const TransferKind& apartment();
 
     Kind kind = Kind::Deposit;
-    QString batchTable;     // Tong1, Tong21, Apt1
-    QString itemTable;      // Tong2, Tong22, Apt2
-    QString batchKey;       // TongID or AptID, in both tables
-    QString itemKey;        // the items' own auto-increment key
-    QString fundTable;      // the fund categories of Gubun: codeV, or CodeT
+    QString batchTable; // Tong1, Tong21, Apt1
+    QString itemTable; // Tong2, Tong22, Apt2
+    QString batchKey; // TongID or AptID, in both tables
+    QString itemKey; // the items' own auto-increment key
+    QString fundTable; // the fund categories of Gubun: codeV, or CodeT
     bool hasSalary = false; // Salary of the batch and the item (deposit)
     bool hasDongHo = false; // Dong and Ho of the item (apartment)
     bool hasPassbookText = false; // Kita of the item is printed in the payee's passbook (deposit)
-    bool withdraws = false;       // its items take money from payers, under their consent
+    bool withdraws = false; // its items take money from payers, under their consent
 
     // The institution settings (TOIO) of this kind.
-    QString institutionColumn;    // the institution code the files carry (TOID10, TOID210, APID10)
+    QString institutionColumn; // the institution code the files carry (TOID10, TOID210, APID10)
     QString oldInstitutionColumn; // the same in the old result layout (TOID, TOID2, APID)
-    QString sendCodeColumn;       // the send code of the header line (TONGOUT, TONG2OUT, APOUT)
-    QString bankSideColumn;       // the bank side of the header line (TOBCODE, TO2BCODE, APBCODE)
-    QString receiveColumn;        // the receive code that names the result files (TONGIN, TONG2IN, APIN)
-    int toIO = 0;                 // TOIO set on a batch when its results are posted; 0 leaves it alone
+    QString sendCodeColumn; // the send code of the header line (TONGOUT, TONG2OUT, APOUT)
+    QString bankSideColumn; // the bank side of the header line (TOBCODE, TO2BCODE, APBCODE)
+    QString receiveColumn; // the receive code that names the result files (TONGIN, TONG2IN, APIN)
+    int toIO = 0; // TOIO set on a batch when its results are posted; 0 leaves it alone
 
-    QString filePrefix;          // the send files: Tong1_, Tong21_, Apt_ and a number
+    QString filePrefix; // the send files: Tong1_, Tong21_, Apt_ and a number
     QByteArray sendTransferKind; // positions 19-21 of the S record
-    QByteArray sendItemKind;     // position 20 of the D record
+    QByteArray sendItemKind; // position 20 of the D record
 
     bool isDeposit() const { return kind == Kind::Deposit; }
     bool isWithdrawal() const { return kind == Kind::Withdrawal; }

@@ -19,7 +19,10 @@ public:
 // A clock that stands still until told otherwise (fbctl --now, tests).
 class FixedClock : public Clock {
 public:
-    explicit FixedClock(const QDateTime& now) : m_now(now) {}
+    explicit FixedClock(const QDateTime& now)
+        : m_now(now)
+    {
+    }
     QDateTime now() const override { return m_now; }
     void set(const QDateTime& now) { m_now = now; }
 

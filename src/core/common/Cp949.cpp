@@ -13,7 +13,10 @@ int utf8SequenceLength(unsigned char lead)
 
 class Converter {
 public:
-    Converter(const char* to, const char* from) : m_handle(iconv_open(to, from)) {}
+    Converter(const char* to, const char* from)
+        : m_handle(iconv_open(to, from))
+    {
+    }
     ~Converter()
     {
         if (m_handle != reinterpret_cast<iconv_t>(-1))

@@ -14,7 +14,10 @@ QByteArray encode(const QString& text);
 QString decode(QByteArrayView bytes);
 
 // A lead byte starts a double-byte character.
-inline bool isLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+inline bool isLeadByte(unsigned char byte)
+{
+    return byte >= 0x81 && byte <= 0xFE;
+}
 bool containsDoubleByte(const QByteArray& bytes);
 
 // The length of the longest prefix of at most width bytes that does not end inside a double-byte character.

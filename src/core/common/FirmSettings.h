@@ -10,10 +10,13 @@ class FirmSettings {
 public:
     static const QString DefaultNotice;
     static constexpr int DefaultNoticeTextColor = 65535; // yellow, as 0x00BBGGRR
-    static constexpr int DefaultNoticeBackColor = 0;     // black
+    static constexpr int DefaultNoticeBackColor = 0; // black
     static constexpr int DefaultAptLimitMillions = 5;
 
-    explicit FirmSettings(const QString& path) : m_ini(path) {}
+    explicit FirmSettings(const QString& path)
+        : m_ini(path)
+    {
+    }
 
     // The S/W password; stored with every byte complemented. Empty when none is set.
     QString password() const;

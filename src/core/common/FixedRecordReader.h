@@ -8,7 +8,10 @@
 // A field that runs past the end of the record is read as far as the record goes.
 class FixedRecordReader {
 public:
-    explicit FixedRecordReader(const QByteArray& record) : m_record(record) {}
+    explicit FixedRecordReader(const QByteArray& record)
+        : m_record(record)
+    {
+    }
 
     QByteArray bytes(int start, int width) const { return field(start, width).toByteArray(); }
     // The field's bytes without a copy, valid while this reader lives.

@@ -8,7 +8,10 @@
 // A missing or unreadable file reads as empty; values are raw bytes (the password is not text).
 class IniFile {
 public:
-    explicit IniFile(const QString& path) : m_path(path) {}
+    explicit IniFile(const QString& path)
+        : m_path(path)
+    {
+    }
 
     bool hasValue(const QString& section, const QString& key) const;
     QByteArray readBytes(const QString& section, const QString& key, const QByteArray& fallback = {}) const;

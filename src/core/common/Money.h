@@ -32,6 +32,9 @@ public:
     constexpr bool operator<(Money other) const { return m_value < other.m_value; }
 
 private:
-    constexpr explicit Money(qint64 value) : m_value(value) {}
+    constexpr explicit Money(qint64 value)
+        : m_value(value)
+    {
+    }
     qint64 m_value = 0;
 };

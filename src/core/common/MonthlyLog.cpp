@@ -17,8 +17,8 @@ QString MonthlyLog::fileNameAt(const QDateTime& at) const
 
 QString MonthlyLog::formatLine(const QDateTime& at, const QString& text, bool isError)
 {
-    return at.toString(QStringLiteral("dd HH:mm:ss")) + (isError ? QStringLiteral(" 에러 ") : QString(6, QLatin1Char(' ')))
-        + text;
+    return at.toString(QStringLiteral("dd HH:mm:ss"))
+        + (isError ? QStringLiteral(" 에러 ") : QString(6, QLatin1Char(' '))) + text;
 }
 
 QString MonthlyLog::append(const QString& text, bool isError) const

@@ -9,7 +9,11 @@ class Clock;
 // error or six spaces, then the text. Writing never fails loudly.
 class MonthlyLog {
 public:
-    MonthlyLog(const QString& programDir, const Clock& clock) : m_programDir(programDir), m_clock(clock) {}
+    MonthlyLog(const QString& programDir, const Clock& clock)
+        : m_programDir(programDir)
+        , m_clock(clock)
+    {
+    }
 
     // Appends one line and returns the log's file name.
     QString append(const QString& text, bool isError = false) const;

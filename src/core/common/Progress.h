@@ -18,10 +18,10 @@ public:
 // For work without a window: nothing to show.
 class NullProgress : public Progress {
 public:
-    void showMessage(const QString&) override {}
-    void showProgress(const QString&, int, int, bool) override {}
-    void step() override {}
-    void hideForAMoment() override {}
-    void showAgain() override {}
-    void close() override {}
+    void showMessage(const QString&) override { }
+    void showProgress(const QString&, int, int, bool) override { }
+    void step() override { }
+    void hideForAMoment() override { }
+    void showAgain() override { }
+    void close() override { }
 };

@@ -47,10 +47,17 @@ void WorkingPaths::setExchangePaths(const QString& send, const QString& receive,
 
 bool WorkingPaths::createDirectories() const
 {
-    const QStringList directories{
-        m_programDir, dataDir(), tempDir(), pictureDir(),
-        m_programDir + QStringLiteral("Send/Old"), m_programDir + QStringLiteral("Recv/Old"),
-        m_programDir + QStringLiteral("Result"), m_sendPath, m_receivePath, m_resultPath,
+    const QStringList directories {
+        m_programDir,
+        dataDir(),
+        tempDir(),
+        pictureDir(),
+        m_programDir + QStringLiteral("Send/Old"),
+        m_programDir + QStringLiteral("Recv/Old"),
+        m_programDir + QStringLiteral("Result"),
+        m_sendPath,
+        m_receivePath,
+        m_resultPath,
     };
     bool created = true;
     for (const QString& directory : directories)

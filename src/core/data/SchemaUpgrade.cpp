@@ -6,7 +6,6 @@
 #include "core/data/TableCatalogue.h"
 #include "core/data/TransactionGuard.h"
 
-
 namespace {
 
 // Only the rows still to fill are in this index, so the fill at every start reads nothing once all are done.

@@ -1,15 +1,14 @@
 #include "core/data/TDM1.h"
 #include "core/data/SqliteStatement.h"
 
-#include "core/data/BlankDatabase.h"
-#include "core/data/SchemaUpgrade.h"
 #include "core/app/Workspace.h"
 #include "core/common/Messages.h"
+#include "core/data/BlankDatabase.h"
+#include "core/data/SchemaUpgrade.h"
 
 #include <QFileInfo>
 
 namespace {
-
 
 // The shared tables in the order they are opened; the tables without a code kind are only checked here,
 // the screens read them themselves.
@@ -242,7 +241,8 @@ QString TDM1::countInstitutionsByEvidenceType(const QString& typeCode)
         { QStringLiteral("2"), QStringLiteral("면제") },
     };
     // A blank type is NULL, or empty text in rows written by older versions.
-    const QVariant count = m_database.scalar(QStringLiteral("SELECT count(*) FROM Usercode WHERE COALESCE(AUTHSENDTYPE, '') = COALESCE(?, '')"),
+    const QVariant count = m_database.scalar(
+        QStringLiteral("SELECT count(*) FROM Usercode WHERE COALESCE(AUTHSENDTYPE, '') = COALESCE(?, '')"),
         { kinds.value(typeCode, QStringLiteral("")) });
     return QString::number(count.toInt());
 }

@@ -334,8 +334,7 @@ bool TableCatalogue::fitsWidth(const QString& text, int width)
 {
     if (text.size() * 2 <= width)
         return true;
-    return text.size() <= width
-        && std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    return text.size() <= width && std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
 }
 
 QString TableCatalogue::cutToWidth(const QString& text, int width)

@@ -26,7 +26,7 @@ struct TEdiInfo {
     static QString kindName(quint8 kind);
 
     quint8 kind = None;
-    QString name;     // institution name
+    QString name; // institution name
     QString fileInfo; // the sending or receive code
     qint32 count = 0;
     Money amount;

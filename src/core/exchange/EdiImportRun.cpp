@@ -1,16 +1,18 @@
 #include "core/exchange/EdiImportRun.h"
 
+#include "core/cms/EdiRecvCms.h"
+#include "core/data/Database.h"
 #include "core/edi/receive/EdiRecvApt.h"
 #include "core/edi/receive/EdiRecvTong1.h"
 #include "core/edi/receive/EdiRecvTong21.h"
 #include "core/edi/receive/EdiRecvTongRegister.h"
-#include "core/cms/EdiRecvCms.h"
-#include "core/data/Database.h"
 
 #include <memory>
 #include <vector>
 
-EdiImportRun::EdiImportRun(Database& database, const Workspace& context) : m_database(database), m_context(context)
+EdiImportRun::EdiImportRun(Database& database, const Workspace& context)
+    : m_database(database)
+    , m_context(context)
 {
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/edi/receive/EdiImportError.h"
 #include "core/edi/TEdiInfo.h"
+#include "core/edi/receive/EdiImportError.h"
 
 #include <QList>
 #include <optional>

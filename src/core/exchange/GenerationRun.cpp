@@ -1,16 +1,16 @@
 #include "core/exchange/GenerationRun.h"
 
+#include "core/app/Workspace.h"
+#include "core/calendar/HolidayCalendar.h"
+#include "core/common/Clock.h"
+#include "core/common/Messages.h"
+#include "core/data/Database.h"
+#include "core/data/TransactionGuard.h"
 #include "core/edi/send/EdiSendApt.h"
 #include "core/edi/send/EdiSendError.h"
 #include "core/edi/send/EdiSendTong1.h"
 #include "core/edi/send/EdiSendTong21.h"
 #include "core/edi/send/EdiSendTongRegister.h"
-#include "core/calendar/HolidayCalendar.h"
-#include "core/app/Workspace.h"
-#include "core/common/Clock.h"
-#include "core/common/Messages.h"
-#include "core/data/Database.h"
-#include "core/data/TransactionGuard.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/edi/send/EdiSendTransfer.h"
 #include "core/edi/TEdiInfo.h"
+#include "core/edi/send/EdiSendTransfer.h"
 
 #include <QDateTime>
 #include <QList>

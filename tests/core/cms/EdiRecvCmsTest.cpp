@@ -1,6 +1,6 @@
+#include "core/cms/EdiRecvCms.h"
 #include "ImportTestHome.h"
 #include "core/cms/CmsDetailRun.h"
-#include "core/cms/EdiRecvCms.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,7 @@ protected:
     {
         QList<QVariantMap> rows;
         for (int offset = 0;; ++offset) {
-            const QVariantMap row = home.row(sql + QStringLiteral(" LIMIT 1 OFFSET ?"), {offset});
+            const QVariantMap row = home.row(sql + QStringLiteral(" LIMIT 1 OFFSET ?"), { offset });
             if (row.isEmpty())
                 return rows;
             rows << row;
@@ -176,14 +176,14 @@ TEST_F(EdiRecvCmsTest, ALongInquiryArrivesWholeAndItsFirstBadLineIsNamed)
     ASSERT_FALSE(result.failed()) << result.error()->text().toStdString();
     EXPECT_EQ(home.value("SELECT count(*) FROM Ilban2").toInt(), details);
     EXPECT_EQ(home.value("SELECT Trade_num FROM Ilban2 ORDER BY IlbanData_id DESC").toString(),
-              QByteArray::number(details).rightJustified(6, '0'));
+        QByteArray::number(details).rightJustified(6, '0'));
     EXPECT_EQ(home.value("SELECT Day_ip_no FROM Ilban1").toInt(), details);
 
     const int secondRun = CmsDetailRun::MostLines + 50;
     const struct {
         std::vector<int> badLines;
         int named;
-    } cases[] = {{{15, secondRun}, 15}, {{secondRun + 30, secondRun}, secondRun}, {{20, 17}, 17}};
+    } cases[] = { { { 15, secondRun }, 15 }, { { secondRun + 30, secondRun }, secondRun }, { { 20, 17 }, 17 } };
     for (const auto& c : cases) {
         QByteArray bad = file;
         for (int line : c.badLines)

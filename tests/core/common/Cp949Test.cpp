@@ -6,7 +6,9 @@
 
 TEST(Cp949, EncodesKoreanAsTwoBytesPerSyllable)
 {
-    EXPECT_EQ(Cp949::encode(QStringLiteral("가A")), QByteArray("\xB0\xA1" "A"));
+    EXPECT_EQ(Cp949::encode(QStringLiteral("가A")),
+        QByteArray("\xB0\xA1"
+                   "A"));
     EXPECT_EQ(Cp949::encode(QStringLiteral("똠")), QByteArray("\x8C\x63")); // outside KS X 1001, in the extension
     EXPECT_EQ(Cp949::decode(QByteArray("\xC7\xD1\xB1\xDB")), QStringLiteral("한글"));
 }
@@ -14,7 +16,9 @@ TEST(Cp949, EncodesKoreanAsTwoBytesPerSyllable)
 TEST(Cp949, ReplacesWhatItCannotHold)
 {
     EXPECT_EQ(Cp949::encode(QStringLiteral("a\U0001F600b")), QByteArray("a?b"));
-    EXPECT_EQ(Cp949::decode(QByteArray("a\xFF" "b")), QStringLiteral("a\uFFFDb"));
+    EXPECT_EQ(Cp949::decode(QByteArray("a\xFF"
+                                       "b")),
+        QStringLiteral("a\uFFFDb"));
     EXPECT_EQ(Cp949::decode(QByteArray("a\xB0")), QStringLiteral("a\uFFFD"));
 }
 
@@ -39,7 +43,11 @@ TEST(FixedRecord, WritesLeftAndZeroFieldsAsGoldenBytes)
         .set(QStringLiteral("c"), 1234567)
         .set(QStringLiteral("d"), QStringLiteral("AB"));
     // "홍길" fills four bytes; "동" would straddle the fifth and is cut, leaving one space.
-    EXPECT_EQ(record.bytes(), QByteArray("\xC8\xAB\xB1\xE6 " "00123" "12345" "AB  "));
+    EXPECT_EQ(record.bytes(),
+        QByteArray("\xC8\xAB\xB1\xE6 "
+                   "00123"
+                   "12345"
+                   "AB  "));
 }
 
 TEST(FixedRecord, ReadsFieldsByBytePosition)

@@ -1,5 +1,5 @@
-#include "core/common/RecordError.h"
 #include "core/common/RecordLayout.h"
+#include "core/common/RecordError.h"
 #include "core/common/RecordReader.h"
 #include "core/common/RecordWriter.h"
 

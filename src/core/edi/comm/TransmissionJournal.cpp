@@ -6,8 +6,8 @@
 #include "core/edi/HeaderLayouts.h"
 
 #include <QFile>
-#include <algorithm>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace {
 
@@ -103,7 +103,8 @@ Transmission Transmission::fromSendFile(const QString& fileName, const QByteArra
     transmission.infoName = fileName;
     transmission.text = isText(bytes);
     transmission.size = bytes.size();
-    const RecordReader header(HeaderLayouts::neHead(), QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), HeaderSize)));
+    const RecordReader header(
+        HeaderLayouts::neHead(), QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), HeaderSize)));
     if (bytes.startsWith("<<") && bytes.size() >= HeaderSize) {
         transmission.infoName = header.trimmed(QStringLiteral("송신코드"));
         transmission.receiver = header.trimmed(QStringLiteral("은행측코드"));

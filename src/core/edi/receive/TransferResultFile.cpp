@@ -105,6 +105,7 @@ void TransferResultFile::postBatch()
     if (!m_batch)
         return;
     m_store.postBatch(m_batch->id, m_batch->totals, m_today);
-    m_report({ TEdiInfo::kindOf(m_kind), m_institutionName, m_fileName, m_batch->totals.count, m_batch->totals.amount });
+    m_report(
+        { TEdiInfo::kindOf(m_kind), m_institutionName, m_fileName, m_batch->totals.count, m_batch->totals.amount });
     m_batch.reset();
 }

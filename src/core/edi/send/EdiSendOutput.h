@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/edi/send/SendFileSet.h"
 #include "core/edi/TEdiInfo.h"
+#include "core/edi/send/SendFileSet.h"
 
 #include <QList>
 

@@ -1,12 +1,11 @@
 #include "core/edi/send/EdiSendTong1.h"
 
-#include "core/edi/send/EdiSendError.h"
 #include "core/common/Cp949.h"
 #include "core/common/FB_CommonFunctions.h"
-#include "core/edi/send/SendLayouts.h"
 #include "core/data/Database.h"
 #include "core/data/SqliteStatement.h"
-
+#include "core/edi/send/EdiSendError.h"
+#include "core/edi/send/SendLayouts.h"
 
 namespace {
 
@@ -28,7 +27,8 @@ void EdiSendTong1::readFundCategories()
     SqliteStatement query(database(), QStringLiteral("SELECT Id, Name FROM %1").arg(TransferKind::deposit().fundTable));
     const bool read = query.select({});
     while (read && query.next())
-        m_fundCategories.insert(query.value(0).toString().trimmed(), Cp949::encode(query.value(1).toString().trimmed()));
+        m_fundCategories.insert(
+            query.value(0).toString().trimmed(), Cp949::encode(query.value(1).toString().trimmed()));
     if (!read || !query.error().isEmpty())
         throw EdiSendError { QStringLiteral("codeV을(를) 읽을 수 없습니다: %1").arg(query.error()) };
 }

@@ -1,19 +1,18 @@
 #include "core/edi/send/EdiSendTongRegister.h"
 
+#include "core/batches/BankGroup.h"
+#include "core/common/FB_CommonFunctions.h"
+#include "core/common/RecordWriter.h"
+#include "core/consent/ConsentState.h"
+#include "core/data/Database.h"
+#include "core/data/SqlValue.h"
+#include "core/data/SqliteStatement.h"
+#include "core/edi/TEdiInfo.h"
 #include "core/edi/send/EdiSendError.h"
 #include "core/edi/send/EdiSendFields.h"
 #include "core/edi/send/EdiSendHeader.h"
 #include "core/edi/send/SendInstitutions.h"
-#include "core/edi/TEdiInfo.h"
-#include "core/common/FB_CommonFunctions.h"
-#include "core/common/RecordWriter.h"
 #include "core/edi/send/SendLayouts.h"
-#include "core/batches/BankGroup.h"
-#include "core/consent/ConsentState.h"
-#include "core/data/SqliteStatement.h"
-#include "core/data/Database.h"
-#include "core/data/SqlValue.h"
-
 
 namespace {
 
@@ -95,7 +94,9 @@ void EdiSendTongRegister::markSent(const QList<Consent>& consents)
     for (int i = 0; written && i < consents.size(); ++i)
         written = writeBack.run({ SqlValue::stored(m_run.stamp), consents.at(i).row }) == WriteResult::Ok;
     if (!written)
-        throw EdiSendError { QStringLiteral("TongRegister에 송신일시를 기록할 수 없습니다: %1").arg(writeBack.error()) };
+        throw EdiSendError {
+            QStringLiteral("TongRegister에 송신일시를 기록할 수 없습니다: %1").arg(writeBack.error())
+        };
 }
 
 QStringList EdiSendTongRegister::readInstitutionCodes()
@@ -131,8 +132,7 @@ QList<EdiSendTongRegister::Consent> EdiSendTongRegister::readConsents(const QStr
                           "JuminNO, NapbuNO FROM TongRegister WHERE %1 AND TRIM(Giganid) = ? "
                           "ORDER BY Giganid, Bankcd, Bankno, NapbuNO")
                .arg(Waiting),
-        { institution },
-        [&](const SqliteStatement& row) {
+        { institution }, [&](const SqliteStatement& row) {
             consents << Consent { row.value(0).toLongLong(), row.value(1).toString(), row.value(2).toString(),
                 row.value(3).toString(), row.value(4).toInt(), row.value(5), row.value(6).toString(), row.value(7),
                 row.value(8).toString(), row.value(9).toString() };

@@ -5,8 +5,8 @@
 
 #include <QDateTime>
 #include <QSqlRecord>
-#include <functional>
 #include <QVariant>
+#include <functional>
 
 class Database;
 class SqliteStatement;
@@ -46,8 +46,8 @@ private:
     QByteArray dataRecord(const Consent& consent, int recordNumber) const;
     void markSent(const QList<Consent>& consents);
     QByteArray requestDate(const Consent& consent) const;
-    void select(const QString& sql, const QVariantList& values,
-        const std::function<void(const SqliteStatement&)>& eachRow);
+    void select(
+        const QString& sql, const QVariantList& values, const std::function<void(const SqliteStatement&)>& eachRow);
     [[noreturn]] void failConsent(const Consent& consent, const QString& field, const QString& problem) const;
 
     Database& m_database;

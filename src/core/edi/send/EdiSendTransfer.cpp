@@ -1,18 +1,18 @@
 #include "core/edi/send/EdiSendTransfer.h"
 
-#include "core/edi/send/EdiSendError.h"
-#include "core/edi/send/EdiSendFields.h"
-#include "core/edi/send/EdiSendHeader.h"
-#include "core/edi/send/SendLayouts.h"
-#include "core/edi/TEdiInfo.h"
 #include "core/batches/BankGroup.h"
 #include "core/batches/BatchState.h"
-#include "core/edi/send/SendInstitutions.h"
 #include "core/common/Cp949.h"
 #include "core/common/FB_CommonFunctions.h"
 #include "core/common/Money.h"
 #include "core/data/Database.h"
 #include "core/data/SqlValue.h"
+#include "core/edi/TEdiInfo.h"
+#include "core/edi/send/EdiSendError.h"
+#include "core/edi/send/EdiSendFields.h"
+#include "core/edi/send/EdiSendHeader.h"
+#include "core/edi/send/SendInstitutions.h"
+#include "core/edi/send/SendLayouts.h"
 
 #include <QRandomGenerator>
 
@@ -145,14 +145,15 @@ void EdiSendTransfer::prepareStatements()
 {
     const QString order = QStringLiteral("ORDER BY IcheDate, %1").arg(m_kind.itemKey);
     const QString null = QStringLiteral("NULL");
-    const QString extras = QStringLiteral("Kita, %1, %2, %3")
-                               .arg(m_kind.hasSalary ? QStringLiteral("Salary") : null,
-                                   m_kind.hasDongHo ? QStringLiteral("Dong") : null,
-                                   m_kind.hasDongHo ? QStringLiteral("Ho") : null);
-    m_items = prepare(QStringLiteral("SELECT %1, Gubun, BankCode, BankNo, IcheMoney, NapbuNo, %2 FROM %3 WHERE %4 = ? %5")
-                          .arg(m_kind.itemKey, extras, m_kind.itemTable, m_kind.batchKey, order));
-    m_itemCount = prepare(
-        QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?").arg(m_kind.itemTable, m_kind.batchKey));
+    const QString extras
+        = QStringLiteral("Kita, %1, %2, %3")
+              .arg(m_kind.hasSalary ? QStringLiteral("Salary") : null, m_kind.hasDongHo ? QStringLiteral("Dong") : null,
+                  m_kind.hasDongHo ? QStringLiteral("Ho") : null);
+    m_items
+        = prepare(QStringLiteral("SELECT %1, Gubun, BankCode, BankNo, IcheMoney, NapbuNo, %2 FROM %3 WHERE %4 = ? %5")
+                      .arg(m_kind.itemKey, extras, m_kind.itemTable, m_kind.batchKey, order));
+    m_itemCount
+        = prepare(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?").arg(m_kind.itemTable, m_kind.batchKey));
     m_batchWriteBack = prepare(QStringLiteral("UPDATE %1 SET SendDate = ?, Stime = ?, DataNo = ? WHERE %2 = ?")
                                    .arg(m_kind.batchTable, m_kind.batchKey));
     m_itemNumbersFromKeys = prepare(QStringLiteral("UPDATE %1 SET DataNo = %2 - ? WHERE %3 = ?")
@@ -175,8 +176,8 @@ EdiSendTransfer::OpenFile EdiSendTransfer::openFile(
     file.settings = institutions.find(m_kind.institutionColumn, batch.institution);
     if (!file.settings)
         throw EdiSendError { QStringLiteral("%1 자료(%2 %3)의 기관코드 \"%4\"이(가) 이용자설정(%5)에 없습니다.")
-                                 .arg(m_kind.batchTable, m_kind.batchKey, QString::number(batch.id),
-                                     batch.institution, m_kind.institutionColumn) };
+                                 .arg(m_kind.batchTable, m_kind.batchKey, QString::number(batch.id), batch.institution,
+                                     m_kind.institutionColumn) };
     file.bytes = EdiSendHeader::neHead(m_run.loginId, SendInstitutions::text(*file.settings, m_kind.sendCodeColumn),
                      SendInstitutions::text(*file.settings, m_kind.bankSideColumn))
         + endOfLine();
@@ -206,7 +207,8 @@ void EdiSendTransfer::closeFile(OpenFile& file, EdiSendOutput& output) const
         end.set(groupFields[group][0], file.groupRecords[group]);
         end.set(groupFields[group][1], file.groupAmounts[group]);
     }
-    end.set(QStringLiteral("검증값"), EdiSendFields::fileCheckValue(file.records, file.amount, file.addends, m_modulus));
+    end.set(
+        QStringLiteral("검증값"), EdiSendFields::fileCheckValue(file.records, file.amount, file.addends, m_modulus));
     file.bytes += end.bytes() + endOfLine();
     output.files.add(file.name, file.bytes);
 }
@@ -357,7 +359,9 @@ void EdiSendTransfer::writeAccount(RecordWriter& record, const Item& item) const
     record.set(m_fields.account, FB_CommonFunctions::removeCharacter(item.bankNo.trimmed(), QLatin1Char('-')));
 }
 
-void EdiSendTransfer::writePassbookText(RecordWriter&, const Item&, const Batch&) const { }
+void EdiSendTransfer::writePassbookText(RecordWriter&, const Item&, const Batch&) const
+{
+}
 
 void EdiSendTransfer::writePayerNumber(RecordWriter& record, const Item& item) const
 {
@@ -369,7 +373,9 @@ void EdiSendTransfer::writeReference(RecordWriter& record, const Item&, int batc
     record.set(*m_fields.batchNumber, batchNumber).set(*m_fields.sentTime, m_sentTime);
 }
 
-void EdiSendTransfer::writeSalary(RecordWriter&, const Item&) const { }
+void EdiSendTransfer::writeSalary(RecordWriter&, const Item&) const
+{
+}
 
 bool EdiSendTransfer::addsAccountDigit(int) const
 {

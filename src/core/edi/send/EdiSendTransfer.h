@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/edi/send/EdiSendOutput.h"
-#include "core/edi/send/EdiSendRun.h"
 #include "core/batches/TransferKind.h"
 #include "core/common/RecordWriter.h"
 #include "core/data/SqliteStatement.h"
+#include "core/edi/send/EdiSendOutput.h"
+#include "core/edi/send/EdiSendRun.h"
 
 #include <QDate>
 #include <QVariant>

@@ -1,7 +1,7 @@
 #include "core/edi/send/SendInstitutions.h"
 
-#include "core/edi/send/EdiSendError.h"
 #include "core/data/Database.h"
+#include "core/edi/send/EdiSendError.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

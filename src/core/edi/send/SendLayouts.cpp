@@ -55,8 +55,7 @@ RecordLayout withdrawalItem()
     fields << F::number(QStringLiteral("자금코드"), 21, 3);
     fields << itemMiddle(false);
     fields << F::number(QStringLiteral("배치번호"), 115, 3) << F::text(QStringLiteral("송신시각"), 118, 6)
-           << F::blank(124, 6) << F::blank(130, 20) << F::text(QStringLiteral("검증값"), 150, 4)
-           << F::blank(154, 45);
+           << F::blank(124, 6) << F::blank(130, 20) << F::text(QStringLiteral("검증값"), 150, 4) << F::blank(154, 45);
     return transferItemLayout(QStringLiteral("withdrawal D"), fields);
 }
 

@@ -1,5 +1,5 @@
-#include "ImportTestHome.h"
 #include "core/edi/receive/EdiRecvTongRegister.h"
+#include "ImportTestHome.h"
 
 #include <gtest/gtest.h>
 
@@ -17,17 +17,19 @@ protected:
         fixture = readFileBytes(testDataPath("edi/consent_result"));
     }
 
-    void addConsent(const QString& institution, const QString& bank, const QString& account, const QString& payer,
-                    int status)
+    void addConsent(
+        const QString& institution, const QString& bank, const QString& account, const QString& payer, int status)
     {
-        ASSERT_TRUE(home.insert("TongRegister", {{"Giganid", institution}, {"Bankcd", bank}, {"Bankno", account},
-                                                 {"DisplayBankno", EdiRecvTongRegister::displayAccount(account)},
-                                                 {"NapbuNO", payer}, {"Status", status}}));
+        ASSERT_TRUE(home.insert("TongRegister",
+            { { "Giganid", institution }, { "Bankcd", bank }, { "Bankno", account },
+                { "DisplayBankno", EdiRecvTongRegister::displayAccount(account) }, { "NapbuNO", payer },
+                { "Status", status } }));
     }
 
     QVariantMap consent(const QString& payer)
     {
-        return home.row("SELECT Status, ResultYN, ResultCD, Receivedate FROM TongRegister WHERE NapbuNO = ?", {payer});
+        return home.row(
+            "SELECT Status, ResultYN, ResultCD, Receivedate FROM TongRegister WHERE NapbuNO = ?", { payer });
     }
 
     void expectConsent(const QString& payer, int status, bool accepted, int code)

@@ -1,5 +1,5 @@
-#include "core/batches/BankGroup.h"
 #include "core/edi/send/EdiSendFields.h"
+#include "core/batches/BankGroup.h"
 
 #include <gtest/gtest.h>
 
