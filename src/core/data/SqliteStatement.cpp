@@ -119,6 +119,11 @@ int SqliteStatement::columnCount() const
     return m_statement ? sqlite3_column_count(m_statement) : 0;
 }
 
+QString SqliteStatement::columnName(int column) const
+{
+    return m_statement ? QString::fromUtf8(sqlite3_column_name(m_statement, column)) : QString();
+}
+
 qint64 SqliteStatement::integer(int column) const
 {
     return sqlite3_column_int64(m_statement, column);

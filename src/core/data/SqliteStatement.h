@@ -37,6 +37,7 @@ public:
     // hundred thousand.
     QString text(int column) const;
     int columnCount() const;
+    QString columnName(int column) const;
     qint64 integer(int column) const;
     // The key of the row inserted last on the connection.
     qint64 lastInsertId() const;

@@ -51,8 +51,9 @@ bool EdiSendTongRegister::write(EdiSendOutput& output)
     m_checksRealNames = bankChecksRealNames();
     int fileNumber = 0;
     for (const QString& code : codes) {
-        const QSqlRecord* withdrawal = institutions.find(QStringLiteral("TOID210"), code);
-        const QSqlRecord* settings = withdrawal ? withdrawal : institutions.find(QStringLiteral("APID10"), code);
+        const SendInstitutions::Row* withdrawal = institutions.find(QStringLiteral("TOID210"), code);
+        const SendInstitutions::Row* settings
+            = withdrawal ? withdrawal : institutions.find(QStringLiteral("APID10"), code);
         if (!settings)
             continue;
         const QList<Consent> consents = readConsents(code);
@@ -67,8 +68,8 @@ bool EdiSendTongRegister::write(EdiSendOutput& output)
     return fileNumber > 0;
 }
 
-QByteArray EdiSendTongRegister::file(
-    const QString& institution, const QSqlRecord& settings, bool withdrawal, const QList<Consent>& consents) const
+QByteArray EdiSendTongRegister::file(const QString& institution, const SendInstitutions::Row& settings, bool withdrawal,
+    const QList<Consent>& consents) const
 {
     QByteArray bytes = header(settings, withdrawal) + endOfLine();
     RecordWriter start(SendLayouts::consentStart());
@@ -140,7 +141,7 @@ QList<EdiSendTongRegister::Consent> EdiSendTongRegister::readConsents(const QStr
     return consents;
 }
 
-QByteArray EdiSendTongRegister::header(const QSqlRecord& settings, bool withdrawal) const
+QByteArray EdiSendTongRegister::header(const SendInstitutions::Row& settings, bool withdrawal) const
 {
     const QString sendCode = SendInstitutions::text(settings, QStringLiteral("TRegisterOUT"));
     if (!withdrawal)

@@ -3,14 +3,13 @@
 #include "core/edi/send/EdiSendOutput.h"
 #include "core/edi/send/EdiSendRun.h"
 
+#include "core/edi/send/SendInstitutions.h"
 #include <QDateTime>
-#include <QSqlRecord>
 #include <QVariant>
 #include <functional>
 
 class Database;
 class SqliteStatement;
-class QSqlRecord;
 
 // The consent request files "Register_n" from TongRegister: every registration (state 0) and cancellation
 // (state 4) waiting to be sent, one file per institution. States are left alone: the run raises them once
@@ -40,9 +39,9 @@ private:
     qint64 countWaiting();
     bool bankChecksRealNames();
     QList<Consent> readConsents(const QString& institution);
-    QByteArray file(
-        const QString& institution, const QSqlRecord& settings, bool withdrawal, const QList<Consent>& consents) const;
-    QByteArray header(const QSqlRecord& settings, bool withdrawal) const;
+    QByteArray file(const QString& institution, const SendInstitutions::Row& settings, bool withdrawal,
+        const QList<Consent>& consents) const;
+    QByteArray header(const SendInstitutions::Row& settings, bool withdrawal) const;
     QByteArray dataRecord(const Consent& consent, int recordNumber) const;
     void markSent(const QList<Consent>& consents);
     QByteArray requestDate(const Consent& consent) const;

@@ -5,6 +5,7 @@
 #include "core/data/SqliteStatement.h"
 #include "core/edi/send/EdiSendOutput.h"
 #include "core/edi/send/EdiSendRun.h"
+#include "core/edi/send/SendInstitutions.h"
 
 #include <QDate>
 #include <QVariant>
@@ -12,8 +13,6 @@
 #include <memory>
 
 class Database;
-class QSqlRecord;
-class SendInstitutions;
 
 // The writer the three transfer kinds share: one file per institution and transfer date with a header line,
 // an S record, a D record per item and an E record, the check values, and the values written back by which
@@ -90,7 +89,7 @@ private:
         QString institution;
         QByteArray institutionField; // the institution as the D records carry it
         QDate date;
-        const QSqlRecord* settings = nullptr;
+        const SendInstitutions::Row* settings = nullptr;
         QByteArray bytes;
         qint64 records = 0;
         qint64 amount = 0;

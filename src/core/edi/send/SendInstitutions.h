@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
-#include <QSqlRecord>
 #include <QString>
 
 class Database;
@@ -9,14 +9,17 @@ class Database;
 // The institution settings as the writers look them up: every row, in name order.
 class SendInstitutions {
 public:
+    // A row's fields by their names in upper case (field names compare without case), each trimmed.
+    using Row = QHash<QString, QString>;
+
     // Throws EdiSendError when the table cannot be read.
     explicit SendInstitutions(Database& database);
 
     // The first row whose column, trimmed, equals the trimmed code; null when there is none or the code is blank.
-    const QSqlRecord* find(const QString& column, const QString& code) const;
+    const Row* find(const QString& column, const QString& code) const;
     // The trimmed text of a field of a row.
-    static QString text(const QSqlRecord& row, const QString& field);
+    static QString text(const Row& row, const QString& field);
 
 private:
-    QList<QSqlRecord> m_rows;
+    QList<Row> m_rows;
 };
