@@ -7,7 +7,6 @@
 #include <QVariant>
 #include <optional>
 
-class QSqlError;
 class SqliteStatement;
 
 // What became of an insert or an update: a duplicate primary key is told apart from every other failure.

@@ -1,9 +1,11 @@
 #include "core/exchange/GenerationRun.h"
 
 #include "core/app/Workspace.h"
+#include "core/batches/BankGroup.h"
 #include "core/calendar/HolidayCalendar.h"
 #include "core/common/Clock.h"
 #include "core/common/Messages.h"
+#include "core/consent/ConsentState.h"
 #include "core/data/Database.h"
 #include "core/data/TransactionGuard.h"
 #include "core/edi/send/EdiSendApt.h"
@@ -107,7 +109,8 @@ void GenerationRun::generate(EdiSendOutput& output)
 
 bool GenerationRun::consentsGo()
 {
-    const QVariant version = m_database.scalar(QStringLiteral("SELECT SENDVERSION FROM BANKCODE WHERE Id = '11'"));
+    const QVariant version = m_database.scalar(
+        QStringLiteral("SELECT SENDVERSION FROM BANKCODE WHERE Id = ?"), { BankGroup::centralBankCode() });
     return version.toString().trimmed().toInt() == ConsentSendVersion && consentHourAllows();
 }
 
@@ -121,7 +124,8 @@ bool GenerationRun::consentHourAllows()
     if (m_stamp.time() < ConsentDeadline)
         return true;
     const QVariant waiting
-        = m_database.scalar(QStringLiteral("SELECT count(*) FROM TongRegister WHERE Status IN (0, 4)"));
+        = m_database.scalar(QStringLiteral("SELECT count(*) FROM TongRegister WHERE Status IN (?, ?)"),
+            { ConsentState::AwaitingRegistration, ConsentState::AwaitingCancellation });
     if (waiting.toLongLong() == 0)
         return true;
     m_context.messages().information(QStringLiteral("출금동의 데이타가 존재 합니다. \r\n테온은 당일 출금동의 신청시 "

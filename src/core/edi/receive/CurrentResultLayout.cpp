@@ -97,17 +97,6 @@ QString lastTwo(const RecordReader& record, const RecordField& field)
     return Cp949::decode(code.isEmpty() ? code : code.sliced(1));
 }
 
-// Flags and result codes are plain ASCII, read by the hundred thousand.
-QString ascii(const RecordReader& record, const RecordField& field)
-{
-    const QByteArrayView bytes = record.bytes(field).trimmed();
-    for (char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return Cp949::decode(bytes);
-    }
-    return QString::fromLatin1(bytes);
-}
-
 } // namespace
 
 const RecordLayout& CurrentResultLayout::start()
@@ -160,8 +149,8 @@ TransferResultItem CurrentResultLayout::item(const RecordReader& record, const T
     item.recordNumber = record.number(m_recordNumber);
     item.batch = batchKey(record);
     item.amount = ReceivedFields::wonAmount(record, m_amount);
-    item.flag = ascii(record, m_flag);
-    item.resultCode = ascii(record, m_resultCode);
+    item.flag = record.trimmed(m_flag);
+    item.resultCode = record.trimmed(m_resultCode);
     if (m_kind.hasSalary)
         item.salary = salaryOf(record.bytes(m_passbookText));
     return item;

@@ -33,11 +33,6 @@ QList<RecordField> itemMiddle(bool passbookText)
     };
 }
 
-RecordLayout transferItemLayout(const QString& name, QList<RecordField> fields)
-{
-    return RecordLayout(name, 198, fields);
-}
-
 RecordLayout depositItem()
 {
     QList<RecordField> fields = itemHead("1");
@@ -46,7 +41,7 @@ RecordLayout depositItem()
     fields << F::number(QStringLiteral("배치번호"), 115, 3) << F::text(QStringLiteral("송신시각"), 118, 6)
            << F::blank(124, 6) << F::blank(130, 20) << F::text(QStringLiteral("검증값"), 150, 4)
            << F::text(QStringLiteral("급여구분"), 154, 1) << F::blank(155, 44);
-    return transferItemLayout(QStringLiteral("deposit D"), fields);
+    return RecordLayout(QStringLiteral("deposit D"), 198, fields);
 }
 
 RecordLayout withdrawalItem()
@@ -56,7 +51,7 @@ RecordLayout withdrawalItem()
     fields << itemMiddle(false);
     fields << F::number(QStringLiteral("배치번호"), 115, 3) << F::text(QStringLiteral("송신시각"), 118, 6)
            << F::blank(124, 6) << F::blank(130, 20) << F::text(QStringLiteral("검증값"), 150, 4) << F::blank(154, 45);
-    return transferItemLayout(QStringLiteral("withdrawal D"), fields);
+    return RecordLayout(QStringLiteral("withdrawal D"), 198, fields);
 }
 
 RecordLayout apartmentItem()
@@ -67,7 +62,7 @@ RecordLayout apartmentItem()
     fields << F::text(QStringLiteral("배치코드"), 115, 5) << F::text(QStringLiteral("동"), 120, 5)
            << F::text(QStringLiteral("호"), 125, 5) << F::blank(130, 20) << F::text(QStringLiteral("검증값"), 150, 4)
            << F::blank(154, 45);
-    return transferItemLayout(QStringLiteral("apartment D"), fields);
+    return RecordLayout(QStringLiteral("apartment D"), 198, fields);
 }
 
 } // namespace
