@@ -60,7 +60,7 @@ struct Rows {
 Rows readRows(Database& database, const QString& table, const QString& skipColumn)
 {
     Rows rows;
-    QSqlQuery query = database.query();
+    QSqlQuery query(database.connection());
     query.exec(QStringLiteral("SELECT * FROM %1").arg(table));
     const QSqlRecord record = query.record();
     for (int i = 0; i < record.count(); ++i) {

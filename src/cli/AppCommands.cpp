@@ -26,7 +26,7 @@ int runExport(CliSession& session, const QStringList&)
 {
     if (!openDatabase(session))
         return 1;
-    AccountCodeConversion conversion(session.context(), session.context().database().connection());
+    AccountCodeConversion conversion(session.context());
     if (!conversion.exportAccounts())
         return 1;
     session.out() << conversion.exportFile() << Qt::endl;
@@ -37,7 +37,7 @@ int runImport(CliSession& session, const QStringList&)
 {
     if (!openDatabase(session))
         return 1;
-    AccountCodeConversion conversion(session.context(), session.context().database().connection());
+    AccountCodeConversion conversion(session.context());
     if (!conversion.importAccounts())
         return 1;
     session.out() << conversion.changedItems() << " items moved" << Qt::endl;

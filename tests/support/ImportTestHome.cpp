@@ -4,9 +4,8 @@
 #include <QSqlRecord>
 
 ImportTestHome::ImportTestHome()
-    : m_data(context())
 {
-    if (!m_data.openAndUpgrade())
+    if (!context().data().openAndUpgrade())
         return;
     insert(QStringLiteral("Usercode"),
         { { "Name", QStringLiteral("테스트기관") }, { "TOID10", "9900000001" }, { "TOID", "99000001" },
@@ -20,17 +19,17 @@ ImportTestHome::ImportTestHome()
 
 bool ImportTestHome::insert(const QString& table, const QVariantMap& row)
 {
-    return m_data.database().insert(table, row) == WriteResult::Ok;
+    return database().insert(table, row) == WriteResult::Ok;
 }
 
 QVariant ImportTestHome::value(const QString& sql, const QVariantList& values)
 {
-    return m_data.database().scalar(sql, values);
+    return database().scalar(sql, values);
 }
 
 QVariantMap ImportTestHome::row(const QString& sql, const QVariantList& values)
 {
-    QSqlQuery query = m_data.database().query();
+    QSqlQuery query(database().connection());
     query.prepare(sql);
     for (const QVariant& value : values)
         query.addBindValue(value);

@@ -11,17 +11,14 @@ class ImportTestHome : public TestHome {
 public:
     ImportTestHome();
 
-    bool isOpen() { return m_data.database().isOpen(); }
-    Database& database() { return m_data.database(); }
+    bool isOpen() { return database().isOpen(); }
+    Database& database() { return context().database(); }
     bool insert(const QString& table, const QVariantMap& row);
     // The first column of the first row.
     QVariant value(const QString& sql, const QVariantList& values = {});
     // The first row, by column name; empty when there is none.
     QVariantMap row(const QString& sql, const QVariantList& values = {});
     void putReceived(const QString& name, const QByteArray& bytes);
-
-private:
-    TDM1 m_data;
 };
 
 // A copy of bytes with text written over the record of the given size and number (from 1) at a position.

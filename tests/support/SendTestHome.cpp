@@ -8,11 +8,10 @@
 #include <gtest/gtest.h>
 
 SendTestHome::SendTestHome()
-    : m_dataModule(context())
 {
     context().setLoginId(QStringLiteral("FBUSER01"));
-    if (!m_dataModule.openAndUpgrade())
-        ADD_FAILURE() << m_dataModule.lastError().toStdString();
+    if (!context().data().openAndUpgrade())
+        ADD_FAILURE() << context().data().lastError().toStdString();
     addInstitutions();
 }
 
@@ -60,7 +59,7 @@ void SendTestHome::addItem(const QString& table, qint64 batch, const QVariantMap
 
 QVariantMap SendTestHome::row(const QString& sql, const QVariantList& values)
 {
-    QSqlQuery query = database().query();
+    QSqlQuery query(database().connection());
     query.prepare(sql);
     for (const QVariant& value : values)
         query.addBindValue(value);
@@ -76,7 +75,7 @@ QVariantMap SendTestHome::row(const QString& sql, const QVariantList& values)
 
 QStringList SendTestHome::column(const QString& sql, const QVariantList& values)
 {
-    QSqlQuery query = database().query();
+    QSqlQuery query(database().connection());
     query.prepare(sql);
     for (const QVariant& value : values)
         query.addBindValue(value);

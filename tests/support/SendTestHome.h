@@ -13,7 +13,7 @@ class SendTestHome : public TestHome {
 public:
     SendTestHome();
 
-    Database& database() { return m_dataModule.database(); }
+    Database& database() { return context().database(); }
     bool isOpen() { return database().isOpen(); }
 
     void insert(const QString& table, const QVariantMap& row);
@@ -31,6 +31,4 @@ public:
 
 private:
     void addInstitutions();
-
-    TDM1 m_dataModule;
 };

@@ -1,6 +1,9 @@
 #include "TestHome.h"
 
+#include "core/data/Database.h"
+
 #include <QFile>
+#include <gtest/gtest.h>
 
 TestHome::TestHome()
     : clock(QDateTime(QDate(2026, 12, 10), QTime(9, 5, 3)))
@@ -8,6 +11,16 @@ TestHome::TestHome()
 {
     m_paths.createDirectories();
     m_context = std::make_unique<Workspace>(m_paths, seamsWith(ediModule));
+}
+
+Database& TestHome::openEmptyDatabase()
+{
+    const QString file = path(QStringLiteral("Data/Empty.db"));
+    writeFileBytes(file, QByteArray());
+    Database& database = m_context->database();
+    if (!database.open(file))
+        ADD_FAILURE() << database.lastError().toStdString();
+    return database;
 }
 
 Workspace::Seams TestHome::seamsWith(EdiModule& module)

@@ -20,6 +20,9 @@ public:
     QString path(const QString& relative = {}) const { return m_paths.programDir() + relative; }
     const WorkingPaths& paths() const { return m_paths; }
     Workspace& context() { return *m_context; }
+    // Opens the workspace's database on a new empty file of the data directory, for tests that set up the few
+    // tables they need themselves.
+    Database& openEmptyDatabase();
     // The fakes of this home with another communication module, for a workspace of a test's own.
     Workspace::Seams seamsWith(EdiModule& module);
 

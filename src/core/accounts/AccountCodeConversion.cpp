@@ -5,14 +5,14 @@
 #include "core/common/Cp949.h"
 #include "core/common/Messages.h"
 #include "core/common/RecordReader.h"
+#include "core/data/SqliteStatement.h"
 #include "core/data/TDM1.h"
+#include "core/data/TransactionGuard.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
 #include <QSqlError>
-#include <QSqlQuery>
-#include <QVariant>
 
 const QString AccountCodeConversion::CooperativeBankCode = QStringLiteral("16");
 
@@ -56,9 +56,9 @@ QList<QByteArray> splitLines(const QByteArray& contents)
 }
 } // namespace
 
-AccountCodeConversion::AccountCodeConversion(const Workspace& context, const QSqlDatabase& database)
+AccountCodeConversion::AccountCodeConversion(const Workspace& context)
     : m_context(context)
-    , m_database(database)
+    , m_database(context.database())
 {
 }
 
@@ -109,15 +109,17 @@ bool AccountCodeConversion::databaseReady() const
 
 bool AccountCodeConversion::collectAccounts(QList<QByteArray>& lines) const
 {
-    QSqlQuery query(m_database);
-    query.prepare(QStringLiteral("SELECT BankNo FROM Apt2 WHERE BankCode = :BankCode ORDER BY Apt2ID"));
-    query.bindValue(QStringLiteral(":BankCode"), CooperativeBankCode);
-    if (!query.exec()) {
-        m_context.reportError(query.lastError().text());
+    SqliteStatement query(m_database, QStringLiteral("SELECT BankNo FROM Apt2 WHERE BankCode = ? ORDER BY Apt2ID"));
+    if (!query.select({ CooperativeBankCode })) {
+        m_context.reportError(query.error());
         return false;
     }
     while (query.next())
-        lines << Cp949::encode(QStringLiteral("D") + CooperativeBankCode + query.value(0).toString());
+        lines << Cp949::encode(QStringLiteral("D") + CooperativeBankCode + query.text(0));
+    if (!query.error().isEmpty()) {
+        m_context.reportError(query.error());
+        return false;
+    }
     return true;
 }
 
@@ -182,31 +184,24 @@ bool AccountCodeConversion::parseMove(const QByteArray& line, Move& move)
 
 bool AccountCodeConversion::applyMoves(const QList<Move>& moves)
 {
-    if (!m_database.transaction()) {
-        m_context.reportError(m_database.lastError().text());
+    TransactionGuard transaction(m_database);
+    SqliteStatement update(
+        m_database, QStringLiteral("UPDATE Apt2 SET BankCode = ?, BankNo = ? WHERE BankCode = ? AND BankNo = ?"));
+    if (!transaction.isActive() || !update.isValid()) {
+        m_context.reportError(update.isValid() ? m_database.connection().lastError().text() : update.error());
         return false;
     }
-    QSqlQuery query(m_database);
-    query.prepare(QStringLiteral("UPDATE Apt2 SET BankCode = :BankCode, BankNo = :BankNo"
-                                 " WHERE BankCode = :OldBankCode AND BankNo = :OldBankNo"));
     int changed = 0;
     for (const Move& move : moves) {
-        query.bindValue(QStringLiteral(":BankCode"), move.newBankCode);
-        query.bindValue(QStringLiteral(":BankNo"), move.newAccount);
-        query.bindValue(QStringLiteral(":OldBankCode"), CooperativeBankCode);
-        query.bindValue(QStringLiteral(":OldBankNo"), move.oldAccount);
-        if (!query.exec()) {
-            const QString error = query.lastError().text();
-            m_database.rollback();
-            m_context.reportError(error);
+        if (update.run({ move.newBankCode, move.newAccount, CooperativeBankCode, move.oldAccount })
+            != WriteResult::Ok) {
+            m_context.reportError(update.error());
             return false;
         }
-        changed += query.numRowsAffected();
+        changed += update.changes();
     }
-    if (!m_database.commit()) {
-        const QString error = m_database.lastError().text();
-        m_database.rollback();
-        m_context.reportError(error);
+    if (!transaction.commit()) {
+        m_context.reportError(m_database.connection().lastError().text());
         return false;
     }
     m_changedItems = changed;

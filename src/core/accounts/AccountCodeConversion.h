@@ -2,9 +2,9 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QSqlDatabase>
 #include <QString>
 
+class Database;
 class Workspace;
 
 // Moves apartment items off the sibling cooperative bank (code "16"): the export lists their accounts
@@ -21,7 +21,8 @@ public:
         QString newAccount;
     };
 
-    AccountCodeConversion(const Workspace& context, const QSqlDatabase& database);
+    // Works on the workspace's database.
+    explicit AccountCodeConversion(const Workspace& context);
 
     // "셈바->테온전산실로": true when the file was written.
     bool exportAccounts();
@@ -45,6 +46,6 @@ private:
     bool applyMoves(const QList<Move>& moves);
 
     const Workspace& m_context;
-    QSqlDatabase m_database;
+    Database& m_database;
     int m_changedItems = 0;
 };

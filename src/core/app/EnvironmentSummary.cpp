@@ -1,9 +1,8 @@
 #include "core/app/EnvironmentSummary.h"
 
 #include "core/app/Workspace.h"
+#include "core/data/Database.h"
 #include "core/edi/comm/EdiSettings.h"
-
-#include <QSqlQuery>
 
 namespace {
 
@@ -12,19 +11,19 @@ QString withInParentheses(const QString& text, const QString& detail)
     return text + QStringLiteral(" (") + detail + QLatin1Char(')');
 }
 
-std::optional<int> institutionCount(const QSqlDatabase& database)
+std::optional<int> institutionCount(Database& database)
 {
     if (!database.isOpen())
         return std::nullopt;
-    QSqlQuery query(database);
-    if (!query.exec(QStringLiteral("SELECT count(*) FROM Usercode")) || !query.next())
+    const QVariant count = database.scalar(QStringLiteral("SELECT count(*) FROM Usercode"));
+    if (count.isNull())
         return std::nullopt;
-    return query.value(0).toInt();
+    return count.toInt();
 }
 
 } // namespace
 
-EnvironmentSummary EnvironmentSummary::collect(const Workspace& context, const QSqlDatabase& database)
+EnvironmentSummary EnvironmentSummary::collect(const Workspace& context)
 {
     TEdiConfig config;
     // A failed read leaves the defaults of whatever is missing, which is what the module would use.
@@ -39,7 +38,7 @@ EnvironmentSummary EnvironmentSummary::collect(const Workspace& context, const Q
     summary.sendDir = config.SendDir;
     summary.receiveDir = config.RecvDir;
     summary.programDir = context.paths().programDir();
-    summary.institutions = institutionsText(institutionCount(database));
+    summary.institutions = institutionsText(institutionCount(context.database()));
     summary.accountCheck = context.accountNumberCheck() ? QStringLiteral("자료 입력시 계좌번호 검사 수행")
                                                         : QStringLiteral("자료 입력시 계좌번호 검사 안함");
     return summary;

@@ -121,13 +121,6 @@ QVariant Database::scalar(const QString& sql, const QVariantList& values)
     return statement.value(0);
 }
 
-QSqlQuery Database::query() const
-{
-    QSqlQuery query(connection());
-    query.setForwardOnly(true);
-    return query;
-}
-
 WriteResult Database::run(const QString& sql, const QVariantList& values)
 {
     SqliteStatement statement(*this, sql);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -40,8 +39,6 @@ public:
     // The key a new row of table takes: the largest key in field plus 1, or 1 for an empty table (the rule of
     // batch, group and inquiry keys). Nothing when the statement fails or a name is not plain.
     std::optional<qint64> nextKey(const QString& table, const QString& field);
-    // A forward-only query (rows are read once, in order) ready to prepare or run on this connection.
-    QSqlQuery query() const;
 
     // Text values are cut to their catalogue width; dates, times and booleans are stored in table form.
     WriteResult insert(const QString& table, const QVariantMap& row);

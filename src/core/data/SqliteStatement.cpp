@@ -129,6 +129,11 @@ qint64 SqliteStatement::integer(int column) const
     return sqlite3_column_int64(m_statement, column);
 }
 
+int SqliteStatement::changes() const
+{
+    return m_connection ? sqlite3_changes(m_connection) : 0;
+}
+
 qint64 SqliteStatement::lastInsertId() const
 {
     return m_connection ? sqlite3_last_insert_rowid(m_connection) : 0;

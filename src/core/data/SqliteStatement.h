@@ -39,6 +39,8 @@ public:
     int columnCount() const;
     QString columnName(int column) const;
     qint64 integer(int column) const;
+    // The rows changed by the last insert, update or delete run on the connection.
+    int changes() const;
     // The key of the row inserted last on the connection.
     qint64 lastInsertId() const;
     const QString& error() const { return m_error; }

@@ -24,8 +24,7 @@ TfmInfoDlg::TfmInfoDlg(Workspace& workspace, QWidget* parent)
     auto* grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
     grid->setVerticalSpacing(4);
-    addSummaryRows(
-        grid, workspace.messages().title(), EnvironmentSummary::collect(workspace, workspace.database().connection()));
+    addSummaryRows(grid, workspace.messages().title(), EnvironmentSummary::collect(workspace));
 
     auto* ok = new QPushButton(QStringLiteral("  확 인"), this);
     ok->setObjectName(QStringLiteral("bbnOk"));

@@ -546,10 +546,10 @@ void TfmMain::showAbout()
 
 void TfmMain::convertAccountsToSend()
 {
-    AccountCodeConversion(m_context, m_context.database().connection()).exportAccounts();
+    AccountCodeConversion(m_context).exportAccounts();
 }
 
 void TfmMain::convertReceivedAccounts()
 {
-    AccountCodeConversion(m_context, m_context.database().connection()).importAccounts();
+    AccountCodeConversion(m_context).importAccounts();
 }

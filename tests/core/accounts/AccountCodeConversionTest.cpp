@@ -1,7 +1,8 @@
 #include "core/accounts/AccountCodeConversion.h"
 #include "TestHome.h"
+#include "core/data/Database.h"
 
-#include <QSqlDatabase>
+#include <QDir>
 #include <QSqlQuery>
 #include <QVariant>
 #include <gtest/gtest.h>
@@ -12,31 +13,18 @@ class AccountCodeConversionTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("AccountCodeConversionTest"));
-        m_database.setDatabaseName(QStringLiteral(":memory:"));
-        ASSERT_TRUE(m_database.open());
         exec("CREATE TABLE Apt2 (Apt2ID INTEGER PRIMARY KEY, AptID INTEGER, BankCode CHAR(2), BankNo CHAR(15))");
         exec("INSERT INTO Apt2 VALUES (1, 1, '16', '1234567890123'), (2, 1, '20', '1234567890123'),"
              " (3, 2, '16', '5550001112223'), (4, 2, '16', '1234567890123')");
     }
 
-    void TearDown() override
-    {
-        m_database.close();
-        m_database = QSqlDatabase();
-        QSqlDatabase::removeDatabase(QStringLiteral("AccountCodeConversionTest"));
-    }
-
-    void exec(const char* statement)
-    {
-        QSqlQuery query(m_database);
-        ASSERT_TRUE(query.exec(QString::fromUtf8(statement))) << statement;
-    }
+    void exec(const char* statement) { ASSERT_TRUE(m_database.exec(QString::fromUtf8(statement))) << statement; }
 
     QStringList items()
     {
         QStringList rows;
-        QSqlQuery query(QStringLiteral("SELECT Apt2ID, BankCode, BankNo FROM Apt2 ORDER BY Apt2ID"), m_database);
+        QSqlQuery query(
+            QStringLiteral("SELECT Apt2ID, BankCode, BankNo FROM Apt2 ORDER BY Apt2ID"), m_database.connection());
         while (query.next())
             rows << QStringLiteral("%1 %2 %3")
                         .arg(query.value(0).toInt())
@@ -50,7 +38,7 @@ protected:
     }
 
     TestHome m_home;
-    QSqlDatabase m_database;
+    Database& m_database = m_home.openEmptyDatabase();
     const QStringList m_original { "1 16 1234567890123", "2 20 1234567890123", "3 16 5550001112223",
         "4 16 1234567890123" };
 };
@@ -61,7 +49,7 @@ const QByteArray MoveToBank20("D165550001112223 11223344556677 20");
 
 TEST_F(AccountCodeConversionTest, ExportListsTheCooperativeBankAccountsInItemOrder)
 {
-    AccountCodeConversion conversion(m_home.context(), m_database);
+    AccountCodeConversion conversion(m_home.context());
     ASSERT_TRUE(conversion.exportAccounts());
     EXPECT_EQ(readFileBytes(m_home.path("Send/Convert")),
         QByteArray("D161234567890123\r\nD165550001112223\r\nD161234567890123\r\n"));
@@ -69,7 +57,7 @@ TEST_F(AccountCodeConversionTest, ExportListsTheCooperativeBankAccountsInItemOrd
 
 TEST_F(AccountCodeConversionTest, ExportStopsOnCancelAndSaysWhenNoAccountQualifies)
 {
-    AccountCodeConversion conversion(m_home.context(), m_database);
+    AccountCodeConversion conversion(m_home.context());
     m_home.messages.answer(Messages::Button::Cancel);
     EXPECT_FALSE(conversion.exportAccounts());
     EXPECT_FALSE(QFile::exists(m_home.path("Send/Convert")));
@@ -83,7 +71,7 @@ TEST_F(AccountCodeConversionTest, ExportStopsOnCancelAndSaysWhenNoAccountQualifi
 TEST_F(AccountCodeConversionTest, ImportMovesCooperativeItemsToTheReceivedBankAndAccount)
 {
     receive("Convert", MoveToBank11 + "\r\n" + MoveToBank20 + "\r\n");
-    AccountCodeConversion conversion(m_home.context(), m_database);
+    AccountCodeConversion conversion(m_home.context());
     ASSERT_TRUE(conversion.importAccounts());
     EXPECT_EQ(items(),
         QStringList({ "1 11 987654321098", "2 20 1234567890123", "3 20 11223344556677", "4 11 987654321098" }));
@@ -105,17 +93,19 @@ TEST_F(AccountCodeConversionTest, ImportChangesNothingWhenTheFileIsMissingOrMalf
         { "Convert", MoveToBank11 + "\r\nD165550001112223 1122334455\r\n", QStringLiteral("2번째 줄") },
         { "Convert", MoveToBank11 + "\r\nD165550001112223 11223344556677   \r\n", QStringLiteral("2번째 줄") },
     };
+    AccountCodeConversion conversion(m_home.context());
     for (const Case& c : cases) {
-        TestHome home;
+        QDir(m_home.path("Recv")).removeRecursively();
+        QDir().mkpath(m_home.path("Recv"));
         if (!c.name.isEmpty())
-            writeFileBytes(home.path("Recv/" + c.name), c.contents);
-        AccountCodeConversion conversion(home.context(), m_database);
+            receive(c.name, c.contents);
+        m_home.messages.clear();
         EXPECT_FALSE(conversion.importAccounts()) << c.name.toStdString();
         EXPECT_EQ(items(), m_original);
         if (c.message.isEmpty())
-            EXPECT_TRUE(home.messages.shown().isEmpty());
+            EXPECT_TRUE(m_home.messages.shown().isEmpty());
         else
-            EXPECT_TRUE(home.messages.lastText().contains(c.message)) << home.messages.lastText().toStdString();
+            EXPECT_TRUE(m_home.messages.lastText().contains(c.message)) << m_home.messages.lastText().toStdString();
     }
 }
 
@@ -123,7 +113,7 @@ TEST_F(AccountCodeConversionTest, WithoutTheDatabaseNothingIsWrittenAndTheUserIs
 {
     m_database.close();
     receive("Convert", MoveToBank11 + "\r\n");
-    AccountCodeConversion conversion(m_home.context(), m_database);
+    AccountCodeConversion conversion(m_home.context());
     EXPECT_FALSE(conversion.exportAccounts());
     EXPECT_FALSE(conversion.importAccounts());
     EXPECT_FALSE(QFile::exists(m_home.path("Send/Convert")));
@@ -137,7 +127,7 @@ TEST_F(AccountCodeConversionTest, ImportIsUndoneWhenTheDatabaseRefusesOneMove)
     exec("CREATE TRIGGER refuse BEFORE UPDATE ON Apt2 WHEN NEW.BankCode = '20'"
          " BEGIN SELECT RAISE(ABORT, 'refused'); END");
     receive("Convert", MoveToBank11 + "\r\n" + MoveToBank20 + "\r\n");
-    AccountCodeConversion conversion(m_home.context(), m_database);
+    AccountCodeConversion conversion(m_home.context());
     EXPECT_FALSE(conversion.importAccounts());
     EXPECT_EQ(items(), m_original);
     ASSERT_FALSE(m_home.messages.shown().isEmpty());

@@ -9,6 +9,7 @@
 #include "core/data/TableCatalogue.h"
 #include "core/data/TransactionGuard.h"
 
+#include <QSqlQuery>
 #include <gtest/gtest.h>
 
 namespace {
@@ -84,7 +85,7 @@ TEST_F(WorkingDatabase, WritesCutTextAndStoreValuesInTableForm)
     ASSERT_EQ(insert.insert({ 1, QDate(2026, 12, 10), QDate(), QTime(9, 5, 3), SqlValue::stored(Money::fromWon(1500)),
                   QString(90, QLatin1Char('x')) }),
         WriteResult::Ok);
-    QSqlQuery row = database.query();
+    QSqlQuery row(database.connection());
     ASSERT_TRUE(row.exec("SELECT IcheDate, SendDate, Stime, TotMoney, length(Comment) FROM Tong1") && row.next());
     EXPECT_EQ(row.value(0).toString(), "2026-12-10");
     EXPECT_TRUE(row.isNull(1));
@@ -129,7 +130,7 @@ TEST_F(WorkingDatabase, StatementsBindValuesAsTheQtDriverDoes)
         ASSERT_EQ(direct.run({ value }), WriteResult::Ok) << direct.error().toStdString();
         ASSERT_TRUE(database.exec("INSERT INTO Probe VALUES ('qt', ?)", { value }));
     }
-    QSqlQuery probe = database.query();
+    QSqlQuery probe(database.connection());
     ASSERT_TRUE(probe.exec("SELECT a.Value IS b.Value, typeof(a.Value), typeof(b.Value) FROM Probe a "
                            "JOIN Probe b ON b.rowid = a.rowid + 1 WHERE a.Way = 'direct' ORDER BY a.rowid"));
     int rows = 0;
@@ -141,7 +142,7 @@ TEST_F(WorkingDatabase, StatementsBindValuesAsTheQtDriverDoes)
     EXPECT_EQ(rows, values.size());
 
     SqliteStatement read(database, "SELECT Value FROM Probe WHERE Way = ? ORDER BY rowid");
-    QSqlQuery qtRead = database.query();
+    QSqlQuery qtRead(database.connection());
     ASSERT_TRUE(read.select({ "direct" }));
     ASSERT_TRUE(qtRead.exec("SELECT Value FROM Probe WHERE Way = 'qt' ORDER BY rowid"));
     for (const QVariant& value : values) {
@@ -227,7 +228,7 @@ TEST_F(WorkingDatabase, BulkInsertStoresEveryRowWithItsSharedValues)
             ASSERT_TRUE(insert.add({ 42 }, { QString::number(i), QDate(2026, 12, 10), Korean20 + "한", i * 10 }));
         ASSERT_TRUE(insert.finish()) << insert.error().toStdString();
         ASSERT_TRUE(transaction.commit());
-        QSqlQuery rows = database.query();
+        QSqlQuery rows(database.connection());
         ASSERT_TRUE(rows.exec("SELECT Ilban_id, Trade_num, Trade_dt, Ip_p_id, Trade_mon FROM Ilban2 "
                               "ORDER BY IlbanData_id"));
         int read = 0;

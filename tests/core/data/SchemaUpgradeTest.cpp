@@ -14,7 +14,7 @@ namespace {
 QStringList rows(Database& database, const QString& sql)
 {
     QStringList result;
-    QSqlQuery query = database.query();
+    QSqlQuery query(database.connection());
     EXPECT_TRUE(query.exec(sql)) << sql.toStdString();
     while (query.next()) {
         QStringList fields;

@@ -17,8 +17,6 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QSignalSpy>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
@@ -103,20 +101,11 @@ protected:
     // The working database with two institutions and two banks.
     void openCodesDatabase()
     {
-        const QString file = home.path("Data/Codes.db");
-        {
-            QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("CodesSetUp"));
-            database.setDatabaseName(file);
-            ASSERT_TRUE(database.open());
-            QSqlQuery query(database);
-            ASSERT_TRUE(query.exec("CREATE TABLE USERCODE (TOID210 TEXT, APID10 TEXT)"));
-            ASSERT_TRUE(query.exec("INSERT INTO USERCODE VALUES ('Z9', 'A1')"));
-            ASSERT_TRUE(query.exec("CREATE TABLE BANKCODE (Id TEXT, Name TEXT)"));
-            ASSERT_TRUE(query.exec("INSERT INTO BANKCODE (Id) VALUES ('16'), ('11')"));
-            database.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("CodesSetUp"));
-        ASSERT_TRUE(home.context().database().open(file));
+        Database& database = home.openEmptyDatabase();
+        ASSERT_TRUE(database.exec("CREATE TABLE USERCODE (TOID210 TEXT, APID10 TEXT)"));
+        ASSERT_TRUE(database.exec("INSERT INTO USERCODE VALUES ('Z9', 'A1')"));
+        ASSERT_TRUE(database.exec("CREATE TABLE BANKCODE (Id TEXT, Name TEXT)"));
+        ASSERT_TRUE(database.exec("INSERT INTO BANKCODE (Id) VALUES ('16'), ('11')"));
     }
 
     TestHome home;
