@@ -116,7 +116,8 @@ int main(int argc, char** argv)
         EdiRecvCms importer(database, home.context());
         imported.start();
         if (!importer.run() || importer.failed() || importer.rows().size() != Inquiries) {
-            out << "import failed: " << (importer.failed() ? importer.error()->text() : QString()) << Qt::endl;
+            out << "import failed: " << (importer.failed() ? importer.refusals().first().text() : QString())
+                << Qt::endl;
             return 1;
         }
         imported.stop();

@@ -55,7 +55,15 @@ QByteArray resultFile()
     QByteArray file
         = record("S9990111" + QByteArray("9900000001").leftJustified(10) + "111" + "20261214" + "20261210" + "1009");
     const int perBatch = Items / Batches;
+    qint64 won = 0;
+    qint64 groupRecords[3] = {};
+    qint64 groupWon[3] = {};
     for (int i = 0; i < Items; ++i) {
+        const int bank = 10 + i % 10;
+        const int group = bank <= 11 ? 0 : bank <= 15 ? 1 : 2;
+        won += 1000 + i;
+        ++groupRecords[group];
+        groupWon[group] += 1000 + i;
         QByteArray d = "D" + QByteArray::number(i + 1).rightJustified(7, '0') + QByteArray("9900000001") + "11999"
             + "01" + QByteArray::number(i % 10) + QByteArray::number(30000000000LL + i).leftJustified(16)
             + QByteArray::number(1000 + i).rightJustified(13, '0') + QByteArray(13, '0')
@@ -65,7 +73,12 @@ QByteArray resultFile()
             + QByteArray(20, ' ') + "12342" + (i % 7 == 0 ? "N0101" : "Y0000");
         file += record(d);
     }
-    return file + record("E");
+    const auto count = [](qint64 n) { return QByteArray::number(n).rightJustified(7, '0'); };
+    const auto amount = [](qint64 n) { return QByteArray::number(n).rightJustified(15, '0'); };
+    QByteArray end = "E" + count(Items + 2) + count(Items) + amount(won);
+    for (int group = 0; group < 3; ++group)
+        end += count(groupRecords[group]) + amount(groupWon[group]);
+    return file + record(end + "0000");
 }
 
 // The same updates through the program's leanest statement.
@@ -120,7 +133,8 @@ int main(int argc, char** argv)
         EdiRecvTong1 importer(database, home.context());
         imported.start();
         if (!importer.run() || importer.failed() || importer.rows().size() != Batches) {
-            out << "import failed: " << (importer.failed() ? importer.error()->text() : QString()) << Qt::endl;
+            out << "import failed: " << (importer.failed() ? importer.refusals().first().text() : QString())
+                << Qt::endl;
             return 1;
         }
         imported.stop();

@@ -84,10 +84,10 @@ int runImport(CliSession& session, const QStringList& arguments)
     EdiImportRun run(session.context().database(), session.context());
     const bool found = run.run();
     printRows(session, run.rows());
-    if (run.failed()) {
-        session.err() << "수신 자료 처리중 오류가 발생하였습니다. " << run.error()->text() << Qt::endl;
+    for (const EdiImportError& refusal : run.refusals())
+        session.err() << "수신 자료 처리중 오류가 발생하였습니다. " << refusal.text() << Qt::endl;
+    if (run.failed())
         return 1;
-    }
     if (!found || run.rows().isEmpty())
         session.err() << "수신된 자료가 없습니다." << Qt::endl;
     return 0;

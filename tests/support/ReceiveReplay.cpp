@@ -19,12 +19,13 @@ const QStringList& importedTables()
     return tables;
 }
 
-QString failureOf(const EdiResultImporter& importer)
+QStringList failuresOf(const EdiResultImporter& importer)
 {
-    if (!importer.failed())
-        return {};
-    const EdiImportError& error = *importer.error();
-    return error.file().isEmpty() ? QStringLiteral("an error without its file: ") + error.text() : error.text();
+    QStringList failures;
+    for (const EdiImportError& error : importer.refusals())
+        failures << (error.file().isEmpty() ? QStringLiteral("an error without its file: ") + error.text()
+                                            : error.text());
+    return failures;
 }
 
 } // namespace
@@ -75,9 +76,7 @@ QStringList ReceiveReplay::replay(Reader reader, const QByteArray& bytes)
     QStringList failures;
     for (const auto& [importer, fileName] : importers) {
         importer->importBytes(fileName, bytes);
-        const QString failure = failureOf(*importer);
-        if (!failure.isEmpty())
-            failures << failure;
+        failures << failuresOf(*importer);
     }
     empty();
     return failures;

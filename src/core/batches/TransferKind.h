@@ -35,6 +35,9 @@ struct TransferKind {
     QByteArray sendTransferKind; // positions 19-21 of the S record
     QByteArray sendItemKind; // position 20 of the D record
 
+    // The E record of its files totals the items at other banks (deposit); the other kinds write zeros there.
+    bool countsOtherBanksAtEnd() const { return isDeposit(); }
+
     bool isDeposit() const { return kind == Kind::Deposit; }
     bool isWithdrawal() const { return kind == Kind::Withdrawal; }
     bool isApartment() const { return kind == Kind::Apartment; }

@@ -8,7 +8,8 @@ class EdiRecvCms : public EdiResultImporter {
 public:
     EdiRecvCms(Database& database, const Workspace& context);
 
-protected:
     QStringList fileNames() override;
+
+protected:
     void readFile(const QString& fileName, const QByteArray& bytes) override;
 };

@@ -41,7 +41,7 @@ protected:
 TEST_F(EdiRecvCmsTest, FundCollectionInquiryWithItsConversions)
 {
     const EdiRecvCms& result = importFile("HY101", readFileBytes(testDataPath("cms/fund_collection")));
-    ASSERT_FALSE(result.failed()) << result.error()->text().toStdString();
+    ASSERT_FALSE(result.failed()) << result.refusals().first().text().toStdString();
 
     const QVariantMap master = home.row("SELECT * FROM hyun1");
     EXPECT_EQ(master.value("Hyun_id").toInt(), 1);
@@ -80,7 +80,7 @@ TEST_F(EdiRecvCmsTest, NotesInquiryAndItsStrictTrailer)
 {
     const QByteArray notes = readFileBytes(testDataPath("cms/notes_receivable"));
     const EdiRecvCms& result = importFile("HY201", notes);
-    ASSERT_FALSE(result.failed()) << result.error()->text().toStdString();
+    ASSERT_FALSE(result.failed()) << result.refusals().first().text().toStdString();
 
     const QVariantMap master = home.row("SELECT * FROM eum1");
     EXPECT_EQ(master.value("Bank_id").toString(), "11");
@@ -104,9 +104,9 @@ TEST_F(EdiRecvCmsTest, ABlankNotesCountStopsTheImportAndKeepsNothingOfTheFile)
     const EdiRecvCms& result = importFile("HY201", patched(notes, 160, 3, 2, "     "));
 
     ASSERT_TRUE(result.failed());
-    EXPECT_EQ(result.error()->file(), "HY201");
-    EXPECT_EQ(result.error()->record(), 3);
-    EXPECT_EQ(result.error()->field(), QStringLiteral("총 거래 건수"));
+    EXPECT_EQ(result.refusals().first().file(), "HY201");
+    EXPECT_EQ(result.refusals().first().record(), 3);
+    EXPECT_EQ(result.refusals().first().field(), QStringLiteral("총 거래 건수"));
     EXPECT_EQ(home.value("SELECT count(*) FROM eum1").toInt(), 0);
     EXPECT_EQ(home.value("SELECT count(*) FROM eum2").toInt(), 0);
 }
@@ -117,7 +117,7 @@ TEST_F(EdiRecvCmsTest, PassbookTotalsByKindAndLinesOfAnotherKind)
 {
     ASSERT_TRUE(home.database().exec("UPDATE Usercode SET HY1 = 'HY301' WHERE TOID10 = '9900000005'"));
     const EdiRecvCms& result = importFile("HY301", readFileBytes(testDataPath("cms/passbook")));
-    ASSERT_FALSE(result.failed()) << result.error()->text().toStdString();
+    ASSERT_FALSE(result.failed()) << result.refusals().first().text().toStdString();
 
     const QVariantMap master = home.row("SELECT * FROM Ilban1");
     EXPECT_EQ(master.value("Gigan_id").toString(), "54321");
@@ -145,7 +145,7 @@ TEST_F(EdiRecvCmsTest, ARepeatedInquiryReplacesTheStoredOne)
     const QByteArray fund = readFileBytes(testDataPath("cms/fund_collection"));
     importFile("HY101", fund);
     const EdiRecvCms& again = importFile("HY101", patched(fund, 80, 2, 38, "00000012345"));
-    ASSERT_FALSE(again.failed()) << again.error()->text().toStdString();
+    ASSERT_FALSE(again.failed()) << again.refusals().first().text().toStdString();
     EXPECT_EQ(again.rows().size(), 1);
     EXPECT_EQ(home.value("SELECT count(*) FROM hyun1").toInt(), 1);
     EXPECT_EQ(home.value("SELECT count(*) FROM HYUN2 WHERE Hyun_id = 1").toInt(), 2);
@@ -173,7 +173,7 @@ TEST_F(EdiRecvCmsTest, ALongInquiryArrivesWholeAndItsFirstBadLineIsNamed)
     const int details = CmsDetailRun::MostLines + 100;
     const QByteArray file = longPassbook(details);
     const EdiRecvCms& result = importFile("HY301", file);
-    ASSERT_FALSE(result.failed()) << result.error()->text().toStdString();
+    ASSERT_FALSE(result.failed()) << result.refusals().first().text().toStdString();
     EXPECT_EQ(home.value("SELECT count(*) FROM Ilban2").toInt(), details);
     EXPECT_EQ(home.value("SELECT Trade_num FROM Ilban2 ORDER BY IlbanData_id DESC").toString(),
         QByteArray::number(details).rightJustified(6, '0'));
@@ -190,8 +190,8 @@ TEST_F(EdiRecvCmsTest, ALongInquiryArrivesWholeAndItsFirstBadLineIsNamed)
             bad = patched(bad, 200, line, 48, "12345678ABC");
         const EdiRecvCms& refused = importFile("HY301", bad);
         ASSERT_TRUE(refused.failed());
-        EXPECT_EQ(refused.error()->record(), c.named);
-        EXPECT_EQ(refused.error()->field(), QStringLiteral("거래금액"));
+        EXPECT_EQ(refused.refusals().first().record(), c.named);
+        EXPECT_EQ(refused.refusals().first().field(), QStringLiteral("거래금액"));
         EXPECT_EQ(home.value("SELECT count(*) FROM Ilban2").toInt(), details) << "the stored copy stays";
     }
 }

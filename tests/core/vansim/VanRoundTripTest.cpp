@@ -75,7 +75,7 @@ protected:
             ASSERT_TRUE(QFile::copy(bank.inbox() + name, home.context().paths().receivePath() + name));
         EdiImportRun import(home.database(), home.context());
         ASSERT_TRUE(import.run());
-        ASSERT_FALSE(import.failed()) << import.error()->text().toStdString();
+        ASSERT_FALSE(import.failed()) << import.refusals().first().text().toStdString();
     }
 
     QVariantMap batch(const QString& table, const QString& key, qint64 id)

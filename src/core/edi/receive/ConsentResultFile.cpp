@@ -6,6 +6,8 @@
 #include "core/data/SqlValue.h"
 #include "core/edi/receive/EdiImportError.h"
 #include "core/edi/receive/EdiRecvTongRegister.h"
+#include "core/edi/receive/ResultRecordSequence.h"
+#include "core/edi/send/SendLayouts.h"
 
 namespace {
 
@@ -82,19 +84,28 @@ bool ConsentResultFile::isResultFile(const QByteArray& bytes)
     return bytes.size() >= 3 && bytes.at(1) == '1' && bytes.at(2) == 'E';
 }
 
+bool ConsentResultFile::isSendFile(const QByteArray& bytes)
+{
+    return bytes.startsWith("SE1");
+}
+
 void ConsentResultFile::read(const QByteArray& bytes, const Report& report)
 {
     const int blockSize = answer().length() + 2;
-    int number = 1;
-    for (qsizetype offset = 0; offset + blockSize <= bytes.size(); offset += blockSize, ++number) {
+    ResultRecordSequence sequence(m_fileName, blockSize);
+    const qsizetype records = sequence.records(bytes);
+    for (int number = 1; number <= records; ++number) {
+        const QByteArrayView record = QByteArrayView(bytes).sliced((number - 1) * blockSize, blockSize);
+        sequence.take(record.at(0), number);
         try {
-            readRecord(QByteArrayView(bytes).sliced(offset, blockSize), number, report);
+            readRecord(record, number, report);
         } catch (const RecordError& error) {
             throw EdiImportError::badField(error);
         } catch (EdiImportError& error) {
             throw error.at(m_fileName, number);
         }
     }
+    sequence.finish(bytes);
 }
 
 void ConsentResultFile::readRecord(QByteArrayView record, int number, const Report& report)
@@ -108,9 +119,7 @@ void ConsentResultFile::readRecord(QByteArrayView record, int number, const Repo
             applyAnswer(RecordReader(answer(), record, m_fileName, number));
         break;
     case 'E':
-        if (m_group)
-            report({ TEdiInfo::ConsentRequest, m_group->name, m_fileName, m_group->count, Money() });
-        m_group.reset();
+        endGroup(record, number, report);
         break;
     default:
         break;
@@ -128,8 +137,23 @@ void ConsentResultFile::startGroup(const RecordReader& record)
         m_group = Group { code, name->toString(), 0 };
 }
 
+void ConsentResultFile::endGroup(QByteArrayView record, int number, const Report& report)
+{
+    if (m_group) {
+        const RecordReader end(SendLayouts::consentEnd(), record, m_fileName, number);
+        const int answers = m_group->registrations + m_group->cancellations;
+        ResultRecordSequence::checkFigure(end, number, QStringLiteral("총레코드수"), answers + 2);
+        ResultRecordSequence::checkFigure(end, number, QStringLiteral("등록건수"), m_group->registrations);
+        ResultRecordSequence::checkFigure(end, number, QStringLiteral("해지건수"), m_group->cancellations);
+        report({ TEdiInfo::ConsentRequest, m_group->name, m_fileName, m_group->count, Money() });
+    }
+    m_group.reset();
+}
+
 void ConsentResultFile::applyAnswer(const RecordReader& record)
 {
+    const bool registration = record.text(QStringLiteral("신청구분")) == QLatin1String("1");
+    ++(registration ? m_group->registrations : m_group->cancellations);
     const QString bankCode = FB_CommonFunctions::digitsOnly(record.trimmed(QStringLiteral("은행코드")));
     const QString account = EdiRecvTongRegister::displayAccount(record.trimmed(QStringLiteral("계좌번호")));
     const std::optional<qint64> row = consentRow(bankCode, account, record.trimmed(QStringLiteral("납부자번호")));
@@ -138,7 +162,6 @@ void ConsentResultFile::applyAnswer(const RecordReader& record)
     const qint64 resultCode = record.number(QStringLiteral("처리결과코드"));
     const bool accepted
         = record.text(QStringLiteral("처리여부")) == QLatin1String("Y") || resultCode == DuplicateRegistration;
-    const bool registration = record.text(QStringLiteral("신청구분")) == QLatin1String("1");
     const int status = registration ? (accepted ? ConsentState::Registered : ConsentState::RegistrationError)
                                     : (accepted ? ConsentState::Cancelled : ConsentState::CancellationError);
     m_update.run({ status, accepted ? 1 : 0, resultCode, SqlValue::stored(m_now), *row });

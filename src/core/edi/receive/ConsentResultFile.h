@@ -11,7 +11,8 @@
 class Database;
 
 // One consent result file being read: each accepted S record opens an institution's group, each D record
-// sets the state of the consent it answers, each E record reports the group.
+// sets the state of the consent it answers, each E record, whose counts must match the group's D records,
+// reports the group. Throws EdiImportError naming the record at fault; the importer then refuses the whole file.
 class ConsentResultFile {
 public:
     using Report = std::function<void(const TEdiInfo&)>;
@@ -21,8 +22,10 @@ public:
     static const RecordLayout& start();
     static const RecordLayout& answer();
 
-    // Consent send files start "SE1", results "S1E"; anything else is not read.
+    // Consent results start "S1E". A consent send file ("SE1") that came back is passed; anything else is no
+    // consent result file.
     static bool isResultFile(const QByteArray& bytes);
+    static bool isSendFile(const QByteArray& bytes);
     void read(const QByteArray& bytes, const Report& report);
 
 private:
@@ -30,11 +33,14 @@ private:
         QString institutionCode;
         QString name;
         int count = 0;
+        int registrations = 0;
+        int cancellations = 0;
     };
 
     void readRecord(QByteArrayView record, int number, const Report& report);
     void startGroup(const RecordReader& record);
     void applyAnswer(const RecordReader& record);
+    void endGroup(QByteArrayView record, int number, const Report& report);
     std::optional<qint64> consentRow(const QString& bankCode, const QString& account, const QString& payerNumber);
 
     QString m_fileName;

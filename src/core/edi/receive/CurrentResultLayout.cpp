@@ -3,6 +3,7 @@
 #include "core/common/Cp949.h"
 #include "core/common/FB_CommonFunctions.h"
 #include "core/edi/receive/ReceivedFields.h"
+#include "core/edi/send/SendLayouts.h"
 
 namespace {
 
@@ -81,6 +82,18 @@ int salaryOf(QByteArrayView passbookText)
     return text == salary ? 1 : text == governmentAid ? 3 : 2;
 }
 
+// The send file writes the bank code as a number; anything else counted as another bank's.
+BankGroup::Group bankGroupOf(QByteArrayView code)
+{
+    int bank = 0;
+    for (char c : code) {
+        if (c < '0' || c > '9')
+            return BankGroup::Other;
+        bank = bank * 10 + (c - '0');
+    }
+    return code.isEmpty() ? BankGroup::Other : BankGroup::of(bank);
+}
+
 bool isBase62(QByteArrayView text)
 {
     for (char c : text) {
@@ -118,11 +131,17 @@ CurrentResultLayout::CurrentResultLayout(const TransferKind& kind)
     : m_kind(kind)
     , m_item(kind.isApartment() ? apartmentItem() : transferItem())
     , m_recordNumber(m_item.field(QStringLiteral("일련번호")))
+    , m_bankCode(m_item.field(QStringLiteral("은행코드")))
     , m_amount(m_item.field(QStringLiteral("금액")))
     , m_flag(m_item.field(QStringLiteral("이체여부")))
     , m_resultCode(m_item.field(QStringLiteral("처리결과")))
     , m_passbookText(m_item.field(QStringLiteral("통장기재내용")))
 {
+}
+
+const RecordLayout* CurrentResultLayout::endLayout() const
+{
+    return &SendLayouts::transferEnd();
 }
 
 QString CurrentResultLayout::institutionCode(const RecordReader& record) const
@@ -151,6 +170,7 @@ TransferResultItem CurrentResultLayout::item(const RecordReader& record, const T
     item.amount = ReceivedFields::wonAmount(record, m_amount);
     item.flag = record.trimmed(m_flag);
     item.resultCode = record.trimmed(m_resultCode);
+    item.bankGroup = bankGroupOf(record.bytes(m_bankCode));
     if (m_kind.hasSalary)
         item.salary = salaryOf(record.bytes(m_passbookText));
     return item;

@@ -16,6 +16,7 @@ public:
     bool isCurrent() const override { return true; }
     const RecordLayout& startLayout() const override { return start(); }
     const RecordLayout& itemLayout(bool) const override { return m_item; }
+    const RecordLayout* endLayout() const override;
     QString institutionCode(const RecordReader& record) const override;
     TransferResultHeader header(const RecordReader& record) const override;
     TransferResultItem item(const RecordReader& record, const TransferResultHeader& header) const override;
@@ -28,6 +29,7 @@ private:
     const TransferKind& m_kind;
     const RecordLayout& m_item;
     const RecordField& m_recordNumber;
+    const RecordField& m_bankCode;
     const RecordField& m_amount;
     const RecordField& m_flag;
     const RecordField& m_resultCode;

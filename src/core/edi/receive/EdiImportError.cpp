@@ -29,6 +29,22 @@ EdiImportError EdiImportError::unreadable(const QString& file)
     return error;
 }
 
+EdiImportError EdiImportError::incomplete(const QString& what)
+{
+    EdiImportError error;
+    error.m_reason = Reason::Incomplete;
+    error.m_detail = what;
+    return error;
+}
+
+EdiImportError EdiImportError::notAResultFile(const QString& file)
+{
+    EdiImportError error;
+    error.m_reason = Reason::NotAResultFile;
+    error.m_file = file;
+    return error;
+}
+
 EdiImportError& EdiImportError::at(const QString& file, int record)
 {
     m_file = file;
@@ -46,6 +62,11 @@ QString EdiImportError::text() const
             .arg(m_file)
             .arg(m_record)
             .arg(m_detail);
+    case Reason::Incomplete:
+        return QStringLiteral("수신파일 \"%1\"이(가) 완전하지 않습니다 (%2). 재수신 하십시오.").arg(m_file, m_detail);
+    case Reason::NotAResultFile:
+        return QStringLiteral("수신파일 \"%1\"은(는) 읽을 수 있는 결과 파일이 아닙니다. 수신 폴더에 그대로 두었습니다.")
+            .arg(m_file);
     case Reason::BadField:
         break;
     }

@@ -15,6 +15,10 @@ public:
     // A row that the database refused.
     static EdiImportError notStored(const QString& reason);
     static EdiImportError unreadable(const QString& file);
+    // A file cut short or damaged: what is wrong and where, in the user's words. The whole file is refused.
+    static EdiImportError incomplete(const QString& what);
+    // A file in the receive path that no importer reads; it is left where it is.
+    static EdiImportError notAResultFile(const QString& file);
 
     EdiImportError& at(const QString& file, int record);
 
@@ -25,7 +29,7 @@ public:
     QString text() const;
 
 private:
-    enum class Reason { BadField, NotStored, Unreadable };
+    enum class Reason { BadField, NotStored, Unreadable, Incomplete, NotAResultFile };
 
     Reason m_reason = Reason::BadField;
     QString m_file;

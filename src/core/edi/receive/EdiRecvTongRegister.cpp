@@ -1,6 +1,7 @@
 #include "core/edi/receive/EdiRecvTongRegister.h"
 
 #include "core/edi/receive/ConsentResultFile.h"
+#include "core/edi/receive/EdiImportError.h"
 
 EdiRecvTongRegister::EdiRecvTongRegister(Database& database, const Workspace& context)
     : EdiResultImporter(database, context)
@@ -21,8 +22,10 @@ QStringList EdiRecvTongRegister::fileNames()
 
 void EdiRecvTongRegister::readFile(const QString& fileName, const QByteArray& bytes)
 {
-    if (!ConsentResultFile::isResultFile(bytes))
+    if (ConsentResultFile::isSendFile(bytes))
         return;
+    if (!ConsentResultFile::isResultFile(bytes))
+        throw EdiImportError::notAResultFile(fileName);
     ConsentResultFile file(database(), fileName, now());
     file.read(bytes, [this](const TEdiInfo& row) { report(row); });
 }

@@ -11,7 +11,8 @@ public:
     // The account as the register keeps it for matching: without hyphens, zero-filled or cut to 14 characters.
     static QString displayAccount(const QString& account);
 
-protected:
     QStringList fileNames() override;
+
+protected:
     void readFile(const QString& fileName, const QByteArray& bytes) override;
 };

@@ -11,8 +11,9 @@ public:
 
     const TransferKind& kind() const { return m_kind; }
 
-protected:
     QStringList fileNames() override;
+
+protected:
     void readFile(const QString& fileName, const QByteArray& bytes) override;
 
 private:

@@ -23,7 +23,7 @@ bool EdiResultImporter::run()
     try {
         names = fileNames();
     } catch (const EdiImportError& error) {
-        m_error = error;
+        m_refusals << error;
         return false;
     }
     bool found = false;
@@ -32,8 +32,7 @@ bool EdiResultImporter::run()
         if (!QFileInfo(path).isFile())
             continue;
         found = true;
-        if (!importFile(name, path))
-            break;
+        importFile(name, path);
     }
     return found;
 }
@@ -44,7 +43,7 @@ bool EdiResultImporter::importFile(const QString& fileName, const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        m_error = EdiImportError::unreadable(fileName);
+        m_refusals << EdiImportError::unreadable(fileName);
         return false;
     }
     const qint64 size = file.size();
@@ -52,7 +51,7 @@ bool EdiResultImporter::importFile(const QString& fileName, const QString& path)
         return importBytes(fileName, QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), size));
     QByteArray bytes;
     if (!FileFunctions::readWhole(path, bytes)) {
-        m_error = EdiImportError::unreadable(fileName);
+        m_refusals << EdiImportError::unreadable(fileName);
         return false;
     }
     return importBytes(fileName, bytes);
@@ -65,6 +64,8 @@ bool EdiResultImporter::importBytes(const QString& fileName, const QByteArray& b
         TransactionGuard transaction(m_database);
         if (!transaction.isActive())
             throw EdiImportError::notStored(m_database.connection().lastError().text());
+        if (bytes.isEmpty())
+            throw EdiImportError::incomplete(QStringLiteral("빈 파일"));
         readFile(fileName, bytes);
         if (!transaction.commit())
             throw EdiImportError::notStored(m_database.connection().lastError().text());
@@ -72,7 +73,7 @@ bool EdiResultImporter::importBytes(const QString& fileName, const QByteArray& b
     } catch (EdiImportError& error) {
         if (error.file().isEmpty())
             error.at(fileName, error.record());
-        m_error = error;
+        m_refusals << error;
     }
     m_rows.resize(rowsBefore);
     return false;

@@ -7,7 +7,6 @@
 #include <QDateTime>
 #include <QList>
 #include <QStringList>
-#include <optional>
 
 class Workspace;
 class Database;
@@ -21,20 +20,24 @@ public:
     EdiResultImporter& operator=(const EdiResultImporter&) = delete;
 
     // Imports every file of its kind found in the receive path, in order. True when at least one was found.
-    // The first file that cannot be imported is rolled back whole and ends the import; files before it stay.
+    // A file that cannot be imported whole is rolled back, refused and left in the receive path; the other
+    // files are still imported.
     bool run();
-    // One file's content under its name, in one transaction; false when it was rolled back.
+    // One file's content under its name, in one transaction; false when it was rolled back and refused.
     bool importBytes(const QString& fileName, const QByteArray& bytes);
 
     const QList<TEdiInfo>& rows() const { return m_rows; }
-    bool failed() const { return m_error.has_value(); }
-    const std::optional<EdiImportError>& error() const { return m_error; }
+    bool failed() const { return !m_refusals.isEmpty(); }
+    // Why each refused file was refused, in reading order.
+    const QList<EdiImportError>& refusals() const { return m_refusals; }
+
+    // The names this kind of file may have, in reading order; names not present in the receive path are passed.
+    // Throws EdiImportError when the institution settings cannot be read.
+    virtual QStringList fileNames() = 0;
 
 protected:
     EdiResultImporter(Database& database, const Workspace& context);
 
-    // The names this kind of file may have, in reading order; names not present in the receive path are passed.
-    virtual QStringList fileNames() = 0;
     // Reads one file into the tables; throws EdiImportError for what cannot be taken.
     virtual void readFile(const QString& fileName, const QByteArray& bytes) = 0;
 
@@ -51,5 +54,5 @@ private:
     Database& m_database;
     const Workspace& m_context;
     QList<TEdiInfo> m_rows;
-    std::optional<EdiImportError> m_error;
+    QList<EdiImportError> m_refusals;
 };

@@ -20,6 +20,7 @@ public:
     bool isCurrent() const override { return false; }
     const RecordLayout& startLayout() const override { return start(); }
     const RecordLayout& itemLayout(bool longVariant) const override;
+    const RecordLayout* endLayout() const override { return nullptr; }
     QString institutionCode(const RecordReader& record) const override;
     TransferResultHeader header(const RecordReader& record) const override;
     TransferResultItem item(const RecordReader& record, const TransferResultHeader& header) const override;

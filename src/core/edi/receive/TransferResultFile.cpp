@@ -1,6 +1,7 @@
 #include "core/edi/receive/TransferResultFile.h"
 
 #include "core/edi/receive/EdiImportError.h"
+#include "core/edi/receive/ResultRecordSequence.h"
 
 TransferResultFile::TransferResultFile(
     Database& database, const TransferKind& kind, const QString& fileName, const QByteArray& bytes, const QDate& today)
@@ -13,23 +14,25 @@ TransferResultFile::TransferResultFile(
 {
 }
 
-// Fixed blocks from the start of the file, the line end included; a short block at the end is not a record.
+// Fixed blocks from the start of the file, the line end included.
 void TransferResultFile::read(const Report& report)
 {
     m_report = report;
     const int size = m_layout->blockSize();
-    int number = 1;
-    for (qsizetype offset = 0; offset + size <= m_bytes.size(); offset += size, ++number) {
+    ResultRecordSequence sequence(m_fileName, size);
+    const qsizetype records = sequence.records(m_bytes);
+    for (int number = 1; number <= records; ++number) {
+        const QByteArrayView record = QByteArrayView(m_bytes).sliced((number - 1) * size, size);
+        sequence.take(record.at(0), number);
         try {
-            readRecord(QByteArrayView(m_bytes).sliced(offset, size), number);
+            readRecord(record, number);
         } catch (const RecordError& error) {
             throw EdiImportError::badField(error);
         } catch (EdiImportError& error) {
             throw error.at(m_fileName, number);
         }
     }
-    // A group cut short still leaves its batch consistent with the items already marked.
-    postBatch();
+    sequence.finish(m_bytes);
 }
 
 void TransferResultFile::readRecord(QByteArrayView record, int number)
@@ -47,8 +50,7 @@ void TransferResultFile::readRecord(QByteArrayView record, int number)
         }
         break;
     case 'E':
-        postBatch();
-        m_group.reset();
+        endGroup(record, number);
         break;
     default:
         break;
@@ -58,8 +60,8 @@ void TransferResultFile::readRecord(QByteArrayView record, int number)
 // The D records of an institution that is not set up here, or whose result file has another name, are passed.
 void TransferResultFile::startGroup(const RecordReader& record)
 {
-    postBatch();
     m_group.reset();
+    m_figures = {};
     const std::optional<QString> name = m_store.institutionName(m_layout->institutionCode(record), m_fileName);
     if (!name)
         return;
@@ -68,9 +70,20 @@ void TransferResultFile::startGroup(const RecordReader& record)
     m_longVariant = m_group->longVariant;
 }
 
+void TransferResultFile::endGroup(QByteArrayView record, int number)
+{
+    if (m_group) {
+        if (const RecordLayout* end = m_layout->endLayout())
+            m_figures.check(RecordReader(*end, record, m_fileName, number), number, m_kind.countsOtherBanksAtEnd());
+        postBatch();
+    }
+    m_group.reset();
+}
+
 void TransferResultFile::takeItem(const RecordReader& record)
 {
     const TransferResultItem result = m_layout->item(record, *m_group);
+    m_figures.add(result.amount, result.bankGroup);
     if (!m_batch || m_batch->number != result.batch.number) {
         postBatch();
         openBatch(result.batch);

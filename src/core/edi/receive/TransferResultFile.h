@@ -2,6 +2,7 @@
 
 #include "core/edi/TEdiInfo.h"
 #include "core/edi/receive/TransferBatchStore.h"
+#include "core/edi/receive/TransferEndFigures.h"
 #include "core/edi/receive/TransferResultLayout.h"
 
 #include <functional>
@@ -10,7 +11,8 @@
 class Database;
 
 // One transfer result file being read: its S groups, the batch each run of D records belongs to, and the
-// totals posted when a batch ends. Throws EdiImportError naming the record at fault.
+// totals posted when a batch ends. A group is taken only with its E record, whose figures must match its D
+// records. Throws EdiImportError naming the record at fault; the importer then refuses the whole file.
 class TransferResultFile {
 public:
     using Report = std::function<void(const TEdiInfo&)>;
@@ -30,6 +32,7 @@ private:
 
     void readRecord(QByteArrayView record, int number);
     void startGroup(const RecordReader& record);
+    void endGroup(QByteArrayView record, int number);
     void takeItem(const RecordReader& record);
     void openBatch(const TransferBatchKey& key);
     void postBatch();
@@ -45,4 +48,5 @@ private:
     QString m_institutionName;
     bool m_longVariant = false;
     std::optional<OpenBatch> m_batch;
+    TransferEndFigures m_figures; // of the group being read
 };

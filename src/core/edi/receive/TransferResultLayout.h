@@ -21,6 +21,8 @@ public:
     // The layouts the records are read with, chosen by the record type.
     virtual const RecordLayout& startLayout() const = 0;
     virtual const RecordLayout& itemLayout(bool longVariant) const = 0;
+    // The E record with the figures of its group; none for the old layout, whose E record is only a mark.
+    virtual const RecordLayout* endLayout() const = 0;
     // The trimmed institution code of an S record, read before anything else of it.
     virtual QString institutionCode(const RecordReader& record) const = 0;
     virtual TransferResultHeader header(const RecordReader& record) const = 0;

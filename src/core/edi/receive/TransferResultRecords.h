@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/batches/BankGroup.h"
 #include "core/common/Money.h"
 
 #include <QDate>
@@ -33,6 +34,7 @@ struct TransferResultItem {
     QString flag;
     QString resultCode;
     int salary = 0; // deposit only
+    BankGroup::Group bankGroup = BankGroup::Other; // current layout: where the send file's E record counted it
 };
 
 // What only an item that is not in the local tables needs.

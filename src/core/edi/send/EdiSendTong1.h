@@ -18,7 +18,6 @@ protected:
     void writePayerNumber(RecordWriter& record, const Item& item) const override;
     void writeSalary(RecordWriter& record, const Item& item) const override;
     bool addsAccountDigit(int normalizedBank) const override;
-    bool totalsOtherBanks() const override { return true; }
 
 private:
     void readFundCategories();

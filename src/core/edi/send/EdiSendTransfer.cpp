@@ -193,19 +193,15 @@ EdiSendTransfer::OpenFile EdiSendTransfer::openFile(
 
 void EdiSendTransfer::closeFile(OpenFile& file, EdiSendOutput& output) const
 {
-    static const QString groupFields[BankGroup::Count][2] = {
-        { QStringLiteral("중앙회건수"), QStringLiteral("중앙회금액") },
-        { QStringLiteral("회원조합건수"), QStringLiteral("회원조합금액") },
-        { QStringLiteral("타행건수"), QStringLiteral("타행금액") },
-    };
     RecordWriter end(SendLayouts::transferEnd());
     end.set(QStringLiteral("총레코드수"), file.records + 2)
         .set(QStringLiteral("총건수"), file.records)
         .set(QStringLiteral("총금액"), file.amount);
-    const int groups = totalsOtherBanks() ? BankGroup::Count : BankGroup::Member;
+    const int groups = m_kind.countsOtherBanksAtEnd() ? BankGroup::Count : BankGroup::Member;
     for (int group = 0; group < groups; ++group) {
-        end.set(groupFields[group][0], file.groupRecords[group]);
-        end.set(groupFields[group][1], file.groupAmounts[group]);
+        const SendLayouts::GroupFields& fields = SendLayouts::transferEndGroup(BankGroup::Group(group + 1));
+        end.set(fields.records, file.groupRecords[group]);
+        end.set(fields.amount, file.groupAmounts[group]);
     }
     end.set(
         QStringLiteral("검증값"), EdiSendFields::fileCheckValue(file.records, file.amount, file.addends, m_modulus));
@@ -380,9 +376,4 @@ void EdiSendTransfer::writeSalary(RecordWriter&, const Item&) const
 bool EdiSendTransfer::addsAccountDigit(int) const
 {
     return true;
-}
-
-bool EdiSendTransfer::totalsOtherBanks() const
-{
-    return false;
 }

@@ -80,8 +80,6 @@ protected:
     virtual void writeSalary(RecordWriter& record, const Item& item) const;
     // Whether the account's last digit counts in the check values; otherwise the file check adds the bank.
     virtual bool addsAccountDigit(int normalizedBank) const;
-    // Whether the E record totals the other banks (group 3); otherwise it writes zeros there.
-    virtual bool totalsOtherBanks() const;
 
 private:
     struct OpenFile {

@@ -113,6 +113,16 @@ const RecordLayout& transferEnd()
     return layout;
 }
 
+const GroupFields& transferEndGroup(BankGroup::Group group)
+{
+    static const GroupFields fields[BankGroup::Count] = {
+        { QStringLiteral("중앙회건수"), QStringLiteral("중앙회금액") },
+        { QStringLiteral("회원조합건수"), QStringLiteral("회원조합금액") },
+        { QStringLiteral("타행건수"), QStringLiteral("타행금액") },
+    };
+    return fields[group - 1];
+}
+
 const RecordLayout& consentStart()
 {
     static const RecordLayout layout(QStringLiteral("consent S"), 98,

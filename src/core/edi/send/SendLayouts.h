@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/batches/BankGroup.h"
 #include "core/batches/TransferKind.h"
 #include "core/common/RecordLayout.h"
 
@@ -11,6 +12,12 @@ namespace SendLayouts {
 const RecordLayout& transferStart();
 const RecordLayout& transferItem(const TransferKind& kind);
 const RecordLayout& transferEnd();
+// The E record's fields of the records and amounts of a bank group.
+struct GroupFields {
+    QString records;
+    QString amount;
+};
+const GroupFields& transferEndGroup(BankGroup::Group group);
 
 // Consent request files.
 const RecordLayout& consentStart();

@@ -53,7 +53,7 @@ TEST_F(EdiRecvTongRegisterTest, AnswersSetTheStateOfTheConsentTheyAnswer)
     EdiRecvTongRegister importer(home.database(), home.context());
 
     ASSERT_TRUE(importer.run());
-    ASSERT_FALSE(importer.failed()) << importer.error()->text().toStdString();
+    ASSERT_FALSE(importer.failed()) << importer.refusals().first().text().toStdString();
 
     expectConsent("PAYER-12", 2, true, 0);
     expectConsent("PAYER-20", 2, true, 2005); // refused as already registered: registered all the same
@@ -86,8 +86,8 @@ TEST_F(EdiRecvTongRegisterTest, ABadResultCodeLeavesTheWholeFileUnapplied)
 
     importer.run();
     ASSERT_TRUE(importer.failed());
-    EXPECT_EQ(importer.error()->record(), 3);
-    EXPECT_EQ(importer.error()->field(), QStringLiteral("처리결과코드"));
+    EXPECT_EQ(importer.refusals().first().record(), 3);
+    EXPECT_EQ(importer.refusals().first().field(), QStringLiteral("처리결과코드"));
     EXPECT_EQ(consent("PAYER-12").value("Status").toInt(), 1);
     EXPECT_TRUE(importer.rows().isEmpty());
 }

@@ -92,7 +92,7 @@ TEST_F(EdiRecvTransferTest, DepositResultsPostEachBatchAndRebuildUnknownOnes)
     EdiRecvTong1 importer(home.database(), home.context());
 
     ASSERT_TRUE(importer.run());
-    ASSERT_FALSE(importer.failed()) << importer.error()->text().toStdString();
+    ASSERT_FALSE(importer.failed()) << importer.refusals().first().text().toStdString();
 
     // The "N" at bank 12 counts in the total only; "정부지원" on the last record makes the batch salary kind 3.
     const QVariantMap known = batch("Tong1", "TongID", 5);
@@ -146,7 +146,7 @@ TEST_F(EdiRecvTransferTest, OldWithdrawalResultsWithTheLongVariant)
     EdiRecvTong21 importer(home.database(), home.context());
 
     ASSERT_TRUE(importer.run());
-    ASSERT_FALSE(importer.failed()) << importer.error()->text().toStdString();
+    ASSERT_FALSE(importer.failed()) << importer.refusals().first().text().toStdString();
 
     const QVariantMap created = batch("Tong21", "TongID", 4);
     expectTotals(created, 1, 12345, 0, 0, 0, 0, 0, 0);
@@ -183,7 +183,7 @@ TEST_F(EdiRecvTransferTest, ApartmentResultsFindTheirBatchByTheBase62Code)
     EdiRecvApt importer(home.database(), home.context());
 
     ASSERT_TRUE(importer.run());
-    ASSERT_FALSE(importer.failed()) << importer.error()->text().toStdString();
+    ASSERT_FALSE(importer.failed()) << importer.refusals().first().text().toStdString();
 
     EXPECT_EQ(home.value("SELECT count(*) FROM Apt1").toInt(), 1);
     expectTotals(batch("Apt1", "AptID", 1), 2, 310000, 1, 150000, 0, 0, 0, 0);
@@ -200,7 +200,7 @@ TEST_F(EdiRecvTransferTest, ApartmentResultsFindTheirBatchByTheBase62Code)
 
 // The second file turns its first result to "N" and then has a bad amount: nothing of it stays, the first
 // file's results do, and the error names the file, record and field.
-TEST_F(EdiRecvTransferTest, BadRecordRollsBackItsWholeFileAndStopsTheImport)
+TEST_F(EdiRecvTransferTest, BadRecordRollsBackItsWholeFileAndKeepsTheOthers)
 {
     addSentDeposit();
     const QByteArray good = readFileBytes(testDataPath("edi/deposit_current"));
@@ -213,10 +213,10 @@ TEST_F(EdiRecvTransferTest, BadRecordRollsBackItsWholeFileAndStopsTheImport)
 
     EXPECT_TRUE(importer.run());
     ASSERT_TRUE(importer.failed());
-    EXPECT_EQ(importer.error()->file(), "CD457");
-    EXPECT_EQ(importer.error()->record(), 3);
-    EXPECT_EQ(importer.error()->field(), QStringLiteral("금액"));
-    EXPECT_TRUE(importer.error()->text().contains("00000002X0000"));
+    EXPECT_EQ(importer.refusals().first().file(), "CD457");
+    EXPECT_EQ(importer.refusals().first().record(), 3);
+    EXPECT_EQ(importer.refusals().first().field(), QStringLiteral("금액"));
+    EXPECT_TRUE(importer.refusals().first().text().contains("00000002X0000"));
     EXPECT_EQ(item("Tong2", "TongID", 5, 1).value("IcheYebu").toString(), "Y");
     EXPECT_EQ(item("Tong2", "TongID", 5, 1).value("ResultID4").toString(), "0000");
     EXPECT_EQ(importer.rows().size(), 2) << "only the first file's batches";
@@ -256,9 +256,10 @@ TEST_F(EdiRecvTransferTest, BadFieldsAreNamedInEveryLayout)
 
         EXPECT_TRUE(importer->run());
         ASSERT_TRUE(importer->failed()) << bad.field.toStdString();
-        EXPECT_EQ(importer->error()->record(), bad.record) << bad.field.toStdString();
-        EXPECT_EQ(importer->error()->field(), bad.field);
-        EXPECT_TRUE(importer->error()->text().contains(QString::fromLatin1(bad.bytes))) << bad.field.toStdString();
+        EXPECT_EQ(importer->refusals().first().record(), bad.record) << bad.field.toStdString();
+        EXPECT_EQ(importer->refusals().first().field(), bad.field);
+        EXPECT_TRUE(importer->refusals().first().text().contains(QString::fromLatin1(bad.bytes)))
+            << bad.field.toStdString();
     }
 }
 
