@@ -7,6 +7,8 @@
 #include "core/edi/receive/EdiRecvTong21.h"
 #include "core/edi/receive/EdiRecvTongRegister.h"
 
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <memory>
 #include <vector>
 
@@ -17,15 +19,6 @@ const QStringList& importedTables()
     static const QStringList tables { "Tong1", "Tong2", "Tong21", "Tong22", "Apt1", "Apt2", "TongRegister", "hyun1",
         "HYUN2", "eum1", "eum2", "Ilban1", "Ilban2" };
     return tables;
-}
-
-QStringList failuresOf(const EdiResultImporter& importer)
-{
-    QStringList failures;
-    for (const EdiImportError& error : importer.refusals())
-        failures << (error.file().isEmpty() ? QStringLiteral("an error without its file: ") + error.text()
-                                            : error.text());
-    return failures;
 }
 
 } // namespace
@@ -54,7 +47,7 @@ ReceiveReplay::ReceiveReplay()
     }
 }
 
-QStringList ReceiveReplay::replay(Reader reader, const QByteArray& bytes)
+QList<ReceiveReplay::Outcome> ReceiveReplay::replay(Reader reader, const QByteArray& bytes)
 {
     seed();
     Database& database = m_home.database();
@@ -73,13 +66,32 @@ QStringList ReceiveReplay::replay(Reader reader, const QByteArray& bytes)
         importers.emplace_back(std::make_unique<EdiRecvCms>(database, context), QStringLiteral("HY101"));
         break;
     }
-    QStringList failures;
+    QList<Outcome> outcomes;
     for (const auto& [importer, fileName] : importers) {
+        const QStringList before = tableRows();
         importer->importBytes(fileName, bytes);
-        failures << failuresOf(*importer);
+        Outcome outcome { fileName, {}, tableRows() != before };
+        for (const EdiImportError& error : importer->refusals())
+            outcome.refusal += error.text();
+        outcomes << outcome;
     }
     empty();
-    return failures;
+    return outcomes;
+}
+
+QStringList ReceiveReplay::tableRows()
+{
+    QStringList rows;
+    for (const QString& table : importedTables()) {
+        QSqlQuery query(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(table), m_home.database().connection());
+        while (query.next()) {
+            QStringList fields { table };
+            for (int i = 0; i < query.record().count(); ++i)
+                fields << (query.isNull(i) ? QStringLiteral("NULL") : query.value(i).toString());
+            rows << fields.join(QLatin1Char('|'));
+        }
+    }
+    return rows;
 }
 
 // The keys the fixtures carry, so that results find stored batches and consents as well as create new ones.

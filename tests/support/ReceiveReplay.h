@@ -19,12 +19,20 @@ public:
     ReceiveReplay();
 
     bool isReady() { return m_home.isOpen(); }
-    // The failures of the importers that rejected the bytes; an error that names no file is reported as such.
-    QStringList replay(Reader reader, const QByteArray& bytes);
+    // What one importer made of the bytes, under the name of a file of its kind.
+    struct Outcome {
+        QString fileName;
+        QString refusal; // empty when the bytes were imported
+        bool tablesChanged = false;
+    };
+
+    // The bytes through every importer of the reader, in turn.
+    QList<Outcome> replay(Reader reader, const QByteArray& bytes);
 
 private:
     void seed();
     void empty();
+    QStringList tableRows();
 
     ImportTestHome m_home;
 };

@@ -30,6 +30,23 @@ TEST(FirmSettings, StoresThePasswordWithEveryByteComplemented)
     EXPECT_EQ(settings.password(), QStringLiteral("abc"));
 }
 
+// 더 and 깔 are B4 F5 and B1 F2 in CP949: complemented, their second bytes are LF and CR, which a line of the
+// file cannot hold. A password stored before they were escaped still reads back.
+TEST(FirmSettings, APasswordWhoseComplementHoldsLineEndsSurvivesTheFile)
+{
+    TestHome home;
+    const FirmSettings settings = home.context().settings();
+    ASSERT_TRUE(settings.setPassword(QStringLiteral("더깔놓란1")));
+    EXPECT_EQ(readFileBytes(home.path("Firm.ini")),
+        QByteArray("[General]\r\nPassword=\x4B\x7Fn\x4E\x7Fr\x4C\x7Fn\x49\x7Fn\xCE\r\n"));
+    EXPECT_EQ(settings.password(), QStringLiteral("더깔놓란1"));
+    EXPECT_TRUE(settings.setAccountNumberCheck(false));
+    EXPECT_EQ(settings.password(), QStringLiteral("더깔놓란1"));
+
+    writeFileBytes(home.path("Firm.ini"), "[General]\r\nPassword=\x4B\x43\x9E\r\n");
+    EXPECT_EQ(settings.password(), QStringLiteral("뉼a"));
+}
+
 TEST(FirmSettings, WritesOneKeyKeepingEveryOtherLine)
 {
     TestHome home;
