@@ -118,14 +118,14 @@ void ReceiveReplay::seed()
         item(QStringLiteral("Tong22"), QStringLiteral("TongID"), dataNo);
         item(QStringLiteral("Apt2"), QStringLiteral("AptID"), dataNo);
     }
-    const QList<QStringList> consents { { "9900000002", "12", "110220330440", "PAYER-12" },
-        { "9900000002", "20", "110220330440", "PAYER-20" }, { "9900000002", "10", "12345678901", "PAYER-10" },
-        { "9900000009", "20", "77788899900", "PAYER-B" } };
+    const QList<QStringList> consents { { "9900000002", "12", "110220330440", "PAYER-12", "00110220330440" },
+        { "9900000002", "20", "110220330440", "PAYER-20", "00110220330440" },
+        { "9900000002", "10", "12345678901", "PAYER-10", "00012345678901" },
+        { "9900000009", "20", "77788899900", "PAYER-B", "00077788899900" } };
     for (const QStringList& consent : consents) {
         m_home.insert(QStringLiteral("TongRegister"),
             { { "Giganid", consent.at(0) }, { "Bankcd", consent.at(1) }, { "Bankno", consent.at(2) },
-                { "DisplayBankno", EdiRecvTongRegister::displayAccount(consent.at(2)) }, { "NapbuNO", consent.at(3) },
-                { "Status", 1 } });
+                { "DisplayBankno", consent.at(4) }, { "NapbuNO", consent.at(3) }, { "Status", 1 } });
     }
     transaction.commit();
 }

@@ -62,7 +62,7 @@ TEST_F(EdiRecvCmsTest, FundCollectionInquiryWithItsConversions)
     EXPECT_EQ(details.at(0).value("Bank_no").toString(), "12345678901234");
     EXPECT_EQ(details.at(0).value("Trade_id").toString(), "1");
     EXPECT_EQ(details.at(0).value("Custom_id").toString(), "C000001");
-    EXPECT_EQ(details.at(0).value("Trade_pay").toLongLong(), won(10000));
+    EXPECT_EQ(details.at(0).value("Trade_pay").toLongLong(), Q_INT64_C(100000000));
     EXPECT_EQ(details.at(0).value("Trade_after_pay").toLongLong(), won(110000));
     EXPECT_EQ(details.at(0).value("Ip_Name").toString(), QStringLiteral("홍길동"));
     EXPECT_EQ(details.at(1).value("Bank_no").toString(), "1234567890123");

@@ -51,11 +51,11 @@ protected:
         home.addItem(table, batch, fields);
     }
 
-    void consent(const QString& institution, const QString& bank, const QString& account)
+    // key: the matching key as the register stores it.
+    void consent(const QString& institution, const QString& bank, const QString& account, const QString& key)
     {
-        const QString display = QString(account).remove('-').rightJustified(14, '0');
         home.insert("TongRegister",
-            { { "Giganid", institution }, { "Bankcd", bank }, { "Bankno", account }, { "DisplayBankno", display },
+            { { "Giganid", institution }, { "Bankcd", bank }, { "Bankno", account }, { "DisplayBankno", key },
                 { "NapbuNO", "C" + account }, { "Status", 0 } });
     }
 
@@ -114,8 +114,8 @@ TEST_F(VanRoundTripTest, EveryBatchComesBackReceivedWithItsTotals)
     home.addBatch("Apt1", 1, "9900000003", QDate(2026, 12, 14));
     item("Apt2", 1, "11", "777-11-1", 70000);
     item("Apt2", 1, "11", "777-11-7", 80000);
-    consent("9900000002", "12", "12-345-678-901");
-    consent("9900000002", "20", "20-222-333");
+    consent("9900000002", "12", "12-345-678-901", "00012345678901");
+    consent("9900000002", "20", "20-222-333", "00000020222333");
 
     roundTrip();
 

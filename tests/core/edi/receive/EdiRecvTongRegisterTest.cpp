@@ -10,20 +10,20 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(home.isOpen());
-        addConsent("9900000002", "12", "110220330440", "PAYER-12", 1);
-        addConsent("9900000002", "20", "110220330440", "PAYER-20", 1);
-        addConsent("9900000002", "10", "12345678901", "PAYER-10", 5);
-        addConsent("9900000009", "20", "77788899900", "PAYER-B", 1);
+        addConsent("9900000002", "12", "110220330440", "00110220330440", "PAYER-12", 1);
+        addConsent("9900000002", "20", "110220330440", "00110220330440", "PAYER-20", 1);
+        addConsent("9900000002", "10", "12345678901", "00012345678901", "PAYER-10", 5);
+        addConsent("9900000009", "20", "77788899900", "00077788899900", "PAYER-B", 1);
         fixture = readFileBytes(testDataPath("edi/consent_result"));
     }
 
-    void addConsent(
-        const QString& institution, const QString& bank, const QString& account, const QString& payer, int status)
+    // The matching key as the register stores it: the account without hyphens, zero-filled to 14 digits.
+    void addConsent(const QString& institution, const QString& bank, const QString& account, const QString& key,
+        const QString& payer, int status)
     {
         ASSERT_TRUE(home.insert("TongRegister",
-            { { "Giganid", institution }, { "Bankcd", bank }, { "Bankno", account },
-                { "DisplayBankno", EdiRecvTongRegister::displayAccount(account) }, { "NapbuNO", payer },
-                { "Status", status } }));
+            { { "Giganid", institution }, { "Bankcd", bank }, { "Bankno", account }, { "DisplayBankno", key },
+                { "NapbuNO", payer }, { "Status", status } }));
     }
 
     QVariantMap consent(const QString& payer)

@@ -121,7 +121,7 @@ TEST_F(EdiRecvTransferTest, DepositResultsPostEachBatchAndRebuildUnknownOnes)
     const QVariantMap bonus = item("Tong2", "TongID", 6, 4);
     EXPECT_EQ(bonus.value("BankCode").toString(), "13");
     EXPECT_EQ(bonus.value("BankNo").toString(), "110220330440");
-    EXPECT_EQ(bonus.value("IcheMoney").toLongLong(), won(50000));
+    EXPECT_EQ(bonus.value("IcheMoney").toLongLong(), Q_INT64_C(500000000)); // 50,000 won, four decimals
     EXPECT_EQ(bonus.value("NapbuNo").toString(), "P-0004");
     EXPECT_EQ(bonus.value("Gubun").toString(), "02") << "the fund whose name is the passbook text";
     EXPECT_EQ(bonus.value("Salary").toInt(), 2);
@@ -150,6 +150,7 @@ TEST_F(EdiRecvTransferTest, OldWithdrawalResultsWithTheLongVariant)
 
     const QVariantMap created = batch("Tong21", "TongID", 4);
     expectTotals(created, 1, 12345, 0, 0, 0, 0, 0, 0);
+    EXPECT_EQ(created.value("TotMoney").toLongLong(), Q_INT64_C(123450000));
     EXPECT_EQ(created.value("GiganID").toString(), "99000002");
     EXPECT_TRUE(created.value("GiganID10").isNull());
     EXPECT_EQ(created.value("DataNo").toLongLong(), 7);
@@ -192,6 +193,7 @@ TEST_F(EdiRecvTransferTest, ApartmentResultsFindTheirBatchByTheBase62Code)
     EXPECT_EQ(added.value("Ho").toString(), "301");
     EXPECT_EQ(added.value("Gubun").toString(), "02");
     EXPECT_EQ(added.value("BankCode").toString(), "16");
+    EXPECT_EQ(added.value("IcheMoney").toLongLong(), Q_INT64_C(1600000000));
     EXPECT_EQ(added.value("NapbuNo").toString(), "102-0301");
     EXPECT_EQ(added.value("ResultID4").toString(), "0012");
     ASSERT_EQ(importer.rows().size(), 1);

@@ -98,6 +98,8 @@ protected:
             { { "Gubun", "02" }, { "BankCode", "20" }, { "BankNo", "555-666-777" }, { "IcheMoney", 12345 },
                 { "NapbuNo", "N02" } });
 
+        // Stored money carries four decimals: 1,500,000,000 is the 150,000 won of the first item.
+        ASSERT_TRUE(home.database().exec("UPDATE Tong2 SET IcheMoney = 1500000000 WHERE BankNo = '123-45-678901'"));
         addConsent("9900000002", "12", "123-456-789012", "P0001", 0,
             { { "BanksubCD", "012" }, { "RequestDate", QDateTime(QDate(2026, 12, 1), QTime(10, 0)) },
                 { "JuminNO", "850101" }, { "Autoichedate", 0 } });
