@@ -1,7 +1,9 @@
 #include "ImportTestHome.h"
 
 #include <QSqlQuery>
+#include <QSqlError>
 #include <QSqlRecord>
+#include <gtest/gtest.h>
 
 ImportTestHome::ImportTestHome()
 {
@@ -19,7 +21,10 @@ ImportTestHome::ImportTestHome()
 
 bool ImportTestHome::insert(const QString& table, const QVariantMap& row)
 {
-    return database().insert(table, row) == WriteResult::Ok;
+    if (database().insert(table, row) == WriteResult::Ok)
+        return true;
+    ADD_FAILURE() << table.toStdString() << ": " << database().lastError().toStdString();
+    return false;
 }
 
 QVariant ImportTestHome::value(const QString& sql, const QVariantList& values)
@@ -34,7 +39,11 @@ QVariantMap ImportTestHome::row(const QString& sql, const QVariantList& values)
     for (const QVariant& value : values)
         query.addBindValue(value);
     QVariantMap row;
-    if (!query.exec() || !query.next())
+    if (!query.exec()) {
+        ADD_FAILURE() << sql.toStdString() << ": " << query.lastError().text().toStdString();
+        return row;
+    }
+    if (!query.next())
         return row;
     const QSqlRecord record = query.record();
     for (int i = 0; i < record.count(); ++i)

@@ -37,8 +37,8 @@ QByteArray readFileBytes(const QString& path)
 void writeFileBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        ADD_FAILURE() << "cannot write the fixture " << path.toStdString();
 }
 
 QString testDataPath(const QString& name)
