@@ -7,7 +7,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -120,6 +122,77 @@ TEST_F(MailboxModuleTest, FailuresGiveTheirCodesAndLeaveTheSendFiles)
         EXPECT_EQ(filesIn(QStringLiteral("Send")), QStringList { QStringLiteral("Tong1_1") });
     }
     EXPECT_FALSE(QFileInfo::exists(home.path(QStringLiteral("Unmounted"))));
+}
+
+// The send stops at the second file: the first one's temporary copy in the outbox is removed again, nothing is
+// renamed into the outbox and both files wait in the send path. Run as any user: an unreadable file is a link to
+// memory that cannot be read, a full outbox is the file size limit.
+TEST_F(MailboxModuleTest, ASendStoppedMidwayLeavesTheOutboxAndTheSendPathAsTheyWere)
+{
+    writeFileBytes(home.path(QStringLiteral("Send/A_1")), "first");
+    QDir().mkpath(home.path(QStringLiteral("Van/outbox")));
+
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), home.path(QStringLiteral("Send/B_1"))));
+    EXPECT_EQ(module.send(App), EdiCode::Stopped);
+    EXPECT_TRUE(filesIn(QStringLiteral("Van/outbox")).isEmpty());
+    EXPECT_EQ(filesIn(QStringLiteral("Send")), (QStringList { QStringLiteral("A_1"), QStringLiteral("B_1") }));
+    ASSERT_TRUE(QFile::remove(home.path(QStringLiteral("Send/B_1"))));
+
+    writeFileBytes(home.path(QStringLiteral("Send/B_1")), QByteArray(64 * 1024, 'b'));
+    rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const int code = module.send(App);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(code, EdiCode::DirectoryMissing);
+    EXPECT_TRUE(filesIn(QStringLiteral("Van/outbox")).isEmpty());
+    EXPECT_EQ(filesIn(QStringLiteral("Send")), (QStringList { QStringLiteral("A_1"), QStringLiteral("B_1") }));
+}
+
+// Sending and receiving at once succeeds when either side does; when both fail, the receive side's code is told.
+TEST(MailboxSendReceive, TheOverallCodeFollowsEitherSide)
+{
+    struct Case {
+        bool fileToSend;
+        bool sendPathMissing;
+        bool receivePathMissing;
+        int sendCode;
+        int receiveCode;
+        int overall;
+    };
+    const Case cases[] = {
+        { true, false, false, 1, 1, 1 },
+        { false, false, false, 0, 1, 1 },
+        { false, true, false, EdiCode::DirectoryMissing, 1, 1 },
+        { true, false, true, 1, EdiCode::DirectoryMissing, 1 },
+        { false, true, true, EdiCode::DirectoryMissing, EdiCode::DirectoryMissing, EdiCode::DirectoryMissing },
+    };
+    for (const Case& c : cases) {
+        TestHome home;
+        MailboxModule module { home.path(), home.clock };
+        ASSERT_TRUE(EdiEnvironment(home.context()).startUp());
+        MailboxSetup setup = module.currentSetup(App);
+        setup.loginId = QStringLiteral("firm01");
+        ASSERT_EQ(module.storeSetup(App, setup), 1);
+        if (c.fileToSend)
+            writeFileBytes(home.path(QStringLiteral("Send/A_1")), "send");
+        QDir().mkpath(home.path(QStringLiteral("Van/inbox")));
+        writeFileBytes(home.path(QStringLiteral("Van/inbox/R0001")), "result");
+        if (c.sendPathMissing)
+            QDir(home.path(QStringLiteral("Send"))).removeRecursively();
+        if (c.receivePathMissing)
+            QDir(home.path(QStringLiteral("Recv"))).removeRecursively();
+
+        int sendCode = 0;
+        int receiveCode = 0;
+        EXPECT_EQ(module.sendReceive(App, sendCode, receiveCode), c.overall);
+        EXPECT_EQ(sendCode, c.sendCode);
+        EXPECT_EQ(receiveCode, c.receiveCode);
+    }
 }
 
 TEST_F(MailboxModuleTest, AReceiveWithoutLoginPointsAtTheSettingsNotAtReceivedData)
