@@ -1,7 +1,7 @@
 #include "ImportTestHome.h"
 
-#include <QSqlQuery>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QSqlRecord>
 #include <gtest/gtest.h>
 

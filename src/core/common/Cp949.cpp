@@ -107,15 +107,11 @@ bool containsDoubleByte(const QByteArray& bytes)
 
 int boundaryAtOrBefore(const QByteArray& bytes, int width)
 {
-    const int size = static_cast<int>(bytes.size());
-    if (width >= size)
-        return size;
-    if (width <= 0)
-        return 0;
+    const int limit = std::min(width, static_cast<int>(bytes.size()));
     int position = 0;
-    while (position < width) {
+    while (position < limit) {
         const int length = isLeadByte(static_cast<unsigned char>(bytes.at(position))) ? 2 : 1;
-        if (position + length > width)
+        if (position + length > limit)
             break;
         position += length;
     }

@@ -20,7 +20,8 @@ inline bool isLeadByte(unsigned char byte)
 }
 bool containsDoubleByte(const QByteArray& bytes);
 
-// The length of the longest prefix of at most width bytes that does not end inside a double-byte character.
+// The length of the longest prefix of at most width bytes that does not end inside a double-byte character; a
+// lead byte without its trail byte at the end of the text is left out too.
 int boundaryAtOrBefore(const QByteArray& bytes, int width);
 // The first width bytes, cut before a double-byte character that would be split.
 QByteArray cut(const QByteArray& bytes, int width);

@@ -30,6 +30,15 @@ TEST(Cp949, CutNeverSplitsADoubleByteCharacter)
     EXPECT_EQ(Cp949::cut(text, 3), Cp949::encode(QStringLiteral("A가")));
     EXPECT_EQ(Cp949::cut(text, 4), Cp949::encode(QStringLiteral("A가")));
     EXPECT_EQ(Cp949::cut(text, 9), text);
+
+    // 똠 is 8C 63: its second byte alone reads as "c", so only a walk from the start finds the boundary. A lone
+    // lead byte at the end has no character to keep.
+    const QByteArray extension("a\x8C\x63"
+                               "b");
+    EXPECT_EQ(Cp949::cut(extension, 2), QByteArray("a"));
+    EXPECT_EQ(Cp949::cut(extension, 3), QByteArray("a\x8C\x63"));
+    EXPECT_EQ(Cp949::cut(QByteArray("\x8C\x63\x8C\x63"), 3), QByteArray("\x8C\x63"));
+    EXPECT_EQ(Cp949::cut(QByteArray("ab\xB0"), 3), QByteArray("ab"));
 }
 
 TEST(FixedRecord, WritesLeftAndZeroFieldsAsGoldenBytes)

@@ -68,6 +68,54 @@ TEST_F(EdiRecvTongRegisterTest, AnswersSetTheStateOfTheConsentTheyAnswer)
     EXPECT_EQ(importer.rows().at(1).count, 1);
 }
 
+// Record 4 answers PAYER-10's cancellation; record 3 answers PAYER-20's registration (2005: registered all the
+// same), whose consent is stored under bank 13, 14 or 15 in the cases that move it: the request went out under the
+// group's code 12.
+TEST(EdiRecvTongRegister, CancellationsAndTheMemberBanksAnswers)
+{
+    struct Case {
+        QByteArray flagAndCode; // positions 44-48 of record 4
+        QString payer20Bank; // PAYER-20's bank as stored; its answer comes under 12 when it is 13 to 15
+        QByteArray answerBank; // positions 9-10 of record 3
+        int payer10Status;
+        bool payer10Accepted;
+        int payer10Code;
+        int payer20Status;
+    };
+    const Case cases[] = {
+        { "Y0000", "20", "20", 6, true, 0, 2 },
+        { "N2005", "20", "20", 6, true, 2005, 2 },
+        { "N0101", "20", "20", 7, false, 101, 2 },
+        { "N0101", "13", "12", 7, false, 101, 2 },
+        { "N0101", "14", "12", 7, false, 101, 2 },
+        { "N0101", "15", "12", 7, false, 101, 2 },
+        { "N0101", "16", "12", 7, false, 101, 1 },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.flagAndCode.toStdString() + " " + c.payer20Bank.toStdString());
+        ImportTestHome home;
+        for (const QStringList& consent : { QStringList { "10", "12345678901", "00012345678901", "PAYER-10", "5" },
+                 QStringList { c.payer20Bank, "110220330440", "00110220330440", "PAYER-20", "1" } }) {
+            ASSERT_TRUE(home.insert("TongRegister",
+                { { "Giganid", "9900000002" }, { "Bankcd", consent.at(0) }, { "Bankno", consent.at(1) },
+                    { "DisplayBankno", consent.at(2) }, { "NapbuNO", consent.at(3) },
+                    { "Status", consent.at(4).toInt() } }));
+        }
+        QByteArray bytes = patched(readFileBytes(testDataPath("edi/consent_result")), 100, 4, 44, c.flagAndCode);
+        home.putReceived("QK150", patched(bytes, 100, 3, 9, c.answerBank));
+        EdiRecvTongRegister importer(home.database(), home.context());
+        ASSERT_TRUE(importer.run());
+        ASSERT_FALSE(importer.failed()) << importer.refusals().first().text().toStdString();
+
+        const QVariantMap payer10
+            = home.row("SELECT Status, ResultYN, ResultCD FROM TongRegister WHERE NapbuNO = 'PAYER-10'");
+        EXPECT_EQ(payer10.value("Status").toInt(), c.payer10Status);
+        EXPECT_EQ(payer10.value("ResultYN").toBool(), c.payer10Accepted);
+        EXPECT_EQ(payer10.value("ResultCD").toInt(), c.payer10Code);
+        EXPECT_EQ(home.value("SELECT Status FROM TongRegister WHERE NapbuNO = 'PAYER-20'").toInt(), c.payer20Status);
+    }
+}
+
 TEST_F(EdiRecvTongRegisterTest, AConsentSendFileIsNotRead)
 {
     home.putReceived("QK150", patched(fixture, 100, 1, 2, "E1"));

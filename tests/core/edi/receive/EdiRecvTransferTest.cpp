@@ -173,6 +173,75 @@ TEST_F(EdiRecvTransferTest, OldWithdrawalResultsWithTheLongVariant)
     EXPECT_EQ(importer.rows().size(), 2);
 }
 
+// Old-layout deposits: "66" is salary kind 3 and the last record's kind is the batch's; bank 10 drops a leading
+// "00", bank 11 a leading "000"; each new item takes the transfer date of its own record. Old-layout apartment items
+// carry their dong and ho. Neither batch is known here, so both are built from the file.
+TEST_F(EdiRecvTransferTest, OldDepositAndApartmentFilesFollowTheirOwnRules)
+{
+    home.putReceived("CD456", readFileBytes(testDataPath("edi/deposit_old")));
+    home.putReceived("CA456", readFileBytes(testDataPath("edi/apartment_old")));
+    EdiRecvTong1 deposits(home.database(), home.context());
+    EdiRecvApt apartments(home.database(), home.context());
+    ASSERT_TRUE(deposits.run());
+    ASSERT_TRUE(apartments.run());
+    ASSERT_FALSE(deposits.failed()) << deposits.refusals().first().text().toStdString();
+    ASSERT_FALSE(apartments.failed()) << apartments.refusals().first().text().toStdString();
+
+    const QVariantMap deposit = batch("Tong1", "TongID", 1);
+    EXPECT_EQ(deposit.value("GiganID").toString(), "99000001");
+    EXPECT_EQ(deposit.value("DataNo").toInt(), 1);
+    EXPECT_EQ(deposit.value("Stime").toString(), "09:05:03");
+    EXPECT_EQ(deposit.value("Pass").toString(), "PASS0001");
+    EXPECT_EQ(deposit.value("MoBankNo").toString(), "100200300400500");
+    EXPECT_EQ(deposit.value("Salary").toInt(), 3);
+    EXPECT_EQ(deposit.value("E1TotNo").toInt(), 2);
+    EXPECT_EQ(deposit.value("E1TotMon").toLongLong(), Q_INT64_C(700000000));
+    EXPECT_EQ(deposit.value("E1JunNo").toInt(), 1);
+    EXPECT_EQ(deposit.value("E1JunMon").toLongLong(), Q_INT64_C(500000000));
+    EXPECT_EQ(deposit.value("E1JoNo").toInt(), 0);
+    EXPECT_EQ(deposit.value("E1SucNo").toInt(), 0);
+    struct Expected {
+        int dataNo;
+        const char* bankCode;
+        const char* account;
+        qint64 stored;
+        int salary;
+        const char* flag;
+        const char* result;
+        const char* date;
+    };
+    const Expected items[] = {
+        { 1, "10", "123456789", Q_INT64_C(500000000), 1, "Y", "0", "2026-12-14" },
+        { 2, "11", "987654321", Q_INT64_C(200000000), 3, "N", "5", "2026-12-15" },
+    };
+    for (const Expected& e : items) {
+        const QVariantMap row = item("Tong2", "TongID", 1, e.dataNo);
+        EXPECT_EQ(row.value("BankCode").toString(), e.bankCode) << e.dataNo;
+        EXPECT_EQ(row.value("BankNo").toString(), e.account) << e.dataNo;
+        EXPECT_EQ(row.value("IcheMoney").toLongLong(), e.stored) << e.dataNo;
+        EXPECT_EQ(row.value("Salary").toInt(), e.salary) << e.dataNo;
+        EXPECT_EQ(row.value("IcheYebu").toString(), e.flag) << e.dataNo;
+        EXPECT_EQ(row.value("ResultID").toString(), e.result) << e.dataNo;
+        EXPECT_EQ(row.value("IcheDate").toString(), e.date) << e.dataNo;
+        EXPECT_EQ(row.value("State").toInt(), 3) << e.dataNo;
+    }
+
+    const QVariantMap apartment = batch("Apt1", "AptID", 1);
+    EXPECT_EQ(apartment.value("GiganID").toString(), "99000003");
+    EXPECT_EQ(apartment.value("DataNo").toInt(), 3);
+    EXPECT_EQ(apartment.value("BankCode").toString(), "11");
+    EXPECT_EQ(apartment.value("E1TotMon").toLongLong(), Q_INT64_C(300000000));
+    EXPECT_EQ(apartment.value("E1JunNo").toInt(), 1);
+    const QVariantMap flat = item("Apt2", "AptID", 1, 1);
+    EXPECT_EQ(flat.value("Gubun").toString(), "02");
+    EXPECT_EQ(flat.value("BankNo").toString(), "555666777");
+    EXPECT_EQ(flat.value("NapbuNo").toString(), "APAY-1");
+    EXPECT_EQ(flat.value("Dong").toString(), "0101");
+    EXPECT_EQ(flat.value("Ho").toString(), "1502");
+    EXPECT_EQ(flat.value("IcheMoney").toLongLong(), Q_INT64_C(300000000));
+    EXPECT_EQ(flat.value("ResultID").toString(), "0");
+}
+
 // A group of an institution that is not set up here is passed; the base-62 code of 09:05:07 batch 3 finds its batch.
 TEST_F(EdiRecvTransferTest, ApartmentResultsFindTheirBatchByTheBase62Code)
 {
