@@ -4,10 +4,14 @@
 #include "core/app/NoticeText.h"
 #include "core/data/Database.h"
 
+#include <QDir>
+
 namespace {
 
-int runNotice(CliSession& session, const QStringList&)
+int runNotice(CliSession& session, const QStringList& arguments)
 {
+    if (refuseArguments(session, QStringLiteral("notice"), arguments))
+        return 2;
     const Workspace& context = session.context();
     session.out() << NoticeText::compute(context.paths(), context.settings()) << Qt::endl;
     return 0;
@@ -22,8 +26,10 @@ bool openDatabase(CliSession& session)
     return false;
 }
 
-int runExport(CliSession& session, const QStringList&)
+int runExport(CliSession& session, const QStringList& arguments)
 {
+    if (refuseArguments(session, QStringLiteral("apt-convert-export"), arguments))
+        return 2;
     if (!openDatabase(session))
         return 1;
     AccountCodeConversion conversion(session.context());
@@ -33,11 +39,18 @@ int runExport(CliSession& session, const QStringList&)
     return 0;
 }
 
-int runImport(CliSession& session, const QStringList&)
+int runImport(CliSession& session, const QStringList& arguments)
 {
+    if (refuseArguments(session, QStringLiteral("apt-convert-import"), arguments))
+        return 2;
     if (!openDatabase(session))
         return 1;
     AccountCodeConversion conversion(session.context());
+    // The conversion passes over an empty receive directory without a word; here that would be a bare exit 1.
+    if (QDir(conversion.receiveDir()).entryList(QDir::Files).isEmpty()) {
+        session.err() << "no answer file in " << conversion.receiveDir() << Qt::endl;
+        return 1;
+    }
     if (!conversion.importAccounts())
         return 1;
     session.out() << conversion.changedItems() << " items moved" << Qt::endl;

@@ -53,3 +53,11 @@ CliSession::CliSession(const QString& home)
     , m_err(stderr)
 {
 }
+
+bool refuseArguments(CliSession& session, const QString& command, const QStringList& arguments)
+{
+    if (arguments.isEmpty())
+        return false;
+    session.err() << command << ": takes no arguments, not \"" << arguments.join(' ') << '"' << Qt::endl;
+    return true;
+}

@@ -62,3 +62,7 @@ struct CliCommand {
     QString usage;
     int (*run)(CliSession& session, const QStringList& arguments);
 };
+
+// For a command that takes no arguments: true, with a message, when some were given (exit status 2), so that a
+// mistyped option is never silently ignored.
+bool refuseArguments(CliSession& session, const QString& command, const QStringList& arguments);

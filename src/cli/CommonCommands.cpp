@@ -17,8 +17,10 @@ bool writeDefaultSettings(const FirmSettings& settings)
 }
 
 // Lays down what the desktop program's first start does, and the program settings with their defaults.
-int runInit(CliSession& session, const QStringList&)
+int runInit(CliSession& session, const QStringList& arguments)
 {
+    if (refuseArguments(session, QStringLiteral("init"), arguments))
+        return 2;
     Workspace& workspace = session.context();
     const WorkingPaths& paths = workspace.paths();
     switch (HomeSetup::layDown(workspace)) {

@@ -1,0 +1,223 @@
+#include "TestHome.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// Every command of fbctl run as a program on a home made by "fbctl init". A row is one run: its arguments, the
+// exit status, the whole standard output (or a substring of it) and a substring of standard error. "{home}" in any of
+// them stands for the home directory, with its trailing "/".
+namespace {
+
+enum class Out { Exact, Contains };
+
+struct FbctlRow {
+    QStringList arguments;
+    int exitCode;
+    QString out;
+    QString errContains;
+    Out outMatch = Out::Exact;
+    // A file written under the home before the run, for rows that work on what an earlier row left.
+    QString writeFile = {};
+    QByteArray fileBytes = {};
+};
+
+class FbctlHome {
+public:
+    explicit FbctlHome(bool initialised = true)
+        : m_home(m_dir.filePath(QStringLiteral("home")) + QLatin1Char('/'))
+    {
+        if (!initialised)
+            return;
+        QProcess init;
+        init.start(QStringLiteral(FB_FBCTL), { QStringLiteral("--home"), m_home, QStringLiteral("init") });
+        EXPECT_TRUE(init.waitForFinished(60000));
+        EXPECT_EQ(init.exitCode(), 0) << init.readAllStandardError().toStdString();
+        EXPECT_EQ(QString::fromUtf8(init.readAllStandardOutput()), m_home + QLatin1Char('\n'));
+    }
+
+    QString expand(QString text) const { return text.replace(QStringLiteral("{home}"), m_home); }
+
+    void check(const FbctlRow& row) const
+    {
+        QStringList arguments { QStringLiteral("--home"), m_home };
+        for (const QString& argument : row.arguments)
+            arguments << expand(argument);
+        const std::string label = "fbctl " + row.arguments.join(QLatin1Char(' ')).toStdString();
+        if (!row.writeFile.isEmpty())
+            writeFileBytes(expand(row.writeFile), row.fileBytes);
+
+        QProcess fbctl;
+        fbctl.start(QStringLiteral(FB_FBCTL), arguments);
+        ASSERT_TRUE(fbctl.waitForFinished(60000)) << label;
+        const QString out = QString::fromUtf8(fbctl.readAllStandardOutput());
+        const QString err = QString::fromUtf8(fbctl.readAllStandardError());
+        ASSERT_EQ(fbctl.exitStatus(), QProcess::NormalExit) << label << '\n' << err.toStdString();
+        EXPECT_EQ(fbctl.exitCode(), row.exitCode) << label << '\n' << err.toStdString();
+        if (row.outMatch == Out::Exact)
+            EXPECT_EQ(out, expand(row.out)) << label;
+        else
+            EXPECT_TRUE(out.contains(expand(row.out))) << label << '\n' << out.toStdString();
+        EXPECT_TRUE(err.contains(expand(row.errContains))) << label << '\n' << err.toStdString();
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_home;
+};
+
+QStringList args(std::initializer_list<const char*> list)
+{
+    QStringList result;
+    for (const char* argument : list)
+        result << QString::fromUtf8(argument);
+    return result;
+}
+
+QString u(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+const QString Usage = QStringLiteral("usage: fbctl [--home DIR] COMMAND [ARGUMENTS]");
+
+} // namespace
+
+// Rows that leave nothing a later row reads, so their order does not matter.
+TEST(FbctlCommands, EachCommandAnswersAndRefusesOnAFreshHome)
+{
+    const FbctlRow rows[] = {
+        { args({ "--version" }), 0, u("테온 미르솔 펌뱅킹 서비스 V4.0.3.7\n"), {} },
+        { args({}), 2, {}, Usage },
+        { args({ "frobnicate" }), 2, {}, u("  lunar YYYY-MM-DD    the lunar date") },
+        { args({ "init", "--force" }), 2, {}, u("init: takes no arguments, not \"--force\"") },
+
+        { args({ "sql", "SELECT 'a', NULL, 3 UNION ALL SELECT 'b c', 2.5, -1" }), 0, u("a\t\t3\nb c\t2.5\t-1\n"), {} },
+        { args({ "sql", "SELECT COUNT(*) FROM Apt2" }), 0, u("0\n"), {} },
+        { args({ "sql", "SELEC 1" }), 1, {}, u("syntax error") },
+        { args({ "sql", "SELECT * FROM NoSuchTable" }), 1, {}, u("no such table: NoSuchTable") },
+        { args({ "sql" }), 2, {}, u("usage: fbctl sql \"STATEMENT\"") },
+        { args({ "sql", "SELECT 1", "SELECT 2" }), 2, {}, u("usage: fbctl sql \"STATEMENT\"") },
+
+        { args({ "calendar", "2024" }), 0,
+            u("2024-01-01\n2024-02-09\n2024-03-01\n2024-04-15\n2024-05-01\n2024-05-15\n2024-06-06\n2024-08-15\n"
+              "2024-09-16\n2024-09-17\n2024-09-18\n2024-10-03\n2024-10-09\n2024-12-25\n"),
+            {} },
+        { args({ "calendar", "2024", "abc" }), 2, {},
+            u("calendar: a year must be a number from 1 to 9999, not \"abc\"") },
+        { args({ "calendar", "0" }), 2, {}, u("not \"0\"") },
+        { args({ "calendar" }), 2, {}, u("calendar: give a year") },
+
+        { args({ "lunar", "2024-02-10" }), 0, u("2024-01-01 leap=0 long=0\n"), {} },
+        { args({ "lunar", "2024-09-17" }), 0, u("2024-08-15 leap=0 long=1\n"), {} },
+        { args({ "lunar", "2023-03-22" }), 0, u("2023-02-01 leap=1 long=0\n"), {} },
+        { args({ "lunar", "2024-02-30" }), 2, {}, u("lunar: expected one date YYYY-MM-DD, not \"2024-02-30\"") },
+        { args({ "lunar", "2024-02-10", "2024-02-11" }), 2, {}, u("not \"2024-02-10 2024-02-11\"") },
+
+        // Friday before the three days of the harvest festival of 2024.
+        { args({ "business-days", "--today", "2024-09-13" }), 0, u("2024-09-19\n2024-10-01\n"), {} },
+        { args({ "business-days", "--today", "2024-9-13" }), 2, {},
+            u("business-days: expected [--today YYYY-MM-DD], not \"--today 2024-9-13\"") },
+        { args({ "business-days", "2024-09-13" }), 2, {}, u("business-days: expected [--today YYYY-MM-DD]") },
+
+        { args({ "account", "hyphenate", "03", "12345678901" }), 0, u("123-4567-8901\n"), {} },
+        { args({ "account", "hyphenate", "20", "1234567890123" }), 0, u("1234-567-890123\n"), {} },
+        { args({ "account", "hyphenate", "03", "1234" }), 0, u("1234\n"), {} },
+        { args({ "account", "check", "05", "123456789012" }), 0, u("valid\n"), {} },
+        { args({ "account", "check", "05", "12345678901" }), 1, u("invalid\n"), {} },
+        { args({ "account", "check", "05", "12345678901x" }), 1, u("invalid\n"), {} },
+        { args({ "account", "verify", "05", "123456789012" }), 2, {},
+            u("account: expected hyphenate|check BANK ACCOUNT, not \"verify 05 123456789012\"") },
+        { args({ "account", "check", "05" }), 2, {}, u("account: expected hyphenate|check BANK ACCOUNT") },
+
+        { args({ "notice" }), 0, u("테온 미르솔 펌뱅킹 서비스 고객센터로 문의하여 주십시오.\n"), {} },
+        { args({ "notice", "today" }), 2, {}, u("notice: takes no arguments, not \"today\"") },
+
+        { args({ "generate", "--now", "2024-09-13 10:00:00" }), 0, {}, u("송신할 자료가 없습니다.") },
+        { args({ "generate", "--now", "2024-09-31 10:00:00" }), 2, {},
+            u("generate: expected [--now \"YYYY-MM-DD HH:MM:SS\"], not \"--now 2024-09-31 10:00:00\"") },
+        { args({ "generate", "--today", "2024-09-13" }), 2, {}, u("generate: expected [--now") },
+
+        { args({ "import", "--now", "2024-09-13 10:00:00" }), 0, {}, u("수신된 자료가 없습니다.") },
+        { args({ "import", "--now" }), 2, {}, u("import: expected [--now \"YYYY-MM-DD HH:MM:SS\"], not \"--now\"") },
+
+        { args({ "comm" }), 2, {}, u("comm: give one of send, receive, sendreceive, rereceive, report, config") },
+        { args({ "comm", "send", "receive" }), 2, {}, u("comm: give one of") },
+        { args({ "comm", "fetch" }), 2, {}, u("comm: unknown action \"fetch\"") },
+        { args({ "comm", "config", "--port", "COM2" }), 2, {}, u("comm config: unknown option \"--port\"") },
+        { args({ "comm", "config", "--login" }), 2, {}, u("comm config: --login needs a value") },
+        { args({ "comm", "config" }), 0,
+            u("LoginID: \nPassword: 없음\nMailbox: {home}Van/\nSendDir: {home}Send\nRecvDir: {home}Recv\n"
+              "ResultDir: {home}Result\nPort: COM1 (38400)\n"),
+            {} },
+        // Without a login ID nothing is sent or received.
+        { args({ "comm", "send" }), 1, u("사용자 ID가 등록되어 있지 않습니다\n"), {} },
+        { args({ "comm", "receive" }), 1, u("프로그램 오류 발생 (Registry 관련)\n"), {} },
+        { args({ "comm", "sendreceive" }), 1, u("프로그램 오류 발생 (Registry 관련)\n"), {} },
+        { args({ "comm", "rereceive" }), 1, u("사용자 ID가 등록되어 있지 않습니다\n"), {} },
+        { args({ "comm", "report" }), 1, u("사용자 ID가 등록되어 있지 않습니다\n"), {} },
+
+        { args({ "apt-convert-export" }), 1, {}, u("셈바계좌가 존재 하지 않습니다") },
+        { args({ "apt-convert-export", "16" }), 2, {}, u("apt-convert-export: takes no arguments, not \"16\"") },
+        { args({ "apt-convert-import" }), 1, {}, u("no answer file in {home}Recv/") },
+        { args({ "apt-convert-import", "--dry-run" }), 2, {}, u("apt-convert-import: takes no arguments") },
+    };
+    const FbctlHome home;
+    for (const FbctlRow& row : rows)
+        home.check(row);
+}
+
+// Without "fbctl init" there is no database to work on.
+TEST(FbctlCommands, DatabaseCommandsSendAHomeWithoutDatabaseToInit)
+{
+    const FbctlRow rows[] = {
+        { args({ "sql", "SELECT 1" }), 1, {},
+            u("no database file at {home}Data/FbMorv.db (fbctl init creates the database)") },
+        { args({ "apt-convert-export" }), 1, {}, u("(fbctl init creates the database)") },
+        { args({ "apt-convert-import" }), 1, {}, u("(fbctl init creates the database)") },
+    };
+    const FbctlHome home(false);
+    for (const FbctlRow& row : rows)
+        home.check(row);
+}
+
+// In order: each row works on what the rows before it left in the home and the mailbox.
+TEST(FbctlCommands, CommMovesFilesThroughTheMailboxOnceALoginIsSet)
+{
+    const FbctlRow rows[] = {
+        { args({ "comm", "config", "--login", "FIRM01", "--password", "s3cret" }), 0,
+            u("LoginID: FIRM01\nPassword: 있음\nMailbox: {home}Van/\nSendDir: {home}Send\nRecvDir: {home}Recv\n"
+              "ResultDir: {home}Result\nPort: COM1 (38400)\n"),
+            {} },
+        { args({ "comm", "send" }), 1, u("송신할 파일이 없습니다\n"), {} },
+        { args({ "comm", "send" }), 0, u("송신 완료\n"), {}, Out::Exact, u("{home}Send/PAY0913"), "payments\r\n" },
+        { args({ "comm", "report" }), 0, u("송수신 결과 파일 수신 완료\n{home}Result/RptEDI\n"), {} },
+        { args({ "comm", "receive" }), 1, u("수신할 파일이 없습니다\n"), {} },
+        { args({ "comm", "rereceive" }), 1, u("수신할 파일이 없습니다\n"), {} },
+        { args({ "comm", "receive" }), 0, u("수신 완료\n"), {}, Out::Exact, u("{home}Van/inbox/ANSWER.TXT"),
+            "answer\r\n" },
+        { args({ "comm", "rereceive" }), 0, u("수신 완료\n"), {} },
+        { args({ "comm", "sendreceive" }), 0, u("송신: 송신할 파일이 없습니다\n수신: 수신할 파일이 없습니다\n"), {} },
+    };
+    const FbctlHome home;
+    for (const FbctlRow& row : rows)
+        home.check(row);
+    EXPECT_EQ(readFileBytes(home.expand(u("{home}Van/outbox/PAY0913"))), QByteArray("payments\r\n"));
+    EXPECT_EQ(readFileBytes(home.expand(u("{home}Recv/ANSWER.TXT"))), QByteArray("answer\r\n"));
+}
+
+// In order: an apartment account of bank 16 goes out in Send/Convert and the bank's answer moves it.
+TEST(FbctlCommands, AptConvertExportsTheAccountsAndAppliesTheAnswer)
+{
+    const FbctlRow rows[] = {
+        { args({ "sql", "INSERT INTO Apt2 (AptID, BankCode, BankNo) VALUES (1, '16', '1234567890123')" }), 0, {}, {} },
+        { args({ "apt-convert-export" }), 0, u("{home}Send/Convert\n"), {} },
+        { args({ "apt-convert-import" }), 0, u("1 items moved\n"), {}, Out::Exact, u("{home}Recv/Convert"),
+            "   1234567890123 12345678901234 20\r\n" },
+        { args({ "sql", "SELECT BankCode, BankNo FROM Apt2" }), 0, u("20\t12345678901234\n"), {} },
+    };
+    const FbctlHome home;
+    for (const FbctlRow& row : rows)
+        home.check(row);
+    EXPECT_EQ(readFileBytes(home.expand(u("{home}Send/Convert"))), QByteArray("D161234567890123\r\n"));
+}
