@@ -5,6 +5,7 @@
 #include "core/common/Desktop.h"
 #include "core/common/FileDialogs.h"
 #include "core/common/Messages.h"
+#include "core/common/NoticeSource.h"
 #include "core/common/ProcessList.h"
 #include "core/common/Progress.h"
 #include "core/data/TDM1.h"
@@ -41,7 +42,8 @@ public:
         : m_paths(m_directory.path())
         , m_clock(now)
         , m_ediModule(m_paths.programDir(), m_clock)
-        , m_context(m_paths, { m_messages, m_progress, m_clock, m_desktop, m_processes, m_fileDialogs, m_ediModule })
+        , m_context(m_paths,
+              { m_messages, m_progress, m_clock, m_desktop, m_processes, m_fileDialogs, m_ediModule, m_notices })
         , m_dataModule(m_context.data())
     {
         m_paths.createDirectories();
@@ -70,6 +72,7 @@ private:
     ProcProcessList m_processes;
     NoFileDialogs m_fileDialogs;
     MailboxModule m_ediModule;
+    NoNoticeSource m_notices;
     Workspace m_context;
     TDM1& m_dataModule;
 };

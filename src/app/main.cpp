@@ -6,6 +6,7 @@
 #include "core/common/ProcessList.h"
 #include "core/edi/comm/MailboxModule.h"
 #include "ui/app/GuardedApplication.h"
+#include "ui/app/NetworkNoticeSource.h"
 #include "ui/app/ProgramSession.h"
 #include "ui/app/ScreenshotTour.h"
 #include "ui/app/TFmWait.h"
@@ -63,7 +64,8 @@ int main(int argc, char** argv)
     QtFileDialogs fileDialogs;
     QtEnvSetupDialog envSetupDialog(fileDialogs);
     MailboxModule ediModule(paths.programDir(), clock, &envSetupDialog);
-    Workspace workspace(paths, { messages, waitWindow, clock, desktop, processes, fileDialogs, ediModule });
+    NetworkNoticeSource notices;
+    Workspace workspace(paths, { messages, waitWindow, clock, desktop, processes, fileDialogs, ediModule, notices });
     // Settings that cannot be written leave their defaults in use, as the module does.
     if (HomeSetup::layDown(workspace) == HomeSetup::Outcome::NoFolders) {
         messages.error(QStringLiteral("작업 폴더를 만들 수 없습니다.\r\r") + paths.programDir());

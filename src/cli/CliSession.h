@@ -6,6 +6,7 @@
 #include "core/common/Desktop.h"
 #include "core/common/FileDialogs.h"
 #include "core/common/Messages.h"
+#include "core/common/NoticeSource.h"
 #include "core/common/ProcessList.h"
 #include "core/common/Progress.h"
 #include "core/edi/comm/MailboxModule.h"
@@ -51,6 +52,7 @@ private:
     NoFileDialogs m_fileDialogs;
     OptionsSetupDialog m_setupDialog;
     MailboxModule m_mailboxModule;
+    NoNoticeSource m_notices;
     Workspace m_context;
     QTextStream m_out;
     QTextStream m_err;

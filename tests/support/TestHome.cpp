@@ -25,7 +25,7 @@ Database& TestHome::openEmptyDatabase()
 
 Workspace::Seams TestHome::seamsWith(EdiModule& module)
 {
-    return { messages, progress, clock, desktop, processes, fileDialogs, module };
+    return { messages, progress, clock, desktop, processes, fileDialogs, module, notices };
 }
 
 QByteArray readFileBytes(const QString& path)

@@ -33,6 +33,7 @@ public:
     FakeProcessList processes;
     ScriptedFileDialogs fileDialogs;
     FakeEdiModule ediModule;
+    FakeNoticeSource notices;
 
 private:
     QTemporaryDir m_dir;

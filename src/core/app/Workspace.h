@@ -12,6 +12,7 @@ class Desktop;
 class EdiModule;
 class FileDialogs;
 class Messages;
+class NoticeSource;
 class ProcessList;
 class Progress;
 class TDM1;
@@ -29,6 +30,7 @@ public:
         const ProcessList& processes;
         FileDialogs& fileDialogs;
         EdiModule& ediModule;
+        NoticeSource& notices;
     };
 
     Workspace(const WorkingPaths& paths, const Seams& seams);
@@ -45,6 +47,7 @@ public:
     const ProcessList& processes() const { return m_seams.processes; }
     FileDialogs& fileDialogs() const { return m_seams.fileDialogs; }
     EdiModule& ediModule() const { return m_seams.ediModule; }
+    NoticeSource& notices() const { return m_seams.notices; }
 
     // The shared data module; its database is open once the start-up opened it.
     TDM1& data() const { return *m_data; }

@@ -50,9 +50,9 @@ QList<ButtonSpec> buttonSpecs()
 }
 } // namespace
 
-PictureArea::PictureArea(Desktop& desktop, QWidget* parent)
+PictureArea::PictureArea(Desktop& desktop, NoticeSource& notices, QWidget* parent)
     : QWidget(parent)
-    , m_noticePanel(new WebNoticePanel(desktop, this))
+    , m_noticePanel(new WebNoticePanel(desktop, notices, this))
 {
     setObjectName(QStringLiteral("ClientScrollBox"));
     createButtons();

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class Desktop;
+class NoticeSource;
 class PictureButton;
 class WebNoticePanel;
 
@@ -14,7 +15,7 @@ class PictureArea : public QWidget {
 public:
     static constexpr int ButtonCount = 9;
 
-    PictureArea(Desktop& desktop, QWidget* parent = nullptr);
+    PictureArea(Desktop& desktop, NoticeSource& notices, QWidget* parent = nullptr);
 
     // DSBButton1 to DSBButton9.
     PictureButton* button(int number) const { return m_buttons.value(number - 1); }

@@ -130,7 +130,7 @@ void TfmMain::buildWindow()
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setBackground(QColor(0xdf, 0xe8, 0xef));
     setCentralWidget(m_mdiArea);
-    m_pictureArea = new PictureArea(m_context.desktop(), m_mdiArea);
+    m_pictureArea = new PictureArea(m_context.desktop(), m_context.notices(), m_mdiArea);
     m_mdiArea->installEventFilter(this);
     buildBottomStrip();
 

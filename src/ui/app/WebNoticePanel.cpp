@@ -3,15 +3,12 @@
 #include "core/common/Cp949.h"
 #include "core/common/Desktop.h"
 
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
+#include <QPointer>
 #include <QStringDecoder>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 namespace {
-const int TransferTimeoutMs = 10000;
-
 // The operator's pages are Korean: without a usable declaration they are read as CP949.
 QString decodeHtml(const QByteArray& html, const QByteArray& contentType)
 {
@@ -31,9 +28,10 @@ QString decodeHtml(const QByteArray& html, const QByteArray& contentType)
 }
 } // namespace
 
-WebNoticePanel::WebNoticePanel(Desktop& desktop, QWidget* parent)
+WebNoticePanel::WebNoticePanel(Desktop& desktop, NoticeSource& notices, QWidget* parent)
     : QFrame(parent)
     , m_desktop(desktop)
+    , m_notices(notices)
     , m_web(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("pan_noti"));
@@ -58,23 +56,21 @@ void WebNoticePanel::load(const QUrl& address)
         emit finished(false);
         return;
     }
-    if (!m_network)
-        m_network = new QNetworkAccessManager(this);
-    QNetworkRequest request(address);
-    request.setTransferTimeout(TransferTimeoutMs);
-    QNetworkReply* reply = m_network->get(request);
-    connect(reply, &QNetworkReply::finished, this, [this, reply] { pageArrived(reply); });
+    const QPointer<WebNoticePanel> panel(this);
+    m_notices.fetch(address, [panel](const NoticeSource::Page& page) {
+        if (panel)
+            panel->pageArrived(page);
+    });
 }
 
-void WebNoticePanel::pageArrived(QNetworkReply* reply)
+void WebNoticePanel::pageArrived(const NoticeSource::Page& page)
 {
-    reply->deleteLater();
-    if (reply->error() != QNetworkReply::NoError) {
+    if (!page.arrived) {
         hide();
         emit finished(false);
         return;
     }
-    showPage(reply->readAll(), reply->header(QNetworkRequest::ContentTypeHeader).toByteArray());
+    showPage(page.html, page.contentType);
 }
 
 void WebNoticePanel::showPage(const QByteArray& html, const QByteArray& contentType)

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/common/NoticeSource.h"
+
 #include <QFrame>
 #include <QUrl>
 
 class Desktop;
-class QNetworkAccessManager;
-class QNetworkReply;
 class QTextBrowser;
 
 // The operator's notice page beside the picture buttons. It stays hidden until a page has arrived;
@@ -15,7 +15,7 @@ class WebNoticePanel : public QFrame {
 public:
     static constexpr int Width = 222;
 
-    WebNoticePanel(Desktop& desktop, QWidget* parent = nullptr);
+    WebNoticePanel(Desktop& desktop, NoticeSource& notices, QWidget* parent = nullptr);
 
     void load(const QUrl& address);
     QTextBrowser* browser() const { return m_web; }
@@ -26,9 +26,9 @@ signals:
     void finished(bool shown);
 
 private:
-    void pageArrived(QNetworkReply* reply);
+    void pageArrived(const NoticeSource::Page& page);
 
     Desktop& m_desktop;
+    NoticeSource& m_notices;
     QTextBrowser* m_web;
-    QNetworkAccessManager* m_network = nullptr;
 };

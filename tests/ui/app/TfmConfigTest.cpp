@@ -1,14 +1,12 @@
 #include "ui/app/TfmConfig.h"
 #include "TestHome.h"
+#include "widgets/ModalDialogs.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,18 +27,6 @@ void clickOk(TfmConfig& dialog)
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("OkBtn")), Qt::LeftButton);
 }
 
-// Runs the user's part once the modal dialog is up.
-void whenDialogShows(std::function<void(TfmConfig&)> user)
-{
-    QTimer::singleShot(0, [user] {
-        auto* dialog = qobject_cast<TfmConfig*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        user(*dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-}
-
 QList<bool> visibleTabs(TfmConfig& dialog)
 {
     auto* pages = dialog.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
@@ -59,7 +45,7 @@ TEST(TfmConfig, PasswordPageStaysOpenUntilTheChecksPassThenRemovesThePassword)
     settings.setPassword(QStringLiteral("abc"));
     QList<bool> tabs;
     QStringList openAfterEachOk;
-    whenDialogShows([&](TfmConfig& dialog) {
+    const ModalAnswer answer = answerNextModal<TfmConfig>([&](TfmConfig& dialog) {
         tabs = visibleTabs(dialog);
         const auto okAndNote = [&](const QString& label) {
             clickOk(dialog);
@@ -98,7 +84,7 @@ TEST(TfmConfig, ScreenPageStoresItsSettingsWhileAPasswordIsSet)
         writeFileBytes(home.context().paths().pictureDir() + QLatin1String(name), "BM");
     QList<bool> tabs;
     QString selectedAtOpen;
-    whenDialogShows([&](TfmConfig& dialog) {
+    const ModalAnswer answer = answerNextModal<TfmConfig>([&](TfmConfig& dialog) {
         tabs = visibleTabs(dialog);
         auto* pictures = dialog.findChild<QComboBox*>(QStringLiteral("ImageNameCombo"));
         selectedAtOpen = pictures->currentText();

@@ -2,6 +2,7 @@
 #include "TestHome.h"
 #include "core/common/AppInfo.h"
 #include "core/common/Cp949.h"
+#include "core/common/IniFile.h"
 #include "core/data/Database.h"
 #include "core/data/TDM1.h"
 #include "ui/app/MainCommand.h"
@@ -323,11 +324,31 @@ TEST_F(TfmMainTest, TransferStatusOpensInTheDesktopBrowser)
     EXPECT_EQ(home.desktop.opened, QStringList({ "https://firmbank.teon.example/link/VanFirm.jsp" }));
 }
 
-TEST(WebNoticePanel, ShowsOnlyAPageThatArrivedAndStaysHiddenWhenTheServerIsUnreachable)
+TEST_F(TfmMainTest, NoticePanelAsksTheNoticeHostOnFirstShowAndShowsOnlyAPageThatArrived)
+{
+    IniFile(home.paths().settingsFile())
+        .writeString(QStringLiteral("General"), QStringLiteral("NoticeHost"), QStringLiteral("Notice.Example"));
+    const QUrl address(QStringLiteral("http://notice.example:8050/popup/package/fbtests_ui/fbtests_ui.htm"));
+
+    auto unreachable = makeFrame();
+    unreachable->show();
+    EXPECT_EQ(home.notices.requested, QList<QUrl>({ address }));
+    EXPECT_TRUE(unreachable->pictureArea()->noticePanel()->isHidden());
+
+    home.notices.page = { true, QByteArray("<p>점검 안내</p>"), "text/html; charset=utf-8" };
+    auto frame = makeFrame();
+    frame->show();
+    EXPECT_EQ(home.notices.requested, QList<QUrl>({ address, address }));
+    EXPECT_FALSE(frame->pictureArea()->noticePanel()->isHidden());
+    EXPECT_EQ(frame->pictureArea()->noticePanel()->browser()->toPlainText(), QStringLiteral("점검 안내"));
+}
+
+TEST(WebNoticePanel, ShowsOnlyAPageThatArrivedAndHidesAgainWhenTheServerIsUnreachable)
 {
     RecordingDesktop desktop;
+    FakeNoticeSource notices;
     QWidget parent;
-    WebNoticePanel panel(desktop, &parent);
+    WebNoticePanel panel(desktop, notices, &parent);
     panel.showPage(QByteArray("<html><body><p>공지</p></body></html>"), "text/html; charset=utf-8");
     EXPECT_FALSE(panel.isHidden());
     EXPECT_EQ(panel.browser()->toPlainText(), QStringLiteral("공지"));
@@ -335,10 +356,20 @@ TEST(WebNoticePanel, ShowsOnlyAPageThatArrivedAndStaysHiddenWhenTheServerIsUnrea
     EXPECT_TRUE(panel.isHidden());
 
     QSignalSpy finished(&panel, &WebNoticePanel::finished);
-    panel.load(QUrl(QStringLiteral("http://127.0.0.1:1/popup/package/fbmorv/fbmorv.htm")));
-    ASSERT_TRUE(finished.wait(5000));
-    EXPECT_FALSE(finished.first().first().toBool());
+    const QUrl address(QStringLiteral("http://notice.example:8050/popup/package/fbmorv/fbmorv.htm"));
+    // Without a declared character set the page is read as CP949.
+    notices.page = { true, Cp949::encode(QStringLiteral("<p>점검 안내</p>")), QByteArray() };
+    panel.load(address);
+    EXPECT_FALSE(panel.isHidden());
+    EXPECT_EQ(panel.browser()->toPlainText(), QStringLiteral("점검 안내"));
+
+    notices.page = {};
+    panel.load(address);
     EXPECT_TRUE(panel.isHidden());
+    EXPECT_EQ(notices.requested, QList<QUrl>({ address, address }));
+    ASSERT_EQ(finished.size(), 2);
+    EXPECT_TRUE(finished.at(0).first().toBool());
+    EXPECT_FALSE(finished.at(1).first().toBool());
 }
 
 } // namespace

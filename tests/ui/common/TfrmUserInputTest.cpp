@@ -3,14 +3,12 @@
 #include "core/common/AppInfo.h"
 #include "ui/common/TfrmWaitMsg.h"
 #include "ui/common/WaitMsgWindow.h"
+#include "widgets/ModalDialogs.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -23,18 +21,6 @@ QLineEdit* inputEdit(TfrmUserInput& dialog)
 void clickOk(TfrmUserInput& dialog)
 {
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("bbnOk")), Qt::LeftButton);
-}
-
-// Runs the user's part once the modal dialog is up.
-void whenDialogShows(std::function<void(TfrmUserInput&)> user)
-{
-    QTimer::singleShot(0, [user] {
-        auto* dialog = qobject_cast<TfrmUserInput*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        user(*dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
 }
 
 struct PasswordCase {
@@ -62,7 +48,7 @@ TEST(TfrmUserInput, PasswordCheckAllowsThreeTries)
         home.messages.setTitle(AppInfo::startTitle());
         QString caption;
         QLineEdit::EchoMode echo = QLineEdit::Normal;
-        whenDialogShows([&](TfrmUserInput& dialog) {
+        const ModalAnswer answer = answerNextModal<TfrmUserInput>([&](TfrmUserInput& dialog) {
             caption = dialog.windowTitle();
             echo = inputEdit(dialog)->echoMode();
             // Each refusal selects the whole entry, so typing replaces it.
@@ -89,7 +75,7 @@ TEST(TfrmUserInput, PromptNeedsAnEntryAndClearsTheTextOnCancel)
     QString text = QStringLiteral("1000");
     QString label;
     bool stayedOpenWhenEmpty = false;
-    whenDialogShows([&](TfrmUserInput& dialog) {
+    const ModalAnswer entry = answerNextModal<TfrmUserInput>([&](TfrmUserInput& dialog) {
         label = dialog.findChild<QLabel*>(QStringLiteral("MsgLabel"))->text();
         EXPECT_EQ(inputEdit(dialog)->text(), QStringLiteral("1000"));
         inputEdit(dialog)->clear();
@@ -103,7 +89,7 @@ TEST(TfrmUserInput, PromptNeedsAnEntryAndClearsTheTextOnCancel)
     EXPECT_EQ(label, QStringLiteral("금액 :"));
     EXPECT_TRUE(stayedOpenWhenEmpty);
 
-    whenDialogShows([](TfrmUserInput& dialog) {
+    const ModalAnswer cancel = answerNextModal<TfrmUserInput>([](TfrmUserInput& dialog) {
         QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("bbnCancel")), Qt::LeftButton);
     });
     EXPECT_FALSE(TfrmUserInput::prompt(home.context(), QStringLiteral("금액 변경"), QStringLiteral("금액"), text));

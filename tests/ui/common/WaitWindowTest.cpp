@@ -1,12 +1,12 @@
 #include "ui/common/QtMessages.h"
 #include "ui/common/TfrmWaitMsg.h"
 #include "ui/common/WaitMsgWindow.h"
+#include "widgets/ModalDialogs.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -167,13 +167,11 @@ TEST(QtMessages, BoxCarriesTheApplicationTitleAndBreaksLinesAtCarriageReturns)
     QString title;
     QString text;
     QString defaultText;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        title = box->windowTitle();
-        text = box->text();
-        defaultText = box->defaultButton()->text();
-        box->defaultButton()->click();
+    const ModalAnswer answer = answerNextModal<QMessageBox>([&](QMessageBox& box) {
+        title = box.windowTitle();
+        text = box.text();
+        defaultText = box.defaultButton()->text();
+        box.defaultButton()->click();
     });
     const bool yes = messages.question(QStringLiteral("첫 줄\r\r둘째 줄"), true);
     EXPECT_TRUE(yes);

@@ -4,28 +4,15 @@
 #include "core/edi/comm/EdiEnvironment.h"
 #include "core/edi/comm/MailboxModule.h"
 #include "ui/edi/QtEnvSetupDialog.h"
+#include "widgets/ModalDialogs.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
-
-void whenDialogShows(std::function<void(TfmEnvSetup&)> user)
-{
-    QTimer::singleShot(0, [user] {
-        auto* dialog = qobject_cast<TfmEnvSetup*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        user(*dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-}
 
 void type(TfmEnvSetup& dialog, const char* name, const QString& text)
 {
@@ -47,7 +34,7 @@ TEST(TfmEnvSetup, StoresWhatTheUserTypedAndTheWorkingPathsFollow)
     QDir().mkpath(home.path(QStringLiteral("Brisanet")));
     const QString mailbox = home.path(QStringLiteral("Share"));
     const QString sendDir = home.path(QStringLiteral("Out"));
-    whenDialogShows([&](TfmEnvSetup& dialog) {
+    const ModalAnswer answer = answerNextModal<TfmEnvSetup>([&](TfmEnvSetup& dialog) {
         type(dialog, "LoginIdEdit", QStringLiteral("FIRM01"));
         type(dialog, "PasswordEdit", QStringLiteral("pw"));
         type(dialog, "MailboxEdit", mailbox);
@@ -64,7 +51,7 @@ TEST(TfmEnvSetup, StoresWhatTheUserTypedAndTheWorkingPathsFollow)
     EXPECT_EQ(context.loginId(), QStringLiteral("FIRM01"));
     EXPECT_EQ(IniFile(context.paths().terminalSettingsFile()).readString("Login", "Password", {}), "pw");
 
-    whenDialogShows([](TfmEnvSetup& dialog) {
+    const ModalAnswer cancel = answerNextModal<TfmEnvSetup>([](TfmEnvSetup& dialog) {
         QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("CancelBtn")), Qt::LeftButton);
     });
     EXPECT_FALSE(TfmEnvSetup::runSettingsCommand(context));
