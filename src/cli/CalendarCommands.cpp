@@ -1,8 +1,14 @@
 #include "cli/CalendarCommands.h"
 
+#include "cli/EdiCommands.h"
+#include "core/app/Workspace.h"
 #include "core/calendar/BusinessDays.h"
 #include "core/calendar/HolidayCalendar.h"
+#include "core/calendar/HolidayList.h"
 #include "core/calendar/LunarConverter.h"
+#include "core/data/TDM1.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -11,6 +17,16 @@ const QString DateFormat = QStringLiteral("yyyy-MM-dd");
 QDate parseDate(const QString& text)
 {
     return QDate::fromString(text, DateFormat);
+}
+
+// The calendar with the office's own list; a home without a database keeps to the rules, and is told so.
+const HolidayCalendar& officeCalendar(CliSession& session)
+{
+    const WorkingPaths& paths = session.context().paths();
+    if (!QFileInfo::exists(paths.dataDir() + WorkingPaths::databaseFileName())
+        || !session.context().data().openAndUpgrade())
+        session.err() << "no working database: the office's own holiday list is left out" << Qt::endl;
+    return session.context().data().holidays();
 }
 
 int runCalendar(CliSession& session, const QStringList& arguments)
@@ -29,8 +45,7 @@ int runCalendar(CliSession& session, const QStringList& arguments)
         session.err() << "calendar: give a year" << Qt::endl;
         return 2;
     }
-    // One calendar for all years, so that they share its remembered new moons.
-    const HolidayCalendar holidays;
+    const HolidayCalendar& holidays = officeCalendar(session);
     for (const int year : years) {
         const QDate last(year, 12, 31);
         for (QDate date(year, 1, 1); date <= last; date = date.addDays(1)) {
@@ -67,11 +82,47 @@ int runBusinessDays(CliSession& session, const QStringList& arguments)
         }
         session.clock().set(QDateTime(today, session.clock().now().time()));
     }
-    const HolidayCalendar holidays;
-    const BusinessDays days(holidays, session.clock());
+    const BusinessDays days(officeCalendar(session), session.clock());
     session.out() << days.nextBusinessDay().toString(DateFormat) << '\n'
                   << days.ninthBusinessDay().toString(DateFormat) << Qt::endl;
     return 0;
+}
+
+int printHolidayYear(CliSession& session, int year)
+{
+    for (const HolidayList::Day& day : HolidayList(session.context()).year(year)) {
+        session.out() << day.date.toString(DateFormat) << '\t' << HolidayList::sourceName(day.source) << '\t'
+                      << day.name << '\n';
+    }
+    session.out().flush();
+    return 0;
+}
+
+int runHoliday(CliSession& session, const QStringList& arguments)
+{
+    const QString action = arguments.value(0);
+    const QDate date = parseDate(arguments.value(1));
+    bool isYear = false;
+    const int year = arguments.value(1).toInt(&isYear);
+    const bool valid = (action == QLatin1String("add") && arguments.size() == 3 && date.isValid())
+        || ((action == QLatin1String("remove") || action == QLatin1String("restore")) && arguments.size() == 2
+            && date.isValid())
+        || (action == QLatin1String("list") && (arguments.size() == 1 || (arguments.size() == 2 && isYear)));
+    if (!valid) {
+        session.err() << "holiday: expected add YYYY-MM-DD NAME | remove YYYY-MM-DD | restore YYYY-MM-DD | list "
+                         "[YEAR], not \""
+                      << arguments.join(' ') << '"' << Qt::endl;
+        return 2;
+    }
+    if (!openWorkingData(session))
+        return 1;
+    if (action == QLatin1String("list"))
+        return printHolidayYear(session, arguments.size() == 2 ? year : session.clock().today().year());
+    HolidayList list(session.context());
+    const bool done = action == QLatin1String("add") ? list.add(date, arguments.at(2))
+        : action == QLatin1String("remove")          ? list.remove(date)
+                                                     : list.restore(date);
+    return done ? 0 : 1;
 }
 
 } // namespace
@@ -87,5 +138,9 @@ QList<CliCommand> calendarCommands()
         { QStringLiteral("business-days"),
             QStringLiteral("business-days [--today YYYY-MM-DD]    the next and the ninth business day after today"),
             runBusinessDays },
+        { QStringLiteral("holiday"),
+            QStringLiteral("holiday add YYYY-MM-DD NAME | remove YYYY-MM-DD | restore YYYY-MM-DD | list [YEAR]\n"
+                           "    the office's own holidays; list prints date, added|removed|rule, name"),
+            runHoliday },
     };
 }

@@ -25,23 +25,6 @@ bool takeNow(CliSession& session, const QString& command, const QStringList& arg
 }
 
 // The working database and the communication settings, as the program has them after its start.
-bool openWorkingData(CliSession& session)
-{
-    Workspace& context = session.context();
-    TDM1& dataModule = context.data();
-    const EdiEnvironment environment(context);
-    environment.startUp();
-    if (!context.paths().createDirectories() || !environment.refreshWorkingPaths()) {
-        session.err() << "cannot prepare the working directories and communication settings under "
-                      << context.paths().programDir() << Qt::endl;
-        return false;
-    }
-    if (!dataModule.openAndUpgrade()) {
-        session.err() << "cannot open the working database: " << dataModule.lastError() << Qt::endl;
-        return false;
-    }
-    return true;
-}
 
 void printRows(CliSession& session, const QList<TEdiInfo>& rows)
 {
@@ -94,6 +77,24 @@ int runImport(CliSession& session, const QStringList& arguments)
 }
 
 } // namespace
+
+bool openWorkingData(CliSession& session)
+{
+    Workspace& context = session.context();
+    TDM1& dataModule = context.data();
+    const EdiEnvironment environment(context);
+    environment.startUp();
+    if (!context.paths().createDirectories() || !environment.refreshWorkingPaths()) {
+        session.err() << "cannot prepare the working directories and communication settings under "
+                      << context.paths().programDir() << Qt::endl;
+        return false;
+    }
+    if (!dataModule.openAndUpgrade()) {
+        session.err() << "cannot open the working database: " << dataModule.lastError() << Qt::endl;
+        return false;
+    }
+    return true;
+}
 
 QList<CliCommand> ediCommands()
 {

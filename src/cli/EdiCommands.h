@@ -6,3 +6,7 @@
 
 // The EDI exchange without windows: generate writes the send files of one run.
 QList<CliCommand> ediCommands();
+
+// Prepares the working directories and the communication settings and opens the working database, upgraded;
+// false with a message on stderr.
+bool openWorkingData(CliSession& session);

@@ -1,7 +1,12 @@
 #include "core/calendar/LunarConverter.h"
 
+#include "core/calendar/OfficialLunarMonths.h"
+
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -52,6 +57,32 @@ double elongation(double x)
     return normalized(moon - sun);
 }
 
+// The Julian day on which each month of the official table begins.
+const std::vector<qint64>& officialMonthDays()
+{
+    static const std::vector<qint64> days = [] {
+        std::vector<qint64> result;
+        for (const OfficialLunarMonths::MonthStart& start : OfficialLunarMonths::starts())
+            result.push_back(QDate(start.solar / 10000, start.solar / 100 % 100, start.solar % 100).toJulianDay());
+        return result;
+    }();
+    return days;
+}
+
+// The date in the official table, whose last entry only closes its last month; nothing outside it.
+std::optional<LunarDate> officialDate(const QDate& date)
+{
+    const std::vector<qint64>& days = officialMonthDays();
+    const qint64 day = date.toJulianDay();
+    if (days.size() < 2 || day < days.front() || day >= days.back())
+        return std::nullopt;
+    const auto next = std::upper_bound(days.begin(), days.end(), day);
+    const auto index = static_cast<std::size_t>(next - days.begin() - 1);
+    const OfficialLunarMonths::MonthStart& month = OfficialLunarMonths::starts().at(index);
+    return LunarDate { month.year, month.month, static_cast<int>(day - days[index] + 1), month.leap,
+        *next - days[index] == 30 };
+}
+
 // Local time runs nine hours ahead of the day values.
 qint64 localMinute(double dayValue)
 {
@@ -83,6 +114,8 @@ bool liesInMonth(const CivilDate& term, const CivilDate& start, const CivilDate&
 
 LunarDate LunarConverter::fromSolar(const QDate& date) const
 {
+    if (const std::optional<LunarDate> official = officialDate(date))
+        return *official;
     return convert(DayNumbers::dayNumber({ date.year(), date.month(), date.day() }));
 }
 

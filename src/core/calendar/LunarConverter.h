@@ -6,8 +6,8 @@
 #include <QDate>
 #include <QHash>
 
-// Solar to Korean lunar dates, computed from an approximation of the moon's and the sun's longitudes and
-// the mean solar terms rather than from a stored table.
+// Solar to Korean lunar dates: from the official table where it reaches (the lunar years 1990 to 2050), elsewhere
+// computed from an approximation of the moon's and the sun's longitudes and the mean solar terms.
 //
 // The result depends on the date alone. Searches are remembered because a batch of dates shares its new
 // moons and every conversion looks back a few months to settle leap months.

@@ -105,6 +105,7 @@ bool SchemaUpgrade::run()
         { 11, &SchemaUpgrade::seedNewBanks },
         { 12, &SchemaUpgrade::upgradeKeysAndResults },
         { 13, &SchemaUpgrade::createMissingIndexes },
+        { 14, &SchemaUpgrade::createHolidayList },
     };
     m_failedStep = 0;
     m_error.clear();
@@ -220,6 +221,43 @@ bool SchemaUpgrade::createSahooMain()
 bool SchemaUpgrade::createSahooSub()
 {
     return createIfMissing(QStringLiteral("SahooSub"));
+}
+
+// The office's own holiday list starts with the election days and temporary holidays declared so far.
+bool SchemaUpgrade::createHolidayList()
+{
+    static const QList<std::pair<QDate, QString>> declared {
+        { QDate(2014, 6, 4), QStringLiteral("전국동시지방선거") },
+        { QDate(2015, 8, 14), QStringLiteral("임시공휴일") },
+        { QDate(2016, 4, 13), QStringLiteral("국회의원선거") },
+        { QDate(2016, 5, 6), QStringLiteral("임시공휴일") },
+        { QDate(2017, 5, 9), QStringLiteral("대통령선거") },
+        { QDate(2017, 10, 2), QStringLiteral("임시공휴일") },
+        { QDate(2018, 6, 13), QStringLiteral("전국동시지방선거") },
+        { QDate(2020, 4, 15), QStringLiteral("국회의원선거") },
+        { QDate(2020, 8, 17), QStringLiteral("임시공휴일") },
+        { QDate(2022, 3, 9), QStringLiteral("대통령선거") },
+        { QDate(2022, 6, 1), QStringLiteral("전국동시지방선거") },
+        { QDate(2023, 10, 2), QStringLiteral("임시공휴일") },
+        { QDate(2024, 4, 10), QStringLiteral("국회의원선거") },
+        { QDate(2024, 10, 1), QStringLiteral("국군의 날") },
+        { QDate(2025, 1, 27), QStringLiteral("임시공휴일") },
+        { QDate(2025, 6, 3), QStringLiteral("대통령선거") },
+        { QDate(2026, 6, 3), QStringLiteral("전국동시지방선거") },
+    };
+    const QString table = QStringLiteral("HolidayList");
+    if (m_tables.contains(key(table)))
+        return true;
+    if (!createIfMissing(table))
+        return false;
+    for (const auto& [date, name] : declared) {
+        if (m_database.insert(table,
+                { { QStringLiteral("HDate"), date }, { QStringLiteral("Added"), true },
+                    { QStringLiteral("Name"), name } })
+            != WriteResult::Ok)
+            return fail(m_database.lastError());
+    }
+    return true;
 }
 
 bool SchemaUpgrade::seedNewBanks()

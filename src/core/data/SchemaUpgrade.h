@@ -49,6 +49,7 @@ private:
     bool createEvidential();
     bool createSahooMain();
     bool createSahooSub();
+    bool createHolidayList();
     bool seedNewBanks();
     bool upgradeKeysAndResults();
     bool createMissingIndexes();

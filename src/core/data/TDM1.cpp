@@ -1,10 +1,11 @@
 #include "core/data/TDM1.h"
-#include "core/data/SqliteStatement.h"
 
 #include "core/app/Workspace.h"
 #include "core/common/Messages.h"
 #include "core/data/BlankDatabase.h"
 #include "core/data/SchemaUpgrade.h"
+#include "core/data/SqlValue.h"
+#include "core/data/SqliteStatement.h"
 
 #include <QFileInfo>
 
@@ -99,7 +100,7 @@ bool TDM1::openAndUpgrade(const QString& dataDir)
         return false;
     SchemaUpgrade upgrade(m_database);
     if (upgrade.run())
-        return true;
+        return loadHolidays();
     m_lastError
         = QStringLiteral("%1: step %2: %3").arg(m_database.file()).arg(upgrade.failedStep()).arg(upgrade.error());
     if (upgrade.failedStep() >= SchemaUpgrade::FirstReportedStep)
@@ -159,6 +160,22 @@ void TDM1::refreshSharedTables()
         if (shared.kind)
             readCodes(*shared.kind);
     }
+    loadHolidays();
+}
+
+bool TDM1::loadHolidays()
+{
+    QHash<QDate, bool> adjustments;
+    SqliteStatement list(m_database, QStringLiteral("SELECT HDate, Added FROM HolidayList"));
+    const bool read = list.select({});
+    while (read && list.next())
+        adjustments.insert(SqlValue::date(list.value(0)), list.integer(1) != 0);
+    if (!read || !list.error().isEmpty()) {
+        m_lastError = list.error();
+        return false;
+    }
+    m_holidays.setAdjustments(adjustments);
+    return true;
 }
 
 void TDM1::close()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/calendar/HolidayCalendar.h"
 #include "core/data/Database.h"
 
 #include <QHash>
@@ -51,6 +52,11 @@ public:
     const QStringList& institutionCodes() const { return m_institutionCodes; }
     const QStringList& bankCodes() const { return m_bankCodes; }
 
+    // The bank holidays with the office's own list as the database holds it. Read again after every open and
+    // every change of the list; without the list (no database) the calendar keeps to its rules.
+    const HolidayCalendar& holidays() const { return m_holidays; }
+    bool loadHolidays();
+
     // The largest value of a key field plus 1; 1 for an empty table; nothing when the table or field is unusable.
     std::optional<qint64> nextKey(const QString& table, const QString& field);
     // The number of institutions whose evidence submission kind has the code "0" (제출), "1" (일부면제)
@@ -70,5 +76,6 @@ private:
     QHash<CodeKind, QHash<QString, QString>> m_names;
     QStringList m_institutionCodes;
     QStringList m_bankCodes;
+    HolidayCalendar m_holidays;
     QString m_lastError;
 };

@@ -280,6 +280,8 @@ QList<Declaration> createdTables()
             QStringLiteral("Sahooid I!, CustNo A20, SahooDate A8, VanId A30, BankCd A2, SubCnt A10, "
                            "SahooState A1, SendDate A8"),
             QStringLiteral("*SahooMain_PK: Sahooid")),
+        created(QStringLiteral("HolidayList"), QStringLiteral("HDate D!, Added L, Name A40"),
+            QStringLiteral("*HolidayList_PK: HDate")),
         created(QStringLiteral("SahooSub"),
             QStringLiteral("SahooId I!, SahooSeq I!, SahooGubn A1, SaupNo A10, CustNo A20, cmsserialno A30, "
                            "BankNo A2, AcctNo A20, AuthDate A8, AuthType A1, AuthFile A40, ReturnCode A4"),

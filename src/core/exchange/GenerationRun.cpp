@@ -7,6 +7,7 @@
 #include "core/common/Messages.h"
 #include "core/consent/ConsentState.h"
 #include "core/data/Database.h"
+#include "core/data/TDM1.h"
 #include "core/data/TransactionGuard.h"
 #include "core/edi/send/EdiSendApt.h"
 #include "core/edi/send/EdiSendError.h"
@@ -117,7 +118,7 @@ bool GenerationRun::consentsGo()
 // A refused consent file holds back only the consents; they stay waiting for a later run.
 bool GenerationRun::consentHourAllows()
 {
-    if (HolidayCalendar().isHoliday(m_stamp.date())) {
+    if (m_context.data().holidays().isHoliday(m_stamp.date())) {
         m_context.messages().information(QStringLiteral("오늘은 공휴일입니다.출금동의 신청을 하실수 없습니다"));
         return false;
     }

@@ -100,8 +100,9 @@ TEST(FbctlCommands, EachCommandAnswersAndRefusesOnAFreshHome)
         { args({ "sql", "SELECT 1", "SELECT 2" }), 2, {}, u("usage: fbctl sql \"STATEMENT\"") },
 
         { args({ "calendar", "2024" }), 0,
-            u("2024-01-01\n2024-02-09\n2024-03-01\n2024-04-15\n2024-05-01\n2024-05-15\n2024-06-06\n2024-08-15\n"
-              "2024-09-16\n2024-09-17\n2024-09-18\n2024-10-03\n2024-10-09\n2024-12-25\n"),
+            u("2024-01-01\n2024-02-09\n2024-02-12\n2024-03-01\n2024-04-10\n2024-04-15\n2024-05-01\n2024-05-06\n"
+              "2024-05-15\n2024-06-06\n2024-08-15\n2024-09-16\n2024-09-17\n2024-09-18\n2024-10-01\n2024-10-03\n"
+              "2024-10-09\n2024-12-25\n"),
             {} },
         { args({ "calendar", "2024", "abc" }), 2, {},
             u("calendar: a year must be a number from 1 to 9999, not \"abc\"") },
@@ -115,7 +116,7 @@ TEST(FbctlCommands, EachCommandAnswersAndRefusesOnAFreshHome)
         { args({ "lunar", "2024-02-10", "2024-02-11" }), 2, {}, u("not \"2024-02-10 2024-02-11\"") },
 
         // Friday before the three days of the harvest festival of 2024.
-        { args({ "business-days", "--today", "2024-09-13" }), 0, u("2024-09-19\n2024-10-01\n"), {} },
+        { args({ "business-days", "--today", "2024-09-13" }), 0, u("2024-09-19\n2024-10-02\n"), {} },
         { args({ "business-days", "--today", "2024-9-13" }), 2, {},
             u("business-days: expected [--today YYYY-MM-DD], not \"--today 2024-9-13\"") },
         { args({ "business-days", "2024-09-13" }), 2, {}, u("business-days: expected [--today YYYY-MM-DD]") },
@@ -161,6 +162,40 @@ TEST(FbctlCommands, EachCommandAnswersAndRefusesOnAFreshHome)
         { args({ "apt-convert-export", "16" }), 2, {}, u("apt-convert-export: takes no arguments, not \"16\"") },
         { args({ "apt-convert-import" }), 1, {}, u("no answer file in {home}Recv/") },
         { args({ "apt-convert-import", "--dry-run" }), 2, {}, u("apt-convert-import: takes no arguments") },
+    };
+    const FbctlHome home;
+    for (const FbctlRow& row : rows)
+        home.check(row);
+}
+
+// In order: the office's own list changes what the calendar and the business days answer at once.
+TEST(FbctlCommands, HolidayKeepsTheOfficesOwnList)
+{
+    const FbctlRow rows[] = {
+        { args({ "holiday", "list", "2025" }), 0,
+            u("2025-01-01\trule\t신정\n2025-01-27\tadded\t임시공휴일\n2025-01-28\trule\t설날\n"
+              "2025-01-29\trule\t설날\n2025-01-30\trule\t설날\n2025-03-03\trule\t대체공휴일\n"
+              "2025-04-15\trule\t지정휴일\n2025-05-01\trule\t근로자의 날\n"
+              "2025-05-05\trule\t어린이날, 석가탄신일\n2025-05-06\trule\t대체공휴일\n"
+              "2025-06-03\tadded\t대통령선거\n2025-06-06\trule\t현충일\n2025-08-15\trule\t광복절\n"
+              "2025-10-03\trule\t개천절\n2025-10-06\trule\t추석\n2025-10-07\trule\t추석\n"
+              "2025-10-08\trule\t대체공휴일\n2025-10-09\trule\t한글날\n2025-12-25\trule\t기독탄신일\n"),
+            {} },
+        { args({ "holiday", "add", "2026-12-11", "창립기념일" }), 0, {}, {} },
+        { args({ "business-days", "--today", "2026-12-10" }), 0, u("2026-12-14\n2026-12-24\n"), {} },
+        { args({ "holiday", "remove", "2026-04-15" }), 0, {}, {} },
+        { args({ "business-days", "--today", "2026-04-14" }), 0, u("2026-04-15\n2026-04-27\n"), {} },
+        { args({ "holiday", "list", "2026" }), 0, u("2026-04-15\tremoved\t지정휴일\n"), {}, Out::Contains },
+        { args({ "holiday", "list", "2026" }), 0, u("2026-12-11\tadded\t창립기념일\n"), {}, Out::Contains },
+        { args({ "holiday", "add", "2026-12-11", "again" }), 1, {}, u("2026-12-11은(는) 이미 휴일입니다.") },
+        { args({ "holiday", "add", "2026-12-12", "토요일" }), 1, {}, u("토요일과 일요일은 이미 휴일입니다.") },
+        { args({ "holiday", "remove", "2026-12-10" }), 1, {}, u("2026-12-10은(는) 뺄 수 있는 휴일이 아닙니다.") },
+        { args({ "holiday", "restore", "2026-04-15" }), 0, {}, {} },
+        { args({ "holiday", "remove", "2026-12-11" }), 0, {}, {} },
+        { args({ "business-days", "--today", "2026-12-10" }), 0, u("2026-12-11\n2026-12-23\n"), {} },
+        { args({ "holiday", "add", "2026-13-01", "x" }), 2, {}, u("holiday: expected add YYYY-MM-DD NAME") },
+        { args({ "holiday", "add", "2026-12-14" }), 2, {}, u("holiday: expected") },
+        { args({ "holiday", "list", "twenty" }), 2, {}, u("holiday: expected") },
     };
     const FbctlHome home;
     for (const FbctlRow& row : rows)

@@ -38,9 +38,14 @@ INSTANTIATE_TEST_SUITE_P(Dates, LunarConversion,
         LunarCase { QDate(2020, 5, 30), { 2020, 4, 8, true, false } },
         LunarCase { QDate(2020, 4, 30), { 2020, 4, 8, false, true } },
         LunarCase { QDate(2023, 3, 22), { 2023, 2, 1, true, false } },
-        // The computed new moon falls just after midnight, a day after the published new year.
-        LunarCase { QDate(2016, 2, 8), { 2015, 12, 30, false, true } },
-        LunarCase { QDate(2016, 2, 9), { 2016, 1, 1, false, false } },
+        // The official table: the computed new moon of 2016 falls a day late, and 2033 has a leap eleventh month
+        // that the computation puts before 추석.
+        LunarCase { QDate(2016, 2, 8), { 2016, 1, 1, false, true } },
+        LunarCase { QDate(2016, 2, 9), { 2016, 1, 2, false, true } },
+        LunarCase { QDate(2033, 9, 8), { 2033, 8, 15, false, false } },
+        // Outside the table the computation answers.
+        LunarCase { QDate(1985, 2, 20), { 1985, 1, 1, false, false } },
+        LunarCase { QDate(2051, 2, 11), { 2051, 1, 1, false, true } },
         LunarCase { QDate(2024, 9, 17), { 2024, 8, 15, false, true } },
         // A twelfth month of 29 days.
         LunarCase { QDate(2025, 1, 28), { 2024, 12, 29, false, false } },
