@@ -40,6 +40,7 @@ inline const QString EvidenceKey = QStringLiteral("N76");
 inline const QString PasswordSettings = QStringLiteral("N26");
 inline const QString ScreenSettings = QStringLiteral("N72");
 inline const QString OtherSettings = QStringLiteral("N27");
+inline const QString Holidays = QStringLiteral("mnuHolidays");
 inline const QString AutoUpgrade = QStringLiteral("mnuAutoUpgrade");
 // 기타
 inline const QString SalaryConversion = QStringLiteral("N73");

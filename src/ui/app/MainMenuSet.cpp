@@ -96,6 +96,7 @@ std::unique_ptr<MainMenuSet> MainMenuSet::createMainMenu(QWidget* owner)
     bar->addItem(settings, { MainCommand::PasswordSettings, "S/W 비밀번호 설정", 1 });
     bar->addItem(settings, { MainCommand::ScreenSettings, "화면 설정", 2 });
     bar->addItem(settings, { MainCommand::OtherSettings, "기타 설정", 3 });
+    bar->addItem(settings, { MainCommand::Holidays, "휴일 관리" });
 
     QMenu* other = bar->addMenu(QStringLiteral("기타"));
     bar->addItem(other, { MainCommand::SalaryConversion, "공무원 급여 자료 변환" });
@@ -159,6 +160,7 @@ std::unique_ptr<MainMenuSet> MainMenuSet::createSubMainMenu(QWidget* owner)
     bar->addItem(settings, { MainCommand::PasswordSettings, "S/W 비밀번호 설정", 1 });
     bar->addItem(settings, { MainCommand::ScreenSettings, "화면 설정", 2 });
     bar->addItem(settings, { MainCommand::OtherSettings, "기타 설정", 3 });
+    bar->addItem(settings, { MainCommand::Holidays, "휴일 관리" });
 
     QMenu* other = bar->addMenu(QStringLiteral("기타"));
     bar->addItem(other, { MainCommand::SalaryConversion, "공무원 급여 자료 변환" });

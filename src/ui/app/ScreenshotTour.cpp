@@ -8,6 +8,7 @@
 #include "ui/app/TfmFileView.h"
 #include "ui/app/TfmInfoDlg.h"
 #include "ui/app/TfmMain.h"
+#include "ui/calendar/TfmHoliday.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,7 +28,8 @@ bool ScreenshotTour::run()
     if (!QDir().mkpath(m_directory))
         return false;
     TfmMain frame(m_session, {});
-    return shootMainWindow(frame) && shootFileView() && shootAbout() && shootConfig() && shootInfoDlg();
+    return shootMainWindow(frame) && shootFileView() && shootAbout() && shootConfig() && shootInfoDlg()
+        && shootHoliday();
 }
 
 bool ScreenshotTour::shoot(QWidget& widget, const QString& name)
@@ -70,6 +72,12 @@ bool ScreenshotTour::shootConfig()
 {
     TfmConfig config(m_context);
     return shoot(config, QStringLiteral("TfmConfig"));
+}
+
+bool ScreenshotTour::shootHoliday()
+{
+    TfmHoliday holidays(m_context);
+    return shoot(holidays, QStringLiteral("TfmHoliday"));
 }
 
 bool ScreenshotTour::shootInfoDlg()

@@ -30,6 +30,7 @@ private:
     bool shootAbout();
     bool shootConfig();
     bool shootInfoDlg();
+    bool shootHoliday();
 
     ProgramSession& m_session;
     Workspace& m_context;

@@ -19,6 +19,7 @@
 #include "ui/app/TfmFileView.h"
 #include "ui/app/TfmInfoDlg.h"
 #include "ui/app/WebNoticePanel.h"
+#include "ui/calendar/TfmHoliday.h"
 #include "ui/common/UserInputBlocker.h"
 #include "ui/edi/TfmEnvSetup.h"
 
@@ -220,6 +221,7 @@ void TfmMain::registerCommands()
         Refresh::NoticeColors);
     add(MainCommand::OtherSettings, [this] { TfmConfig::execute(m_context, TfmConfig::Page::Other, this); });
     add(MainCommand::EnvironmentInfo, [this] { TfmInfoDlg::execute(m_context, this); });
+    add(MainCommand::Holidays, [this] { TfmHoliday::execute(m_context, this); });
     // The withdrawal request item of the reduced menu has never had anything behind it.
     add(MainCommand::WithdrawalRequest, [] {});
 
