@@ -1,0 +1,269 @@
+#include "core/codes/InstitutionSettings.h"
+
+#include "core/app/Workspace.h"
+#include "core/common/Messages.h"
+#include "core/data/Database.h"
+#include "core/data/SqliteStatement.h"
+
+namespace {
+
+const QString Table = QStringLiteral("Usercode");
+
+// One service group of the screen: its boxes and the word its messages name it by.
+struct Group {
+    QString kind;
+    QString sendFile;
+    QString receiveFile;
+    QString code;
+    QString password;
+    QString bankSide;
+    QString motherAccount; // empty for apartment banking
+    QString batchTable;
+};
+
+const QList<Group>& groups()
+{
+    static const QList<Group> list {
+        { QStringLiteral("대량입금"), QStringLiteral("TONGOUT"), QStringLiteral("TONGIN"), QStringLiteral("TOID10"),
+            QStringLiteral("TOPASS"), QStringLiteral("TOBCODE"), QStringLiteral("BankNoT1"), QStringLiteral("Tong1") },
+        { QStringLiteral("대량출금"), QStringLiteral("TONG2OUT"), QStringLiteral("TONG2IN"), QStringLiteral("TOID210"),
+            QStringLiteral("TO2PASS"), QStringLiteral("TO2BCODE"), QStringLiteral("BankNoT2"),
+            QStringLiteral("Tong21") },
+        { QStringLiteral("아파트뱅킹"), QStringLiteral("APOUT"), QStringLiteral("APIN"), QStringLiteral("APID10"),
+            QStringLiteral("APPASS"), QStringLiteral("APBCODE"), QString(), QStringLiteral("Apt1") },
+    };
+    return list;
+}
+
+// The file identifiers and bank-side identifiers are kept in upper case.
+const QStringList& upperCaseColumns()
+{
+    static const QStringList columns { "TONGOUT", "TONGIN", "TOBCODE", "TONG2OUT", "TONG2IN", "TO2BCODE", "APOUT",
+        "APIN", "APBCODE", "HY1", "HY2", "HY3" };
+    return columns;
+}
+
+// The fields of the log line: the label it prints and the column it reads.
+const QList<std::pair<QString, QString>>& loggedFields()
+{
+    static const QList<std::pair<QString, QString>> fields { { "Name", "Name" }, { "TongOut", "TONGOUT" },
+        { "TongIn", "TONGIN" }, { "ToID10", "TOID10" }, { "ToPass", "TOPASS" }, { "ToBCode", "TOBCODE" },
+        { "BankNoT1", "BankNoT1" }, { "Tong2Out", "TONG2OUT" }, { "Tong2In", "TONG2IN" }, { "ToID210", "TOID210" },
+        { "To2Pass", "TO2PASS" }, { "To2BCode", "TO2BCODE" }, { "BankNoT2", "BankNoT2" }, { "ApOut", "APOUT" },
+        { "ApIn", "APIN" }, { "ApID10", "APID10" }, { "ApPass", "APPASS" }, { "ApBCode", "APBCODE" }, { "Hy1", "HY1" },
+        { "Hy2", "HY2" }, { "Hy3", "HY3" } };
+    return fields;
+}
+
+bool isPassword(const QString& column)
+{
+    return column == QLatin1String("TOPASS") || column == QLatin1String("TO2PASS") || column == QLatin1String("APPASS");
+}
+
+} // namespace
+
+const QStringList& InstitutionSettings::editedColumns()
+{
+    static const QStringList columns { "Name", "TONGOUT", "TONGIN", "TOID10", "TOPASS", "TOBCODE", "BankNoT1",
+        "TONG2OUT", "TONG2IN", "TOID210", "TO2PASS", "TO2BCODE", "BankNoT2", "APOUT", "APIN", "APID10", "APPASS",
+        "APBCODE", "HY1", "HY2", "HY3", "TRegisterOUT", "TRegisterIN", "AUTHSENDTYPE" };
+    return columns;
+}
+
+InstitutionSettings::InstitutionSettings(Workspace& context, const QString& caption)
+    : m_context(context)
+    , m_caption(caption)
+{
+}
+
+QList<InstitutionSettings::Row> InstitutionSettings::rows() const
+{
+    QList<Row> result;
+    SqliteStatement query(m_context.database(),
+        QStringLiteral("SELECT Rec, TOIO, %1 FROM Usercode ORDER BY Name").arg(editedColumns().join(", ")));
+    if (!query.select({}))
+        return result;
+    while (query.next()) {
+        Row row;
+        row.rec = query.integer(0);
+        row.values.insert(QStringLiteral("TOIO"), query.text(1));
+        for (int i = 0; i < editedColumns().size(); ++i)
+            row.values.insert(editedColumns().at(i), query.text(i + 2));
+        result << row;
+    }
+    return result;
+}
+
+bool InstitutionSettings::find(const QString& name, Row& row) const
+{
+    for (const Row& candidate : rows()) {
+        if (candidate.value(QStringLiteral("Name")) == name) {
+            row = candidate;
+            return true;
+        }
+    }
+    return false;
+}
+
+InstitutionSettings::Row InstitutionSettings::newRow() const
+{
+    Row row;
+    row.values.insert(QStringLiteral("TRegisterIN"), consentFileCode());
+    row.values.insert(QStringLiteral("TRegisterOUT"), consentFileCode());
+    return row;
+}
+
+bool InstitutionSettings::confirmCodesInUse(const Row& row) const
+{
+    for (const Group& group : groups()) {
+        const QString code = row.value(group.code).trimmed();
+        if (code.isEmpty())
+            continue;
+        const QVariant count = m_context.database().scalar(
+            QStringLiteral("SELECT count(*) FROM %1 WHERE GiganID10 = ?").arg(group.batchTable), { code });
+        if (count.toLongLong() == 0)
+            continue;
+        const QString question = QStringLiteral("%1 기관코드로 작성된 자료가 있습니다.\r이 설정을 변경시 해당자료가 "
+                                                "정상적으로 처리되지 않습니다.\r\r계속 진행하시겠습니까 ?")
+                                     .arg(group.kind);
+        if (!m_context.messages().question(question))
+            return false;
+    }
+    return true;
+}
+
+InstitutionSettings::Outcome InstitutionSettings::save(Row& row)
+{
+    for (const QString& column : editedColumns())
+        row.values.insert(column, row.value(column).trimmed());
+    for (const QString& column : upperCaseColumns())
+        row.values.insert(column, row.value(column).toUpper());
+    row.values.insert(QStringLiteral("TRegisterIN"), consentFileCode());
+    row.values.insert(QStringLiteral("TRegisterOUT"), consentFileCode());
+
+    Outcome outcome;
+    if (row.value(QStringLiteral("Name")).isEmpty())
+        return refuse(QStringLiteral("기관명칭 항목이 누락되었습니다."), QStringLiteral("Name"));
+    if (!checkGroups(row, outcome))
+        return outcome;
+    for (const QString& column : { QStringLiteral("HY1"), QStringLiteral("HY2"), QStringLiteral("HY3") }) {
+        const QString value = row.value(column);
+        if (!value.isEmpty() && value.size() != 5)
+            return refuse(QStringLiteral("수신화일정보를 정확히 입력 하세요."), column);
+    }
+    if (!confirmDuplicateCodes(row, outcome))
+        return outcome;
+    return write(row);
+}
+
+// A group whose boxes are all empty is not used and not checked.
+bool InstitutionSettings::checkGroups(const Row& row, Outcome& outcome) const
+{
+    for (const Group& group : groups()) {
+        const QStringList boxes { group.sendFile, group.receiveFile, group.code, group.password, group.bankSide,
+            group.motherAccount };
+        bool used = false;
+        for (const QString& box : boxes)
+            used = used || (!box.isEmpty() && !row.value(box).isEmpty());
+        if (!used)
+            continue;
+        if (row.value(group.sendFile).size() != 5)
+            outcome = refuse(group.kind + QStringLiteral(" 송신화일정보를 정확히 입력 하세요."), group.sendFile);
+        else if (row.value(group.receiveFile).size() != 5)
+            outcome = refuse(group.kind + QStringLiteral(" 수신화일정보를 정확히 입력 하세요."), group.receiveFile);
+        else if (row.value(group.code).isEmpty())
+            outcome = refuse(group.kind + QStringLiteral(" 기관코드 항목이 누락되었습니다."), group.code);
+        else if (row.value(group.password).isEmpty())
+            outcome = refuse(group.kind + QStringLiteral(" 비밀번호 항목이 누락되었습니다."), group.password);
+        else if (row.value(group.bankSide).size() != 7)
+            outcome = refuse(group.kind + QStringLiteral(" 거래ID를 정확히 입력 하세요."), group.bankSide);
+        else
+            continue;
+        return false;
+    }
+    return true;
+}
+
+// A withdrawal code that a row already carries (the row itself when edited) marks the row's TOIO; a code that
+// another institution carries is asked about.
+bool InstitutionSettings::confirmDuplicateCodes(Row& row, Outcome& outcome) const
+{
+    for (const Group& group : groups()) {
+        const QString code = row.value(group.code);
+        if (code.isEmpty())
+            continue;
+        const QVariant self = m_context.database().scalar(
+            QStringLiteral("SELECT count(*) FROM Usercode WHERE %1 = ? AND Rec = ?").arg(group.code),
+            { code, row.rec });
+        const QVariant others = m_context.database().scalar(
+            QStringLiteral("SELECT count(*) FROM Usercode WHERE %1 = ? AND Rec <> ?").arg(group.code),
+            { code, row.rec });
+        if (group.code == QLatin1String("TOID210") && self.toLongLong() + others.toLongLong() > 0)
+            row.values.insert(QStringLiteral("TOIO"), QStringLiteral("1"));
+        if (others.toLongLong() == 0)
+            continue;
+        if (!m_context.messages().question(
+                group.kind + QStringLiteral(" 기관코드가 중복됩니다.\r\r계속 진행하시겠습니까?"))) {
+            outcome = { false, group.code };
+            return false;
+        }
+    }
+    return true;
+}
+
+InstitutionSettings::Outcome InstitutionSettings::write(Row& row)
+{
+    QVariantMap values;
+    for (const QString& column : editedColumns())
+        values.insert(column, row.value(column));
+    if (!row.value(QStringLiteral("TOIO")).isEmpty())
+        values.insert(QStringLiteral("TOIO"), row.value(QStringLiteral("TOIO")).toInt());
+    Database& database = m_context.database();
+    const bool isNew = row.rec == 0;
+    const WriteResult result = isNew ? database.insert(Table, values)
+                                     : database.update(Table, values, QStringLiteral("Rec = ?"), { row.rec });
+    if (result == WriteResult::KeyViolation)
+        return refuse(QStringLiteral("기관명칭이 중복됩니다."), QStringLiteral("Name"));
+    if (result == WriteResult::Failed) {
+        m_context.log().append(database.lastError(), true);
+        return refuse(QStringLiteral("입력한 내용이 불충분합니다."), QStringLiteral("Name"));
+    }
+    if (isNew)
+        row.rec = database
+                      .scalar(QStringLiteral("SELECT Rec FROM Usercode WHERE Name = ?"),
+                          { row.value(QStringLiteral("Name")) })
+                      .toLongLong();
+    m_context.log().append(logLine(isNew ? QStringLiteral("입력") : QStringLiteral("수정"), row));
+    return { true, QString() };
+}
+
+bool InstitutionSettings::remove(const Row& row)
+{
+    if (row.rec == 0 || !confirmCodesInUse(row))
+        return false;
+    if (!m_context.messages().question(QStringLiteral("선택된 %1 개의 자료를 삭제하시겠습니까?").arg(1)))
+        return false;
+    if (!m_context.database().exec(QStringLiteral("DELETE FROM Usercode WHERE Rec = ?"), { row.rec })) {
+        m_context.reportError(m_context.database().lastError());
+        return false;
+    }
+    m_context.log().append(logLine(QStringLiteral("삭제"), row));
+    return true;
+}
+
+QString InstitutionSettings::logLine(const QString& action, const Row& row) const
+{
+    QString line = m_caption + QLatin1Char(' ') + action;
+    for (const auto& [label, column] : loggedFields()) {
+        const QString value = row.value(column);
+        line += QStringLiteral(", ") + label + QLatin1Char(' ')
+            + (isPassword(column) && !value.isEmpty() ? QStringLiteral("****") : value);
+    }
+    return line;
+}
+
+InstitutionSettings::Outcome InstitutionSettings::refuse(const QString& text, const QString& focus) const
+{
+    m_context.messages().information(text);
+    return { false, focus };
+}
