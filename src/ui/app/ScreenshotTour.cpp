@@ -9,6 +9,7 @@
 #include "ui/app/TfmInfoDlg.h"
 #include "ui/app/TfmMain.h"
 #include "ui/calendar/TfmHoliday.h"
+#include "ui/codes/TfmCode1.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,7 +30,7 @@ bool ScreenshotTour::run()
         return false;
     TfmMain frame(m_session, {});
     return shootMainWindow(frame) && shootFileView() && shootAbout() && shootConfig() && shootInfoDlg()
-        && shootHoliday();
+        && shootHoliday() && shootCode1();
 }
 
 bool ScreenshotTour::shoot(QWidget& widget, const QString& name)
@@ -72,6 +73,12 @@ bool ScreenshotTour::shootConfig()
 {
     TfmConfig config(m_context);
     return shoot(config, QStringLiteral("TfmConfig"));
+}
+
+bool ScreenshotTour::shootCode1()
+{
+    TfmCode1 institutions(m_context, QStringLiteral("이용자설정"), false);
+    return shoot(institutions, QStringLiteral("TfmCode1"));
 }
 
 bool ScreenshotTour::shootHoliday()

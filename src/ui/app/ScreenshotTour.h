@@ -31,6 +31,7 @@ private:
     bool shootConfig();
     bool shootInfoDlg();
     bool shootHoliday();
+    bool shootCode1();
 
     ProgramSession& m_session;
     Workspace& m_context;

@@ -20,6 +20,7 @@
 #include "ui/app/TfmInfoDlg.h"
 #include "ui/app/WebNoticePanel.h"
 #include "ui/calendar/TfmHoliday.h"
+#include "ui/codes/TfmCode1.h"
 #include "ui/common/UserInputBlocker.h"
 #include "ui/edi/TfmEnvSetup.h"
 
@@ -227,7 +228,11 @@ void TfmMain::registerCommands()
 
     // Screens still to come: what the frame refreshes after them is known already.
     m_commands.add(MainCommand::BankCodes, {}, Refresh::CodeLists);
-    m_commands.add(MainCommand::Institutions, {}, Refresh::CodeLists);
+    m_commands.add(
+        MainCommand::Institutions,
+        [this](
+            const MenuCommand& command) { TfmCode1::execute(m_context, command.formCaption, command.viewOnly, this); },
+        Refresh::CodeLists);
     for (const QString& command :
         { MainCommand::Send, MainCommand::Receive, MainCommand::SendReceive, MainCommand::ReReceive })
         m_commands.add(command, {}, Refresh::Notice);

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+#include <QList>
+
+class QAbstractItemView;
+class QAction;
+class QToolBar;
+class QVBoxLayout;
+
+// The frame every entry screen shares: the tool bar 입 력, 수 정, 삭 제, 저 장, 취 소, 닫 기, the same commands in a
+// pop-up menu with their shortcuts (Ctrl+I, Ctrl+E, Ctrl+D, Ctrl+S, Esc, Ctrl+F4), the browse and edit states, and
+// Enter and Shift+Enter moving between the editors. A screen puts its editors and grid below the tool bar and gives the
+// work of each command; the frame keeps the states.
+class EntryScreen : public QDialog {
+    Q_OBJECT
+public:
+    enum class Command { Insert, Edit, Delete, Save, Cancel, Close };
+
+    bool isEditing() const { return m_editing; }
+    bool isViewOnly() const { return m_viewOnly; }
+    QAction* action(Command command) const { return m_actions.value(command); }
+    // Runs a command as its button would, when it is enabled.
+    void trigger(Command command);
+
+protected:
+    EntryScreen(bool viewOnly, QWidget* parent);
+
+    // Where the screen lays out its editing panel and its grid.
+    QVBoxLayout* contentLayout() const { return m_content; }
+    // The boxes enabled while editing and disabled while browsing, in the order Enter walks them.
+    void setEditors(const QList<QWidget*>& editors);
+    // Enabled and focused while browsing; a right click opens the pop-up menu.
+    void setGrid(QAbstractItemView* grid);
+    void setHint(Command command, const QString& hint);
+
+    // True when editing begins.
+    virtual bool startInsert() = 0;
+    virtual bool startEdit() = 0;
+    virtual void deleteCurrent() = 0;
+    // True when the row was stored and browsing resumes.
+    virtual bool save() = 0;
+    virtual void cancelEdit() = 0;
+    virtual bool hasRows() const = 0;
+    // Whether this screen may change its rows at all (an editable table opened in edit form).
+    virtual bool canChange() const { return !m_viewOnly; }
+    // The first editor to focus when editing begins.
+    virtual QWidget* firstEditor() const;
+
+    // Brings the buttons, the menu and the editors to the state: after data changed, or a screen's own command.
+    void showState();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void reject() override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void addCommand(Command command, const QString& name, const QString& caption, const QKeySequence& shortcut);
+    void run(Command command);
+    void setEditing(bool editing);
+
+    bool m_viewOnly;
+    bool m_editing = false;
+    QToolBar* m_toolBar;
+    QVBoxLayout* m_content;
+    QHash<Command, QAction*> m_actions;
+    QList<QWidget*> m_editors;
+    QAbstractItemView* m_grid = nullptr;
+};
