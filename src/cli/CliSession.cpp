@@ -22,8 +22,9 @@ void ConsoleMessages::error(const QString& text)
 
 bool ConsoleMessages::question(const QString& text, bool defaultYes)
 {
-    printLine(stderr, text + (defaultYes ? QStringLiteral(" [yes]") : QStringLiteral(" [no]")));
-    return defaultYes;
+    const bool yes = m_answerYes || defaultYes;
+    printLine(stderr, text + (yes ? QStringLiteral(" [yes]") : QStringLiteral(" [no]")));
+    return yes;
 }
 
 Messages::Button ConsoleMessages::messageBox(const QString& text, Buttons, Button defaultButton)
@@ -60,4 +61,10 @@ bool refuseArguments(CliSession& session, const QString& command, const QStringL
         return false;
     session.err() << command << ": takes no arguments, not \"" << arguments.join(' ') << '"' << Qt::endl;
     return true;
+}
+
+void takeYes(CliSession& session, QStringList& arguments)
+{
+    if (arguments.removeAll(QStringLiteral("--yes")) > 0)
+        session.messages().answerYes();
 }

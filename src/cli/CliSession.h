@@ -14,13 +14,18 @@
 #include <QTextStream>
 #include <memory>
 
-// Messages for work without windows: texts go to standard error, questions take their default.
+// Messages for work without windows: texts go to standard error, questions take their default, or Yes once the
+// command line said --yes.
 class ConsoleMessages : public Messages {
 public:
+    void answerYes() { m_answerYes = true; }
     void information(const QString& text) override;
     void error(const QString& text) override;
     bool question(const QString& text, bool defaultYes) override;
     Button messageBox(const QString& text, Buttons buttons, Button defaultButton) override;
+
+private:
+    bool m_answerYes = false;
 };
 
 // Nothing is opened without a desktop; the path is printed instead.
@@ -40,6 +45,7 @@ public:
     OptionsSetupDialog& setupDialog() { return m_setupDialog; }
     const MailboxModule& mailboxModule() const { return m_mailboxModule; }
     FixedClock& clock() { return m_clock; }
+    ConsoleMessages& messages() { return m_messages; }
     QTextStream& out() { return m_out; }
     QTextStream& err() { return m_err; }
 
@@ -68,3 +74,5 @@ struct CliCommand {
 // For a command that takes no arguments: true, with a message, when some were given (exit status 2), so that a
 // mistyped option is never silently ignored.
 bool refuseArguments(CliSession& session, const QString& command, const QStringList& arguments);
+// Takes "--yes" out of the arguments; when it was there, every question of the run is answered Yes.
+void takeYes(CliSession& session, QStringList& arguments);

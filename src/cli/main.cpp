@@ -6,6 +6,7 @@
 #include "cli/CommonCommands.h"
 #include "cli/DataCommands.h"
 #include "cli/EdiCommands.h"
+#include "cli/InstitutionCommands.h"
 #include "core/common/AppInfo.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,7 @@ QList<CliCommand> allCommands()
     commands << appCommands();
     commands << dataCommands();
     commands << calendarCommands();
+    commands << institutionCommands();
     commands << accountCommands();
     commands << ediCommands();
     commands << commCommands();

@@ -202,6 +202,44 @@ TEST(FbctlCommands, HolidayKeepsTheOfficesOwnList)
         home.check(row);
 }
 
+// In order: institutions entered, refused, asked about and deleted through the screen's rules; a question is
+// answered Yes only with --yes.
+TEST(FbctlCommands, InstitutionFollowsTheSettingsRules)
+{
+    const FbctlRow rows[] = {
+        { args({ "institution", "list" }), 0, {}, {} },
+        { args({ "institution", "put", "Name=가나상사", "tongout=cd123", "TONGIN=CD456", "TOID10=9900000001",
+              "TOPASS=1234", "TOBCODE=BK00001" }),
+            0, {}, {} },
+        { args({ "institution", "list" }), 0, u("가나상사\t9900000001\t\t\n"), {} },
+        { args({ "sql", "SELECT TONGOUT, TRegisterIN, TRegisterOUT FROM Usercode" }), 0, u("CD123\tQK150\tQK150\n"),
+            {} },
+        { args({ "institution", "put", "Name=나라", "TOID10=9900000002" }), 1, {},
+            u("대량입금 송신화일정보를 정확히 입력 하세요.") },
+        { args({ "institution", "put", "Name=나라", "TONGOUT=CD777", "TONGIN=CD778", "TOID10=9900000001", "TOPASS=1",
+              "TOBCODE=BK00002" }),
+            1, {}, u("대량입금 기관코드가 중복됩니다.") },
+        { args({ "institution", "put", "Name=나라", "TONGOUT=CD777", "TONGIN=CD778", "TOID10=9900000001", "TOPASS=1",
+              "TOBCODE=BK00002", "--yes" }),
+            0, {}, u("[yes]") },
+        { args({ "sql", "INSERT INTO Tong1 (TongID, GiganID10) VALUES (1, '9900000001')" }), 0, {}, {} },
+        { args({ "institution", "put", "Name=가나상사", "TOPASS=5678" }), 1, {},
+            u("대량입금 기관코드로 작성된 자료가 있습니다.") },
+        { args({ "institution", "put", "Name=가나상사", "TOPASS=5678", "--yes" }), 0, {}, {} },
+        { args({ "sql", "SELECT TOPASS FROM Usercode WHERE Name = '가나상사'" }), 0, u("5678\n"), {} },
+        { args({ "institution", "delete", "나라" }), 1, {}, u("계속 진행하시겠습니까 ? [no]") },
+        { args({ "institution", "delete", "나라", "--yes" }), 0, {}, {} },
+        { args({ "institution", "delete", "나라" }), 1, {}, u("no institution named \"나라\"") },
+        { args({ "institution", "list" }), 0, u("가나상사\t9900000001\t\t\n"), {} },
+        { args({ "institution", "put", "Name=x", "Bogus=1" }), 2, {}, u("\"Bogus=1\" is not FIELD=VALUE") },
+        { args({ "institution", "put", "TOID10=1" }), 2, {}, u("institution: expected") },
+        { args({ "institution" }), 2, {}, u("institution: expected") },
+    };
+    const FbctlHome home;
+    for (const FbctlRow& row : rows)
+        home.check(row);
+}
+
 // Without "fbctl init" there is no database to work on.
 TEST(FbctlCommands, DatabaseCommandsSendAHomeWithoutDatabaseToInit)
 {
