@@ -22,8 +22,9 @@ void ConsoleMessages::error(const QString& text)
 
 bool ConsoleMessages::question(const QString& text, bool defaultYes)
 {
-    printLine(stderr, text + (defaultYes ? QStringLiteral(" [yes]") : QStringLiteral(" [no]")));
-    return defaultYes;
+    const bool yes = defaultYes || m_answerYes;
+    printLine(stderr, text + (yes ? QStringLiteral(" [yes]") : QStringLiteral(" [no]")));
+    return yes;
 }
 
 Messages::Button ConsoleMessages::messageBox(const QString& text, Buttons, Button defaultButton)

@@ -14,13 +14,19 @@
 #include <QTextStream>
 #include <memory>
 
-// Messages for work without windows: texts go to standard error, questions take their default.
+// Messages for work without windows: texts go to standard error, questions take their default, or Yes once a
+// command was told to answer Yes (its --yes).
 class ConsoleMessages : public Messages {
 public:
     void information(const QString& text) override;
     void error(const QString& text) override;
     bool question(const QString& text, bool defaultYes) override;
     Button messageBox(const QString& text, Buttons buttons, Button defaultButton) override;
+
+    void setAnswerYes(bool answerYes) { m_answerYes = answerYes; }
+
+private:
+    bool m_answerYes = false;
 };
 
 // Nothing is opened without a desktop; the path is printed instead.
@@ -36,6 +42,7 @@ public:
     explicit CliSession(const QString& home);
 
     Workspace& context() { return m_context; }
+    ConsoleMessages& messages() { return m_messages; }
     // What the command line sets in place of the communication module's settings dialog.
     OptionsSetupDialog& setupDialog() { return m_setupDialog; }
     const MailboxModule& mailboxModule() const { return m_mailboxModule; }

@@ -2,6 +2,7 @@
 #include "cli/AppCommands.h"
 #include "cli/CalendarCommands.h"
 #include "cli/CliSession.h"
+#include "cli/CodeCommands.h"
 #include "cli/CommCommands.h"
 #include "cli/CommonCommands.h"
 #include "cli/DataCommands.h"
@@ -19,6 +20,7 @@ QList<CliCommand> allCommands()
     commands << appCommands();
     commands << dataCommands();
     commands << calendarCommands();
+    commands << codeCommands();
     commands << accountCommands();
     commands << ediCommands();
     commands << commCommands();

@@ -50,6 +50,40 @@ std::optional<TDM1::CodeKind> CodeTables::kindOfTag(int tag)
     }
 }
 
+QString CodeTables::menuCaption(int tag)
+{
+    switch (tag) {
+    case 0:
+        return QStringLiteral("은행 코드");
+    case 5:
+        return QStringLiteral("자금수납 거래구분 코드");
+    case 6:
+        return QStringLiteral("자금수납 취소구분 코드");
+    case 7:
+        return QStringLiteral("받을어음 거래구분 코드");
+    case 8:
+        return QStringLiteral("받을어음 취소구분 코드");
+    case 9:
+        return QStringLiteral("타점권내역 코드");
+    case 10:
+        return QStringLiteral("통장거래구분 코드");
+    case 11:
+        return QStringLiteral("통장마감 거래구분 코드");
+    case 15:
+        return QStringLiteral("대량입.출금 화일구분 코드");
+    case 16:
+        return QStringLiteral("대량입.출금 처리결과 코드");
+    case 19:
+        return QStringLiteral("대량입금 자금구분 코드");
+    case 20:
+        return QStringLiteral("대량출금(아파트뱅킹) 자금구분 코드");
+    case 21:
+        return QStringLiteral("처리결과 이체여부 코드");
+    default:
+        return {};
+    }
+}
+
 bool CodeTables::isEditable(TDM1::CodeKind kind)
 {
     return kind == TDM1::CodeKind::Bank || kind == TDM1::CodeKind::CodeV || kind == TDM1::CodeKind::CodeT;
@@ -100,10 +134,9 @@ QList<CodeTables::Row> CodeTables::rows() const
     QList<Row> result;
     if (!m_kind)
         return result;
-    const QString columns = isBankTable() ? QStringLiteral("Id, Name, SENDVERSION, MoneyLaw, JuminCheck")
-                                          : QStringLiteral("Id, Name");
-    SqliteStatement query(
-        m_context.database(), QStringLiteral("SELECT %1 FROM %2 ORDER BY Id").arg(columns, table()));
+    const QString columns
+        = isBankTable() ? QStringLiteral("Id, Name, SENDVERSION, MoneyLaw, JuminCheck") : QStringLiteral("Id, Name");
+    SqliteStatement query(m_context.database(), QStringLiteral("SELECT %1 FROM %2 ORDER BY Id").arg(columns, table()));
     const bool read = query.select({});
     while (read && query.next()) {
         Row row { query.text(0), query.text(1), {}, false, false };
@@ -170,7 +203,7 @@ CodeTables::SaveOutcome CodeTables::save(const Edit& edit)
     TransactionGuard transaction(database);
     const QVariantMap values { { QStringLiteral("Id"), id }, { QStringLiteral("Name"), edit.name } };
     const WriteResult written = !transaction.isActive() ? WriteResult::Failed
-        : isNew ? database.insert(table(), values)
+        : isNew                                         ? database.insert(table(), values)
                 : database.update(table(), values, QStringLiteral("Id = ?"), { edit.originalId });
     if (written == WriteResult::KeyViolation)
         return refuse(QStringLiteral("코드가 중복됩니다.\r\r다른 코드를 사용하십시오."), Field::Code);
@@ -232,6 +265,6 @@ CodeTables::SaveOutcome CodeTables::refuse(const QString& text, Field focus) con
 
 void CodeTables::writeLog(const QString& action, const QString& id, const QString& name) const
 {
-    m_context.log().append(m_caption + QLatin1Char(' ') + action + QStringLiteral(", ID ") + id
-        + QStringLiteral(", Name ") + name);
+    m_context.log().append(
+        m_caption + QLatin1Char(' ') + action + QStringLiteral(", ID ") + id + QStringLiteral(", Name ") + name);
 }

@@ -52,6 +52,8 @@ public:
 
     // The table a menu tag selects: 0 banks, 5-11 CODEE-CODEK, 15 CODEO, 16 CODEP, 19 codeV, 20 CodeT, 21 codes.
     static std::optional<TDM1::CodeKind> kindOfTag(int tag);
+    // The menu's caption of a tag, which the screen takes as its own; empty for an unknown tag.
+    static QString menuCaption(int tag);
     // Only the banks and the two fund categories of deposits and withdrawals are kept by the user.
     static bool isEditable(TDM1::CodeKind kind);
     // The grid texts of the bank settings: "적용" and "검사" when set, else empty.

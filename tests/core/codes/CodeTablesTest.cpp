@@ -1,5 +1,5 @@
-#include "ImportTestHome.h"
 #include "core/codes/CodeTables.h"
+#include "ImportTestHome.h"
 #include "core/common/Cp949.h"
 
 #include <gtest/gtest.h>
@@ -44,21 +44,22 @@ TEST(CodeTables, TagSelectsTheTableAndWhetherItIsKeptByTheUser)
         bool editable;
         int codeWidth;
         int nameWidth;
+        const char* caption;
     };
     const Case cases[] = {
-        { 0, "BANKCODE", true, 2, 12 },
-        { 5, "CODEE", false, 0, 0 },
-        { 6, "CODEF", false, 0, 0 },
-        { 7, "CODEG", false, 0, 0 },
-        { 8, "CODEH", false, 0, 0 },
-        { 9, "CODEI", false, 0, 0 },
-        { 10, "CODEJ", false, 0, 0 },
-        { 11, "CODEK", false, 0, 0 },
-        { 15, "CODEO", false, 0, 0 },
-        { 16, "CODEP", false, 0, 0 },
-        { 19, "codeV", true, 2, 12 },
-        { 20, "CodeT", true, 2, 12 },
-        { 21, "codes", false, 0, 0 },
+        { 0, "BANKCODE", true, 2, 12, "은행 코드" },
+        { 5, "CODEE", false, 0, 0, "자금수납 거래구분 코드" },
+        { 6, "CODEF", false, 0, 0, "자금수납 취소구분 코드" },
+        { 7, "CODEG", false, 0, 0, "받을어음 거래구분 코드" },
+        { 8, "CODEH", false, 0, 0, "받을어음 취소구분 코드" },
+        { 9, "CODEI", false, 0, 0, "타점권내역 코드" },
+        { 10, "CODEJ", false, 0, 0, "통장거래구분 코드" },
+        { 11, "CODEK", false, 0, 0, "통장마감 거래구분 코드" },
+        { 15, "CODEO", false, 0, 0, "대량입.출금 화일구분 코드" },
+        { 16, "CODEP", false, 0, 0, "대량입.출금 처리결과 코드" },
+        { 19, "codeV", true, 2, 12, "대량입금 자금구분 코드" },
+        { 20, "CodeT", true, 2, 12, "대량출금(아파트뱅킹) 자금구분 코드" },
+        { 21, "codes", false, 0, 0, "처리결과 이체여부 코드" },
     };
     ImportTestHome home;
     for (const Case& c : cases) {
@@ -70,9 +71,12 @@ TEST(CodeTables, TagSelectsTheTableAndWhetherItIsKeptByTheUser)
         EXPECT_EQ(tables.codeWidth(), c.codeWidth) << c.tag;
         EXPECT_EQ(tables.nameWidth(), c.nameWidth) << c.tag;
         EXPECT_EQ(tables.isBankTable(), c.tag == 0) << c.tag;
+        EXPECT_EQ(CodeTables::menuCaption(c.tag), c.caption) << c.tag;
     }
-    for (const int unknown : { -1, 1, 12, 17, 22 })
+    for (const int unknown : { -1, 1, 12, 17, 22 }) {
         EXPECT_FALSE(CodeTables(home.context(), unknown, {}, true).isValid()) << unknown;
+        EXPECT_EQ(CodeTables::menuCaption(unknown), "") << unknown;
+    }
     EXPECT_FALSE(CodeTables(home.context(), 19, {}, false).canChange());
 }
 
@@ -86,8 +90,8 @@ TEST(CodeTables, RowsComeInCodeOrderWithTheBankSettings)
 
     const QList<CodeTables::Row> results = CodeTables(home.context(), 16, {}, false).rows();
     EXPECT_EQ(results.size(), 59);
-    const auto blank = std::find_if(
-        results.begin(), results.end(), [](const CodeTables::Row& row) { return row.id == "1007"; });
+    const auto blank
+        = std::find_if(results.begin(), results.end(), [](const CodeTables::Row& row) { return row.id == "1007"; });
     ASSERT_NE(blank, results.end());
     EXPECT_EQ(blank->name, " ");
 
