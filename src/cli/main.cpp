@@ -2,6 +2,7 @@
 #include "cli/AppCommands.h"
 #include "cli/CalendarCommands.h"
 #include "cli/CliSession.h"
+#include "cli/CodeCommands.h"
 #include "cli/CommCommands.h"
 #include "cli/CommonCommands.h"
 #include "cli/DataCommands.h"
@@ -21,6 +22,7 @@ QList<CliCommand> allCommands()
     commands << dataCommands();
     commands << calendarCommands();
     commands << institutionCommands();
+    commands << codeCommands();
     commands << accountCommands();
     commands << ediCommands();
     commands << commCommands();

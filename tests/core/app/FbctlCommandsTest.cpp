@@ -1,5 +1,7 @@
 #include "TestHome.h"
+#include "core/common/Cp949.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -121,6 +123,16 @@ TEST(FbctlCommands, EachCommandAnswersAndRefusesOnAFreshHome)
             u("business-days: expected [--today YYYY-MM-DD], not \"--today 2024-9-13\"") },
         { args({ "business-days", "2024-09-13" }), 2, {}, u("business-days: expected [--today YYYY-MM-DD]") },
 
+        { args({ "code", "list", "21" }), 0, u("N\t불능\nY\t정상\nZ\t미처리\n"), {} },
+        { args({ "code", "list", "3" }), 2, {}, u("code: no code table has the tag 3") },
+        { args({ "code", "list" }), 2, {},
+            u("code: expected list TAG | put TAG CODE NAME [--yes] | delete TAG CODE [--yes], not \"list\"") },
+        { args({ "code", "list", "19", "--yes" }), 2, {}, u("code: expected") },
+        { args({ "code", "put", "19", "09" }), 2, {}, u("not \"put 19 09\"") },
+        { args({ "code", "remove", "19", "09" }), 2, {}, u("code: expected") },
+        { args({ "code", "put", "16", "1007", "공백" }), 1, {}, u("code: CODEP (tag 16) cannot be changed") },
+        { args({ "code", "delete", "21", "N", "--yes" }), 1, {}, u("code: codes (tag 21) cannot be changed") },
+
         { args({ "account", "hyphenate", "03", "12345678901" }), 0, u("123-4567-8901\n"), {} },
         { args({ "account", "hyphenate", "20", "1234567890123" }), 0, u("1234-567-890123\n"), {} },
         { args({ "account", "hyphenate", "03", "1234" }), 0, u("1234\n"), {} },
@@ -238,6 +250,43 @@ TEST(FbctlCommands, InstitutionFollowsTheSettingsRules)
     const FbctlHome home;
     for (const FbctlRow& row : rows)
         home.check(row);
+}
+
+// In order: the user's code tables change as the screens change them, with their checks and questions.
+TEST(FbctlCommands, CodeKeepsTheUsersTablesWithTheScreensChecks)
+{
+    const QString bankEdit
+        = u("은행코드를 수정하면 처리가 정상적으로 수행되지 않을 수도 있습니다.\r\r수정하시겠습니까 ? [no]");
+    const QString bankDelete = u("은행코드를 삭제하면 처리가 정상적으로 수행되지 않을 수도 있습니다.");
+    const FbctlRow rows[] = {
+        { args({ "code", "list", "20" }), 0, u("01\t관리비\n02\t회비\n03\t보험료\n04\t대금\n05\t기타\n"), {} },
+        { args({ "code", "put", "20", "7", "수선비2" }), 0, u("07\n"), {} },
+        { args({ "code", "put", "20", "1", "관리비용" }), 0, u("01\n"), {} },
+        { args({ "code", "put", "20", "8", "수선 비" }), 1, {},
+            u("코드명에 기호나 특수문자를 사용할수 없습니다.\r\" \"과 같은 문자는 사용할수 없습니다.") },
+        { args({ "code", "put", "20", " ", "수선비" }), 1, {}, u("코드를 입력하십시오.") },
+        { args({ "code", "put", "20", "8", "" }), 1, {}, u("내용(코드명)을 입력하십시오.") },
+        { args({ "code", "delete", "20", "5" }), 1, {}, u("선택된 1 개의 자료를 삭제하시겠습니까? [no]") },
+        { args({ "code", "delete", "20", "5", "--yes" }), 0, {}, u("선택된 1 개의 자료를 삭제하시겠습니까? [yes]") },
+        { args({ "code", "delete", "20", "5", "--yes" }), 1, {}, u("code: no code \"05\" in CodeT") },
+        { args({ "code", "list", "20" }), 0, u("01\t관리비용\n02\t회비\n03\t보험료\n04\t대금\n07\t수선비2\n"), {} },
+        { args({ "code", "put", "0", "3", "기업" }), 1, {}, bankEdit },
+        { args({ "code", "put", "0", "3", "기업", "--yes" }), 0, u("03\n"), {} },
+        { args({ "code", "put", "0", "91", "새은행" }), 0, u("91\n"), {} },
+        { args({ "code", "delete", "0", "91" }), 1, {}, bankDelete },
+        { args({ "code", "delete", "0", "91", "--yes" }), 0, {}, u("선택된 1 개의 자료를 삭제하시겠습니까? [yes]") },
+        { args({ "sql", "SELECT Id, Name FROM BANKCODE WHERE Id IN ('03', '91')" }), 0, u("03\t기업\n"), {} },
+    };
+    const FbctlHome home;
+    for (const FbctlRow& row : rows)
+        home.check(row);
+    // fbctl runs on today's date: the lines are in the monthly logs there are.
+    const QDir dir(home.expand(u("{home}")));
+    QString log;
+    for (const QString& file : dir.entryList({ u("*.log") }, QDir::Files))
+        log += Cp949::decode(readFileBytes(dir.filePath(file)));
+    EXPECT_TRUE(log.contains(u("      대량출금(아파트뱅킹) 자금구분 코드 입력, ID 07, Name 수선비2\r\n")));
+    EXPECT_TRUE(log.contains(u("      은행 코드 삭제, ID 91, Name 새은행\r\n")));
 }
 
 // Without "fbctl init" there is no database to work on.
