@@ -10,6 +10,8 @@
 #include "ui/app/TfmMain.h"
 #include "ui/calendar/TfmHoliday.h"
 #include "ui/codes/TfmCode1.h"
+#include "ui/codes/TfmCode2.h"
+#include "ui/codes/TfmCode_Bank.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,7 +32,7 @@ bool ScreenshotTour::run()
         return false;
     TfmMain frame(m_session, {});
     return shootMainWindow(frame) && shootFileView() && shootAbout() && shootConfig() && shootInfoDlg()
-        && shootHoliday() && shootCode1();
+        && shootHoliday() && shootCode1() && shootCode2();
 }
 
 bool ScreenshotTour::shoot(QWidget& widget, const QString& name)
@@ -79,6 +81,15 @@ bool ScreenshotTour::shootCode1()
 {
     TfmCode1 institutions(m_context, QStringLiteral("이용자설정"), false);
     return shoot(institutions, QStringLiteral("TfmCode1"));
+}
+
+bool ScreenshotTour::shootCode2()
+{
+    TfmCode2 funds(m_context, 19, QStringLiteral("대량입금 자금구분 코드 설정"), false);
+    funds.build();
+    TfmCode_Bank banks(m_context, QStringLiteral("은행 코드 설정"), false);
+    banks.build();
+    return shoot(funds, QStringLiteral("TfmCode2")) && shoot(banks, QStringLiteral("TfmCode_Bank"));
 }
 
 bool ScreenshotTour::shootHoliday()

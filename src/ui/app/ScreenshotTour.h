@@ -32,6 +32,7 @@ private:
     bool shootInfoDlg();
     bool shootHoliday();
     bool shootCode1();
+    bool shootCode2();
 
     ProgramSession& m_session;
     Workspace& m_context;

@@ -21,6 +21,8 @@
 #include "ui/app/WebNoticePanel.h"
 #include "ui/calendar/TfmHoliday.h"
 #include "ui/codes/TfmCode1.h"
+#include "ui/codes/TfmCode2.h"
+#include "ui/codes/TfmCode_Bank.h"
 #include "ui/common/UserInputBlocker.h"
 #include "ui/edi/TfmEnvSetup.h"
 
@@ -227,7 +229,15 @@ void TfmMain::registerCommands()
     add(MainCommand::WithdrawalRequest, [] {});
 
     // Screens still to come: what the frame refreshes after them is known already.
-    m_commands.add(MainCommand::BankCodes, {}, Refresh::CodeLists);
+    m_commands.add(
+        MainCommand::BankCodes,
+        [this](const MenuCommand& command) {
+            TfmCode_Bank::execute(m_context, command.formCaption, command.viewOnly, this);
+        },
+        Refresh::CodeLists);
+    m_commands.add(MainCommand::CodeTable, [this](const MenuCommand& command) {
+        TfmCode2::execute(m_context, command.tag, command.formCaption, command.viewOnly, this);
+    });
     m_commands.add(
         MainCommand::Institutions,
         [this](
