@@ -5,7 +5,8 @@ const TransferKind& TransferKind::deposit()
     static const TransferKind kind { Kind::Deposit, QStringLiteral("Tong1"), QStringLiteral("Tong2"),
         QStringLiteral("TongID"), QStringLiteral("Tong2ID"), QStringLiteral("codeV"), true, false, true, false,
         QStringLiteral("TOID10"), QStringLiteral("TOID"), QStringLiteral("TONGOUT"), QStringLiteral("TOBCODE"),
-        QStringLiteral("TONGIN"), 1, QStringLiteral("Tong1_"), QByteArrayLiteral("111"), QByteArrayLiteral("1") };
+        QStringLiteral("TONGIN"), 1, QStringLiteral("Tong1_"), QByteArrayLiteral("111"), QByteArrayLiteral("1"),
+        QStringLiteral("TOPASS"), QStringLiteral("BankNoT1"), QStringLiteral("Comment") };
     return kind;
 }
 
@@ -14,7 +15,8 @@ const TransferKind& TransferKind::withdrawal()
     static const TransferKind kind { Kind::Withdrawal, QStringLiteral("Tong21"), QStringLiteral("Tong22"),
         QStringLiteral("TongID"), QStringLiteral("Tong2ID"), QStringLiteral("CodeT"), false, false, false, true,
         QStringLiteral("TOID210"), QStringLiteral("TOID2"), QStringLiteral("TONG2OUT"), QStringLiteral("TO2BCODE"),
-        QStringLiteral("TONG2IN"), 2, QStringLiteral("Tong21_"), QByteArrayLiteral("221"), QByteArrayLiteral("2") };
+        QStringLiteral("TONG2IN"), 2, QStringLiteral("Tong21_"), QByteArrayLiteral("221"), QByteArrayLiteral("2"),
+        QStringLiteral("TO2PASS"), QStringLiteral("BankNoT2"), QStringLiteral("Comment") };
     return kind;
 }
 
@@ -23,6 +25,7 @@ const TransferKind& TransferKind::apartment()
     static const TransferKind kind { Kind::Apartment, QStringLiteral("Apt1"), QStringLiteral("Apt2"),
         QStringLiteral("AptID"), QStringLiteral("Apt2ID"), QStringLiteral("CodeT"), false, true, false, true,
         QStringLiteral("APID10"), QStringLiteral("APID"), QStringLiteral("APOUT"), QStringLiteral("APBCODE"),
-        QStringLiteral("APIN"), 0, QStringLiteral("Apt_"), QByteArrayLiteral("221"), QByteArrayLiteral("2") };
+        QStringLiteral("APIN"), 0, QStringLiteral("Apt_"), QByteArrayLiteral("221"), QByteArrayLiteral("2"),
+        QStringLiteral("APPASS"), QString(), QStringLiteral("Bigo") };
     return kind;
 }

@@ -35,6 +35,11 @@ struct TransferKind {
     QByteArray sendTransferKind; // positions 19-21 of the S record
     QByteArray sendItemKind; // position 20 of the D record
 
+    // The batch screens.
+    QString passwordColumn; // the institution password a batch must carry (TOPASS, TO2PASS, APPASS)
+    QString motherAccountColumn; // copied into MoBankNo at every save (BankNoT1, BankNoT2; none for apartments)
+    QString remarkColumn; // the batch's free remark (Comment, Comment, Bigo)
+
     // The E record of its files totals the items at other banks (deposit); the other kinds write zeros there.
     bool countsOtherBanksAtEnd() const { return isDeposit(); }
 

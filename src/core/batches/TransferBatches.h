@@ -1,0 +1,93 @@
+#pragma once
+
+#include "core/batches/TransferKind.h"
+#include "core/common/Money.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <optional>
+
+class Workspace;
+
+// The rules of a kind's batch list, written once for the three transfer kinds: a new batch and its defaults, the
+// header saved after its checks in order, hold and release with the items following, copies, deletes, the totals
+// and state that follow the items when their screen closes, and the log lines. Copies and deletes run in one
+// transaction each: all of it happens or none of it does.
+class TransferBatches {
+public:
+    // The editor a refused save puts the focus on.
+    enum class Field { None, Date, Institution, Password };
+
+    // A batch header as the screen edits it; id 0 while new.
+    struct Header {
+        qint64 id = 0;
+        QString institution; // the kind's institution code (GiganID10)
+        QString password;
+        QDate date;
+        QString remark;
+        int salary = 1; // deposit only
+    };
+
+    struct Outcome {
+        bool saved = false;
+        Field focus = Field::None;
+    };
+
+    // One row of the batch list as fbctl prints it.
+    struct Summary {
+        qint64 id = 0;
+        QDate date;
+        QString institution;
+        int state = 0;
+        qint64 count = 0;
+        Money amount;
+    };
+
+    TransferBatches(Workspace& context, const TransferKind& kind, const QString& caption);
+
+    const TransferKind& kind() const { return m_kind; }
+    // A new header for the first institution of the kind; nothing, with the message, when no institution has a
+    // code of the kind.
+    std::optional<Header> newBatch() const;
+    std::optional<Header> header(qint64 id) const;
+    // The six checks in order, then the row is written with the institution's mother account and TOIO; the header
+    // takes its key when new.
+    Outcome save(Header& header);
+    // The institution's password, for a batch entered without one (fbctl).
+    QString institutionPassword(const QString& institution) const;
+
+    // Hold (1 → 0) or release (0 → 1) with every item, after the question; false for any other state or No.
+    bool toggleHold(qint64 id);
+    // A copy of the batch with all its items or its failed ones ("X", "N"), dated the next business day. Bank
+    // codes of merged banks are changed on deposit items, and the user told after. Nothing on failure.
+    std::optional<qint64> copy(qint64 id, bool failedOnly);
+    // Deletes the batches with their items after both questions: the selected ones, or the current one when none
+    // is selected.
+    bool remove(const QList<qint64>& ids);
+    // The totals per bank group and the state that follow the items, while the batch is not sent: -1 without
+    // items, and -1 becomes 1 once it has some.
+    bool closeItems(qint64 id);
+
+    QList<Summary> list() const;
+    int state(qint64 id) const;
+
+private:
+    Outcome refuse(const QString& text, Field focus) const;
+    QString institutionValue(const QString& institution, const QString& column) const;
+    bool write(Header& header);
+    struct MergedBanks {
+        bool toBank88 = false;
+        bool toBank81 = false;
+    };
+
+    qint64 copyItems(qint64 source, qint64 target, const QDate& date, bool failedOnly);
+    MergedBanks mergedBanks(qint64 source, bool failedOnly) const;
+    void tellMergedBanks(const MergedBanks& merged) const;
+    QString logLine(qint64 id, const QString& action, const QStringList& fields) const;
+    bool fail() const;
+
+    Workspace& m_context;
+    const TransferKind& m_kind;
+    QString m_caption;
+};
