@@ -24,8 +24,6 @@ bool takeNow(CliSession& session, const QString& command, const QStringList& arg
     return true;
 }
 
-// The working database and the communication settings, as the program has them after its start.
-
 void printRows(CliSession& session, const QList<TEdiInfo>& rows)
 {
     for (const TEdiInfo& row : rows) {

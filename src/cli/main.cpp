@@ -1,5 +1,6 @@
 #include "cli/AccountCommands.h"
 #include "cli/AppCommands.h"
+#include "cli/BatchCommands.h"
 #include "cli/CalendarCommands.h"
 #include "cli/CliSession.h"
 #include "cli/CodeCommands.h"
@@ -22,6 +23,7 @@ QList<CliCommand> allCommands()
     commands << dataCommands();
     commands << calendarCommands();
     commands << institutionCommands();
+    commands << batchCommands();
     commands << codeCommands();
     commands << accountCommands();
     commands << ediCommands();

@@ -230,12 +230,12 @@ qint64 TransferBatches::copyItems(qint64 source, qint64 target, const QDate& dat
     }
     values << source;
     Database& database = m_context.database();
-    const bool copiedAll = database.exec(
-        QStringLiteral("INSERT INTO %1 (%2, IcheDate, IcheYebu, State, BankCode, %3) "
-                       "SELECT ?, ?, 'Z', 1, %4, %3 FROM %1 WHERE %2 = ? %5 ORDER BY %6")
-            .arg(m_kind.itemTable, m_kind.batchKey, copied.join(QStringLiteral(", ")), bankCode,
-                failedOnly ? QStringLiteral("AND IcheYebu IN ('X', 'N')") : QString(), m_kind.itemKey),
-        values);
+    const bool copiedAll
+        = database.exec(QStringLiteral("INSERT INTO %1 (%2, IcheDate, IcheYebu, State, BankCode, %3) "
+                                       "SELECT ?, ?, 'Z', 1, %4, %3 FROM %1 WHERE %2 = ? %5 ORDER BY %6")
+                            .arg(m_kind.itemTable, m_kind.batchKey, copied.join(QStringLiteral(", ")), bankCode,
+                                failedOnly ? QStringLiteral("AND IcheYebu IN ('X', 'N')") : QString(), m_kind.itemKey),
+            values);
     return copiedAll ? database.scalar(QStringLiteral("SELECT changes()")).toLongLong() : -1;
 }
 

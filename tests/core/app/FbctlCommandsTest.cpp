@@ -289,6 +289,48 @@ TEST(FbctlCommands, CodeKeepsTheUsersTablesWithTheScreensChecks)
     EXPECT_TRUE(log.contains(u("      은행 코드 삭제, ID 91, Name 새은행\r\n")));
 }
 
+// In order: a deposit batch made, filled, closed, held, copied and deleted through the batch rules.
+TEST(FbctlCommands, BatchRunsTheBatchRules)
+{
+    const FbctlRow rows[] = {
+        { args({ "institution", "put", "Name=가나", "TONGOUT=CD123", "TONGIN=CD456", "TOID10=9900000001", "TOPASS=pw",
+              "TOBCODE=BK00001", "BankNoT1=100200300" }),
+            0, {}, {} },
+        { args({ "batch", "add", "deposit", "--institution", "9900000001", "--date", "2026-12-14", "--today",
+              "2026-12-10" }),
+            0, u("1\n"), {} },
+        { args({ "batch", "add", "deposit", "--institution", "9900000001", "--date", "2026-12-24", "--today",
+              "2026-12-10" }),
+            1, {}, u("이체일자는 현재일자 부터 20일 이내의 일자를 입력하세요.") },
+        { args({ "batch", "add", "deposit", "--institution", "9900000001", "--date", "2026-12-14", "--password", "PW",
+              "--today", "2026-12-10" }),
+            1, {}, u("기관비밀번호가 틀립니다.") },
+        { args({ "sql",
+              "INSERT INTO Tong2 (TongID, BankCode, IcheMoney, IcheYebu, State) VALUES (1, '21', 10000000, 'N', 1), "
+              "(1, '11', 20000000, 'Y', 1)" }),
+            0, {}, {} },
+        { args({ "batch", "close", "deposit", "1" }), 0, {}, {} },
+        { args({ "batch", "list", "deposit" }), 0, u("1\t2026-12-14\t9900000001\t1\t2\t3000\n"), {} },
+        { args({ "batch", "hold", "deposit", "1" }), 1, {}, u("[no]") },
+        { args({ "batch", "hold", "deposit", "1", "--yes" }), 0, {}, u("[yes]") },
+        { args({ "batch", "hold", "deposit", "1", "--yes" }), 1, {}, u("batch: batch 1 is not 송신대기") },
+        { args({ "batch", "copy", "deposit", "1", "--failed", "--today", "2026-12-10" }), 0, u("2\n"),
+            u("은행코드 21,26은 조흥/신한은행 통합으로 88로 자동으로 바뀌었습니다.") },
+        { args({ "sql", "SELECT TongID, BankCode, State FROM Tong2 ORDER BY Tong2ID" }), 0,
+            u("1\t21\t0\n1\t11\t0\n2\t88\t1\n"), {} },
+        { args({ "batch", "delete", "deposit", "1", "2" }), 1, {}, u("선택된 2개의 자료를 삭제하시겠습니까? [no]") },
+        { args({ "batch", "delete", "deposit", "1", "2", "--yes" }), 0, {}, {} },
+        { args({ "batch", "list", "deposit" }), 0, {}, {} },
+        { args({ "batch", "close", "deposit", "9" }), 1, {}, u("batch: no batch 9") },
+        { args({ "batch", "list", "withdrawal" }), 2, {}, u("batch: the kind must be deposit") },
+        { args({ "batch", "copy", "deposit", "x" }), 2, {}, u("batch: expected") },
+        { args({ "batch", "add", "deposit", "--date", "2026-12-14" }), 2, {}, u("batch: expected") },
+    };
+    const FbctlHome home;
+    for (const FbctlRow& row : rows)
+        home.check(row);
+}
+
 // Without "fbctl init" there is no database to work on.
 TEST(FbctlCommands, DatabaseCommandsSendAHomeWithoutDatabaseToInit)
 {
