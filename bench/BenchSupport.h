@@ -19,13 +19,17 @@
 #include <ctime>
 #include <vector>
 
-// Seams for benchmarks: nothing is shown or opened, questions take their default.
+// Seams for benchmarks: nothing is shown or opened, questions take their default or, when told, Yes.
 class QuietMessages : public Messages {
 public:
+    void answerYes() { m_yes = true; }
     void information(const QString&) override { }
     void error(const QString&) override { }
-    bool question(const QString&, bool defaultYes) override { return defaultYes; }
+    bool question(const QString&, bool defaultYes) override { return m_yes || defaultYes; }
     Button messageBox(const QString&, Buttons, Button defaultButton) override { return defaultButton; }
+
+private:
+    bool m_yes = false;
 };
 
 class NoDesktop : public Desktop {
@@ -53,6 +57,7 @@ public:
     bool open() { return m_dataModule.openAndUpgrade(); }
     QString lastError() { return m_dataModule.lastError() + m_dataModule.database().lastError(); }
     Workspace& context() { return m_context; }
+    void answerYes() { m_messages.answerYes(); }
     Database& database() { return m_dataModule.database(); }
     QString filePath(const QString& name) const { return m_directory.filePath(name); }
     // Lays a file down in the receive path, as the communication module would.
