@@ -48,7 +48,7 @@ struct LazyTableSource {
     QList<LazyColumn> columns;
     // Values the calculated columns need that no column shows; they follow the columns' values in the raw row.
     QStringList extraSources;
-    // Plain column names; the key is added at the end when missing so that the order is total.
+    // Plain column names, ending with the key (added when missing, names after it dropped) so the order is total.
     QStringList order;
 };
 
