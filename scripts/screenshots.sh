@@ -14,6 +14,21 @@ trap 'rm -rf "$home"' EXIT
 printf '%s\r\n' "[공지] 12월 31일 22시부터 01시까지 전산 점검으로 송수신이 중단됩니다." \
   "점검 시간 전에 송신을 마쳐 주십시오." | iconv -f UTF-8 -t CP949 >"$home/Result/Notice.inf"
 
+# An institution with a few deposit batches, so that the batch list has rows to show.
+fbctl() { "$bin/cli/fbctl" --home "$home" "$@" >/dev/null; }
+fbctl institution put Name=가나상사 TONGOUT=CD123 TONGIN=CD456 TOID10=9900000001 TOPASS=1234 TOBCODE=BK00001 \
+  BankNoT1=10020030040
+today="$(date +%F)"
+next="$("$bin/cli/fbctl" --home "$home" business-days | head -1)"
+for title in "12월 급여" "연말 상여금"; do
+  fbctl batch add deposit --institution 9900000001 --date "$next" --title "$title" --today "$today"
+done
+fbctl sql "INSERT INTO Tong2 (TongID, BankCode, BankNo, IcheMoney, IcheYebu, State) VALUES
+  (1, '11', '12345678901', 25000000000, 'Z', 1), (1, '20', '1002345678900', 31000000000, 'Z', 1),
+  (2, '13', '30101234567', 5000000000, 'Z', 1)"
+fbctl batch close deposit 1
+fbctl batch close deposit 2
+
 mkdir -p "$out"
 QT_QPA_PLATFORM=offscreen "$bin/app/fbmorv" --home "$home" --screenshot-tour "$out"
 ls "$out"

@@ -62,6 +62,18 @@ std::optional<TransferBatches::Header> TransferBatches::newBatch() const
     return header;
 }
 
+QList<std::pair<QString, QString>> TransferBatches::institutions() const
+{
+    QList<std::pair<QString, QString>> result;
+    SqliteStatement query(m_context.database(),
+        QStringLiteral("SELECT TRIM(%1), Name FROM Usercode WHERE %1 <> '' ORDER BY %1").arg(m_kind.institutionColumn));
+    if (!query.select({}))
+        return result;
+    while (query.next())
+        result << std::pair { query.text(0), query.text(1) };
+    return result;
+}
+
 std::optional<TransferBatches::Header> TransferBatches::header(qint64 id) const
 {
     SqliteStatement query(m_context.database(),
@@ -335,6 +347,25 @@ bool TransferBatches::closeItems(qint64 id)
     return m_context.database().update(m_kind.batchTable, values, m_kind.batchKey + QStringLiteral(" = ?"), { id })
         == WriteResult::Ok
         || fail();
+}
+
+QList<TransferBatches::ResultLine> TransferBatches::results(qint64 id) const
+{
+    SqliteStatement query(m_context.database(),
+        QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+            .arg(TotalsFields.join(QStringLiteral(", ")), m_kind.batchTable, m_kind.batchKey));
+    QList<ResultLine> lines;
+    if (!query.select({ id }) || !query.next())
+        return lines;
+    ResultLine failed;
+    for (int group = 0; group < 4; ++group) {
+        const ResultLine line { query.integer(2 * group), SqlValue::money(query.value(2 * group + 1)) };
+        lines << line;
+        failed.count += group == 0 ? line.count : -line.count;
+        failed.amount = Money::fromStored(failed.amount.stored() + (group == 0 ? 1 : -1) * line.amount.stored());
+    }
+    lines << failed;
+    return lines;
 }
 
 QList<TransferBatches::Summary> TransferBatches::list() const

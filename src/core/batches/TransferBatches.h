@@ -47,6 +47,8 @@ public:
     TransferBatches(Workspace& context, const TransferKind& kind, const QString& caption);
 
     const TransferKind& kind() const { return m_kind; }
+    // The institutions with a code of the kind, in code order: their code and name.
+    QList<std::pair<QString, QString>> institutions() const;
     // A new header for the first institution of the kind; nothing, with the message, when no institution has a
     // code of the kind.
     std::optional<Header> newBatch() const;
@@ -68,6 +70,14 @@ public:
     // The totals per bank group and the state that follow the items, while the batch is not sent: -1 without
     // items, and -1 becomes 1 once it has some.
     bool closeItems(qint64 id);
+
+    // The result view of a batch: 전체, 중앙회, 회원조합, 타행 and 이체불능 (what the first leaves after the other
+    // three), each a count and an amount.
+    struct ResultLine {
+        qint64 count = 0;
+        Money amount;
+    };
+    QList<ResultLine> results(qint64 id) const;
 
     QList<Summary> list() const;
     int state(qint64 id) const;

@@ -8,6 +8,7 @@
 #include "ui/app/TfmFileView.h"
 #include "ui/app/TfmInfoDlg.h"
 #include "ui/app/TfmMain.h"
+#include "ui/batches/TfmTong1.h"
 #include "ui/calendar/TfmHoliday.h"
 #include "ui/codes/TfmCode1.h"
 #include "ui/codes/TfmCode2.h"
@@ -32,7 +33,7 @@ bool ScreenshotTour::run()
         return false;
     TfmMain frame(m_session, {});
     return shootMainWindow(frame) && shootFileView() && shootAbout() && shootConfig() && shootInfoDlg()
-        && shootHoliday() && shootCode1() && shootCode2();
+        && shootHoliday() && shootCode1() && shootCode2() && shootTong1();
 }
 
 bool ScreenshotTour::shoot(QWidget& widget, const QString& name)
@@ -90,6 +91,13 @@ bool ScreenshotTour::shootCode2()
     TfmCode_Bank banks(m_context, QStringLiteral("은행 코드 설정"), false);
     banks.build();
     return shoot(funds, QStringLiteral("TfmCode2")) && shoot(banks, QStringLiteral("TfmCode_Bank"));
+}
+
+bool ScreenshotTour::shootTong1()
+{
+    TfmTong1 batches(m_context, TransferKind::deposit(), QStringLiteral("대량입금-이용기관정보"));
+    batches.resize(TfmMain::ClientWidth, 520);
+    return shoot(batches, QStringLiteral("TfmTong1"));
 }
 
 bool ScreenshotTour::shootHoliday()

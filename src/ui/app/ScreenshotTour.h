@@ -33,6 +33,7 @@ private:
     bool shootHoliday();
     bool shootCode1();
     bool shootCode2();
+    bool shootTong1();
 
     ProgramSession& m_session;
     Workspace& m_context;

@@ -1,0 +1,435 @@
+#include "ui/batches/TfmTong1.h"
+
+#include "core/accounts/AcctNoRules.h"
+#include "core/app/Workspace.h"
+#include "core/batches/BankGroup.h"
+#include "core/batches/BatchState.h"
+#include "core/calendar/BusinessDays.h"
+#include "core/common/Clock.h"
+#include "core/data/Database.h"
+#include "core/data/TDM1.h"
+#include "ui/batches/TfmTong3.h"
+#include "ui/common/LazyTableModel.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+LazyTableSource batchList(const TransferKind& kind)
+{
+    LazyTableSource source;
+    source.from = kind.batchTable;
+    source.keyColumn = kind.batchKey;
+    source.columns = {
+        LazyColumn::text(QStringLiteral("기관코드"), 10, QStringLiteral("GiganID10")),
+        LazyColumn::count(QStringLiteral("의뢰건수"), 8, QStringLiteral("TotNo")),
+        LazyColumn::money(QStringLiteral("의 뢰 금 액"), 15, QStringLiteral("TotMoney"), true),
+        LazyColumn::date(QStringLiteral("이체일자"), 10, QStringLiteral("IcheDate")),
+        LazyColumn::calculated(QStringLiteral("송신일자"), 10,
+            [](const QVariantList& row) {
+                return row.value(6).toInt() > BatchState::AwaitingSending ? row.value(7) : QVariant();
+            }),
+        LazyColumn::date(QStringLiteral("수신일자"), 10, QStringLiteral("Rdate")),
+        LazyColumn::calculated(
+            QStringLiteral("상   태"), 8,
+            [](const QVariantList& row) { return BatchState::name(row.value(6).toInt()); }, QStringLiteral("State")),
+    };
+    source.extraSources = { QStringLiteral("SendDate") };
+    source.order = { kind.batchKey };
+    return source;
+}
+
+} // namespace
+
+TfmTong1::TfmTong1(Workspace& workspace, const TransferKind& kind, const QString& caption, QWidget* parent)
+    : BusinessWindow(parent)
+    , m_workspace(workspace)
+    , m_batches(workspace, kind, caption)
+    , m_toolBar(new QToolBar(this))
+    , m_sortMenu(new QMenu(this))
+    , m_institution(new QComboBox(this))
+    , m_institutionCode(new QLineEdit(this))
+    , m_password(new QLineEdit(this))
+    , m_motherAccount(new QLineEdit(this))
+    , m_date(new QDateEdit(this))
+    , m_remark(new QLineEdit(this))
+    , m_grid(new QTableView(this))
+    , m_model(new LazyTableModel(workspace.database(), batchList(kind), this))
+{
+    setObjectName(QStringLiteral("fmTong1"));
+    setWindowTitle(caption);
+    buildToolBar();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(m_toolBar);
+    layout->addWidget(buildHeader());
+    buildGrid();
+    layout->addWidget(m_grid, 1);
+    reload(0);
+}
+
+TfmTong1::~TfmTong1() = default;
+
+QAction* TfmTong1::addCommand(
+    Command command, const QString& name, const QString& caption, const QKeySequence& shortcut)
+{
+    auto* action = new QAction(caption, this);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(action, &QAction::triggered, this, [this, command] { run(command); });
+    m_actions.insert(command, action);
+    addAction(action);
+    return action;
+}
+
+void TfmTong1::buildToolBar()
+{
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_toolBar->addAction(addCommand(
+        Command::Insert, QStringLiteral("btnInsert"), QStringLiteral("입 력"), QKeySequence(QStringLiteral("Ctrl+I"))));
+    m_toolBar->addAction(addCommand(
+        Command::Edit, QStringLiteral("btnEdit"), QStringLiteral("수 정"), QKeySequence(QStringLiteral("Ctrl+E"))));
+    m_toolBar->addAction(addCommand(
+        Command::Delete, QStringLiteral("btnDelete"), QStringLiteral("삭 제"), QKeySequence(QStringLiteral("Ctrl+D"))));
+    auto* copyMenu = new QMenu(QStringLiteral("복 사"), this);
+    copyMenu->addAction(addCommand(Command::CopyAll, QStringLiteral("mnuCopyAll"), QStringLiteral("전 체 자 료"),
+        QKeySequence(QStringLiteral("Ctrl+T"))));
+    copyMenu->addAction(addCommand(Command::CopyFailed, QStringLiteral("mnuCopyFailed"), QStringLiteral("불 능 자 료"),
+        QKeySequence(QStringLiteral("Ctrl+Y"))));
+    m_toolBar->addAction(copyMenu->menuAction());
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(addCommand(Command::Items, QStringLiteral("btnItems"), QStringLiteral("이체자료"),
+        QKeySequence(QStringLiteral("Ctrl+Return"))));
+    m_toolBar->addAction(addCommand(
+        Command::Search, QStringLiteral("btnSearch"), QStringLiteral("검 색"), QKeySequence(QStringLiteral("Ctrl+F"))));
+    QAction* sort = addCommand(Command::Sort, QStringLiteral("btnSort"), QStringLiteral("정 렬"), QKeySequence());
+    sort->setMenu(m_sortMenu);
+    auto* sortGroup = new QActionGroup(this);
+    const QList<std::pair<QString, QStringList>> orders {
+        { QStringLiteral("정렬 안함"), {} },
+        { QStringLiteral("기관코드 순으로 정렬"), { QStringLiteral("GiganID10") } },
+        { QStringLiteral("이체일자 순으로 정렬"), { QStringLiteral("IcheDate") } },
+        { QStringLiteral("송신일자 순으로 정렬"), { QStringLiteral("SendDate") } },
+        { QStringLiteral("자료상태 순으로 정렬"), { QStringLiteral("State") } },
+    };
+    for (const auto& [caption, order] : orders) {
+        QAction* entry = m_sortMenu->addAction(caption);
+        entry->setCheckable(true);
+        entry->setChecked(order.isEmpty());
+        sortGroup->addAction(entry);
+        connect(entry, &QAction::triggered, this, [this, order, entry] { sortBy(order, entry); });
+    }
+    m_toolBar->addAction(sort);
+    m_toolBar->addAction(addCommand(Command::Results, QStringLiteral("btnResults"), QStringLiteral("결과보기"), {}));
+    m_toolBar->addAction(addCommand(
+        Command::Print, QStringLiteral("btnPrint"), QStringLiteral("출 력"), QKeySequence(QStringLiteral("Ctrl+P"))));
+    m_toolBar->addAction(addCommand(
+        Command::Group, QStringLiteral("btnGroup"), QStringLiteral("그 룹"), QKeySequence(QStringLiteral("Ctrl+G"))));
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(addCommand(
+        Command::Save, QStringLiteral("btnSave"), QStringLiteral("저 장"), QKeySequence(QStringLiteral("Ctrl+S"))));
+    m_toolBar->addAction(addCommand(
+        Command::Cancel, QStringLiteral("btnCancel"), QStringLiteral("취 소"), QKeySequence(Qt::Key_Escape)));
+    m_toolBar->addAction(addCommand(
+        Command::Close, QStringLiteral("btnClose"), QStringLiteral("닫 기"), QKeySequence(QStringLiteral("Ctrl+F4"))));
+}
+
+QWidget* TfmTong1::buildHeader()
+{
+    auto* panel = new QWidget(this);
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(4, 2, 4, 2);
+    m_institution->setObjectName(QStringLiteral("cbInstitution"));
+    m_institution->setMaxVisibleItems(4);
+    m_institutionCode->setObjectName(QStringLiteral("edInstitutionCode"));
+    m_institutionCode->setReadOnly(true);
+    m_password->setObjectName(QStringLiteral("edPass"));
+    m_password->setEchoMode(QLineEdit::Password);
+    m_password->setMaxLength(8);
+    m_motherAccount->setObjectName(QStringLiteral("edMoBankNo"));
+    m_motherAccount->setReadOnly(true);
+    m_date->setObjectName(QStringLiteral("deIcheDate"));
+    m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    m_date->setCalendarPopup(true);
+    m_remark->setObjectName(QStringLiteral("edRemark"));
+    m_remark->setMaxLength(80);
+    grid->addWidget(new QLabel(QStringLiteral("기관업체명"), panel), 0, 0);
+    grid->addWidget(m_institution, 0, 1);
+    grid->addWidget(m_institutionCode, 0, 2);
+    grid->addWidget(new QLabel(QStringLiteral("기관비밀번호"), panel), 0, 3);
+    grid->addWidget(m_password, 0, 4);
+    grid->addWidget(new QLabel(QStringLiteral("모계좌번호"), panel), 1, 0);
+    grid->addWidget(m_motherAccount, 1, 1, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("이체일자"), panel), 1, 3);
+    grid->addWidget(m_date, 1, 4);
+    grid->addWidget(new QLabel(QStringLiteral("비    고"), panel), 2, 0);
+    grid->addWidget(m_remark, 2, 1, 1, 4);
+    for (const auto& [code, name] : m_batches.institutions())
+        m_institution->addItem(name, code);
+    connect(m_institution, &QComboBox::currentIndexChanged, this, &TfmTong1::showInstitution);
+    return panel;
+}
+
+void TfmTong1::buildGrid()
+{
+    m_grid->setObjectName(QStringLiteral("grdBatches"));
+    m_grid->setModel(m_model);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_grid->verticalHeader()->hide();
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        m_grid->setColumnWidth(column, m_model->widthChars(column) * m_grid->fontMetrics().averageCharWidth() + 12);
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& point) {
+        QMenu menu(this);
+        for (const Command command : { Command::Insert, Command::Edit, Command::Delete, Command::CopyAll,
+                 Command::CopyFailed, Command::Items, Command::Search, Command::Results, Command::Print, Command::Group,
+                 Command::Save, Command::Cancel, Command::Close })
+            menu.addAction(m_actions.value(command));
+        menu.addMenu(m_sortMenu)->setText(QStringLiteral("정 렬"));
+        menu.exec(m_grid->viewport()->mapToGlobal(point));
+    });
+    connect(m_grid, &QAbstractItemView::doubleClicked, this, [this] { toggleHold(); });
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        if (!m_editing)
+            showCurrent();
+        showState();
+    });
+}
+
+void TfmTong1::trigger(Command command)
+{
+    QAction* action = m_actions.value(command);
+    if (action->isEnabled())
+        action->trigger();
+}
+
+void TfmTong1::run(Command command)
+{
+    switch (command) {
+    case Command::Insert:
+        startInsert();
+        break;
+    case Command::Edit:
+        startEdit();
+        break;
+    case Command::Delete:
+        removeSelected();
+        break;
+    case Command::CopyAll:
+        copy(false);
+        break;
+    case Command::CopyFailed:
+        copy(true);
+        break;
+    case Command::Results:
+        showResults();
+        break;
+    case Command::Save:
+        save();
+        break;
+    case Command::Cancel:
+        cancel();
+        break;
+    case Command::Close:
+        closeWindow();
+        break;
+    case Command::Items:
+    case Command::Search:
+    case Command::Sort:
+    case Command::Print:
+    case Command::Group:
+        break;
+    }
+}
+
+qint64 TfmTong1::currentBatch() const
+{
+    const QModelIndex current = m_grid->currentIndex();
+    return current.isValid() ? m_model->keyAt(current.row()).toLongLong() : 0;
+}
+
+QList<qint64> TfmTong1::selectedBatches() const
+{
+    QList<qint64> batches;
+    for (const QModelIndex& index : m_grid->selectionModel()->selectedRows())
+        batches << m_model->keyAt(index.row()).toLongLong();
+    if (batches.isEmpty() && currentBatch() != 0)
+        batches << currentBatch();
+    return batches;
+}
+
+void TfmTong1::startInsert()
+{
+    const std::optional<TransferBatches::Header> header = m_batches.newBatch();
+    if (!header)
+        return;
+    m_header = *header;
+    m_grid->clearSelection();
+    showHeader(m_header);
+    m_date->setDate(BusinessDays(m_workspace.data().holidays(), m_workspace.clock()).nextBusinessDay());
+    setEditing(true);
+    m_institution->setFocus();
+}
+
+void TfmTong1::startEdit()
+{
+    const std::optional<TransferBatches::Header> header = m_batches.header(currentBatch());
+    if (!header)
+        return;
+    m_header = *header;
+    setEditing(true);
+    m_institution->setFocus();
+}
+
+void TfmTong1::save()
+{
+    m_header.institution = m_institution->currentData().toString();
+    m_header.password = m_password->text();
+    m_header.date = m_date->date();
+    m_header.remark = m_remark->text();
+    const TransferBatches::Outcome outcome = m_batches.save(m_header);
+    if (!outcome.saved) {
+        QWidget* focus = outcome.focus == TransferBatches::Field::Date ? static_cast<QWidget*>(m_date)
+            : outcome.focus == TransferBatches::Field::Password        ? static_cast<QWidget*>(m_password)
+                                                                       : static_cast<QWidget*>(m_institution);
+        focus->setFocus();
+        return;
+    }
+    setEditing(false);
+    reload(m_header.id);
+}
+
+void TfmTong1::cancel()
+{
+    setEditing(false);
+    showCurrent();
+}
+
+void TfmTong1::removeSelected()
+{
+    if (m_batches.remove(selectedBatches()))
+        reload(0);
+}
+
+void TfmTong1::copy(bool failedOnly)
+{
+    const std::optional<qint64> copied = m_batches.copy(currentBatch(), failedOnly);
+    m_grid->clearSelection();
+    if (copied)
+        reload(*copied);
+}
+
+void TfmTong1::toggleHold()
+{
+    const qint64 batch = currentBatch();
+    if (batch != 0 && !m_editing && m_batches.toggleHold(batch))
+        reload(batch);
+}
+
+void TfmTong1::showResults()
+{
+    TfmTong3 results(m_batches.results(currentBatch()), this);
+    results.exec();
+}
+
+void TfmTong1::sortBy(const QStringList& order, QAction*)
+{
+    const qint64 current = currentBatch();
+    m_model->setOrder(order);
+    reload(current);
+}
+
+void TfmTong1::showCurrent()
+{
+    const std::optional<TransferBatches::Header> header = m_batches.header(currentBatch());
+    showHeader(header.value_or(TransferBatches::Header()));
+}
+
+void TfmTong1::showHeader(const TransferBatches::Header& header)
+{
+    const int index = m_institution->findData(header.institution);
+    m_institution->setCurrentIndex(index);
+    m_password->setText(header.password);
+    m_date->setDate(header.date.isValid() ? header.date : m_workspace.clock().today());
+    m_remark->setText(header.remark);
+    showInstitution();
+}
+
+void TfmTong1::showInstitution()
+{
+    const QString code = m_institution->currentData().toString();
+    m_institutionCode->setText(code);
+    const QString column = m_batches.kind().motherAccountColumn;
+    const QString account = column.isEmpty() ? QString()
+                                             : m_workspace.database()
+                                                   .scalar(QStringLiteral("SELECT %1 FROM Usercode WHERE TRIM(%2) = ?")
+                                                               .arg(column, m_batches.kind().institutionColumn),
+                                                       { code })
+                                                   .toString();
+    m_motherAccount->setText(
+        account.isEmpty() ? QString() : AcctNoRules().Hyphenate(BankGroup::centralBankCode(), account));
+}
+
+void TfmTong1::setEditing(bool editing)
+{
+    m_editing = editing;
+    showState();
+}
+
+// While a header is entered or edited only 이체자료, 저 장 and 취 소 stay; an empty list keeps 입 력, 그 룹 and 닫 기.
+void TfmTong1::showState()
+{
+    const bool browsing = !m_editing;
+    const bool hasBatch = currentBatch() != 0;
+    const int state = hasBatch ? m_batches.state(currentBatch()) : BatchState::NoItems;
+    m_actions.value(Command::Insert)->setEnabled(browsing);
+    m_actions.value(Command::Edit)->setEnabled(browsing && hasBatch && state < BatchState::Sent);
+    for (const Command command :
+        { Command::Delete, Command::CopyAll, Command::CopyFailed, Command::Results, Command::Sort })
+        m_actions.value(command)->setEnabled(browsing && hasBatch);
+    // Screens still to come: the items, the search, printing and the group templates.
+    for (const Command command : { Command::Items, Command::Search, Command::Print, Command::Group })
+        m_actions.value(command)->setEnabled(false);
+    m_actions.value(Command::Save)->setEnabled(m_editing);
+    m_actions.value(Command::Cancel)->setEnabled(m_editing);
+    m_actions.value(Command::Close)->setEnabled(browsing);
+    for (QWidget* editor : { static_cast<QWidget*>(m_institution), static_cast<QWidget*>(m_password),
+             static_cast<QWidget*>(m_date), static_cast<QWidget*>(m_remark) })
+        editor->setEnabled(m_editing);
+    m_grid->setEnabled(browsing);
+}
+
+void TfmTong1::reload(qint64 selectBatch)
+{
+    const int row = m_model->reload(selectBatch != 0 ? QVariant(selectBatch) : QVariant());
+    const int current = row >= 0 ? row : (m_model->rowCount() > 0 ? 0 : -1);
+    if (current >= 0)
+        m_grid->setCurrentIndex(m_model->index(current, 0));
+    showCurrent();
+    showState();
+}
+
+bool TfmTong1::closeQuery()
+{
+    if (m_editing)
+        cancel();
+    return true;
+}

@@ -1,0 +1,95 @@
+#include "ui/batches/TfmTong1.h"
+#include "ImportTestHome.h"
+#include "ui/common/LazyTableModel.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QTableView>
+#include <gtest/gtest.h>
+
+namespace {
+
+class TfmTong1Test : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(home.isOpen());
+        ASSERT_TRUE(home.database().exec(
+            "UPDATE Usercode SET TOPASS = 'Pw12', BankNoT1 = '12345678901' WHERE TOID10 = '9900000001'"));
+    }
+
+    static QString cell(TfmTong1& screen, int row, int column)
+    {
+        const QAbstractItemModel* model = screen.grid()->model();
+        return model->data(model->index(row, column)).toString();
+    }
+
+    ImportTestHome home; // the clock stands at Thursday 2026-12-10
+};
+
+// The empty list offers 입 력 and 닫 기; a batch is entered through the header boxes, refused on a wrong password
+// with the focus there, then listed with its state.
+TEST_F(TfmTong1Test, ABatchIsEnteredAndListed)
+{
+    TfmTong1 screen(home.context(), TransferKind::deposit(), QStringLiteral("대량입금-이용기관정보"));
+    screen.show();
+    EXPECT_TRUE(screen.action(TfmTong1::Command::Insert)->isEnabled());
+    EXPECT_TRUE(screen.action(TfmTong1::Command::Close)->isEnabled());
+    for (const auto command : { TfmTong1::Command::Edit, TfmTong1::Command::Delete, TfmTong1::Command::CopyAll,
+             TfmTong1::Command::Save, TfmTong1::Command::Items })
+        EXPECT_FALSE(screen.action(command)->isEnabled());
+
+    screen.trigger(TfmTong1::Command::Insert);
+    ASSERT_TRUE(screen.isEditing());
+    EXPECT_EQ(screen.findChild<QComboBox*>("cbInstitution")->currentData().toString(), "9900000001");
+    EXPECT_EQ(screen.findChild<QLineEdit*>("edMoBankNo")->text(), "123-45-678901");
+    EXPECT_EQ(screen.findChild<QDateEdit*>("deIcheDate")->date(), QDate(2026, 12, 11));
+    EXPECT_FALSE(screen.action(TfmTong1::Command::Insert)->isEnabled());
+    screen.findChild<QLineEdit*>("edPass")->setText("pw12");
+    screen.trigger(TfmTong1::Command::Save);
+    EXPECT_TRUE(screen.isEditing());
+    EXPECT_EQ(home.messages.lastText(), QStringLiteral("기관비밀번호가 틀립니다."));
+    EXPECT_EQ(screen.focusWidget(), screen.findChild<QLineEdit*>("edPass"));
+
+    screen.findChild<QLineEdit*>("edPass")->setText("Pw12");
+    screen.trigger(TfmTong1::Command::Save);
+    EXPECT_FALSE(screen.isEditing());
+    ASSERT_EQ(screen.grid()->model()->rowCount(), 1);
+    EXPECT_EQ(cell(screen, 0, 0), "9900000001");
+    EXPECT_EQ(cell(screen, 0, 2), QStringLiteral("₩0"));
+    EXPECT_EQ(cell(screen, 0, 3), "2026-12-11");
+    EXPECT_EQ(cell(screen, 0, 6), QStringLiteral("이체자료없음"));
+    EXPECT_EQ(screen.currentBatch(), 1);
+    EXPECT_TRUE(screen.action(TfmTong1::Command::Edit)->isEnabled());
+    EXPECT_FALSE(screen.action(TfmTong1::Command::Items)->isEnabled()) << "until the item screen lands";
+}
+
+// Two selected batches go in one delete; a sent batch cannot be edited but can be copied.
+TEST_F(TfmTong1Test, SelectedBatchesAreDeletedAndSentOnesOnlyCopied)
+{
+    for (int id = 1; id <= 3; ++id) {
+        ASSERT_TRUE(home.insert("Tong1",
+            { { "TongID", id }, { "GiganID10", "9900000001" }, { "IcheDate", QDate(2026, 12, 14) }, { "Pass", "Pw12" },
+                { "State", id == 3 ? 2 : 1 }, { "TotNo", 0 } }));
+    }
+    TfmTong1 screen(home.context(), TransferKind::deposit(), QStringLiteral("대량입금-이용기관정보"));
+    ASSERT_EQ(screen.grid()->model()->rowCount(), 3);
+    screen.grid()->setCurrentIndex(screen.grid()->model()->index(2, 0));
+    EXPECT_FALSE(screen.action(TfmTong1::Command::Edit)->isEnabled());
+    EXPECT_TRUE(screen.action(TfmTong1::Command::CopyAll)->isEnabled());
+    EXPECT_EQ(cell(screen, 2, 6), QStringLiteral("송신완료"));
+
+    screen.grid()->selectRow(0);
+    screen.grid()->selectionModel()->select(
+        screen.grid()->model()->index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    home.messages.answerYes();
+    home.messages.answerYes();
+    screen.trigger(TfmTong1::Command::Delete);
+    EXPECT_EQ(home.messages.shown().at(0).text, QStringLiteral("선택된 2개의 자료를 삭제하시겠습니까?"));
+    ASSERT_EQ(screen.grid()->model()->rowCount(), 1);
+    EXPECT_EQ(screen.currentBatch(), 3);
+}
+
+} // namespace
