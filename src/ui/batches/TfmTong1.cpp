@@ -195,7 +195,8 @@ void TfmTong1::buildGrid()
     m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_grid->verticalHeader()->hide();
     for (int column = 0; column < m_model->columnCount(); ++column)
-        m_grid->setColumnWidth(column, m_model->widthChars(column) * m_grid->fontMetrics().averageCharWidth() + 12);
+        m_grid->setColumnWidth(column,
+            m_grid->fontMetrics().horizontalAdvance(QString(m_model->widthChars(column), QLatin1Char('0'))) + 20);
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& point) {
         QMenu menu(this);
