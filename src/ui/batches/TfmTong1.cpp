@@ -47,7 +47,7 @@ LazyTableSource batchList(const TransferKind& kind)
             }),
         LazyColumn::date(QStringLiteral("수신일자"), 10, QStringLiteral("Rdate")),
         LazyColumn::calculated(
-            QStringLiteral("상   태"), 8,
+            QStringLiteral("상   태"), 12,
             [](const QVariantList& row) { return BatchState::name(row.value(6).toInt()); }, QStringLiteral("State")),
     };
     source.extraSources = { QStringLiteral("SendDate") };
