@@ -6,8 +6,10 @@
 #include "core/batches/BatchState.h"
 #include "core/calendar/BusinessDays.h"
 #include "core/common/Clock.h"
+#include "core/common/Messages.h"
 #include "core/data/Database.h"
 #include "core/data/TDM1.h"
+#include "ui/batches/TfmFindTon1.h"
 #include "ui/batches/TfmTong3.h"
 #include "ui/common/LazyTableModel.h"
 
@@ -243,6 +245,9 @@ void TfmTong1::run(Command command)
     case Command::Results:
         showResults();
         break;
+    case Command::Search:
+        search();
+        break;
     case Command::Save:
         save();
         break;
@@ -253,7 +258,6 @@ void TfmTong1::run(Command command)
         closeWindow();
         break;
     case Command::Items:
-    case Command::Search:
     case Command::Sort:
     case Command::Print:
     case Command::Group:
@@ -351,6 +355,15 @@ void TfmTong1::showResults()
     results.exec();
 }
 
+void TfmTong1::search()
+{
+    m_toolBar->setEnabled(false);
+    TfmFindTon1 dialog(m_batches.institutions(), m_grid, m_model, m_workspace.messages(), this);
+    dialog.exec();
+    m_toolBar->setEnabled(true);
+    m_grid->clearSelection();
+}
+
 void TfmTong1::sortBy(const QStringList& order, QAction*)
 {
     const qint64 current = currentBatch();
@@ -406,8 +419,8 @@ void TfmTong1::showState()
     for (const Command command :
         { Command::Delete, Command::CopyAll, Command::CopyFailed, Command::Results, Command::Sort })
         m_actions.value(command)->setEnabled(browsing && hasBatch);
-    // Screens still to come: the items, the search, printing and the group templates.
-    for (const Command command : { Command::Items, Command::Search, Command::Print, Command::Group })
+    // Screens still to come: the items, printing and the group templates.
+    for (const Command command : { Command::Items, Command::Print, Command::Group })
         m_actions.value(command)->setEnabled(false);
     m_actions.value(Command::Save)->setEnabled(m_editing);
     m_actions.value(Command::Cancel)->setEnabled(m_editing);

@@ -17,7 +17,7 @@ class Workspace;
 
 // "대량입금-이용기관정보": a kind's batch list with the header of the current batch. The rules are
 // TransferBatches'; the window keeps the grid, the header boxes and the enabled state of its commands. Commands of
-// later screens (이체자료, 검 색, 출 력, 그 룹) are present and disabled until those screens land.
+// later screens (이체자료, 출 력, 그 룹) are present and disabled until those screens land.
 class TfmTong1 : public BusinessWindow {
     Q_OBJECT
 public:
@@ -64,6 +64,7 @@ private:
     void copy(bool failedOnly);
     void toggleHold();
     void showResults();
+    void search();
     void sortBy(const QStringList& order, QAction* chosen);
     void showCurrent();
     void showHeader(const TransferBatches::Header& header);

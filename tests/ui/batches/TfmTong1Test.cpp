@@ -1,5 +1,6 @@
 #include "ui/batches/TfmTong1.h"
 #include "ImportTestHome.h"
+#include "ui/batches/TfmFindTon1.h"
 #include "ui/common/LazyTableModel.h"
 
 #include <QAction>
@@ -90,6 +91,43 @@ TEST_F(TfmTong1Test, SelectedBatchesAreDeletedAndSentOnesOnlyCopied)
     EXPECT_EQ(home.messages.shown().at(0).text, QStringLiteral("선택된 2개의 자료를 삭제하시겠습니까?"));
     ASSERT_EQ(screen.grid()->model()->rowCount(), 1);
     EXPECT_EQ(screen.currentBatch(), 3);
+}
+
+// The search walks the list in its order from the first batch or the one after the cursor; a date range with an
+// open end, an unreadable date refused with the focus on it.
+TEST_F(TfmTong1Test, TheSearchFindsTheNextBatchInTheListsOrder)
+{
+    const QList<std::pair<int, QDate>> batches { { 1, QDate(2026, 12, 14) }, { 2, QDate(2026, 12, 21) },
+        { 3, QDate(2026, 12, 15) }, { 4, QDate(2026, 12, 22) } };
+    for (const auto& [id, date] : batches) {
+        ASSERT_TRUE(home.insert("Tong1",
+            { { "TongID", id }, { "GiganID10", id == 3 ? "9900000005" : "9900000001" }, { "IcheDate", date },
+                { "State", 1 } }));
+    }
+    TfmTong1 screen(home.context(), TransferKind::deposit(), QStringLiteral("대량입금-이용기관정보"));
+    LazyTableModel* model = qobject_cast<LazyTableModel*>(screen.grid()->model());
+    TfmFindTon1 find({ { "9900000001", QStringLiteral("테스트기관") }, { "9900000005", QStringLiteral("둘째기관") } },
+        screen.grid(), model, home.messages);
+    find.findChild<QLineEdit*>("edFrom")->setText("2026-12-15");
+    ASSERT_TRUE(find.search(true));
+    EXPECT_EQ(screen.currentBatch(), 2);
+    ASSERT_TRUE(find.search(false));
+    EXPECT_EQ(screen.currentBatch(), 3);
+    ASSERT_TRUE(find.search(false));
+    EXPECT_EQ(screen.currentBatch(), 4);
+    EXPECT_FALSE(find.search(false));
+    EXPECT_EQ(home.messages.lastText(), QStringLiteral("더이상 조건에 해당하는 자료가 없습니다."));
+
+    find.findChild<QComboBox*>("cbInstitution")->setCurrentIndex(2);
+    find.findChild<QLineEdit*>("edTo")->setText("2026-12-14");
+    EXPECT_FALSE(find.search(true));
+    EXPECT_EQ(home.messages.lastText(), QStringLiteral("조건에 해당하는 자료가 없습니다."));
+    EXPECT_EQ(screen.currentBatch(), 4) << "the cursor stays on the last batch";
+
+    find.findChild<QLineEdit*>("edTo")->setText("2026-13-01");
+    EXPECT_FALSE(find.search(true));
+    EXPECT_EQ(home.messages.lastText(), QStringLiteral("검색 조건으로 입력된 일자 데이타가 적합하지 않습니다."));
+    EXPECT_EQ(find.focusWidget(), find.findChild<QLineEdit*>("edTo"));
 }
 
 } // namespace
