@@ -164,25 +164,24 @@ std::optional<TransferItems::Row> TransferItems::row(qint64 key) const
 int TransferItems::count() const
 {
     return m_context.database()
-        .scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?").arg(m_kind.itemTable, m_kind.batchKey),
-            { m_batch })
+        .scalar(
+            QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?").arg(m_kind.itemTable, m_kind.batchKey), { m_batch })
         .toInt();
 }
 
 QList<TransferItems::Row> TransferItems::select(const QString& where, const QVariantList& values) const
 {
     const QString salary = m_kind.hasSalary ? QStringLiteral("i.Salary") : QStringLiteral("0");
-    const QString sql = QStringLiteral("SELECT i.%1, i.%2, i.Gubun, i.BankCode, i.BankNo, i.IcheDate, i.IcheMoney, "
-                                       "i.IcheYebu, i.ResultID4, i.NapbuNo, i.Bigo, i.Kita, %3, i.State, i.DataNo, "
-                                       "b.Name, f.Name, p.Name, s.Name "
-                                       "FROM %4 i LEFT JOIN %5 b ON b.Id = i.BankCode LEFT JOIN %6 f ON f.Id = i.Gubun "
-                                       "LEFT JOIN %7 p ON p.Id = i.ResultID4 LEFT JOIN %8 s ON s.Id = i.IcheYebu "
-                                       "WHERE i.%2 = ?%9 ORDER BY %10")
-                              .arg(m_kind.itemKey, m_kind.batchKey, salary, m_kind.itemTable, bankTable(),
-                                  m_kind.fundTable, TDM1::codeTable(TDM1::CodeKind::CodeP),
-                                  TDM1::codeTable(TDM1::CodeKind::CodeS),
-                                  where.isEmpty() ? QString() : QStringLiteral(" AND ") + where,
-                                  orderBy(m_kind, m_order));
+    const QString sql
+        = QStringLiteral("SELECT i.%1, i.%2, i.Gubun, i.BankCode, i.BankNo, i.IcheDate, i.IcheMoney, "
+                         "i.IcheYebu, i.ResultID4, i.NapbuNo, i.Bigo, i.Kita, %3, i.State, i.DataNo, "
+                         "b.Name, f.Name, p.Name, s.Name "
+                         "FROM %4 i LEFT JOIN %5 b ON b.Id = i.BankCode LEFT JOIN %6 f ON f.Id = i.Gubun "
+                         "LEFT JOIN %7 p ON p.Id = i.ResultID4 LEFT JOIN %8 s ON s.Id = i.IcheYebu "
+                         "WHERE i.%2 = ?%9 ORDER BY %10")
+              .arg(m_kind.itemKey, m_kind.batchKey, salary, m_kind.itemTable, bankTable(), m_kind.fundTable,
+                  TDM1::codeTable(TDM1::CodeKind::CodeP), TDM1::codeTable(TDM1::CodeKind::CodeS),
+                  where.isEmpty() ? QString() : QStringLiteral(" AND ") + where, orderBy(m_kind, m_order));
     SqliteStatement query(m_context.database(), sql);
     const AcctNoRules module;
     const Bank bank(module, m_context);
@@ -251,8 +250,7 @@ TransferItems::Outcome TransferItems::startEdit(qint64 key) const
 {
     const BatchInfo batch = batchInfo();
     const std::optional<Row> stored = row(key);
-    if (!batch.exists || batch.state > BatchState::AwaitingSending || !stored
-        || stored->item.state >= BatchState::Sent)
+    if (!batch.exists || batch.state > BatchState::AwaitingSending || !stored || stored->item.state >= BatchState::Sent)
         return {};
     return found(*stored);
 }
@@ -260,16 +258,16 @@ TransferItems::Outcome TransferItems::startEdit(qint64 key) const
 bool TransferItems::isKnownBank(const QString& code) const
 {
     return m_context.database()
-        .scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE Id = ?").arg(bankTable()), { code })
-        .toInt()
+               .scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE Id = ?").arg(bankTable()), { code })
+               .toInt()
         > 0;
 }
 
 bool TransferItems::isKnownFund(const QString& code) const
 {
     return m_context.database()
-        .scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE Id = ?").arg(m_kind.fundTable), { code })
-        .toInt()
+               .scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE Id = ?").arg(m_kind.fundTable), { code })
+               .toInt()
         > 0;
 }
 
@@ -419,10 +417,11 @@ TransferItems::Outcome TransferItems::copy(qint64 key)
 
     QVariantMap values { { m_kind.batchKey, m_batch }, { QStringLiteral("Gubun"), item.fundCategory },
         { QStringLiteral("BankCode"), item.bankCode }, { QStringLiteral("BankNo"), item.account },
-        { QStringLiteral("IcheDate"), item.transferDate }, { QStringLiteral("IcheMoney"), SqlValue::stored(item.amount) },
-        { QStringLiteral("IcheYebu"), item.outcome }, { QStringLiteral("NapbuNo"), item.payerNumber },
-        { QStringLiteral("Bigo"), item.name }, { QStringLiteral("Kita"), item.remark },
-        { QStringLiteral("State"), item.state }, { QStringLiteral("DataNo"), item.dataNo } };
+        { QStringLiteral("IcheDate"), item.transferDate },
+        { QStringLiteral("IcheMoney"), SqlValue::stored(item.amount) }, { QStringLiteral("IcheYebu"), item.outcome },
+        { QStringLiteral("NapbuNo"), item.payerNumber }, { QStringLiteral("Bigo"), item.name },
+        { QStringLiteral("Kita"), item.remark }, { QStringLiteral("State"), item.state },
+        { QStringLiteral("DataNo"), item.dataNo } };
     if (m_kind.hasSalary)
         values.insert(QStringLiteral("Salary"), item.salary);
     Database& database = m_context.database();
@@ -459,8 +458,8 @@ TransferItems::Outcome TransferItems::remove(qint64 current, const QList<qint64>
     Database& database = m_context.database();
     TransactionGuard transaction(database);
     bool deleted = transaction.isActive();
-    const QString sql
-        = QStringLiteral("DELETE FROM %1 WHERE %2 = ? AND %3 = ?").arg(m_kind.itemTable, m_kind.itemKey, m_kind.batchKey);
+    const QString sql = QStringLiteral("DELETE FROM %1 WHERE %2 = ? AND %3 = ?")
+                            .arg(m_kind.itemTable, m_kind.itemKey, m_kind.batchKey);
     for (int i = 0; deleted && i < keys.size(); ++i)
         deleted = database.exec(sql, { keys.at(i), m_batch });
     deleted = deleted && transaction.commit();
@@ -469,7 +468,8 @@ TransferItems::Outcome TransferItems::remove(qint64 current, const QList<qint64>
         m_context.reportError(database.lastError());
         return outcome;
     }
-    m_context.log().append(caption() + QStringLiteral(" 자료삭제 ") + QString::number(keys.size()) + QStringLiteral(" 건"));
+    m_context.log().append(
+        caption() + QStringLiteral(" 자료삭제 ") + QString::number(keys.size()) + QStringLiteral(" 건"));
     outcome.done = true;
     outcome.count = static_cast<int>(keys.size());
     return outcome;

@@ -41,7 +41,11 @@ public:
         return home.value(QStringLiteral("SELECT max(Tong2ID) FROM Tong2")).toLongLong();
     }
 
-    qint64 won(qint64 key) { return home.value(QStringLiteral("SELECT IcheMoney FROM Tong2 WHERE Tong2ID = ?"), { key }).toLongLong() / 10000; }
+    qint64 won(qint64 key)
+    {
+        return home.value(QStringLiteral("SELECT IcheMoney FROM Tong2 WHERE Tong2ID = ?"), { key }).toLongLong()
+            / 10000;
+    }
     int itemCount() { return home.value(QStringLiteral("SELECT count(*) FROM Tong2")).toInt(); }
 
     // A new item with every value the checks need.
@@ -111,7 +115,8 @@ TEST(TransferItems, SaveChecksInOrderWithTheirMessageAndFocus)
         { "11", "12345678901", "02", 0, {}, false, "이체금액은 0보다 큰 금액을 입력해야 합니다.", Field::Amount },
         { "11", "12345678901", "02", -5, {}, false, "이체금액은 0보다 큰 금액을 입력해야 합니다.", Field::Amount },
         { "11", "123", "02", 1, {}, false, "계좌번호가 적절하지 않습니다.\r\r그냥 저장하시겠습니까?", Field::Account },
-        { "11", "123", "02", 1, false, false, "계좌번호가 적절하지 않습니다.\r\r그냥 저장하시겠습니까?", Field::Account },
+        { "11", "123", "02", 1, false, false, "계좌번호가 적절하지 않습니다.\r\r그냥 저장하시겠습니까?",
+            Field::Account },
         { "11", "123", "02", 1, true, true, "계좌번호가 적절하지 않습니다.\r\r그냥 저장하시겠습니까?", Field::None },
         { "11", "123-45-678901", "02", 1, {}, true, "", Field::None },
     };
@@ -335,8 +340,9 @@ TEST(TransferItems, DeleteOfSeveralItemsIsOneTransaction)
 {
     Items t;
     const QList<qint64> all { t.add("11", "1", 1), t.add("11", "2", 2) };
-    ASSERT_TRUE(t.home.database().exec(QStringLiteral("CREATE TRIGGER keep BEFORE DELETE ON Tong2 WHEN OLD.BankNo = '2' "
-                                                      "BEGIN SELECT RAISE(ABORT, 'kept'); END")));
+    ASSERT_TRUE(
+        t.home.database().exec(QStringLiteral("CREATE TRIGGER keep BEFORE DELETE ON Tong2 WHEN OLD.BankNo = '2' "
+                                              "BEGIN SELECT RAISE(ABORT, 'kept'); END")));
     t.home.messages.answerYes();
     EXPECT_FALSE(t.items.remove(all.at(0), all).done);
     EXPECT_EQ(t.itemCount(), 2);
@@ -373,8 +379,9 @@ TEST(TransferItems, BulkAmountChangeIsOneTransaction)
 {
     Items t;
     const QList<qint64> all { t.add("11", "1", 1), t.add("11", "2", 2) };
-    ASSERT_TRUE(t.home.database().exec(QStringLiteral("CREATE TRIGGER keep BEFORE UPDATE ON Tong2 WHEN OLD.BankNo = '2' "
-                                                      "BEGIN SELECT RAISE(ABORT, 'kept'); END")));
+    ASSERT_TRUE(
+        t.home.database().exec(QStringLiteral("CREATE TRIGGER keep BEFORE UPDATE ON Tong2 WHEN OLD.BankNo = '2' "
+                                              "BEGIN SELECT RAISE(ABORT, 'kept'); END")));
     EXPECT_FALSE(t.items.changeAmount(QStringLiteral("9"), all.at(0), all).done);
     EXPECT_EQ(t.won(all.at(0)), 1);
     EXPECT_EQ(t.won(all.at(1)), 2);
@@ -423,8 +430,8 @@ TEST(TransferItems, BadAccountSearchStopsAtTheNextBadItem)
     };
     for (const Case& c : cases) {
         Items t;
-        const QList<qint64> all { t.add("11", "12345678901", 1), t.add("09", "12345678901", 1),
-            t.add("11", "1234", 1), t.add("88", "12312345678", 1) };
+        const QList<qint64> all { t.add("11", "12345678901", 1), t.add("09", "12345678901", 1), t.add("11", "1234", 1),
+            t.add("88", "12312345678", 1) };
         t.home.context().setAccountNumberCheck(c.check);
         const TransferItems::Outcome outcome = t.items.findBadAccount(all.at(c.from));
         EXPECT_EQ(outcome.done, c.stop >= 0) << c.from;
