@@ -9,6 +9,7 @@
 #include "cli/DataCommands.h"
 #include "cli/EdiCommands.h"
 #include "cli/InstitutionCommands.h"
+#include "cli/ItemCommands.h"
 #include "core/common/AppInfo.h"
 
 #include <QCoreApplication>
@@ -28,6 +29,7 @@ QList<CliCommand> allCommands()
     commands << accountCommands();
     commands << ediCommands();
     commands << commCommands();
+    commands << itemCommands();
     return commands;
 }
 

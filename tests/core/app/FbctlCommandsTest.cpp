@@ -331,6 +331,65 @@ TEST(FbctlCommands, BatchRunsTheBatchRules)
         home.check(row);
 }
 
+// In order: items are added to a batch through the item screen's save, with its checks, merger codes and question.
+TEST(FbctlCommands, ItemAddSavesThroughTheItemScreensChecks)
+{
+    const QString accountQuestion = u("계좌번호가 적절하지 않습니다.\r\r그냥 저장하시겠습니까?");
+    const FbctlRow rows[] = {
+        { args({ "sql",
+              "INSERT INTO Tong1 (TongID, GiganID10, IcheDate, State) VALUES (1, '9900000001', "
+              "'2026-12-11', 1), (2, '9900000001', '2026-12-11', 2)" }),
+            0, {}, {} },
+        { args({ "item", "add", "deposit", "1", "--bank", "11", "--account", "123-45-678901", "--amount", "1,000",
+              "--name", "홍길동", "--payer", "P7" }),
+            0, u("1\n"), {} },
+        { args({ "item", "add", "deposit", "1", "--bank", "26", "--account", "12345678901", "--amount", "5", "--fund",
+              "03" }),
+            0, u("2\n"), u("조흥/신한은행 통합으로 신규 신한은행코드[88]로 자동으로 바뀌었습니다.") },
+        { args({ "item", "add", "deposit", "1", "--bank", "11", "--account", "123", "--amount", "5" }), 1, {},
+            accountQuestion + u(" [no]") },
+        { args({ "item", "add", "deposit", "1", "--bank", "11", "--account", "123", "--amount", "5", "--yes" }), 0,
+            u("3\n"), accountQuestion + u(" [yes]") },
+        { args({ "item", "add", "deposit", "1", "--bank", "99", "--account", "1", "--amount", "5" }), 1, {},
+            u("은행코드가 적절하지 않습니다.") },
+        { args({ "item", "add", "deposit", "1", "--bank", "11", "--account", "12345678901", "--amount", "0" }), 1, {},
+            u("이체금액은 0보다 큰 금액을 입력해야 합니다.") },
+        { args({ "item", "add", "deposit", "1", "--bank", "11", "--account", "12345678901", "--amount", "5", "--fund",
+              "99" }),
+            1, {}, u("자금구분이 적절하지 않습니다.") },
+        { args({ "item", "add", "deposit", "2", "--bank", "11", "--account", "12345678901", "--amount", "5" }), 1, {},
+            u("item: deposit batch 2 is read-only") },
+        { args({ "item", "add", "deposit", "3", "--bank", "11", "--account", "12345678901", "--amount", "5" }), 1, {},
+            u("item: no deposit batch 3") },
+        { args({ "item", "add", "withdrawal", "1", "--bank", "11", "--account", "1", "--amount", "5" }), 1, {},
+            u("not yet") },
+        { args({ "item", "add", "apartment", "1", "--bank", "11", "--account", "1", "--amount", "5" }), 1, {},
+            u("not yet") },
+        { args({ "sql",
+              "SELECT Tong2ID, TongID, Gubun, BankCode, BankNo, IcheMoney, IcheYebu, State, Bigo, NapbuNo "
+              "FROM Tong2 ORDER BY Tong2ID" }),
+            0,
+            u("1\t1\t01\t11\t12345678901\t10000000\tZ\t1\t홍길동\tP7\n"
+              "2\t1\t03\t88\t12345678901\t50000\tZ\t1\t\t\n"
+              "3\t1\t01\t11\t123\t50000\tZ\t1\t\t\n"),
+            {} },
+        { args({ "item", "add", "cheque", "1", "--bank", "11", "--account", "1", "--amount", "5" }), 2, {},
+            u("item: expected") },
+        { args({ "item", "add", "deposit", "x", "--bank", "11", "--account", "1", "--amount", "5" }), 2, {},
+            u("item: expected") },
+        { args({ "item", "add", "deposit", "1", "--bank", "11", "--amount", "5" }), 2, {}, u("item: expected") },
+        { args({ "item", "add", "deposit", "1", "--bank", "11", "--account", "1", "--amount", "five" }), 2, {},
+            u("item: expected") },
+        { args({ "item", "add", "deposit", "1", "--bank", "11", "--account", "1", "--amount", "5", "--color", "red" }),
+            2, {}, u("item: expected") },
+        { args({ "item", "add", "deposit", "1", "--bank" }), 2, {}, u("item: expected") },
+        { args({ "item" }), 2, {}, u("item: expected") },
+    };
+    const FbctlHome home;
+    for (const FbctlRow& row : rows)
+        home.check(row);
+}
+
 // Without "fbctl init" there is no database to work on.
 TEST(FbctlCommands, DatabaseCommandsSendAHomeWithoutDatabaseToInit)
 {

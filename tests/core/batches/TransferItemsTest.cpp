@@ -1,0 +1,551 @@
+#include "core/batches/TransferItems.h"
+#include "ImportTestHome.h"
+#include "core/common/Cp949.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+
+using Field = TransferItems::Field;
+using Item = TransferItems::Item;
+
+namespace {
+
+const QString ShinhanMerged = QStringLiteral("조흥/신한은행 통합으로 신규 신한은행코드[88]로 자동으로 바뀌었습니다.");
+const QString KebHanaMerged = QStringLiteral("외환/하나은행 통합으로 KEB하나은행코드[81]로 자동으로 바뀌었습니다.");
+const QString AccountQuestion = QStringLiteral("계좌번호가 적절하지 않습니다.\r\r그냥 저장하시겠습니까?");
+
+// A working database with deposit batch 1 (state 1, dated 2026-12-11) of the test institution.
+class Items {
+public:
+    Items()
+        : items(home.context(), TransferKind::deposit(), 1)
+    {
+        addBatch(1, 1, QDate(2026, 12, 11));
+    }
+
+    void addBatch(qint64 id, int state, const QDate& date)
+    {
+        home.insert(QStringLiteral("Tong1"),
+            { { "TongID", id }, { "GiganID10", "9900000001" }, { "IcheDate", date }, { "State", state } });
+    }
+
+    // An item of batch 1 written straight to the table.
+    qint64 add(const QString& bank, const QString& account, qint64 won, const QVariantMap& more = {})
+    {
+        QVariantMap row { { "TongID", 1 }, { "Gubun", "01" }, { "BankCode", bank }, { "BankNo", account },
+            { "IcheDate", QDate(2026, 12, 11) }, { "IcheMoney", won * 10000 }, { "IcheYebu", "Z" }, { "State", 1 },
+            { "Salary", 1 } };
+        for (auto it = more.cbegin(); it != more.cend(); ++it)
+            row.insert(it.key(), it.value());
+        home.insert(QStringLiteral("Tong2"), row);
+        return home.value(QStringLiteral("SELECT max(Tong2ID) FROM Tong2")).toLongLong();
+    }
+
+    qint64 won(qint64 key)
+    {
+        return home.value(QStringLiteral("SELECT IcheMoney FROM Tong2 WHERE Tong2ID = ?"), { key }).toLongLong()
+            / 10000;
+    }
+    int itemCount() { return home.value(QStringLiteral("SELECT count(*) FROM Tong2")).toInt(); }
+
+    // A new item with every value the checks need.
+    Item valid()
+    {
+        Item item = items.startNew().item;
+        item.account = QStringLiteral("123-45-678901");
+        item.amount = Money::fromWon(1000);
+        item.name = QStringLiteral("홍길동");
+        return item;
+    }
+
+    ImportTestHome home;
+    TransferItems items;
+};
+
+QList<qint64> keys(const QList<TransferItems::Row>& rows)
+{
+    QList<qint64> result;
+    for (const TransferItems::Row& row : rows)
+        result << row.item.key;
+    return result;
+}
+
+} // namespace
+
+TEST(TransferItems, NewItemTakesTheDefaultsAndTheCaptionNamesTheInstitution)
+{
+    Items t;
+    const TransferItems::Outcome started = t.items.startNew();
+    EXPECT_TRUE(started.done);
+    EXPECT_EQ(started.focus, Field::BankCode);
+    EXPECT_EQ(started.item.key, 0);
+    EXPECT_EQ(started.item.fundCategory, "01");
+    EXPECT_EQ(started.item.salary, 1);
+    EXPECT_EQ(started.item.bankCode, "11");
+    EXPECT_EQ(started.item.transferDate, QDate(2026, 12, 11));
+    EXPECT_EQ(started.item.amount, Money::fromWon(0));
+    EXPECT_EQ(started.item.outcome, "Z");
+    EXPECT_EQ(started.item.state, 1);
+    EXPECT_EQ(t.items.caption(), "대량입금-테스트기관 이체자료");
+    t.home.insert(QStringLiteral("Tong1"), { { "TongID", 2 }, { "GiganID10", "9999999999" }, { "State", 1 } });
+    EXPECT_EQ(TransferItems(t.home.context(), TransferKind::deposit(), 2).caption(), "대량입금-이체자료");
+    EXPECT_FALSE(TransferItems(t.home.context(), TransferKind::deposit(), 3).startNew().done);
+}
+
+// Each row breaks one value of a valid new item; the checks run in the screen's order, so the first broken one
+// speaks.
+TEST(TransferItems, SaveChecksInOrderWithTheirMessageAndFocus)
+{
+    struct Case {
+        const char* bank;
+        const char* account;
+        const char* fund;
+        qint64 won;
+        std::optional<bool> answer;
+        bool saved;
+        const char* message;
+        Field focus;
+    };
+    const Case cases[] = {
+        { "", "", "", 0, {}, false, "은행명(은행코드) 항목이 누락되었습니다.", Field::BankCode },
+        { "99", "", "", 0, {}, false, "은행코드가 적절하지 않습니다.", Field::BankCode },
+        { "11", "", "", 0, {}, false, "계좌번호 항목이 누락되었습니다.", Field::Account },
+        { "11", "12345678901", "", 0, {}, false, "자금구분 항목이 누락되었습니다.", Field::FundCategory },
+        { "11", "12345678901", "99", 0, {}, false, "자금구분이 적절하지 않습니다.", Field::FundCategory },
+        { "11", "12345678901", "02", 0, {}, false, "이체금액은 0보다 큰 금액을 입력해야 합니다.", Field::Amount },
+        { "11", "12345678901", "02", -5, {}, false, "이체금액은 0보다 큰 금액을 입력해야 합니다.", Field::Amount },
+        { "11", "123", "02", 1, {}, false, "계좌번호가 적절하지 않습니다.\r\r그냥 저장하시겠습니까?", Field::Account },
+        { "11", "123", "02", 1, false, false, "계좌번호가 적절하지 않습니다.\r\r그냥 저장하시겠습니까?",
+            Field::Account },
+        { "11", "123", "02", 1, true, true, "계좌번호가 적절하지 않습니다.\r\r그냥 저장하시겠습니까?", Field::None },
+        { "11", "123-45-678901", "02", 1, {}, true, "", Field::None },
+    };
+    for (const Case& c : cases) {
+        Items t;
+        Item item = t.valid();
+        item.bankCode = c.bank;
+        item.account = c.account;
+        item.fundCategory = c.fund;
+        item.amount = Money::fromWon(c.won);
+        if (c.answer)
+            t.home.messages.answer(*c.answer ? Messages::Button::Yes : Messages::Button::No);
+        const TransferItems::Outcome outcome = t.items.save(item);
+        const std::string label = std::string(c.bank) + "/" + c.account + "/" + c.fund;
+        EXPECT_EQ(outcome.done, c.saved) << label;
+        EXPECT_EQ(outcome.focus, c.focus) << label;
+        EXPECT_EQ(t.home.messages.lastText(), c.message) << label;
+        EXPECT_EQ(t.home.messages.shown().size(), QString(c.message).isEmpty() ? 0 : 1) << label;
+        EXPECT_EQ(t.itemCount(), c.saved ? 1 : 0) << label;
+        EXPECT_EQ(outcome.item.key != 0, c.saved) << label;
+    }
+}
+
+TEST(TransferItems, SavedItemLosesItsHyphensAndShowsTheBanksOnes)
+{
+    Items t;
+    const TransferItems::Outcome saved = t.items.save(t.valid());
+    ASSERT_TRUE(saved.done);
+    const QVariantMap stored = t.home.row(QStringLiteral("SELECT * FROM Tong2 WHERE Tong2ID = ?"), { saved.item.key });
+    EXPECT_EQ(stored.value("BankNo").toString(), "12345678901");
+    EXPECT_EQ(stored.value("BankCode").toString(), "11");
+    EXPECT_EQ(stored.value("Gubun").toString(), "01");
+    EXPECT_EQ(stored.value("IcheMoney").toLongLong(), 10000000);
+    EXPECT_EQ(stored.value("IcheDate").toString(), "2026-12-11");
+    EXPECT_EQ(stored.value("IcheYebu").toString(), "Z");
+    EXPECT_EQ(stored.value("State").toInt(), 1);
+    EXPECT_EQ(stored.value("Salary").toInt(), 1);
+    EXPECT_EQ(stored.value("Bigo").toString(), "홍길동");
+    const TransferItems::Row row = t.items.row(saved.item.key).value();
+    EXPECT_EQ(row.displayAccount, "123-45-678901");
+    EXPECT_EQ(row.bankName, "테온중앙회");
+    EXPECT_EQ(row.fundName, "급여");
+    EXPECT_EQ(row.status, "미송신");
+    EXPECT_EQ(row.salaryName, "급  여");
+}
+
+// The merged banks' codes change before the checks; the batch date decides for 05.
+TEST(TransferItems, MergedBankCodesAreReplacedWithTheirMessage)
+{
+    struct Case {
+        const char* bank;
+        QDate date;
+        const char* account;
+        bool shinhanInTable;
+        const char* stored; // empty: not saved
+        QStringList messages;
+    };
+    const QString addShinhan = QStringLiteral("신규 신한은행 코드 [88]을 추가시키기 바랍니다.");
+    const Case cases[] = {
+        { "26", QDate(2026, 12, 11), "12345678901", true, "88", { ShinhanMerged } },
+        { "21", QDate(2026, 12, 11), "12345678901", true, "88", { ShinhanMerged } },
+        { "26", QDate(2026, 12, 11), "12345678901", false, "", { ShinhanMerged, addShinhan } },
+        { "88", QDate(2026, 12, 11), "12345678901", false, "", { addShinhan } },
+        { "05", QDate(2016, 6, 3), "123456789012", true, "05", {} },
+        { "05", QDate(2016, 6, 4), "123456789012", true, "81", { KebHanaMerged } },
+        { "05", QDate(2026, 12, 11), "123456789012", true, "81", { KebHanaMerged } },
+    };
+    for (const Case& c : cases) {
+        Items t;
+        t.addBatch(2, 1, c.date);
+        if (!c.shinhanInTable)
+            t.home.database().exec(QStringLiteral("DELETE FROM BANKCODE WHERE Id = '88'"));
+        TransferItems items(t.home.context(), TransferKind::deposit(), 2);
+        Item item = items.startNew().item;
+        item.bankCode = c.bank;
+        item.account = c.account;
+        item.amount = Money::fromWon(10);
+        const TransferItems::Outcome outcome = items.save(item);
+        const std::string label = std::string(c.bank) + " " + c.date.toString().toStdString();
+        EXPECT_EQ(outcome.done, QString(c.stored) != "") << label;
+        EXPECT_EQ(t.home.messages.texts(), c.messages) << label;
+        EXPECT_EQ(t.home.value(QStringLiteral("SELECT BankCode FROM Tong2")).toString(), c.stored) << label;
+        if (!outcome.done) {
+            EXPECT_EQ(outcome.item.bankCode, "88") << label;
+        }
+    }
+}
+
+// 연속입력 starts a fresh new item after saving a new one, never after an edit.
+TEST(TransferItems, ContinuousEntryStartsTheNextNewItemOnlyAfterANewOne)
+{
+    struct Case {
+        bool continuous;
+        bool edit;
+        bool next;
+    };
+    const Case cases[] = { { true, false, true }, { true, true, false }, { false, false, false } };
+    for (const Case& c : cases) {
+        Items t;
+        t.items.setContinuousEntry(c.continuous);
+        Item item = t.valid();
+        item.bankCode = QStringLiteral("20");
+        item.account = QStringLiteral("1234123123456");
+        item.fundCategory = QStringLiteral("03");
+        item.salary = 2;
+        if (c.edit) {
+            item.key = t.add("11", "12345678901", 5);
+            item = t.items.startEdit(item.key).item;
+            item.amount = Money::fromWon(7);
+        }
+        const TransferItems::Outcome outcome = t.items.save(item);
+        EXPECT_TRUE(outcome.done) << c.continuous << c.edit;
+        ASSERT_EQ(outcome.next.has_value(), c.next) << c.continuous << c.edit;
+        EXPECT_TRUE(t.items.continuousEntry() == c.continuous);
+        if (!c.next)
+            continue;
+        EXPECT_EQ(outcome.focus, Field::BankCode);
+        EXPECT_EQ(outcome.next->key, 0);
+        EXPECT_EQ(outcome.next->bankCode, "11");
+        EXPECT_EQ(outcome.next->account, "");
+        EXPECT_EQ(outcome.next->fundCategory, "01");
+        EXPECT_EQ(outcome.next->amount, Money::fromWon(0));
+        EXPECT_EQ(outcome.next->name, "");
+        EXPECT_EQ(outcome.next->salary, 1);
+        EXPECT_EQ(t.itemCount(), 1);
+    }
+}
+
+TEST(TransferItems, EditChangesTheStoredItemOnly)
+{
+    Items t;
+    const qint64 key = t.add("11", "12345678901", 5, { { "IcheYebu", "N" }, { "DataNo", 9 } });
+    t.add("11", "12345678902", 6);
+    Item item = t.items.startEdit(key).item;
+    item.amount = Money::fromWon(8);
+    item.remark = QStringLiteral("비고");
+    ASSERT_TRUE(t.items.save(item).done);
+    EXPECT_EQ(t.itemCount(), 2);
+    const QVariantMap stored = t.home.row(QStringLiteral("SELECT * FROM Tong2 WHERE Tong2ID = ?"), { key });
+    EXPECT_EQ(stored.value("IcheMoney").toLongLong(), 80000);
+    EXPECT_EQ(stored.value("Kita").toString(), "비고");
+    EXPECT_EQ(stored.value("IcheYebu").toString(), "N");
+    EXPECT_EQ(stored.value("DataNo").toInt(), 9);
+}
+
+TEST(TransferItems, CopyTakesTheItemsValuesWithTheBatchDateAndBankSix)
+{
+    struct Case {
+        const char* bank;
+        int state;
+        const char* copiedBank;
+        int copiedState;
+    };
+    const Case cases[] = { { "06", 1, "04", 1 }, { "11", 0, "11", 1 }, { "04", -1, "04", -1 }, { "07", 3, "07", 1 } };
+    for (const Case& c : cases) {
+        Items t;
+        const qint64 source = t.add(c.bank, "12345678901", 12,
+            { { "State", c.state }, { "IcheDate", QDate(2026, 1, 2) }, { "IcheYebu", "N" }, { "ResultID4", "0001" },
+                { "Gubun", "05" }, { "NapbuNo", "P1" }, { "Bigo", "이름" }, { "Kita", "K" }, { "Salary", 3 } });
+        const TransferItems::Outcome outcome = t.items.copy(source);
+        ASSERT_TRUE(outcome.done) << c.bank;
+        const QVariantMap copied
+            = t.home.row(QStringLiteral("SELECT * FROM Tong2 WHERE Tong2ID = ?"), { outcome.item.key });
+        EXPECT_NE(outcome.item.key, source);
+        EXPECT_EQ(copied.value("TongID").toInt(), 1);
+        EXPECT_EQ(copied.value("BankCode").toString(), c.copiedBank) << c.bank;
+        EXPECT_EQ(copied.value("State").toInt(), c.copiedState) << c.bank;
+        EXPECT_EQ(copied.value("BankNo").toString(), "12345678901");
+        EXPECT_EQ(copied.value("IcheMoney").toLongLong(), 120000);
+        EXPECT_EQ(copied.value("IcheDate").toString(), "2026-12-11");
+        EXPECT_EQ(copied.value("IcheYebu").toString(), "Z");
+        EXPECT_TRUE(copied.value("ResultID4").isNull());
+        EXPECT_EQ(copied.value("Gubun").toString(), "05");
+        EXPECT_EQ(copied.value("NapbuNo").toString(), "P1");
+        EXPECT_EQ(copied.value("Bigo").toString(), "이름");
+        EXPECT_EQ(copied.value("Kita").toString(), "K");
+        EXPECT_EQ(copied.value("Salary").toInt(), 3);
+        EXPECT_EQ(copied.value("DataNo").toInt(), 2);
+    }
+}
+
+TEST(TransferItems, DeleteAsksForTheSelectedCountAndLogs)
+{
+    struct Case {
+        int selected; // the first n items; 0 deletes the current (second) one
+        bool yes;
+        const char* question;
+        int remaining;
+        const char* logLine;
+    };
+    const Case cases[] = {
+        { 0, true, "선택된 1 개의 자료를 삭제하시겠습니까?", 2, "대량입금-테스트기관 이체자료 자료삭제 1 건\r\n" },
+        { 2, true, "선택된 2 개의 자료를 삭제하시겠습니까?", 1, "대량입금-테스트기관 이체자료 자료삭제 2 건\r\n" },
+        { 3, true, "선택된 3 개의 자료를 삭제하시겠습니까?", 0, "대량입금-테스트기관 이체자료 자료삭제 3 건\r\n" },
+        { 2, false, "선택된 2 개의 자료를 삭제하시겠습니까?", 3, "" },
+    };
+    for (const Case& c : cases) {
+        Items t;
+        const QList<qint64> all { t.add("11", "1", 1), t.add("11", "2", 2), t.add("11", "3", 3) };
+        if (c.yes)
+            t.home.messages.answerYes();
+        const TransferItems::Outcome outcome = t.items.remove(all.at(1), all.mid(0, c.selected));
+        EXPECT_EQ(outcome.done, c.yes) << c.selected;
+        EXPECT_EQ(t.home.messages.lastText(), c.question) << c.selected;
+        EXPECT_EQ(t.itemCount(), c.remaining) << c.selected;
+        if (c.selected == 0) {
+            EXPECT_FALSE(t.items.row(all.at(1)).has_value());
+        }
+        const QString log = Cp949::decode(readFileBytes(t.home.context().log().fileName()));
+        EXPECT_EQ(log.contains(c.logLine), true) << c.selected << log.toStdString();
+        if (!c.yes) {
+            EXPECT_FALSE(log.contains(QStringLiteral("자료삭제")));
+        }
+    }
+    Items empty;
+    EXPECT_FALSE(empty.items.remove(0, {}).done);
+    EXPECT_TRUE(empty.home.messages.shown().isEmpty());
+}
+
+TEST(TransferItems, DeleteOfSeveralItemsIsOneTransaction)
+{
+    Items t;
+    const QList<qint64> all { t.add("11", "1", 1), t.add("11", "2", 2) };
+    ASSERT_TRUE(
+        t.home.database().exec(QStringLiteral("CREATE TRIGGER keep BEFORE DELETE ON Tong2 WHEN OLD.BankNo = '2' "
+                                              "BEGIN SELECT RAISE(ABORT, 'kept'); END")));
+    t.home.messages.answerYes();
+    EXPECT_FALSE(t.items.remove(all.at(0), all).done);
+    EXPECT_EQ(t.itemCount(), 2);
+}
+
+TEST(TransferItems, BulkAmountChangeStoresAnyValidAmountOnTheSelectedItems)
+{
+    struct Case {
+        const char* text;
+        bool selectTwo;
+        bool done;
+        QList<qint64> won; // of the three items after the change
+        const char* message;
+    };
+    const Case cases[] = {
+        { "5,000", true, true, { 5000, 5000, 3 }, "" },
+        { "0", true, true, { 0, 0, 3 }, "" },
+        { "-7", false, true, { 1, -7, 3 }, "" },
+        { "12a", true, false, { 1, 2, 3 }, "이체금액이 적절하지 않습니다." },
+        { "", false, false, { 1, 2, 3 }, "이체금액이 적절하지 않습니다." },
+    };
+    for (const Case& c : cases) {
+        Items t;
+        const QList<qint64> all { t.add("11", "1", 1), t.add("11", "2", 2), t.add("11", "3", 3) };
+        const TransferItems::Outcome outcome
+            = t.items.changeAmount(c.text, all.at(1), c.selectTwo ? all.mid(0, 2) : QList<qint64> {});
+        EXPECT_EQ(outcome.done, c.done) << c.text;
+        EXPECT_EQ(t.home.messages.lastText(), c.message) << c.text;
+        EXPECT_EQ((QList<qint64> { t.won(all.at(0)), t.won(all.at(1)), t.won(all.at(2)) }), c.won) << c.text;
+    }
+}
+
+TEST(TransferItems, BulkAmountChangeIsOneTransaction)
+{
+    Items t;
+    const QList<qint64> all { t.add("11", "1", 1), t.add("11", "2", 2) };
+    ASSERT_TRUE(
+        t.home.database().exec(QStringLiteral("CREATE TRIGGER keep BEFORE UPDATE ON Tong2 WHEN OLD.BankNo = '2' "
+                                              "BEGIN SELECT RAISE(ABORT, 'kept'); END")));
+    EXPECT_FALSE(t.items.changeAmount(QStringLiteral("9"), all.at(0), all).done);
+    EXPECT_EQ(t.won(all.at(0)), 1);
+    EXPECT_EQ(t.won(all.at(1)), 2);
+}
+
+TEST(TransferItems, DatabaseErrorsOnSavingKeepTheEntry)
+{
+    struct Case {
+        const char* sql;
+        const char* message;
+    };
+    const Case cases[] = {
+        { "CREATE UNIQUE INDEX once ON Tong2 (BankNo)", "코드가 중복됩니다." },
+        { "CREATE TRIGGER refuse BEFORE INSERT ON Tong2 BEGIN SELECT RAISE(ABORT, 'no'); END",
+            "필수항목이 누락되었습니다." },
+    };
+    for (const Case& c : cases) {
+        Items t;
+        t.add("11", "12345678901", 1);
+        ASSERT_TRUE(t.home.database().exec(c.sql));
+        const TransferItems::Outcome outcome = t.items.save(t.valid());
+        EXPECT_FALSE(outcome.done) << c.message;
+        EXPECT_EQ(outcome.item.key, 0) << c.message;
+        EXPECT_EQ(outcome.item.account, "12345678901") << c.message;
+        EXPECT_EQ(t.home.messages.lastText(), c.message);
+        EXPECT_EQ(t.itemCount(), 1);
+    }
+}
+
+// From the current item on: a bank code not in the table, then an account the service refuses.
+TEST(TransferItems, BadAccountSearchStopsAtTheNextBadItem)
+{
+    struct Case {
+        int from;
+        bool check;
+        int stop; // -1: none found
+        const char* message;
+    };
+    const Case cases[] = {
+        { 0, true, 1, "은행코드 오류가 발견되었습니다." },
+        { 1, true, 1, "은행코드 오류가 발견되었습니다." },
+        { 2, true, 2, "계좌번호 오류가 발견되었습니다." },
+        { 3, true, -1, "커서 이후의 계좌번호 오류가 발견되지 않았습니다." },
+        { 2, false, -1, "커서 이후의 계좌번호 오류가 발견되지 않았습니다." },
+        { 0, false, 1, "은행코드 오류가 발견되었습니다." },
+    };
+    for (const Case& c : cases) {
+        Items t;
+        const QList<qint64> all { t.add("11", "12345678901", 1), t.add("09", "12345678901", 1), t.add("11", "1234", 1),
+            t.add("88", "12312345678", 1) };
+        t.home.context().setAccountNumberCheck(c.check);
+        const TransferItems::Outcome outcome = t.items.findBadAccount(all.at(c.from));
+        EXPECT_EQ(outcome.done, c.stop >= 0) << c.from;
+        EXPECT_EQ(outcome.item.key, c.stop >= 0 ? all.at(c.stop) : 0) << c.from;
+        EXPECT_EQ(t.home.messages.lastText(), c.message) << c.from;
+    }
+}
+
+TEST(TransferItems, SearchMatchesFundNamePrefixesAndGoesOn)
+{
+    struct Case {
+        TransferItems::Search search;
+        bool fromStart;
+        int current;
+        int found; // -1: none
+        const char* message;
+    };
+    const Case cases[] = {
+        { { "", "김", "" }, true, 2, 0, "" },
+        { { "", "김", "" }, false, 0, 2, "" },
+        { { "", "김", "" }, false, 2, -1, "더이상 조건에 해당하는 자료가 없습니다." },
+        { { "상여금", "", "" }, true, 0, 1, "" },
+        { { "상여금", "김", "" }, true, 0, 2, "" },
+        { { "", "", "3333" }, true, 0, 2, "" },
+        { { "", "", "33-" }, true, 0, -1, "조건에 해당하는 자료가 없습니다." },
+        { { "기타", "", "" }, true, 0, -1, "조건에 해당하는 자료가 없습니다." },
+        { { "", "철수", "" }, true, 0, -1, "조건에 해당하는 자료가 없습니다." },
+    };
+    for (const Case& c : cases) {
+        Items t;
+        const QList<qint64> all { t.add("11", "11110000000", 1, { { "Bigo", "김철수" } }),
+            t.add("11", "22220000000", 1, { { "Bigo", "이영희" }, { "Gubun", "02" } }),
+            t.add("11", "33330000000", 1, { { "Bigo", "김영수" }, { "Gubun", "02" } }) };
+        const TransferItems::Outcome outcome = t.items.search(c.search, c.fromStart, all.at(c.current));
+        const std::string label = (c.search.fundName + "/" + c.search.name + "/" + c.search.account).toStdString();
+        EXPECT_EQ(outcome.done, c.found >= 0) << label;
+        EXPECT_EQ(outcome.item.key, c.found >= 0 ? all.at(c.found) : 0) << label;
+        EXPECT_EQ(t.home.messages.lastText(), c.message) << label;
+    }
+    Items t;
+    EXPECT_EQ(t.items.searchFundNames(),
+        (QStringList { "", "급여", "기타", "배당금", "보험금", "상여금", "수당", "연금", "환급금" }));
+}
+
+TEST(TransferItems, FailedItemsAreThoseNotTransferred)
+{
+    Items t;
+    t.add("11", "1", 1, { { "IcheYebu", "Y" }, { "State", 3 } });
+    const qint64 refused = t.add("11", "2", 1, { { "IcheYebu", "N" }, { "State", 3 }, { "ResultID4", "XXXX" } });
+    const qint64 waiting = t.add("11", "3", 1);
+    const TransferItems::FailedItems failed = t.items.failedItems();
+    EXPECT_EQ(failed.requested, 3);
+    EXPECT_EQ(keys(failed.rows), (QList<qint64> { refused, waiting }));
+    EXPECT_EQ(failed.rows.at(0).status, "불능");
+    EXPECT_EQ(failed.rows.at(0).resultName, "");
+    EXPECT_EQ(failed.rows.at(1).status, "미송신");
+}
+
+TEST(TransferItems, SortOrdersTheRowsAndSelectAllFollowsIt)
+{
+    struct Case {
+        TransferItems::Order order;
+        QList<int> indexes;
+    };
+    const Case cases[] = {
+        { TransferItems::Order::Key, { 0, 1, 2, 3 } },
+        { TransferItems::Order::Account, { 2, 3, 1, 0 } },
+        { TransferItems::Order::FundCategory, { 1, 3, 0, 2 } },
+    };
+    Items t;
+    const QList<qint64> all { t.add("20", "5", 1, { { "Gubun", "07" } }), t.add("11", "9", 1, { { "Gubun", "02" } }),
+        t.add("11", "1", 1, { { "Gubun", "08" } }), t.add("11", "5", 1, { { "Gubun", "02" } }) };
+    for (const Case& c : cases) {
+        t.items.setOrder(c.order);
+        QList<qint64> expected;
+        for (const int index : c.indexes)
+            expected << all.at(index);
+        EXPECT_EQ(keys(t.items.rows()), expected) << static_cast<int>(c.order);
+        EXPECT_EQ(t.items.selectAll(), expected) << static_cast<int>(c.order);
+    }
+}
+
+// A sent batch (2) or one with results (3) is only browsed; an item of its own state 2 or more is not edited.
+TEST(TransferItems, ReadOnlyBatchesAndSentItemsRefuseEveryChange)
+{
+    for (const int state : { 2, 3 }) {
+        Items t;
+        t.home.database().exec(QStringLiteral("UPDATE Tong1 SET State = ?"), { state });
+        const qint64 key = t.add("11", "12345678901", 4, { { "State", 1 } });
+        Item edited = t.items.row(key)->item;
+        edited.amount = Money::fromWon(99);
+        t.home.messages.answerYes();
+        EXPECT_TRUE(t.items.isReadOnly()) << state;
+        EXPECT_FALSE(t.items.startNew().done) << state;
+        EXPECT_FALSE(t.items.startEdit(key).done) << state;
+        EXPECT_FALSE(t.items.save(t.valid()).done) << state;
+        EXPECT_FALSE(t.items.save(edited).done) << state;
+        EXPECT_FALSE(t.items.copy(key).done) << state;
+        EXPECT_FALSE(t.items.remove(key, { key }).done) << state;
+        EXPECT_FALSE(t.items.changeAmount(QStringLiteral("1"), key, {}).done) << state;
+        EXPECT_TRUE(t.home.messages.shown().isEmpty()) << state;
+        EXPECT_EQ(t.itemCount(), 1) << state;
+        EXPECT_EQ(t.won(key), 4) << state;
+        EXPECT_TRUE(t.items.findBadAccount(key).message.startsWith(QStringLiteral("커서 이후"))) << state;
+        EXPECT_TRUE(t.items.search({ "", "", "1234" }, true, key).done) << state;
+    }
+    Items t;
+    const qint64 sent = t.add("11", "12345678901", 4, { { "State", 2 } });
+    Item edited = t.items.row(sent)->item;
+    edited.amount = Money::fromWon(99);
+    EXPECT_FALSE(t.items.isReadOnly());
+    EXPECT_FALSE(t.items.startEdit(sent).done);
+    EXPECT_FALSE(t.items.save(edited).done);
+    EXPECT_FALSE(t.items.changeAmount(QStringLiteral("1"), sent, {}).done);
+    EXPECT_EQ(t.won(sent), 4);
+    EXPECT_TRUE(t.items.copy(sent).done);
+}
