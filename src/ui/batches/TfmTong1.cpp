@@ -10,6 +10,7 @@
 #include "core/data/Database.h"
 #include "core/data/TDM1.h"
 #include "ui/batches/TfmFindTon1.h"
+#include "ui/batches/TfmTong2.h"
 #include "ui/batches/TfmTong3.h"
 #include "ui/common/LazyTableModel.h"
 
@@ -248,6 +249,9 @@ void TfmTong1::run(Command command)
     case Command::Search:
         search();
         break;
+    case Command::Items:
+        openItems();
+        break;
     case Command::Save:
         save();
         break;
@@ -257,7 +261,6 @@ void TfmTong1::run(Command command)
     case Command::Close:
         closeWindow();
         break;
-    case Command::Items:
     case Command::Sort:
     case Command::Print:
     case Command::Group:
@@ -355,6 +358,21 @@ void TfmTong1::showResults()
     results.exec();
 }
 
+// The items of the current batch; a header being entered or edited is saved first.
+void TfmTong1::openItems()
+{
+    if (m_editing) {
+        save();
+        if (m_editing)
+            return;
+    }
+    const qint64 batch = currentBatch();
+    if (batch == 0)
+        return;
+    TfmTong2::execute(m_workspace, m_batches.kind(), batch, this);
+    reload(batch);
+}
+
 void TfmTong1::search()
 {
     m_toolBar->setEnabled(false);
@@ -419,8 +437,9 @@ void TfmTong1::showState()
     for (const Command command :
         { Command::Delete, Command::CopyAll, Command::CopyFailed, Command::Results, Command::Sort })
         m_actions.value(command)->setEnabled(browsing && hasBatch);
-    // Screens still to come: the items, printing and the group templates.
-    for (const Command command : { Command::Items, Command::Print, Command::Group })
+    m_actions.value(Command::Items)->setEnabled(hasBatch || m_editing);
+    // Screens still to come: printing and the group templates.
+    for (const Command command : { Command::Print, Command::Group })
         m_actions.value(command)->setEnabled(false);
     m_actions.value(Command::Save)->setEnabled(m_editing);
     m_actions.value(Command::Cancel)->setEnabled(m_editing);

@@ -17,7 +17,7 @@ class Workspace;
 
 // "대량입금-이용기관정보": a kind's batch list with the header of the current batch. The rules are
 // TransferBatches'; the window keeps the grid, the header boxes and the enabled state of its commands. Commands of
-// later screens (이체자료, 출 력, 그 룹) are present and disabled until those screens land.
+// later screens (출 력, 그 룹) are present and disabled until those screens land.
 class TfmTong1 : public BusinessWindow {
     Q_OBJECT
 public:
@@ -65,6 +65,7 @@ private:
     void toggleHold();
     void showResults();
     void search();
+    void openItems();
     void sortBy(const QStringList& order, QAction* chosen);
     void showCurrent();
     void showHeader(const TransferBatches::Header& header);

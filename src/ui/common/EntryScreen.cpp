@@ -52,6 +52,13 @@ void EntryScreen::addCommand(Command command, const QString& name, const QString
     addAction(action);
 }
 
+void EntryScreen::addOwnCommand(QAction* action)
+{
+    m_toolBar->insertAction(m_actions.value(Command::Save), action);
+    addAction(action);
+    m_ownCommands << action;
+}
+
 void EntryScreen::setHint(Command command, const QString& hint)
 {
     m_actions.value(command)->setToolTip(hint);
@@ -71,8 +78,10 @@ void EntryScreen::setGrid(QAbstractItemView* grid)
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& point) {
         QMenu menu(this);
-        for (const Command command :
-            { Command::Insert, Command::Edit, Command::Delete, Command::Save, Command::Cancel, Command::Close })
+        for (const Command command : { Command::Insert, Command::Edit, Command::Delete })
+            menu.addAction(m_actions.value(command));
+        menu.addActions(m_ownCommands);
+        for (const Command command : { Command::Save, Command::Cancel, Command::Close })
             menu.addAction(m_actions.value(command));
         menu.exec(m_grid->viewport()->mapToGlobal(point));
     });
@@ -139,6 +148,7 @@ void EntryScreen::showState()
         editor->setEnabled(m_editing);
     if (m_grid)
         m_grid->setEnabled(!m_editing);
+    showOwnCommands();
 }
 
 // Enter moves to the next editor and Shift+Enter to the one before, as in every entry screen of the program.

@@ -29,6 +29,10 @@ protected:
 
     // Where the screen lays out its editing panel and its grid.
     QVBoxLayout* contentLayout() const { return m_content; }
+    // A screen's own commands join the tool bar and the grid's pop-up menu; showState() calls
+    // showOwnCommands() for their enabled state.
+    void addOwnCommand(QAction* action);
+    virtual void showOwnCommands() { }
     // The boxes enabled while editing and disabled while browsing, in the order Enter walks them.
     void setEditors(const QList<QWidget*>& editors);
     // Enabled and focused while browsing; a right click opens the pop-up menu.
@@ -66,4 +70,5 @@ private:
     QHash<Command, QAction*> m_actions;
     QList<QWidget*> m_editors;
     QAbstractItemView* m_grid = nullptr;
+    QList<QAction*> m_ownCommands;
 };

@@ -1,0 +1,463 @@
+#include "ui/batches/TfmTong2.h"
+
+#include "core/accounts/AcctNoRules.h"
+#include "core/app/Workspace.h"
+#include "core/batches/BatchState.h"
+#include "core/batches/TransferBatches.h"
+#include "core/data/TDM1.h"
+#include "ui/common/FieldEdit.h"
+#include "ui/common/LazyTableModel.h"
+#include "ui/common/TfrmUserInput.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
+
+namespace {
+
+// The raw values the calculated columns read, after the eight columns of the grid.
+enum Extra { BankCode = 8, BankNo, Gubun, Salary, State, IcheYebu };
+
+TDM1::CodeKind fundKind(const TransferKind& kind)
+{
+    return kind.fundTable.compare(QStringLiteral("codeV"), Qt::CaseInsensitive) == 0 ? TDM1::CodeKind::CodeV
+                                                                                     : TDM1::CodeKind::CodeT;
+}
+
+LazyTableSource itemGrid(const TransferKind& kind, qint64 batch, const TDM1& data)
+{
+    LazyTableSource source;
+    source.from = kind.itemTable;
+    source.keyColumn = kind.itemKey;
+    source.where = kind.batchKey + QStringLiteral(" = ?");
+    source.whereValues = { batch };
+    const TDM1* codes = &data;
+    const TDM1::CodeKind funds = fundKind(kind);
+    source.columns = {
+        LazyColumn::calculated(QStringLiteral("급여구분"), 8,
+            [](const QVariantList& row) { return TransferItems::salaryName(row.value(Salary).toInt()); }),
+        LazyColumn::calculated(QStringLiteral("은 행 명"), 12,
+            [codes](
+                const QVariantList& row) { return codes->name(TDM1::CodeKind::Bank, row.value(BankCode).toString()); }),
+        LazyColumn::calculated(QStringLiteral("통장인자내역"), 12,
+            [codes, funds](const QVariantList& row) { return codes->name(funds, row.value(Gubun).toString()); }),
+        LazyColumn::text(QStringLiteral("성  명"), 10, QStringLiteral("Bigo")),
+        LazyColumn::calculated(QStringLiteral("계 좌 번 호"), 18,
+            [](const QVariantList& row) {
+                const QString account = row.value(BankNo).toString();
+                return account.isEmpty() ? QString() : AcctNoRules().Hyphenate(row.value(BankCode).toString(), account);
+            }),
+        LazyColumn::money(QStringLiteral("이체금액"), 14, QStringLiteral("IcheMoney")),
+        LazyColumn::text(QStringLiteral("납부자번호"), 14, QStringLiteral("NapbuNo")),
+        LazyColumn::calculated(QStringLiteral("상  태"), 8,
+            [codes](const QVariantList& row) {
+                return row.value(State).toInt() < BatchState::Sent
+                    ? QStringLiteral("미송신")
+                    : codes->name(TDM1::CodeKind::CodeS, row.value(IcheYebu).toString());
+            }),
+    };
+    source.extraSources = { QStringLiteral("BankCode"), QStringLiteral("BankNo"), QStringLiteral("Gubun"),
+        kind.hasSalary ? QStringLiteral("Salary") : QStringLiteral("NULL"), QStringLiteral("State"),
+        QStringLiteral("IcheYebu") };
+    source.order = { kind.itemKey };
+    return source;
+}
+
+void fillCodes(QComboBox* box, const QList<TDM1::CodeEntry>& codes)
+{
+    box->addItem(QString(), QString());
+    for (const TDM1::CodeEntry& code : codes)
+        box->addItem(code.id + QLatin1Char(' ') + code.name, code.id);
+}
+
+} // namespace
+
+TfmTong2::TfmTong2(Workspace& workspace, const TransferKind& kind, qint64 batch, QWidget* parent)
+    : EntryScreen(TransferItems(workspace, kind, batch).isReadOnly(), parent)
+    , m_workspace(workspace)
+    , m_items(workspace, kind, batch)
+    , m_bankCode(new FieldEdit(2, FieldEdit::UpperCase, this))
+    , m_bank(new QComboBox(this))
+    , m_account(new FieldEdit(18, FieldEdit::Plain, this))
+    , m_amount(new QLineEdit(this))
+    , m_name(new FieldEdit(kind.itemTable, QStringLiteral("Bigo"), FieldEdit::Plain, this))
+    , m_payer(new FieldEdit(kind.itemTable, QStringLiteral("NapbuNo"), FieldEdit::Plain, this))
+    , m_fundCode(new FieldEdit(2, FieldEdit::UpperCase, this))
+    , m_fund(new QComboBox(this))
+    , m_remark(new FieldEdit(12, FieldEdit::Plain, this))
+    , m_salary(new QComboBox(this))
+    , m_outcome(new QLineEdit(this))
+    , m_date(new QLineEdit(this))
+    , m_grid(new QTableView(this))
+    , m_model(new LazyTableModel(workspace.database(), itemGrid(kind, batch, workspace.data()), this))
+{
+    setObjectName(QStringLiteral("fmTong2"));
+    setWindowTitle(m_items.caption());
+    addOwn(OwnCommand::Continuous, QStringLiteral("btnContinuous"), QStringLiteral("개별입력"), {})->setCheckable(true);
+    addOwn(
+        OwnCommand::Copy, QStringLiteral("btnCopy"), QStringLiteral("복 사"), QKeySequence(QStringLiteral("Ctrl+Y")));
+    addOwn(OwnCommand::SelectAll, QStringLiteral("mnuSelectAll"), QStringLiteral("전체선택"),
+        QKeySequence(QStringLiteral("Ctrl+A")));
+    addOwn(OwnCommand::BadAccount, QStringLiteral("mnuBadAccount"), QStringLiteral("오류 계좌 검색"),
+        QKeySequence(QStringLiteral("Ctrl+B")));
+    addOwn(OwnCommand::ChangeAmount, QStringLiteral("mnuChangeAmount"), QStringLiteral("선택자료 이체금액 수정"), {});
+    addOwn(OwnCommand::Convert, QStringLiteral("btnConvert"), QStringLiteral("자료변환"),
+        QKeySequence(QStringLiteral("Ctrl+O")));
+    addOwn(OwnCommand::Failed, QStringLiteral("btnFailed"), QStringLiteral("불능자료"), {});
+    contentLayout()->addWidget(buildPanel());
+    buildGrid();
+    resize(760, 560);
+    reload(0);
+}
+
+TfmTong2::~TfmTong2() = default;
+
+void TfmTong2::execute(Workspace& workspace, const TransferKind& kind, qint64 batch, QWidget* parent)
+{
+    TfmTong2 screen(workspace, kind, batch, parent);
+    screen.exec();
+}
+
+QAction* TfmTong2::addOwn(OwnCommand command, const QString& name, const QString& caption, const QKeySequence& shortcut)
+{
+    auto* action = new QAction(caption, this);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    m_own.insert(command, action);
+    addOwnCommand(action);
+    connect(action, &QAction::triggered, this, [this, command, action] {
+        switch (command) {
+        case OwnCommand::Continuous:
+            m_items.setContinuousEntry(action->isChecked());
+            action->setText(action->isChecked() ? QStringLiteral("연속입력") : QStringLiteral("개별입력"));
+            break;
+        case OwnCommand::Copy:
+            copyCurrent();
+            break;
+        case OwnCommand::SelectAll:
+            selectAll();
+            break;
+        case OwnCommand::BadAccount:
+            findBadAccount();
+            break;
+        case OwnCommand::ChangeAmount:
+            changeAmount();
+            break;
+        case OwnCommand::Failed:
+            showFailed();
+            break;
+        case OwnCommand::Convert:
+            break;
+        }
+    });
+    return action;
+}
+
+QWidget* TfmTong2::buildPanel()
+{
+    auto* panel = new QWidget(this);
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(0, 0, 0, 0);
+    m_bankCode->setObjectName(QStringLiteral("edBankCode"));
+    m_bank->setObjectName(QStringLiteral("cbBank"));
+    m_bank->setMaxVisibleItems(8);
+    fillCodes(m_bank, m_workspace.data().codes(TDM1::CodeKind::Bank));
+    m_account->setObjectName(QStringLiteral("edBankNo"));
+    m_amount->setObjectName(QStringLiteral("edIcheMoney"));
+    m_fundCode->setObjectName(QStringLiteral("edGubun"));
+    m_fund->setObjectName(QStringLiteral("cbGubun"));
+    m_fund->setMaxVisibleItems(8);
+    fillCodes(m_fund, m_workspace.data().codes(fundKind(m_items.kind())));
+    m_remark->setObjectName(QStringLiteral("edKita"));
+    m_salary->setObjectName(QStringLiteral("cbSalary"));
+    m_salary->addItems({ QStringLiteral("급여"), QStringLiteral("비급여"), QStringLiteral("정부지원") });
+    m_salary->setVisible(m_items.kind().hasSalary);
+    m_outcome->setObjectName(QStringLiteral("edIcheYebu"));
+    m_outcome->setReadOnly(true);
+    m_date->setObjectName(QStringLiteral("edIcheDate"));
+    m_date->setReadOnly(true);
+    const auto label = [panel](const QString& text) { return new QLabel(text, panel); };
+    grid->addWidget(label(QStringLiteral("은 행 명")), 0, 0);
+    grid->addWidget(m_bankCode, 0, 1);
+    grid->addWidget(m_bank, 0, 2);
+    grid->addWidget(label(QStringLiteral("계좌번호")), 0, 3);
+    grid->addWidget(m_account, 0, 4);
+    grid->addWidget(label(QStringLiteral("이체금액")), 1, 0);
+    grid->addWidget(m_amount, 1, 1, 1, 2);
+    grid->addWidget(label(QStringLiteral("성  명")), 1, 3);
+    grid->addWidget(m_name, 1, 4);
+    grid->addWidget(label(QStringLiteral("납부자번호")), 2, 0);
+    grid->addWidget(m_payer, 2, 1, 1, 2);
+    grid->addWidget(label(QStringLiteral("자금구분")), 2, 3);
+    auto* fund = new QHBoxLayout;
+    fund->addWidget(m_fundCode);
+    fund->addWidget(m_fund, 1);
+    grid->addLayout(fund, 2, 4);
+    grid->addWidget(label(QStringLiteral("비  고")), 3, 0);
+    grid->addWidget(m_remark, 3, 1, 1, 2);
+    grid->addWidget(m_salary, 3, 4);
+    grid->addWidget(label(QStringLiteral("이체여부")), 4, 0);
+    grid->addWidget(m_outcome, 4, 1, 1, 2);
+    grid->addWidget(label(QStringLiteral("이체일자")), 4, 3);
+    grid->addWidget(m_date, 4, 4);
+    connect(m_bank, &QComboBox::activated, this, [this] { m_bankCode->setText(m_bank->currentData().toString()); });
+    connect(m_bankCode, &QLineEdit::textEdited, this,
+        [this](const QString& code) { m_bank->setCurrentIndex(std::max(0, m_bank->findData(code))); });
+    connect(m_fund, &QComboBox::activated, this, [this] { m_fundCode->setText(m_fund->currentData().toString()); });
+    connect(m_fundCode, &QLineEdit::textEdited, this,
+        [this](const QString& code) { m_fund->setCurrentIndex(std::max(0, m_fund->findData(code))); });
+    setEditors({ m_bankCode, m_bank, m_account, m_amount, m_name, m_payer, m_fundCode, m_fund, m_remark, m_salary });
+    return panel;
+}
+
+void TfmTong2::buildGrid()
+{
+    m_grid->setObjectName(QStringLiteral("grdItems"));
+    m_grid->setModel(m_model);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_grid->verticalHeader()->hide();
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        m_grid->setColumnWidth(column,
+            m_grid->fontMetrics().horizontalAdvance(QString(m_model->widthChars(column), QLatin1Char('0'))) + 20);
+    if (!m_items.kind().hasSalary)
+        m_grid->hideColumn(0);
+    contentLayout()->addWidget(m_grid, 1);
+    setGrid(m_grid);
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        if (!isEditing())
+            showCurrent();
+        showState();
+    });
+}
+
+qint64 TfmTong2::currentItem() const
+{
+    const QModelIndex current = m_grid->currentIndex();
+    return current.isValid() ? m_model->keyAt(current.row()).toLongLong() : 0;
+}
+
+bool TfmTong2::hasRows() const
+{
+    return m_model->rowCount() > 0;
+}
+
+QList<qint64> TfmTong2::selectedItems() const
+{
+    QList<qint64> items;
+    for (const QModelIndex& index : m_grid->selectionModel()->selectedRows())
+        items << m_model->keyAt(index.row()).toLongLong();
+    return items;
+}
+
+void TfmTong2::reload(qint64 selectItem)
+{
+    const int row = m_model->reload(selectItem != 0 ? QVariant(selectItem) : QVariant());
+    const int current = row >= 0 ? row : (m_model->rowCount() > 0 ? 0 : -1);
+    if (current >= 0)
+        m_grid->setCurrentIndex(m_model->index(current, 0));
+    showCurrent();
+    showState();
+}
+
+void TfmTong2::showCurrent()
+{
+    const std::optional<TransferItems::Row> row = m_items.row(currentItem());
+    showItem(row ? row->item : TransferItems::Item(), row ? row->displayAccount : QString());
+    m_outcome->setText(row ? row->outcomeName : QString());
+}
+
+void TfmTong2::showItem(const TransferItems::Item& item, const QString& displayAccount)
+{
+    m_bankCode->setText(item.bankCode);
+    m_bank->setCurrentIndex(std::max(0, m_bank->findData(item.bankCode)));
+    m_account->setText(displayAccount.isEmpty() ? item.account : displayAccount);
+    m_amount->setText(item.key == 0 && item.amount.stored() == 0 ? QString() : QString::number(item.amount.won()));
+    m_name->setText(item.name);
+    m_payer->setText(item.payerNumber);
+    m_fundCode->setText(item.fundCategory);
+    m_fund->setCurrentIndex(std::max(0, m_fund->findData(item.fundCategory)));
+    m_remark->setText(item.remark);
+    m_salary->setCurrentIndex(std::clamp(item.salary - 1, 0, 2));
+    m_date->setText(item.transferDate.toString(QStringLiteral("yyyy-MM-dd")));
+}
+
+TransferItems::Item TfmTong2::fromEditors() const
+{
+    TransferItems::Item item = m_editing;
+    item.bankCode = m_bankCode->text();
+    item.account = m_account->text();
+    Money amount;
+    item.amount = Money::parse(m_amount->text(), amount) ? amount : Money();
+    item.name = m_name->text();
+    item.payerNumber = m_payer->text();
+    item.fundCategory = m_fundCode->text();
+    item.remark = m_remark->text();
+    item.salary = m_salary->currentIndex() + 1;
+    return item;
+}
+
+void TfmTong2::focus(TransferItems::Field field)
+{
+    switch (field) {
+    case TransferItems::Field::BankCode:
+        m_bankCode->setFocus();
+        break;
+    case TransferItems::Field::Account:
+        m_account->setFocus();
+        break;
+    case TransferItems::Field::Amount:
+        m_amount->setFocus();
+        break;
+    case TransferItems::Field::FundCategory:
+        m_fundCode->setFocus();
+        break;
+    case TransferItems::Field::None:
+        break;
+    }
+}
+
+bool TfmTong2::startInsert()
+{
+    const TransferItems::Outcome outcome = m_items.startNew();
+    if (!outcome.done)
+        return false;
+    m_editing = outcome.item;
+    m_grid->clearSelection();
+    showItem(m_editing, QString());
+    return true;
+}
+
+bool TfmTong2::startEdit()
+{
+    const TransferItems::Outcome outcome = m_items.startEdit(currentItem());
+    if (!outcome.done)
+        return false;
+    m_editing = outcome.item;
+    showItem(m_editing, QString());
+    return true;
+}
+
+bool TfmTong2::save()
+{
+    const TransferItems::Outcome outcome = m_items.save(fromEditors());
+    if (!outcome.done) {
+        showItem(outcome.item, QString());
+        focus(outcome.focus);
+        return false;
+    }
+    reload(outcome.item.key);
+    if (!outcome.next)
+        return true;
+    m_editing = *outcome.next;
+    showItem(m_editing, QString());
+    focus(outcome.focus);
+    return false;
+}
+
+void TfmTong2::cancelEdit()
+{
+    showCurrent();
+}
+
+void TfmTong2::deleteCurrent()
+{
+    if (m_items.remove(currentItem(), selectedItems()).done)
+        reload(0);
+}
+
+void TfmTong2::copyCurrent()
+{
+    const TransferItems::Outcome outcome = m_items.copy(currentItem());
+    if (outcome.done)
+        reload(outcome.item.key);
+}
+
+void TfmTong2::selectAll()
+{
+    while (m_model->canFetchMore({}))
+        m_model->fetchMore({});
+    m_grid->selectAll();
+}
+
+void TfmTong2::findBadAccount()
+{
+    const TransferItems::Outcome outcome = m_items.findBadAccount(currentItem());
+    if (outcome.done)
+        m_grid->setCurrentIndex(m_model->index(m_model->rowOfKey(outcome.item.key), 0));
+}
+
+void TfmTong2::changeAmount()
+{
+    QString text;
+    if (!TfrmUserInput::prompt(
+            m_workspace, TransferItems::amountInputTitle(), TransferItems::amountInputPrompt(), text))
+        return;
+    if (m_items.changeAmount(text, currentItem(), selectedItems()).done)
+        reload(currentItem());
+}
+
+// "불능자료": the items the bank did not transfer, with the batch's requested count beside them.
+void TfmTong2::showFailed()
+{
+    const TransferItems::FailedItems failed = m_items.failedItems();
+    QDialog list(this);
+    list.setObjectName(QStringLiteral("fmTongMic2"));
+    list.setWindowTitle(QStringLiteral("불능자료"));
+    auto* table = new QTableWidget(static_cast<int>(failed.rows.size()), 5, &list);
+    table->setHorizontalHeaderLabels({ QStringLiteral("은 행 명"), QStringLiteral("계 좌 번 호"),
+        QStringLiteral("성  명"), QStringLiteral("이체금액"), QStringLiteral("처리결과") });
+    for (int row = 0; row < failed.rows.size(); ++row) {
+        const TransferItems::Row& item = failed.rows.at(row);
+        const QStringList cells { item.bankName, item.displayAccount, item.item.name,
+            LazyTableModel::moneyText(item.item.amount.stored(), false), item.resultName };
+        for (int column = 0; column < cells.size(); ++column)
+            table->setItem(row, column, new QTableWidgetItem(cells.at(column)));
+    }
+    auto* layout = new QVBoxLayout(&list);
+    layout->addWidget(
+        new QLabel(QStringLiteral("의뢰건수 %1, 불능건수 %2")
+                       .arg(LazyTableModel::countText(failed.requested), LazyTableModel::countText(failed.rows.size())),
+            &list));
+    layout->addWidget(table);
+    auto* ok = new QPushButton(QStringLiteral(" 확 인"), &list);
+    connect(ok, &QPushButton::clicked, &list, &QDialog::accept);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    list.resize(640, 420);
+    list.exec();
+}
+
+void TfmTong2::showOwnCommands()
+{
+    const bool browsing = !isEditing();
+    const bool writable = !m_items.isReadOnly();
+    const std::optional<TransferItems::Row> current = m_items.row(currentItem());
+    const bool hasItem = current.has_value();
+    const int itemState = hasItem ? current->item.state : BatchState::NoItems;
+    m_own.value(OwnCommand::Continuous)->setEnabled(writable);
+    m_own.value(OwnCommand::Copy)->setEnabled(browsing && hasItem && writable);
+    m_own.value(OwnCommand::SelectAll)->setEnabled(browsing && hasItem && writable);
+    m_own.value(OwnCommand::BadAccount)->setEnabled(browsing);
+    m_own.value(OwnCommand::ChangeAmount)->setEnabled(browsing && hasItem && itemState < BatchState::Sent);
+    // Reading items from files comes with the file conversion.
+    m_own.value(OwnCommand::Convert)->setEnabled(false);
+    m_own.value(OwnCommand::Failed)->setEnabled(browsing && itemState > BatchState::Sent);
+    action(Command::Edit)->setEnabled(browsing && hasItem && writable && itemState < BatchState::Sent);
+}
+
+void TfmTong2::closeEvent(QCloseEvent* event)
+{
+    EntryScreen::closeEvent(event);
+    TransferBatches(m_workspace, m_items.kind(), QString()).closeItems(m_items.batch());
+}

@@ -1,0 +1,91 @@
+#include "ui/batches/TfmTong2.h"
+#include "ImportTestHome.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTableView>
+#include <gtest/gtest.h>
+
+namespace {
+
+class TfmTong2Test : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(home.isOpen());
+        ASSERT_TRUE(home.context().data().openSharedTables());
+        ASSERT_TRUE(home.insert("Tong1",
+            { { "TongID", 1 }, { "GiganID10", "9900000001" }, { "IcheDate", QDate(2026, 12, 14) }, { "State", -1 },
+                { "TotNo", 0 } }));
+    }
+
+    static QString cell(TfmTong2& screen, int row, int column)
+    {
+        const QAbstractItemModel* model = screen.grid()->model();
+        return model->data(model->index(row, column)).toString();
+    }
+    static QLineEdit* box(TfmTong2& screen, const char* name) { return screen.findChild<QLineEdit*>(name); }
+
+    void enter(TfmTong2& screen, const char* bank, const char* account, const char* amount)
+    {
+        screen.trigger(EntryScreen::Command::Insert);
+        box(screen, "edBankCode")->setText(bank);
+        box(screen, "edBankNo")->setText(account);
+        box(screen, "edIcheMoney")->setText(amount);
+        box(screen, "edBigo")->setText(QStringLiteral("홍길동"));
+        screen.trigger(EntryScreen::Command::Save);
+    }
+
+    ImportTestHome home;
+};
+
+// Items go in through the boxes, show with their bank's name and hyphens, and closing the screen brings the
+// batch's totals and state up to date.
+TEST_F(TfmTong2Test, ItemsAreEnteredAndTheBatchFollowsOnClose)
+{
+    {
+        TfmTong2 screen(home.context(), TransferKind::deposit(), 1);
+        screen.show();
+        EXPECT_EQ(screen.windowTitle(), QStringLiteral("대량입금-테스트기관 이체자료"));
+        enter(screen, "11", "110-12-345678", "15,000");
+        ASSERT_FALSE(screen.isEditing()) << home.messages.lastText().toStdString();
+        ASSERT_EQ(screen.grid()->model()->rowCount(), 1);
+        EXPECT_EQ(cell(screen, 0, 3), QStringLiteral("홍길동"));
+        EXPECT_EQ(cell(screen, 0, 5), "15,000");
+        EXPECT_EQ(cell(screen, 0, 7), QStringLiteral("미송신"));
+        EXPECT_FALSE(cell(screen, 0, 1).isEmpty()) << "the bank's name";
+
+        enter(screen, "11", "110-12-345679", "0");
+        EXPECT_TRUE(screen.isEditing());
+        EXPECT_EQ(screen.focusWidget(), box(screen, "edIcheMoney"));
+        screen.trigger(EntryScreen::Command::Cancel);
+
+        screen.ownAction(TfmTong2::OwnCommand::Copy)->trigger();
+        EXPECT_EQ(screen.grid()->model()->rowCount(), 2);
+        screen.trigger(EntryScreen::Command::Close);
+    }
+    const QVariantMap batch = home.row("SELECT State, TotNo, TotMoney, E1JunNo FROM Tong1 WHERE TongID = 1");
+    EXPECT_EQ(batch.value("State").toInt(), 1);
+    EXPECT_EQ(batch.value("TotNo").toInt(), 2);
+    EXPECT_EQ(batch.value("TotMoney").toLongLong(), Q_INT64_C(300000000));
+    EXPECT_EQ(batch.value("E1JunNo").toInt(), 2);
+}
+
+// A sent batch opens read-only: no entry, copy or delete.
+TEST_F(TfmTong2Test, ASentBatchOpensReadOnly)
+{
+    ASSERT_TRUE(home.database().exec("UPDATE Tong1 SET State = 2 WHERE TongID = 1"));
+    ASSERT_TRUE(home.insert("Tong2",
+        { { "TongID", 1 }, { "BankCode", "11" }, { "BankNo", "11012345678" }, { "IcheMoney", 10000000 }, { "State", 2 },
+            { "IcheYebu", "Z" } }));
+    TfmTong2 screen(home.context(), TransferKind::deposit(), 1);
+    EXPECT_FALSE(screen.action(EntryScreen::Command::Insert)->isEnabled());
+    EXPECT_FALSE(screen.action(EntryScreen::Command::Edit)->isEnabled());
+    EXPECT_FALSE(screen.action(EntryScreen::Command::Delete)->isEnabled());
+    EXPECT_FALSE(screen.ownAction(TfmTong2::OwnCommand::Copy)->isEnabled());
+    EXPECT_TRUE(screen.ownAction(TfmTong2::OwnCommand::BadAccount)->isEnabled());
+    EXPECT_TRUE(screen.action(EntryScreen::Command::Close)->isEnabled());
+}
+
+} // namespace
