@@ -23,9 +23,9 @@ next="$("$bin/cli/fbctl" --home "$home" business-days | head -1)"
 for title in "12월 급여" "연말 상여금"; do
   fbctl batch add deposit --institution 9900000001 --date "$next" --title "$title" --today "$today"
 done
-fbctl sql "INSERT INTO Tong2 (TongID, BankCode, BankNo, IcheMoney, IcheYebu, State) VALUES
-  (1, '11', '12345678901', 25000000000, 'Z', 1), (1, '20', '1002345678900', 31000000000, 'Z', 1),
-  (2, '13', '30101234567', 5000000000, 'Z', 1)"
+fbctl item add deposit 1 --bank 11 --account 110-12-345678 --amount 250000 --name 홍길동 --yes
+fbctl item add deposit 1 --bank 20 --account 1002-345-678900 --amount 310000 --name 김영희 --yes
+fbctl item add deposit 2 --bank 13 --account 301-0123-4567-81 --amount 50000 --name 이철수 --yes
 fbctl batch close deposit 1
 fbctl batch close deposit 2
 

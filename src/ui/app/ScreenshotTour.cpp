@@ -9,6 +9,7 @@
 #include "ui/app/TfmInfoDlg.h"
 #include "ui/app/TfmMain.h"
 #include "ui/batches/TfmTong1.h"
+#include "ui/batches/TfmTong2.h"
 #include "ui/calendar/TfmHoliday.h"
 #include "ui/codes/TfmCode1.h"
 #include "ui/codes/TfmCode2.h"
@@ -97,7 +98,10 @@ bool ScreenshotTour::shootTong1()
 {
     TfmTong1 batches(m_context, TransferKind::deposit(), QStringLiteral("대량입금-이용기관정보"));
     batches.resize(TfmMain::ClientWidth, 520);
-    return shoot(batches, QStringLiteral("TfmTong1"));
+    if (!shoot(batches, QStringLiteral("TfmTong1")))
+        return false;
+    TfmTong2 items(m_context, TransferKind::deposit(), batches.currentBatch());
+    return shoot(items, QStringLiteral("TfmTong2"));
 }
 
 bool ScreenshotTour::shootHoliday()

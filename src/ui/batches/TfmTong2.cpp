@@ -116,7 +116,7 @@ TfmTong2::TfmTong2(Workspace& workspace, const TransferKind& kind, qint64 batch,
     addOwn(OwnCommand::Failed, QStringLiteral("btnFailed"), QStringLiteral("불능자료"), {});
     contentLayout()->addWidget(buildPanel());
     buildGrid();
-    resize(760, 560);
+    resize(900, 600);
     reload(0);
 }
 
