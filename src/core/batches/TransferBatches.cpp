@@ -62,6 +62,21 @@ std::optional<TransferBatches::Header> TransferBatches::newBatch() const
     return header;
 }
 
+QList<std::pair<qint64, QString>> TransferBatches::groups() const
+{
+    QList<std::pair<qint64, QString>> result;
+    SqliteStatement query(m_context.database(),
+        QStringLiteral(
+            "SELECT g.%1, g.GroupName, (SELECT count(*) FROM %3 i WHERE i.%1 = g.%1) FROM %2 g ORDER BY g.%1")
+            .arg(m_kind.batchKey, m_kind.groupTable, m_kind.groupItemTable));
+    if (!query.select({}))
+        return result;
+    while (query.next())
+        result << std::pair { query.integer(0),
+            query.text(1) + QStringLiteral("     \b") + query.text(2) + QStringLiteral("건") };
+    return result;
+}
+
 QList<std::pair<QString, QString>> TransferBatches::institutions() const
 {
     QList<std::pair<QString, QString>> result;

@@ -47,6 +47,9 @@ public:
     TransferBatches(Workspace& context, const TransferKind& kind, const QString& caption);
 
     const TransferKind& kind() const { return m_kind; }
+    // The group templates of the kind as the 그 룹 menu lists them: the group's key and its caption, the name, five
+    // spaces, a backspace (which right-aligns the rest in a menu) and the number of its items with "건".
+    QList<std::pair<qint64, QString>> groups() const;
     // The institutions with a code of the kind, in code order: their code and name.
     QList<std::pair<QString, QString>> institutions() const;
     // A new header for the first institution of the kind; nothing, with the message, when no institution has a

@@ -39,6 +39,8 @@ struct TransferKind {
     QString passwordColumn; // the institution password a batch must carry (TOPASS, TO2PASS, APPASS)
     QString motherAccountColumn; // copied into MoBankNo at every save (BankNoT1, BankNoT2; none for apartments)
     QString remarkColumn; // the batch's free remark (Comment, Comment, Bigo)
+    QString groupTable; // the group templates a batch can be made from (GroupTo1, GroupTo3, GroupAp1)
+    QString groupItemTable; // their items (GroupTo2, GroupTo4, GroupAp2)
 
     // The E record of its files totals the items at other banks (deposit); the other kinds write zeros there.
     bool countsOtherBanksAtEnd() const { return isDeposit(); }

@@ -143,8 +143,10 @@ void TfmTong1::buildToolBar()
     m_toolBar->addAction(addCommand(Command::Results, QStringLiteral("btnResults"), QStringLiteral("결과보기"), {}));
     m_toolBar->addAction(addCommand(
         Command::Print, QStringLiteral("btnPrint"), QStringLiteral("출 력"), QKeySequence(QStringLiteral("Ctrl+P"))));
-    m_toolBar->addAction(addCommand(
-        Command::Group, QStringLiteral("btnGroup"), QStringLiteral("그 룹"), QKeySequence(QStringLiteral("Ctrl+G"))));
+    QAction* group = addCommand(
+        Command::Group, QStringLiteral("btnGroup"), QStringLiteral("그 룹"), QKeySequence(QStringLiteral("Ctrl+G")));
+    group->setMenu(buildGroupMenu());
+    m_toolBar->addAction(group);
     m_toolBar->addSeparator();
     m_toolBar->addAction(addCommand(
         Command::Save, QStringLiteral("btnSave"), QStringLiteral("저 장"), QKeySequence(QStringLiteral("Ctrl+S"))));
@@ -152,6 +154,19 @@ void TfmTong1::buildToolBar()
         Command::Cancel, QStringLiteral("btnCancel"), QStringLiteral("취 소"), QKeySequence(Qt::Key_Escape)));
     m_toolBar->addAction(addCommand(
         Command::Close, QStringLiteral("btnClose"), QStringLiteral("닫 기"), QKeySequence(QStringLiteral("Ctrl+F4"))));
+}
+
+// One entry per group template; choosing one makes a batch of it once the group screens are there.
+QMenu* TfmTong1::buildGroupMenu()
+{
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("mnuGroups"));
+    const QList<std::pair<qint64, QString>> groups = m_batches.groups();
+    if (groups.isEmpty())
+        menu->addAction(QStringLiteral("없 음"));
+    for (const auto& [id, caption] : groups)
+        menu->addAction(caption)->setData(id);
+    return menu;
 }
 
 QWidget* TfmTong1::buildHeader()
@@ -438,9 +453,9 @@ void TfmTong1::showState()
         { Command::Delete, Command::CopyAll, Command::CopyFailed, Command::Results, Command::Sort })
         m_actions.value(command)->setEnabled(browsing && hasBatch);
     m_actions.value(Command::Items)->setEnabled(hasBatch || m_editing);
-    // Screens still to come: printing and the group templates.
-    for (const Command command : { Command::Print, Command::Group })
-        m_actions.value(command)->setEnabled(false);
+    m_actions.value(Command::Group)->setEnabled(browsing);
+    // Printing comes with its own screen.
+    m_actions.value(Command::Print)->setEnabled(false);
     m_actions.value(Command::Save)->setEnabled(m_editing);
     m_actions.value(Command::Cancel)->setEnabled(m_editing);
     m_actions.value(Command::Close)->setEnabled(browsing);

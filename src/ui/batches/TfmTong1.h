@@ -17,7 +17,7 @@ class Workspace;
 
 // "대량입금-이용기관정보": a kind's batch list with the header of the current batch. The rules are
 // TransferBatches'; the window keeps the grid, the header boxes and the enabled state of its commands. Commands of
-// later screens (출 력, 그 룹) are present and disabled until those screens land.
+// later screens (출 력, and the batches the 그 룹 entries make) are present and do nothing until those screens land.
 class TfmTong1 : public BusinessWindow {
     Q_OBJECT
 public:
@@ -52,6 +52,7 @@ public:
 
 private:
     void buildToolBar();
+    QMenu* buildGroupMenu();
     QWidget* buildHeader();
     void buildGrid();
     QAction* addCommand(Command command, const QString& name, const QString& caption, const QKeySequence& shortcut);

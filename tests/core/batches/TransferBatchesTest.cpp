@@ -258,4 +258,17 @@ TEST_F(TransferBatchesTest, DeletesAskTwiceAndTakeAllOrNothing)
     EXPECT_TRUE(log().contains(QStringLiteral("대량입금-이용기관정보 자료삭제, GiganID , IcheDate 2026-12-14")));
 }
 
+// The 그 룹 menu lists each template with the number of its items, right-aligned after a backspace.
+TEST_F(TransferBatchesTest, GroupTemplatesAreListedForTheMenu)
+{
+    EXPECT_TRUE(batches.groups().isEmpty());
+    ASSERT_TRUE(home.insert("GroupTo1", { { "TongID", 4 }, { "GroupName", QStringLiteral("정규직 급여") } }));
+    ASSERT_TRUE(home.insert("GroupTo2", { { "TongID", 4 }, { "BankCode", "11" } }));
+    ASSERT_TRUE(home.insert("GroupTo2", { { "TongID", 4 }, { "BankCode", "20" } }));
+    const QList<std::pair<qint64, QString>> groups = batches.groups();
+    ASSERT_EQ(groups.size(), 1);
+    EXPECT_EQ(groups.first().first, 4);
+    EXPECT_EQ(groups.first().second, QStringLiteral("정규직 급여     \b2건"));
+}
+
 } // namespace
