@@ -5,11 +5,13 @@
 #include "core/batches/BatchState.h"
 #include "core/batches/TransferBatches.h"
 #include "core/data/TDM1.h"
+#include "ui/batches/TfmFindTon2.h"
 #include "ui/common/FieldEdit.h"
 #include "ui/common/LazyTableModel.h"
 #include "ui/common/TfrmUserInput.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -19,6 +21,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
@@ -113,7 +116,21 @@ TfmTong2::TfmTong2(Workspace& workspace, const TransferKind& kind, qint64 batch,
     addOwn(OwnCommand::ChangeAmount, QStringLiteral("mnuChangeAmount"), QStringLiteral("선택자료 이체금액 수정"), {});
     addOwn(OwnCommand::Convert, QStringLiteral("btnConvert"), QStringLiteral("자료변환"),
         QKeySequence(QStringLiteral("Ctrl+O")));
+    addOwn(OwnCommand::Search, QStringLiteral("btnSearch"), QStringLiteral("검 색"),
+        QKeySequence(QStringLiteral("Ctrl+F")));
     addOwn(OwnCommand::Failed, QStringLiteral("btnFailed"), QStringLiteral("불능자료"), {});
+    auto* sortMenu = new QMenu(this);
+    auto* sortGroup = new QActionGroup(this);
+    for (const auto& [caption, order] : { std::pair { QStringLiteral("정렬 안함"), TransferItems::Order::Key },
+             { QStringLiteral("계좌번호 순으로 정렬"), TransferItems::Order::Account },
+             { QStringLiteral("자금구분 순으로 정렬"), TransferItems::Order::FundCategory } }) {
+        QAction* entry = sortMenu->addAction(caption);
+        entry->setCheckable(true);
+        entry->setChecked(order == TransferItems::Order::Key);
+        sortGroup->addAction(entry);
+        connect(entry, &QAction::triggered, this, [this, order = order] { sortBy(order); });
+    }
+    addOwn(OwnCommand::Sort, QStringLiteral("btnSort"), QStringLiteral("정 렬"), {})->setMenu(sortMenu);
     contentLayout()->addWidget(buildPanel());
     buildGrid();
     resize(900, 600);
@@ -157,6 +174,10 @@ QAction* TfmTong2::addOwn(OwnCommand command, const QString& name, const QString
         case OwnCommand::Failed:
             showFailed();
             break;
+        case OwnCommand::Search:
+            search();
+            break;
+        case OwnCommand::Sort:
         case OwnCommand::Convert:
             break;
         }
@@ -395,7 +416,33 @@ void TfmTong2::findBadAccount()
 {
     const TransferItems::Outcome outcome = m_items.findBadAccount(currentItem());
     if (outcome.done)
-        m_grid->setCurrentIndex(m_model->index(m_model->rowOfKey(outcome.item.key), 0));
+        moveTo(outcome.item.key);
+}
+
+void TfmTong2::moveTo(qint64 item)
+{
+    const int row = m_model->rowOfKey(item);
+    if (row >= 0)
+        m_grid->setCurrentIndex(m_model->index(row, 0));
+}
+
+void TfmTong2::search()
+{
+    TfmFindTon2 dialog(
+        m_items, [this] { return currentItem(); }, [this](qint64 item) { moveTo(item); }, this);
+    dialog.exec();
+}
+
+// The grid and the rules walk the items in the same order; the key keeps equal values in their stored order.
+void TfmTong2::sortBy(TransferItems::Order order)
+{
+    const qint64 current = currentItem();
+    m_items.setOrder(order);
+    const QString key = m_items.kind().itemKey;
+    m_model->setOrder(order == TransferItems::Order::Account ? QStringList { "BankCode", "BankNo", key }
+            : order == TransferItems::Order::FundCategory    ? QStringList { "Gubun", key }
+                                                             : QStringList { key });
+    reload(current);
 }
 
 void TfmTong2::changeAmount()
@@ -453,6 +500,8 @@ void TfmTong2::showOwnCommands()
     // Reading items from files comes with the file conversion.
     m_own.value(OwnCommand::Convert)->setEnabled(false);
     m_own.value(OwnCommand::Failed)->setEnabled(browsing && itemState > BatchState::Sent);
+    m_own.value(OwnCommand::Search)->setEnabled(browsing && hasItem);
+    m_own.value(OwnCommand::Sort)->setEnabled(browsing && hasItem);
     action(Command::Edit)->setEnabled(browsing && hasItem && writable && itemState < BatchState::Sent);
 }
 

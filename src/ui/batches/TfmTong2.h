@@ -16,7 +16,7 @@ class Workspace;
 class TfmTong2 : public EntryScreen {
     Q_OBJECT
 public:
-    enum class OwnCommand { Continuous, Copy, SelectAll, BadAccount, ChangeAmount, Convert, Failed };
+    enum class OwnCommand { Continuous, Copy, SelectAll, BadAccount, ChangeAmount, Convert, Search, Sort, Failed };
 
     TfmTong2(Workspace& workspace, const TransferKind& kind, qint64 batch, QWidget* parent = nullptr);
     ~TfmTong2() override;
@@ -54,6 +54,9 @@ private:
     void findBadAccount();
     void changeAmount();
     void showFailed();
+    void search();
+    void sortBy(TransferItems::Order order);
+    void moveTo(qint64 item);
 
     Workspace& m_workspace;
     TransferItems m_items;

@@ -1,9 +1,11 @@
 #include "ui/batches/TfmTong2.h"
 #include "ImportTestHome.h"
+#include "ui/batches/TfmFindTon2.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTableView>
 #include <gtest/gtest.h>
 
@@ -70,6 +72,35 @@ TEST_F(TfmTong2Test, ItemsAreEnteredAndTheBatchFollowsOnClose)
     EXPECT_EQ(batch.value("TotNo").toInt(), 2);
     EXPECT_EQ(batch.value("TotMoney").toLongLong(), Q_INT64_C(300000000));
     EXPECT_EQ(batch.value("E1JunNo").toInt(), 2);
+}
+
+// 계좌번호 순 puts the items in bank and account order; the search then walks that order.
+TEST_F(TfmTong2Test, SortAndSearchFollowOneOrder)
+{
+    const QList<std::pair<const char*, const char*>> stored { { "20", "100" }, { "11", "300" }, { "11", "200" } };
+    for (const auto& [bank, account] : stored) {
+        ASSERT_TRUE(home.insert("Tong2",
+            { { "TongID", 1 }, { "BankCode", bank }, { "BankNo", account }, { "IcheMoney", 10000000 },
+                { "Bigo", QStringLiteral("김") + account }, { "State", 1 } }));
+    }
+    TfmTong2 screen(home.context(), TransferKind::deposit(), 1);
+    QMenu* sort = screen.ownAction(TfmTong2::OwnCommand::Sort)->menu();
+    ASSERT_NE(sort, nullptr);
+    sort->actions().at(1)->trigger();
+    EXPECT_EQ(cell(screen, 0, 3), QStringLiteral("김200"));
+    EXPECT_EQ(cell(screen, 1, 3), QStringLiteral("김300"));
+    EXPECT_EQ(cell(screen, 2, 3), QStringLiteral("김100"));
+
+    TransferItems items(home.context(), TransferKind::deposit(), 1);
+    items.setOrder(TransferItems::Order::Account);
+    qint64 current = 0;
+    TfmFindTon2 find(
+        items, [&] { return current; }, [&](qint64 key) { current = key; });
+    find.findChild<QLineEdit*>("edName")->setText(QStringLiteral("김"));
+    ASSERT_TRUE(find.search(true));
+    EXPECT_EQ(home.value("SELECT Bigo FROM Tong2 WHERE Tong2ID = ?", { current }).toString(), QStringLiteral("김200"));
+    ASSERT_TRUE(find.search(false));
+    EXPECT_EQ(home.value("SELECT Bigo FROM Tong2 WHERE Tong2ID = ?", { current }).toString(), QStringLiteral("김300"));
 }
 
 // A sent batch opens read-only: no entry, copy or delete.

@@ -1,0 +1,50 @@
+#include "ui/batches/TfmFindTon2.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+TfmFindTon2::TfmFindTon2(TransferItems& items, Current current, Found found, QWidget* parent)
+    : QDialog(parent)
+    , m_items(items)
+    , m_current(std::move(current))
+    , m_found(std::move(found))
+    , m_fund(new QComboBox(this))
+    , m_name(new QLineEdit(this))
+    , m_account(new QLineEdit(this))
+{
+    setObjectName(QStringLiteral("fmFindTon2"));
+    setWindowTitle(QStringLiteral("검색"));
+    m_fund->setObjectName(QStringLiteral("cbFund"));
+    m_fund->addItems(items.searchFundNames());
+    m_name->setObjectName(QStringLiteral("edName"));
+    m_account->setObjectName(QStringLiteral("edAccount"));
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("자금구분"), m_fund);
+    form->addRow(QStringLiteral("성  명"), m_name);
+    form->addRow(QStringLiteral("계좌번호"), m_account);
+    auto* first = new QPushButton(QStringLiteral(" 처음부터"), this);
+    auto* next = new QPushButton(QStringLiteral(" 계속검색"), this);
+    auto* close = new QPushButton(QStringLiteral(" 닫  기"), this);
+    connect(first, &QPushButton::clicked, this, [this] { search(true); });
+    connect(next, &QPushButton::clicked, this, [this] { search(false); });
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(first);
+    buttons->addWidget(next);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+}
+
+bool TfmFindTon2::search(bool fromStart)
+{
+    const TransferItems::Outcome outcome
+        = m_items.search({ m_fund->currentText(), m_name->text(), m_account->text() }, fromStart, m_current());
+    if (outcome.done)
+        m_found(outcome.item.key);
+    return outcome.done;
+}
