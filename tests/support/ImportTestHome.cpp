@@ -61,3 +61,18 @@ QByteArray patched(QByteArray bytes, int recordSize, int record, int position, c
     bytes.replace((record - 1) * recordSize + position - 1, text.size(), text);
     return bytes;
 }
+
+QStringList ImportTestHome::tableRows(const QStringList& tables)
+{
+    QStringList rows;
+    for (const QString& table : tables) {
+        QSqlQuery query(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(table), database().connection());
+        while (query.next()) {
+            QStringList fields { table };
+            for (int i = 0; i < query.record().count(); ++i)
+                fields << (query.isNull(i) ? QStringLiteral("NULL") : query.value(i).toString());
+            rows << fields.join(QLatin1Char('|'));
+        }
+    }
+    return rows;
+}

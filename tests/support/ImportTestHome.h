@@ -19,6 +19,8 @@ public:
     // The first row, by column name; empty when there is none.
     QVariantMap row(const QString& sql, const QVariantList& values = {});
     void putReceived(const QString& name, const QByteArray& bytes);
+    // Every row of the tables as text, in stored order, to compare what an operation left.
+    QStringList tableRows(const QStringList& tables);
 };
 
 // A copy of bytes with text written over the record of the given size and number (from 1) at a position.

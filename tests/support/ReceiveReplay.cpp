@@ -7,8 +7,6 @@
 #include "core/edi/receive/EdiRecvTong21.h"
 #include "core/edi/receive/EdiRecvTongRegister.h"
 
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <memory>
 #include <vector>
 
@@ -81,17 +79,7 @@ QList<ReceiveReplay::Outcome> ReceiveReplay::replay(Reader reader, const QByteAr
 
 QStringList ReceiveReplay::tableRows()
 {
-    QStringList rows;
-    for (const QString& table : importedTables()) {
-        QSqlQuery query(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(table), m_home.database().connection());
-        while (query.next()) {
-            QStringList fields { table };
-            for (int i = 0; i < query.record().count(); ++i)
-                fields << (query.isNull(i) ? QStringLiteral("NULL") : query.value(i).toString());
-            rows << fields.join(QLatin1Char('|'));
-        }
-    }
-    return rows;
+    return m_home.tableRows(importedTables());
 }
 
 // The keys the fixtures carry, so that results find stored batches and consents as well as create new ones.

@@ -3,12 +3,12 @@
 #include "core/batches/BatchSearch.h"
 #include "core/common/Messages.h"
 #include "ui/common/LazyTableModel.h"
+#include "ui/common/SearchButtons.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTableView>
 
 namespace {
@@ -45,21 +45,9 @@ TfmFindTon1::TfmFindTon1(const QList<std::pair<QString, QString>>& institutions,
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("기 관 명"), m_institution);
     form->addRow(QStringLiteral("이체일자"), dates);
-    auto* first = new QPushButton(QStringLiteral(" 처음부터"), this);
-    first->setObjectName(QStringLiteral("btnFirst"));
-    auto* next = new QPushButton(QStringLiteral(" 계속검색"), this);
-    next->setObjectName(QStringLiteral("btnNext"));
-    auto* close = new QPushButton(QStringLiteral(" 닫  기"), this);
-    connect(first, &QPushButton::clicked, this, [this] { search(true); });
-    connect(next, &QPushButton::clicked, this, [this] { search(false); });
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(first);
-    buttons->addWidget(next);
-    buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(searchButtons(this, [this](bool fromStart) { search(fromStart); }));
 }
 
 bool TfmFindTon1::readDate(QLineEdit* box, QDate& date)

@@ -1,10 +1,11 @@
 #include "ui/batches/TfmFindTon2.h"
 
+#include "ui/common/SearchButtons.h"
+
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QPushButton>
 
 TfmFindTon2::TfmFindTon2(TransferItems& items, Current current, Found found, QWidget* parent)
     : QDialog(parent)
@@ -25,19 +26,9 @@ TfmFindTon2::TfmFindTon2(TransferItems& items, Current current, Found found, QWi
     form->addRow(QStringLiteral("자금구분"), m_fund);
     form->addRow(QStringLiteral("성  명"), m_name);
     form->addRow(QStringLiteral("계좌번호"), m_account);
-    auto* first = new QPushButton(QStringLiteral(" 처음부터"), this);
-    auto* next = new QPushButton(QStringLiteral(" 계속검색"), this);
-    auto* close = new QPushButton(QStringLiteral(" 닫  기"), this);
-    connect(first, &QPushButton::clicked, this, [this] { search(true); });
-    connect(next, &QPushButton::clicked, this, [this] { search(false); });
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(first);
-    buttons->addWidget(next);
-    buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(searchButtons(this, [this](bool fromStart) { search(fromStart); }));
 }
 
 bool TfmFindTon2::search(bool fromStart)

@@ -12,6 +12,7 @@
 #include "ui/batches/TfmFindTon1.h"
 #include "ui/batches/TfmTong2.h"
 #include "ui/batches/TfmTong3.h"
+#include "ui/common/LazyGrid.h"
 #include "ui/common/LazyTableModel.h"
 
 #include <QAction>
@@ -22,13 +23,11 @@
 #include <QDialog>
 #include <QFormLayout>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -72,8 +71,8 @@ TfmTong1::TfmTong1(Workspace& workspace, const TransferKind& kind, const QString
     , m_motherAccount(new QLineEdit(this))
     , m_date(new QDateEdit(this))
     , m_remark(new QLineEdit(this))
-    , m_grid(new QTableView(this))
     , m_model(new LazyTableModel(workspace.database(), batchList(kind), this))
+    , m_grid(new LazyGrid(m_model, this))
 {
     setObjectName(QStringLiteral("fmTong1"));
     setWindowTitle(caption);
@@ -208,13 +207,6 @@ QWidget* TfmTong1::buildHeader()
 void TfmTong1::buildGrid()
 {
     m_grid->setObjectName(QStringLiteral("grdBatches"));
-    m_grid->setModel(m_model);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_grid->verticalHeader()->hide();
-    for (int column = 0; column < m_model->columnCount(); ++column)
-        m_grid->setColumnWidth(column,
-            m_grid->fontMetrics().horizontalAdvance(QString(m_model->widthChars(column), QLatin1Char('0'))) + 20);
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& point) {
         QMenu menu(this);
@@ -285,18 +277,7 @@ void TfmTong1::run(Command command)
 
 qint64 TfmTong1::currentBatch() const
 {
-    const QModelIndex current = m_grid->currentIndex();
-    return current.isValid() ? m_model->keyAt(current.row()).toLongLong() : 0;
-}
-
-QList<qint64> TfmTong1::selectedBatches() const
-{
-    QList<qint64> batches;
-    for (const QModelIndex& index : m_grid->selectionModel()->selectedRows())
-        batches << m_model->keyAt(index.row()).toLongLong();
-    if (batches.isEmpty() && currentBatch() != 0)
-        batches << currentBatch();
-    return batches;
+    return m_grid->currentKey();
 }
 
 void TfmTong1::startInsert()
@@ -348,7 +329,10 @@ void TfmTong1::cancel()
 
 void TfmTong1::removeSelected()
 {
-    if (m_batches.remove(selectedBatches()))
+    QList<qint64> batches = m_grid->selectedKeys();
+    if (batches.isEmpty() && currentBatch() != 0)
+        batches << currentBatch();
+    if (m_batches.remove(batches))
         reload(0);
 }
 
@@ -467,10 +451,7 @@ void TfmTong1::showState()
 
 void TfmTong1::reload(qint64 selectBatch)
 {
-    const int row = m_model->reload(selectBatch != 0 ? QVariant(selectBatch) : QVariant());
-    const int current = row >= 0 ? row : (m_model->rowCount() > 0 ? 0 : -1);
-    if (current >= 0)
-        m_grid->setCurrentIndex(m_model->index(current, 0));
+    m_grid->reload(selectBatch);
     showCurrent();
     showState();
 }

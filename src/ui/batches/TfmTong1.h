@@ -2,6 +2,7 @@
 
 #include "core/batches/TransferBatches.h"
 #include "ui/common/BusinessWindow.h"
+#include "ui/common/LazyGrid.h"
 
 #include <QHash>
 
@@ -11,7 +12,6 @@ class QComboBox;
 class QDateEdit;
 class QLineEdit;
 class QMenu;
-class QTableView;
 class QToolBar;
 class Workspace;
 
@@ -48,7 +48,7 @@ public:
     bool closeQuery() override;
     // The batch the grid's cursor is on; 0 when there is none.
     qint64 currentBatch() const;
-    QTableView* grid() const { return m_grid; }
+    LazyGrid* grid() const { return m_grid; }
 
 private:
     void buildToolBar();
@@ -74,7 +74,6 @@ private:
     void showState();
     void reload(qint64 selectBatch);
     void showInstitution();
-    QList<qint64> selectedBatches() const;
 
     Workspace& m_workspace;
     TransferBatches m_batches;
@@ -89,6 +88,6 @@ private:
     QLineEdit* m_motherAccount;
     QDateEdit* m_date;
     QLineEdit* m_remark;
-    QTableView* m_grid;
     LazyTableModel* m_model;
+    LazyGrid* m_grid;
 };

@@ -7,6 +7,7 @@
 #include "core/data/TDM1.h"
 #include "ui/batches/TfmFindTon2.h"
 #include "ui/common/FieldEdit.h"
+#include "ui/common/LazyGrid.h"
 #include "ui/common/LazyTableModel.h"
 #include "ui/common/TfrmUserInput.h"
 
@@ -17,13 +18,11 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTableView>
 #include <QTableWidget>
 
 namespace {
@@ -101,8 +100,8 @@ TfmTong2::TfmTong2(Workspace& workspace, const TransferKind& kind, qint64 batch,
     , m_salary(new QComboBox(this))
     , m_outcome(new QLineEdit(this))
     , m_date(new QLineEdit(this))
-    , m_grid(new QTableView(this))
     , m_model(new LazyTableModel(workspace.database(), itemGrid(kind, batch, workspace.data()), this))
+    , m_grid(new LazyGrid(m_model, this))
 {
     setObjectName(QStringLiteral("fmTong2"));
     setWindowTitle(m_items.caption());
@@ -245,13 +244,6 @@ QWidget* TfmTong2::buildPanel()
 void TfmTong2::buildGrid()
 {
     m_grid->setObjectName(QStringLiteral("grdItems"));
-    m_grid->setModel(m_model);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_grid->verticalHeader()->hide();
-    for (int column = 0; column < m_model->columnCount(); ++column)
-        m_grid->setColumnWidth(column,
-            m_grid->fontMetrics().horizontalAdvance(QString(m_model->widthChars(column), QLatin1Char('0'))) + 20);
     if (!m_items.kind().hasSalary)
         m_grid->hideColumn(0);
     contentLayout()->addWidget(m_grid, 1);
@@ -265,8 +257,7 @@ void TfmTong2::buildGrid()
 
 qint64 TfmTong2::currentItem() const
 {
-    const QModelIndex current = m_grid->currentIndex();
-    return current.isValid() ? m_model->keyAt(current.row()).toLongLong() : 0;
+    return m_grid->currentKey();
 }
 
 bool TfmTong2::hasRows() const
@@ -274,20 +265,9 @@ bool TfmTong2::hasRows() const
     return m_model->rowCount() > 0;
 }
 
-QList<qint64> TfmTong2::selectedItems() const
-{
-    QList<qint64> items;
-    for (const QModelIndex& index : m_grid->selectionModel()->selectedRows())
-        items << m_model->keyAt(index.row()).toLongLong();
-    return items;
-}
-
 void TfmTong2::reload(qint64 selectItem)
 {
-    const int row = m_model->reload(selectItem != 0 ? QVariant(selectItem) : QVariant());
-    const int current = row >= 0 ? row : (m_model->rowCount() > 0 ? 0 : -1);
-    if (current >= 0)
-        m_grid->setCurrentIndex(m_model->index(current, 0));
+    m_grid->reload(selectItem);
     showCurrent();
     showState();
 }
@@ -394,7 +374,7 @@ void TfmTong2::cancelEdit()
 
 void TfmTong2::deleteCurrent()
 {
-    if (m_items.remove(currentItem(), selectedItems()).done)
+    if (m_items.remove(currentItem(), m_grid->selectedKeys()).done)
         reload(0);
 }
 
@@ -416,20 +396,13 @@ void TfmTong2::findBadAccount()
 {
     const TransferItems::Outcome outcome = m_items.findBadAccount(currentItem());
     if (outcome.done)
-        moveTo(outcome.item.key);
-}
-
-void TfmTong2::moveTo(qint64 item)
-{
-    const int row = m_model->rowOfKey(item);
-    if (row >= 0)
-        m_grid->setCurrentIndex(m_model->index(row, 0));
+        m_grid->moveTo(outcome.item.key);
 }
 
 void TfmTong2::search()
 {
     TfmFindTon2 dialog(
-        m_items, [this] { return currentItem(); }, [this](qint64 item) { moveTo(item); }, this);
+        m_items, [this] { return currentItem(); }, [this](qint64 item) { m_grid->moveTo(item); }, this);
     dialog.exec();
 }
 
@@ -451,7 +424,7 @@ void TfmTong2::changeAmount()
     if (!TfrmUserInput::prompt(
             m_workspace, TransferItems::amountInputTitle(), TransferItems::amountInputPrompt(), text))
         return;
-    if (m_items.changeAmount(text, currentItem(), selectedItems()).done)
+    if (m_items.changeAmount(text, currentItem(), m_grid->selectedKeys()).done)
         reload(currentItem());
 }
 

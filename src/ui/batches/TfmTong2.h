@@ -2,13 +2,13 @@
 
 #include "core/batches/TransferItems.h"
 #include "ui/common/EntryScreen.h"
+#include "ui/common/LazyGrid.h"
 
 class FieldEdit;
 class LazyTableModel;
 class QAction;
 class QComboBox;
 class QLineEdit;
-class QTableView;
 class Workspace;
 
 // "대량입금-<기관명> 이체자료": the items of one batch on the lazy grid. The rules are TransferItems'; closing the
@@ -24,7 +24,7 @@ public:
     static void execute(Workspace& workspace, const TransferKind& kind, qint64 batch, QWidget* parent);
 
     QAction* ownAction(OwnCommand command) const { return m_own.value(command); }
-    QTableView* grid() const { return m_grid; }
+    LazyGrid* grid() const { return m_grid; }
     // The item under the grid's cursor; 0 without one.
     qint64 currentItem() const;
 
@@ -48,7 +48,6 @@ private:
     TransferItems::Item fromEditors() const;
     void focus(TransferItems::Field field);
     void reload(qint64 selectItem);
-    QList<qint64> selectedItems() const;
     void copyCurrent();
     void selectAll();
     void findBadAccount();
@@ -56,7 +55,6 @@ private:
     void showFailed();
     void search();
     void sortBy(TransferItems::Order order);
-    void moveTo(qint64 item);
 
     Workspace& m_workspace;
     TransferItems m_items;
@@ -74,6 +72,6 @@ private:
     QComboBox* m_salary;
     QLineEdit* m_outcome;
     QLineEdit* m_date;
-    QTableView* m_grid;
     LazyTableModel* m_model;
+    LazyGrid* m_grid;
 };

@@ -44,12 +44,6 @@ TfmCode1::TfmCode1(Workspace& workspace, const QString& caption, bool viewOnly, 
 {
     setObjectName(QStringLiteral("fmCode1"));
     setWindowTitle(caption);
-    setHint(Command::Insert, QStringLiteral("신규 설정 내용 입력[Ctrl-I]"));
-    setHint(Command::Edit, QStringLiteral("설정 내용 수정[Ctrl-E]"));
-    setHint(Command::Delete, QStringLiteral("설정 내용 삭제[Ctrl-D]"));
-    setHint(Command::Save, QStringLiteral("입력 또는 수정한 내용 저장 [Ctrl-S]"));
-    setHint(Command::Cancel, QStringLiteral("입력 또는 수정한 내용 취소[Esc]"));
-    setHint(Command::Close, QStringLiteral("화면 닫기[Ctrl-F4]"));
     contentLayout()->addWidget(buildPanel());
     m_grid->setObjectName(QStringLiteral("grdInstitutions"));
     m_grid->setHorizontalHeaderLabels({ QStringLiteral("기 관 명 칭"), QStringLiteral("대량입금 기관코드"),

@@ -26,12 +26,6 @@ TfmCode2::TfmCode2(Workspace& workspace, int tag, const QString& caption, bool v
 {
     setObjectName(QStringLiteral("fmCode2"));
     setWindowTitle(caption);
-    setHint(Command::Insert, QStringLiteral("신규 설정 내용 입력[Ctrl-I]"));
-    setHint(Command::Edit, QStringLiteral("설정 내용 수정[Ctrl-E]"));
-    setHint(Command::Delete, QStringLiteral("설정 내용 삭제[Ctrl-D]"));
-    setHint(Command::Save, QStringLiteral("입력 또는 수정한 내용 저장 [Ctrl-S]"));
-    setHint(Command::Cancel, QStringLiteral("입력 또는 수정한 내용 취소[Esc]"));
-    setHint(Command::Close, QStringLiteral("화면 닫기[Ctrl-F4]"));
     m_code->setObjectName(QStringLiteral("edCode"));
     m_name->setObjectName(QStringLiteral("edName"));
     auto* form = new QFormLayout;

@@ -31,6 +31,12 @@ EntryScreen::EntryScreen(bool viewOnly, QWidget* parent)
     m_toolBar->addSeparator();
     addCommand(
         Command::Close, QStringLiteral("btnClose"), QStringLiteral("닫 기"), QKeySequence(QStringLiteral("Ctrl+F4")));
+    setHint(Command::Insert, QStringLiteral("신규 설정 내용 입력[Ctrl-I]"));
+    setHint(Command::Edit, QStringLiteral("설정 내용 수정[Ctrl-E]"));
+    setHint(Command::Delete, QStringLiteral("설정 내용 삭제[Ctrl-D]"));
+    setHint(Command::Save, QStringLiteral("입력 또는 수정한 내용 저장 [Ctrl-S]"));
+    setHint(Command::Cancel, QStringLiteral("입력 또는 수정한 내용 취소[Esc]"));
+    setHint(Command::Close, QStringLiteral("화면 닫기[Ctrl-F4]"));
     m_actions.value(Command::Save)->setIcon(MainArtwork::toolIcon(MainArtwork::ToolGlyph::Save));
     m_actions.value(Command::Close)->setIcon(MainArtwork::toolIcon(MainArtwork::ToolGlyph::Exit));
 

@@ -37,6 +37,7 @@ protected:
     void setEditors(const QList<QWidget*>& editors);
     // Enabled and focused while browsing; a right click opens the pop-up menu.
     void setGrid(QAbstractItemView* grid);
+    // The tool tips start as the settings screens have them: "신규 설정 내용 입력[Ctrl-I]" and so on.
     void setHint(Command command, const QString& hint);
 
     // True when editing begins.

@@ -3,29 +3,16 @@
 #include "core/common/Cp949.h"
 
 #include <QProcess>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 
-// Every row of the tables an import writes, as text, to see that a refused file changed nothing.
-QStringList snapshot(Database& database)
+// Every row of the tables an import writes, to see that a refused file changed nothing.
+QStringList snapshot(ImportTestHome& home)
 {
-    static const QStringList tables { "Tong1", "Tong2", "Tong21", "Tong22", "Apt1", "Apt2", "TongRegister" };
-    QStringList rows;
-    for (const QString& table : tables) {
-        QSqlQuery query(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(table), database.connection());
-        while (query.next()) {
-            QStringList fields { table };
-            for (int i = 0; i < query.record().count(); ++i)
-                fields << (query.isNull(i) ? QStringLiteral("NULL") : query.value(i).toString());
-            rows << fields.join(QLatin1Char('|'));
-        }
-    }
-    return rows;
+    return home.tableRows({ "Tong1", "Tong2", "Tong21", "Tong22", "Apt1", "Apt2", "TongRegister" });
 }
 
 // A deposit batch, a withdrawal batch and a consent awaiting the results of the fixtures, so that any result
@@ -101,7 +88,7 @@ TEST(EdiImportRun, ADamagedFileIsRefusedWholeAndLeftForTheReReceive)
     for (const Case& c : cases) {
         ImportTestHome home;
         addAwaitedResults(home);
-        const QStringList before = snapshot(home.database());
+        const QStringList before = snapshot(home);
         const QByteArray bytes = c.damage(readFileBytes(testDataPath(QStringLiteral("edi/") + c.fixture)));
         home.putReceived(c.name, bytes);
         SCOPED_TRACE(std::string(c.fixture) + " " + c.what.toStdString() + " " + std::to_string(bytes.size()));
@@ -110,7 +97,7 @@ TEST(EdiImportRun, ADamagedFileIsRefusedWholeAndLeftForTheReReceive)
         EXPECT_TRUE(run.run());
         const bool sound = c.record == 0 && c.what.isEmpty();
         EXPECT_EQ(run.failed(), !sound);
-        EXPECT_EQ(snapshot(home.database()) == before, !sound);
+        EXPECT_EQ(snapshot(home) == before, !sound);
         EXPECT_TRUE(QFile::exists(home.context().paths().receivePath() + c.name));
         if (sound)
             continue;
