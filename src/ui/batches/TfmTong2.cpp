@@ -246,7 +246,6 @@ void TfmTong2::buildGrid()
     m_grid->setObjectName(QStringLiteral("grdItems"));
     if (!m_items.kind().hasSalary)
         m_grid->hideColumn(0);
-    contentLayout()->addWidget(m_grid, 1);
     setGrid(m_grid);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
         if (!isEditing())

@@ -7,7 +7,6 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
 
@@ -48,12 +47,7 @@ TfmCode1::TfmCode1(Workspace& workspace, const QString& caption, bool viewOnly, 
     m_grid->setObjectName(QStringLiteral("grdInstitutions"));
     m_grid->setHorizontalHeaderLabels({ QStringLiteral("기 관 명 칭"), QStringLiteral("대량입금 기관코드"),
         QStringLiteral("대량출금 기관코드"), QStringLiteral("아파트뱅킹 기관코드") });
-    m_grid->horizontalHeader()->setStretchLastSection(true);
-    m_grid->verticalHeader()->hide();
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    contentLayout()->addWidget(m_grid, 1);
     setGrid(m_grid);
     connect(m_grid, &QTableWidget::currentCellChanged, this, [this] {
         if (!isEditing())

@@ -4,7 +4,6 @@
 
 #include <QCloseEvent>
 #include <QFormLayout>
-#include <QHeaderView>
 #include <QTableWidget>
 #include <limits>
 
@@ -48,12 +47,7 @@ void TfmCode2::build()
     m_grid->setObjectName(QStringLiteral("grdCodes"));
     m_grid->setColumnCount(static_cast<int>(columnTitles().size()));
     m_grid->setHorizontalHeaderLabels(columnTitles());
-    m_grid->horizontalHeader()->setStretchLastSection(true);
-    m_grid->verticalHeader()->hide();
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    contentLayout()->addWidget(m_grid, 1);
     setGrid(m_grid);
     connect(m_grid, &QTableWidget::currentCellChanged, this, [this] {
         if (!isEditing())

@@ -6,8 +6,10 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QCloseEvent>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QTableView>
 #include <QToolBar>
 
 EntryScreen::EntryScreen(bool viewOnly, QWidget* parent)
@@ -81,6 +83,13 @@ void EntryScreen::setEditors(const QList<QWidget*>& editors)
 void EntryScreen::setGrid(QAbstractItemView* grid)
 {
     m_grid = grid;
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    if (auto* table = qobject_cast<QTableView*>(grid)) {
+        table->horizontalHeader()->setStretchLastSection(true);
+        table->verticalHeader()->hide();
+    }
+    m_content->addWidget(grid, 1);
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& point) {
         QMenu menu(this);

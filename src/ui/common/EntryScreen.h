@@ -35,7 +35,8 @@ protected:
     virtual void showOwnCommands() { }
     // The boxes enabled while editing and disabled while browsing, in the order Enter walks them.
     void setEditors(const QList<QWidget*>& editors);
-    // Enabled and focused while browsing; a right click opens the pop-up menu.
+    // Placed below the editors, whole rows selected, nothing edited in place; enabled and focused while browsing; a
+    // right click opens the pop-up menu.
     void setGrid(QAbstractItemView* grid);
     // The tool tips start as the settings screens have them: "신규 설정 내용 입력[Ctrl-I]" and so on.
     void setHint(Command command, const QString& hint);
