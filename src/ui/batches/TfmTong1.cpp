@@ -142,6 +142,8 @@ void TfmTong1::buildToolBar()
     m_toolBar->addAction(addCommand(Command::Results, QStringLiteral("btnResults"), QStringLiteral("결과보기"), {}));
     m_toolBar->addAction(addCommand(
         Command::Print, QStringLiteral("btnPrint"), QStringLiteral("출 력"), QKeySequence(QStringLiteral("Ctrl+P"))));
+    // Only in the pop-up menu.
+    addCommand(Command::PrintList, QStringLiteral("mnuPrintList"), QStringLiteral("목록 출력"), {});
     QAction* group = addCommand(
         Command::Group, QStringLiteral("btnGroup"), QStringLiteral("그 룹"), QKeySequence(QStringLiteral("Ctrl+G")));
     group->setMenu(buildGroupMenu());
@@ -211,8 +213,8 @@ void TfmTong1::buildGrid()
     connect(m_grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& point) {
         QMenu menu(this);
         for (const Command command : { Command::Insert, Command::Edit, Command::Delete, Command::CopyAll,
-                 Command::CopyFailed, Command::Items, Command::Search, Command::Results, Command::Print, Command::Group,
-                 Command::Save, Command::Cancel, Command::Close })
+                 Command::CopyFailed, Command::Items, Command::Search, Command::Results, Command::Print,
+                 Command::PrintList, Command::Group, Command::Save, Command::Cancel, Command::Close })
             menu.addAction(m_actions.value(command));
         menu.addMenu(m_sortMenu)->setText(QStringLiteral("정 렬"));
         menu.exec(m_grid->viewport()->mapToGlobal(point));
@@ -270,6 +272,7 @@ void TfmTong1::run(Command command)
         break;
     case Command::Sort:
     case Command::Print:
+    case Command::PrintList:
     case Command::Group:
         break;
     }
@@ -440,6 +443,7 @@ void TfmTong1::showState()
     m_actions.value(Command::Group)->setEnabled(browsing);
     // Printing comes with its own screen.
     m_actions.value(Command::Print)->setEnabled(false);
+    m_actions.value(Command::PrintList)->setEnabled(false);
     m_actions.value(Command::Save)->setEnabled(m_editing);
     m_actions.value(Command::Cancel)->setEnabled(m_editing);
     m_actions.value(Command::Close)->setEnabled(browsing);

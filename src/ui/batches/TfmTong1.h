@@ -32,6 +32,7 @@ public:
         Sort,
         Results,
         Print,
+        PrintList,
         Group,
         Save,
         Cancel,
