@@ -14,15 +14,13 @@ const QString Usage = QStringLiteral(
     "    | copy KIND BATCH [--failed] [--today YYYY-MM-DD] | delete KIND BATCH... [--yes] | list KIND");
 const QString DateFormat = QStringLiteral("yyyy-MM-dd");
 
-// The kinds a script names; withdrawal and apartment batches join when their screens do.
 const TransferKind* kindNamed(const QString& word)
 {
-    return word == QLatin1String("deposit") ? &TransferKind::deposit() : nullptr;
-}
-
-QString captionOf(const TransferKind&)
-{
-    return QStringLiteral("대량입금-이용기관정보");
+    if (word == QLatin1String("deposit"))
+        return &TransferKind::deposit();
+    if (word == QLatin1String("withdrawal"))
+        return &TransferKind::withdrawal();
+    return word == QLatin1String("apartment") ? &TransferKind::apartment() : nullptr;
 }
 
 int usage(CliSession& session, const QStringList& arguments)
@@ -80,8 +78,13 @@ int add(CliSession& session, TransferBatches& batches, const QHash<QString, QStr
     header.password = options.contains(QStringLiteral("--password")) ? options.value(QStringLiteral("--password"))
                                                                      : batches.institutionPassword(header.institution);
     header.remark = options.value(QStringLiteral("--title"));
-    if (!batches.save(header).saved)
+    const TransferBatches::Outcome outcome = batches.save(header);
+    if (!outcome.saved) {
+        // A refusal without a message names the box the screen would put the focus in.
+        if (!outcome.told)
+            session.err() << "이체일자" << Qt::endl;
         return 1;
+    }
     session.out() << header.id << Qt::endl;
     return 0;
 }
@@ -110,7 +113,8 @@ int run(CliSession& session, const QString& action, QStringList arguments, const
 {
     const TransferKind* kind = kindNamed(arguments.value(0));
     if (!kind) {
-        session.err() << "batch: the kind must be deposit, not \"" << arguments.value(0) << '"' << Qt::endl;
+        session.err() << "batch: the kind must be deposit, withdrawal or apartment, not \"" << arguments.value(0) << '"'
+                      << Qt::endl;
         return 2;
     }
     arguments.removeFirst();
@@ -127,7 +131,7 @@ int run(CliSession& session, const QString& action, QStringList arguments, const
         return usage(session, arguments);
     if (!openWorkingData(session))
         return 1;
-    TransferBatches batches(session.context(), *kind, captionOf(*kind));
+    TransferBatches batches(session.context(), *kind, kind->batchCaption);
     if (action == QLatin1String("add"))
         return add(session, batches, options);
     if (action == QLatin1String("list"))

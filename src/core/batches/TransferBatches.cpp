@@ -59,6 +59,9 @@ std::optional<TransferBatches::Header> TransferBatches::newBatch() const
     }
     Header header;
     header.institution = first.toString();
+    // A withdrawal is usually ordered for the next business day; the other kinds leave the date to the user.
+    if (m_kind.isWithdrawal())
+        header.date = BusinessDays(m_context.data().holidays(), m_context.clock()).nextBusinessDay();
     return header;
 }
 
@@ -113,8 +116,11 @@ TransferBatches::Outcome TransferBatches::save(Header& header)
     const BusinessDays days(m_context.data().holidays(), m_context.clock());
     if (!header.date.isValid() || header.date < today)
         return refuse(QStringLiteral("이체일자가 현재일자 보다 이전일자 입니다."), Field::Date);
-    if (header.date > days.ninthBusinessDay())
+    if (header.date > days.ninthBusinessDay()) {
+        if (m_kind.isWithdrawal())
+            return { false, Field::Date, false };
         return refuse(QStringLiteral("이체일자는 현재일자 부터 20일 이내의 일자를 입력하세요."), Field::Date);
+    }
     if (m_context.data().holidays().isHoliday(header.date))
         return refuse(QStringLiteral("지정된 이체일자는 공휴일입니다.\r이체일자를 다시 지정하십시오."), Field::Date);
     header.institution = header.institution.trimmed();
@@ -181,8 +187,10 @@ bool TransferBatches::write(Header& header)
                 : QStringLiteral("필수항목이 누락되었습니다."));
         return false;
     }
-    m_context.log().append(logLine(header.id, isNew ? QStringLiteral(" 자료입력") : QStringLiteral(" 자료수정"),
-        { "GiganID10", "IcheDate", "SendDate", "STime", "RDate", "TotNo", "TotMoney", "DataNo", "State" }));
+    // Only deposit batches log their saves and copies; deletes are logged for every kind.
+    if (m_kind.isDeposit())
+        m_context.log().append(logLine(header.id, isNew ? QStringLiteral(" 자료입력") : QStringLiteral(" 자료수정"),
+            { "GiganID10", "IcheDate", "SendDate", "STime", "RDate", "TotNo", "TotMoney", "DataNo", "State" }));
     return true;
 }
 
@@ -216,8 +224,10 @@ std::optional<qint64> TransferBatches::copy(qint64 id, bool failedOnly)
     m_context.progress().showMessage(QStringLiteral("자료 복사 처리 중..."));
     TransactionGuard transaction(database);
     const std::optional<qint64> target = database.nextKey(m_kind.batchTable, m_kind.batchKey);
+    // An apartment copy also carries the remark of the batch.
     const QStringList copied = present(m_kind.batchTable,
-        QStringList { "FileGubun", "BankCode", "MoBankNo", "Pass", "TOIO", "Salary" } + TotalsFields);
+        QStringList { "FileGubun", "BankCode", "MoBankNo", "Pass", "TOIO", "Salary" } + TotalsFields
+            + (m_kind.isApartment() ? QStringList { m_kind.remarkColumn } : QStringList()));
     const bool started = transaction.isActive() && target
         && database.exec(QStringLiteral("INSERT INTO %1 (%2, GiganID10, IcheDate, IcheEDate, State, %3) "
                                         "SELECT ?, TRIM(GiganID10), ?, ?, CASE WHEN State = -1 THEN -1 ELSE 1 END, %3 "
@@ -225,7 +235,13 @@ std::optional<qint64> TransferBatches::copy(qint64 id, bool failedOnly)
                              .arg(m_kind.batchTable, m_kind.batchKey, copied.join(QStringLiteral(", "))),
             { *target, SqlValue::stored(date), SqlValue::stored(date), id })
         && database.scalar(QStringLiteral("SELECT changes()")).toLongLong() == 1;
-    const qint64 items = started ? copyItems(id, *target, date, failedOnly) : -1;
+    // An apartment copy is dated as sent today; the date shows only once the batch is sent.
+    const bool dated = started
+        && (!m_kind.isApartment()
+            || database.exec(
+                QStringLiteral("UPDATE %1 SET SendDate = ? WHERE %2 = ?").arg(m_kind.batchTable, m_kind.batchKey),
+                { SqlValue::stored(m_context.clock().today()), *target }));
+    const qint64 items = dated ? copyItems(id, *target, date, failedOnly) : -1;
     const bool done = items >= 0
         && database.exec(QStringLiteral("UPDATE %1 SET TotNo = ?, TotMoney = (SELECT COALESCE(SUM(IcheMoney), 0) "
                                         "FROM %2 WHERE %3 = ?) WHERE %3 = ?")
@@ -237,32 +253,41 @@ std::optional<qint64> TransferBatches::copy(qint64 id, bool failedOnly)
         fail();
         return std::nullopt;
     }
-    m_context.log().append(logLine(*target, failedOnly ? QStringLiteral(" 불능복사") : QStringLiteral(" 전체복사"),
-        { "GiganID10", "IcheDate", "SendDate", "STime", "RDate", "TotNo", "TotMoney", "DataNo", "State" }));
+    if (m_kind.isDeposit())
+        m_context.log().append(logLine(*target, failedOnly ? QStringLiteral(" 불능복사") : QStringLiteral(" 전체복사"),
+            { "GiganID10", "IcheDate", "SendDate", "STime", "RDate", "TotNo", "TotMoney", "DataNo", "State" }));
     tellMergedBanks(merged);
     return target;
 }
 
 // One statement copies the items in their stored order; merged banks' codes change on deposit items only.
+// One statement copies the items in their stored order. Merged banks' codes change on deposit items only; an
+// apartment item loses the hyphens of its account and takes its payer number from its dong and ho.
 qint64 TransferBatches::copyItems(qint64 source, qint64 target, const QDate& date, bool failedOnly)
 {
-    const QStringList copied = present(m_kind.itemTable,
+    QStringList columns = present(m_kind.itemTable,
         { "Gubun", "Bigo", "BankNo", "IcheMoney", "NapbuNo", "DataNo", "Kita", "Salary", "Dong", "Ho" });
-    QVariantList values { target, SqlValue::stored(date) };
+    QStringList values = columns;
+    if (m_kind.isApartment()) {
+        values[columns.indexOf(QStringLiteral("BankNo"))] = QStringLiteral("REPLACE(BankNo, '-', '')");
+        values[columns.indexOf(QStringLiteral("NapbuNo"))] = QStringLiteral("COALESCE(Dong, '') || COALESCE(Ho, '')");
+    }
+    QVariantList bound { target, SqlValue::stored(date) };
     QString bankCode = QStringLiteral("BankCode");
     if (m_kind.isDeposit()) {
         bankCode = QStringLiteral("CASE WHEN BankCode IN ('21', '26') THEN '88' WHEN ? AND BankCode = '05' THEN '81' "
                                   "ELSE BankCode END");
-        values << (m_context.clock().today() > SecondMergerDay);
+        bound << (m_context.clock().today() > SecondMergerDay);
     }
-    values << source;
+    bound << source;
     Database& database = m_context.database();
     const bool copiedAll
         = database.exec(QStringLiteral("INSERT INTO %1 (%2, IcheDate, IcheYebu, State, BankCode, %3) "
-                                       "SELECT ?, ?, 'Z', 1, %4, %3 FROM %1 WHERE %2 = ? %5 ORDER BY %6")
-                            .arg(m_kind.itemTable, m_kind.batchKey, copied.join(QStringLiteral(", ")), bankCode,
+                                       "SELECT ?, ?, 'Z', 1, %4, %5 FROM %1 WHERE %2 = ? %6 ORDER BY %7")
+                            .arg(m_kind.itemTable, m_kind.batchKey, columns.join(QStringLiteral(", ")), bankCode,
+                                values.join(QStringLiteral(", ")),
                                 failedOnly ? QStringLiteral("AND IcheYebu IN ('X', 'N')") : QString(), m_kind.itemKey),
-            values);
+            bound);
     return copiedAll ? database.scalar(QStringLiteral("SELECT changes()")).toLongLong() : -1;
 }
 
@@ -321,6 +346,20 @@ bool TransferBatches::remove(const QList<qint64>& ids)
     for (const QString& line : lines)
         m_context.log().append(line);
     return true;
+}
+
+bool TransferBatches::withinFundLimit(qint64 id) const
+{
+    if (m_kind.isDeposit())
+        return true;
+    const QVariant categories = m_context.database().scalar(
+        QStringLiteral("SELECT count(DISTINCT Gubun) FROM %1 WHERE %2 = ? AND State IN (?, ?)")
+            .arg(m_kind.itemTable, m_kind.batchKey),
+        { id, BatchState::NotSendable, BatchState::AwaitingSending });
+    if (categories.toLongLong() <= 15)
+        return true;
+    m_context.messages().information(QStringLiteral("한번에 15개 이상의 항목(자금구분)을 전송할 수 없습니다."));
+    return false;
 }
 
 bool TransferBatches::closeItems(qint64 id)

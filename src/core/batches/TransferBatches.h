@@ -32,6 +32,7 @@ public:
     struct Outcome {
         bool saved = false;
         Field focus = Field::None;
+        bool told = true; // false for a refusal that shows no message (a withdrawal dated too late)
     };
 
     // One row of the batch list as fbctl prints it.
@@ -70,6 +71,9 @@ public:
     // Deletes the batches with their items after both questions: the selected ones, or the current one when none
     // is selected.
     bool remove(const QList<qint64>& ids);
+    // Withdrawal and apartment batches may carry at most 15 fund categories among their unsent items: false, with
+    // the message, when they carry more.
+    bool withinFundLimit(qint64 id) const;
     // The totals per bank group and the state that follow the items, while the batch is not sent: -1 without
     // items, and -1 becomes 1 once it has some.
     bool closeItems(qint64 id);

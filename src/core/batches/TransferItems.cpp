@@ -255,12 +255,15 @@ TransferItems::Outcome TransferItems::startEdit(qint64 key) const
     return found(*stored);
 }
 
+// Withdrawals reach the central bank and the member co-operatives only (10 to 15), apartment payments also the
+// co-operative bank's own code 16; deposits go to any bank of the table.
 bool TransferItems::isKnownBank(const QString& code) const
 {
-    return m_context.database()
-               .scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE Id = ?").arg(bankTable()), { code })
-               .toInt()
-        > 0;
+    const QString last = m_kind.isWithdrawal() ? QStringLiteral("15") : QStringLiteral("16");
+    const QString sql = m_kind.isDeposit()
+        ? QStringLiteral("SELECT count(*) FROM %1 WHERE Id = ?").arg(bankTable())
+        : QStringLiteral("SELECT count(*) FROM %1 WHERE Id = ? AND Id BETWEEN '10' AND '%2'").arg(bankTable(), last);
+    return m_context.database().scalar(sql, { code }).toInt() > 0;
 }
 
 bool TransferItems::isKnownFund(const QString& code) const
@@ -319,7 +322,9 @@ TransferItems::Outcome TransferItems::save(const Item& edited)
     }
     Messages& messages = m_context.messages();
     QString merged;
-    if (item.bankCode == QLatin1String("21") || item.bankCode == QLatin1String("26")) {
+    if (!m_kind.isDeposit()) {
+        // Withdrawals and apartment payments keep the code as typed: merged banks are not moved for them.
+    } else if (item.bankCode == QLatin1String("21") || item.bankCode == QLatin1String("26")) {
         item.bankCode = NewShinhanCode;
         merged = ShinhanMerged;
     } else if (item.bankCode == KoreaExchangeCode && item.transferDate.isValid()
@@ -333,7 +338,8 @@ TransferItems::Outcome TransferItems::save(const Item& edited)
     if (item.bankCode.trimmed().isEmpty())
         return refuse(BankCodeMissing, Field::BankCode, item);
     if (!isKnownBank(item.bankCode))
-        return refuse(item.bankCode == NewShinhanCode ? AddNewShinhan : BankCodeBad, Field::BankCode, item);
+        return refuse(
+            m_kind.isDeposit() && item.bankCode == NewShinhanCode ? AddNewShinhan : BankCodeBad, Field::BankCode, item);
     if (item.account.trimmed().isEmpty())
         return refuse(AccountMissing, Field::Account, item);
     if (item.fundCategory.trimmed().isEmpty())

@@ -6,8 +6,8 @@ const TransferKind& TransferKind::deposit()
         QStringLiteral("TongID"), QStringLiteral("Tong2ID"), QStringLiteral("codeV"), true, false, true, false,
         QStringLiteral("TOID10"), QStringLiteral("TOID"), QStringLiteral("TONGOUT"), QStringLiteral("TOBCODE"),
         QStringLiteral("TONGIN"), 1, QStringLiteral("Tong1_"), QByteArrayLiteral("111"), QByteArrayLiteral("1"),
-        QStringLiteral("TOPASS"), QStringLiteral("BankNoT1"), QStringLiteral("Comment"), QStringLiteral("GroupTo1"),
-        QStringLiteral("GroupTo2") };
+        QStringLiteral("TOPASS"), QStringLiteral("BankNoT1"), QStringLiteral("Comment"),
+        QStringLiteral("대량입금-이용기관정보"), QStringLiteral("GroupTo1"), QStringLiteral("GroupTo2") };
     return kind;
 }
 
@@ -17,8 +17,8 @@ const TransferKind& TransferKind::withdrawal()
         QStringLiteral("TongID"), QStringLiteral("Tong2ID"), QStringLiteral("CodeT"), false, false, false, true,
         QStringLiteral("TOID210"), QStringLiteral("TOID2"), QStringLiteral("TONG2OUT"), QStringLiteral("TO2BCODE"),
         QStringLiteral("TONG2IN"), 2, QStringLiteral("Tong21_"), QByteArrayLiteral("221"), QByteArrayLiteral("2"),
-        QStringLiteral("TO2PASS"), QStringLiteral("BankNoT2"), QStringLiteral("Comment"), QStringLiteral("GroupTo3"),
-        QStringLiteral("GroupTo4") };
+        QStringLiteral("TO2PASS"), QStringLiteral("BankNoT2"), QStringLiteral("Comment"),
+        QStringLiteral("대량출금-이용기관정보"), QStringLiteral("GroupTo3"), QStringLiteral("GroupTo4") };
     return kind;
 }
 
@@ -28,7 +28,7 @@ const TransferKind& TransferKind::apartment()
         QStringLiteral("AptID"), QStringLiteral("Apt2ID"), QStringLiteral("CodeT"), false, true, false, true,
         QStringLiteral("APID10"), QStringLiteral("APID"), QStringLiteral("APOUT"), QStringLiteral("APBCODE"),
         QStringLiteral("APIN"), 0, QStringLiteral("Apt_"), QByteArrayLiteral("221"), QByteArrayLiteral("2"),
-        QStringLiteral("APPASS"), QString(), QStringLiteral("Bigo"), QStringLiteral("GroupAp1"),
-        QStringLiteral("GroupAp2") };
+        QStringLiteral("APPASS"), QString(), QStringLiteral("Bigo"), QStringLiteral("아파트뱅킹-관리사무소정보"),
+        QStringLiteral("GroupAp1"), QStringLiteral("GroupAp2") };
     return kind;
 }

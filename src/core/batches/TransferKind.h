@@ -39,6 +39,7 @@ struct TransferKind {
     QString passwordColumn; // the institution password a batch must carry (TOPASS, TO2PASS, APPASS)
     QString motherAccountColumn; // copied into MoBankNo at every save (BankNoT1, BankNoT2; none for apartments)
     QString remarkColumn; // the batch's free remark (Comment, Comment, Bigo)
+    QString batchCaption; // the batch list's caption
     QString groupTable; // the group templates a batch can be made from (GroupTo1, GroupTo3, GroupAp1)
     QString groupItemTable; // their items (GroupTo2, GroupTo4, GroupAp2)
 

@@ -271,4 +271,89 @@ TEST_F(TransferBatchesTest, GroupTemplatesAreListedForTheMenu)
     EXPECT_EQ(groups.first().second, QStringLiteral("정규직 급여     \b2건"));
 }
 
+// Withdrawal and apartment batches differ from deposits only where their kind declares it: the new batch's date,
+// the silent refusal past the ninth business day (withdrawal), no log lines on save and copy, code 16 counted
+// with the central bank, copies without merged banks, apartment copies dated as sent today with payer numbers
+// rebuilt, and at most 15 fund categories.
+TEST_F(TransferBatchesTest, TheOtherKindsDifferAsDeclared)
+{
+    ASSERT_TRUE(home.database().exec("UPDATE Usercode SET TO2PASS = 'w', APPASS = 'a' WHERE TOID10 = '9900000001'"));
+    struct Case {
+        const TransferKind& kind;
+        QString institution;
+        QString password;
+        QDate newDate;
+        QString tenthDayMessage;
+    };
+    const Case cases[] = {
+        { TransferKind::withdrawal(), "9900000002", "w", QDate(2026, 12, 11), {} },
+        { TransferKind::apartment(), "9900000003", "a", QDate(),
+            "이체일자는 현재일자 부터 20일 이내의 일자를 입력하세요." },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kind.batchTable.toStdString());
+        TransferBatches kind(home.context(), c.kind, c.kind.batchCaption);
+        EXPECT_EQ(kind.newBatch()->date, c.newDate);
+        TransferBatches::Header header;
+        header.institution = c.institution;
+        header.password = c.password;
+        header.date = QDate(2026, 12, 24);
+        home.messages.clear();
+        const TransferBatches::Outcome late = kind.save(header);
+        EXPECT_EQ(late.focus, Field::Date);
+        EXPECT_EQ(home.messages.lastText(), c.tenthDayMessage);
+        header.date = QDate(2026, 12, 14);
+        header.remark = QStringLiteral("관리비");
+        ASSERT_TRUE(kind.save(header).saved);
+        const QString table = c.kind.itemTable;
+        const QString key = c.kind.batchKey;
+        for (const auto& [bank, fund] : { std::pair { "16", "01" }, { "26", "02" }, { "13", "03" } }) {
+            QVariantMap item { { key, header.id }, { "BankCode", bank }, { "BankNo", "110-22-333" }, { "Gubun", fund },
+                { "IcheMoney", Money::fromWon(1000).stored() }, { "State", 1 } };
+            if (c.kind.hasDongHo) {
+                item.insert("Dong", "101");
+                item.insert("Ho", "202");
+            }
+            ASSERT_TRUE(home.insert(table, item));
+        }
+        ASSERT_TRUE(kind.closeItems(header.id));
+        const QVariantMap totals = home.row(
+            QStringLiteral("SELECT E1JunNo, E1JoNo, E1SucNo FROM %1 WHERE %2 = ?").arg(c.kind.batchTable, key),
+            { header.id });
+        EXPECT_EQ(totals.value("E1JunNo").toInt(), 1) << "16 counts with the central bank";
+        EXPECT_EQ(totals.value("E1JoNo").toInt(), 1);
+        EXPECT_EQ(totals.value("E1SucNo").toInt(), 1);
+
+        home.messages.clear();
+        const std::optional<qint64> copy = kind.copy(header.id, false);
+        ASSERT_TRUE(copy);
+        EXPECT_TRUE(home.messages.shown().isEmpty()) << "no merged banks";
+        EXPECT_EQ(
+            home.value(QStringLiteral(
+                           "SELECT group_concat(BankCode) FROM (SELECT BankCode FROM %1 WHERE %2 = ? ORDER BY %3)")
+                           .arg(table, key, c.kind.itemKey),
+                    { *copy })
+                .toString(),
+            "16,26,13");
+        EXPECT_TRUE(kind.withinFundLimit(*copy));
+        for (int fund = 4; fund <= 16; ++fund) {
+            ASSERT_TRUE(home.insert(table,
+                { { key, *copy }, { "BankCode", "11" }, { "Gubun", QString::number(fund).rightJustified(2, '0') },
+                    { "State", fund == 16 ? 0 : 1 } }));
+        }
+        EXPECT_FALSE(kind.withinFundLimit(*copy)) << "16 categories, one of them held";
+        EXPECT_EQ(home.messages.lastText(), QStringLiteral("한번에 15개 이상의 항목(자금구분)을 전송할 수 없습니다."));
+    }
+    EXPECT_FALSE(log().contains(QStringLiteral("자료입력"))) << log().toStdString();
+    EXPECT_FALSE(log().contains(QStringLiteral("전체복사")));
+
+    const QVariantMap copied = home.row("SELECT SendDate, Bigo FROM Apt1 ORDER BY AptID DESC LIMIT 1");
+    EXPECT_EQ(copied.value("SendDate").toString(), "2026-12-10");
+    EXPECT_EQ(copied.value("Bigo").toString(), QStringLiteral("관리비"));
+    EXPECT_EQ(home.value("SELECT BankNo || ' ' || NapbuNo FROM Apt2 WHERE AptID = (SELECT max(AptID) FROM Apt1) ORDER "
+                         "BY Apt2ID LIMIT 1")
+                  .toString(),
+        "11022333 101202");
+}
+
 } // namespace

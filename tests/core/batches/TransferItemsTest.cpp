@@ -549,3 +549,47 @@ TEST(TransferItems, ReadOnlyBatchesAndSentItemsRefuseEveryChange)
     EXPECT_EQ(t.won(sent), 4);
     EXPECT_TRUE(t.items.copy(sent).done);
 }
+
+// Each kind reaches its own banks: withdrawals 10 to 15, apartment payments also 16, deposits any bank of the table;
+// only deposits move merged banks' codes.
+TEST(TransferItems, EachKindSavesOnlyTheBanksItReaches)
+{
+    struct Case {
+        const TransferKind& kind;
+        const char* bank;
+        QString refusal; // empty: saved
+        const char* stored;
+    };
+    const Case cases[] = {
+        { TransferKind::deposit(), "20", {}, "20" },
+        { TransferKind::deposit(), "26", {}, "88" },
+        { TransferKind::withdrawal(), "11", {}, "11" },
+        { TransferKind::withdrawal(), "16", QStringLiteral("은행코드가 적절하지 않습니다."), nullptr },
+        { TransferKind::withdrawal(), "26", QStringLiteral("은행코드가 적절하지 않습니다."), nullptr },
+        { TransferKind::apartment(), "16", {}, "16" },
+        { TransferKind::apartment(), "20", QStringLiteral("은행코드가 적절하지 않습니다."), nullptr },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kind.itemTable.toStdString() + " " + c.bank);
+        ImportTestHome home;
+        ASSERT_TRUE(home.database().exec("INSERT OR IGNORE INTO BANKCODE (Id, Name) VALUES ('88', '신한은행')"));
+        ASSERT_TRUE(home.insert(c.kind.batchTable,
+            { { c.kind.batchKey, 1 }, { "GiganID10", "9900000001" }, { "IcheDate", QDate(2026, 12, 11) },
+                { "State", 1 } }));
+        TransferItems items(home.context(), c.kind, 1);
+        Item item = items.startNew().item;
+        item.bankCode = QString::fromLatin1(c.bank);
+        item.account = QStringLiteral("123-45-678901");
+        item.amount = Money::fromWon(1000);
+        item.fundCategory = QStringLiteral("01");
+        home.messages.answerYes();
+        const TransferItems::Outcome outcome = items.save(item);
+        EXPECT_EQ(outcome.done, c.refusal.isEmpty());
+        if (!c.refusal.isEmpty()) {
+            EXPECT_EQ(home.messages.lastText(), c.refusal);
+            EXPECT_EQ(outcome.focus, Field::BankCode);
+            continue;
+        }
+        EXPECT_EQ(home.value(QStringLiteral("SELECT BankCode FROM %1").arg(c.kind.itemTable)).toString(), c.stored);
+    }
+}
