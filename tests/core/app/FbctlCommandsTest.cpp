@@ -400,6 +400,55 @@ TEST(FbctlCommands, ItemAddSavesThroughTheItemScreensChecks)
         home.check(row);
 }
 
+// In order: the items of a batch in key order, with the consent state of withdrawal and apartment items and the
+// status panel's text when one of them has no registered consent.
+TEST(FbctlCommands, ItemListShowsTheConsentOfEachItem)
+{
+    const QString panel = u("출금동의 등록이 안된 데이타가 발견되었습니다");
+    const FbctlRow rows[] = {
+        { args({ "institution", "put", "Name=가나상사", "TONG2OUT=CW123", "TONG2IN=CW456", "TOID210=9900000002",
+              "TO2PASS=1234", "TO2BCODE=BK00001", "APOUT=CA123", "APIN=CA456", "APID10=9900000003", "APPASS=1234",
+              "APBCODE=BK00002" }),
+            0, {}, {} },
+        { args({ "sql",
+              "INSERT INTO Tong21 (TongID, GiganID10, State) VALUES (1, '9900000002', 1), (2, '9900000002', 1)" }),
+            0, {}, {} },
+        { args({ "sql",
+              "INSERT INTO Tong22 (Tong2ID, TongID, BankCode, BankNo, IcheMoney, NapbuNo, State) VALUES "
+              "(5, 1, '11', '301000011112', 12340000, '3', 1), (3, 1, '12', '100', 50000, ' P1 ', 1), "
+              "(7, 2, '11', '100', 10000, 'P2', 2)" }),
+            0, {}, {} },
+        { args({ "sql", "INSERT INTO Apt1 (AptID, GiganID10, State) VALUES (1, '9900000003', 1)" }), 0, {}, {} },
+        { args({ "sql",
+              "INSERT INTO Apt2 (Apt2ID, AptID, BankCode, BankNo, IcheMoney, NapbuNo, Dong, Ho, State) VALUES "
+              "(1, 1, '16', '700', 20000, '1011001', '101 ', '1001', 1)" }),
+            0, {}, {} },
+        { args({ "sql",
+              "INSERT INTO TongRegister (Giganid, Bankcd, Bankno, NapbuNO, Status) VALUES "
+              "('9900000002', '11', '30100001111', '23', 2), ('9900000002', '12', '100', 'P1', 1), "
+              "('9900000002', '11', '100', 'P2', 2), ('9900000003', '16', '700', '1011001', 2)" }),
+            0, {}, {} },
+        { args({ "item", "list", "withdrawal", "1" }), 0,
+            u("3\t12\t100\t5\t P1 \t1\n5\t11\t301000011112\t1234\t3\t1\n"), {} },
+        { args({ "item", "list", "withdrawal", "1", "--consent" }), 0,
+            u("3\t12\t100\t5\t P1 \t1\t등록진행중\n5\t11\t301000011112\t1234\t3\t1\t미등록\n"), panel },
+        { args({ "item", "list", "withdrawal", "--consent", "2" }), 0, u("7\t11\t100\t1\tP2\t2\t등록완료\n"), {} },
+        { args({ "item", "list", "apartment", "1", "--consent" }), 0, u("1\t16\t700\t2\t1011001\t1\t등록완료\n"), {} },
+        { args({ "item", "list", "deposit", "1" }), 0, {}, {} },
+        { args({ "item", "list", "deposit", "1", "--consent" }), 2, {}, u("item: expected item list KIND BATCH") },
+        { args({ "item", "list", "cheque", "1" }), 2, {}, u("item: expected item list KIND BATCH") },
+        { args({ "item", "list", "withdrawal", "x" }), 2, {}, u("item: expected item list KIND BATCH") },
+        { args({ "item", "list", "withdrawal", "1", "--consent", "--consent" }), 2, {},
+            u("item: expected item list KIND BATCH") },
+        { args({ "item", "list", "withdrawal" }), 2, {}, u("item: expected item list KIND BATCH") },
+        { args({ "item", "add", "deposit", "9", "--bank", "11", "--account", "1", "--amount", "5" }), 1, {},
+            u("item: no deposit batch 9") },
+    };
+    const FbctlHome home;
+    for (const FbctlRow& row : rows)
+        home.check(row);
+}
+
 // Without "fbctl init" there is no database to work on.
 TEST(FbctlCommands, DatabaseCommandsSendAHomeWithoutDatabaseToInit)
 {
