@@ -14,15 +14,6 @@ const QString Usage = QStringLiteral(
     "    | copy KIND BATCH [--failed] [--today YYYY-MM-DD] | delete KIND BATCH... [--yes] | list KIND");
 const QString DateFormat = QStringLiteral("yyyy-MM-dd");
 
-const TransferKind* kindNamed(const QString& word)
-{
-    if (word == QLatin1String("deposit"))
-        return &TransferKind::deposit();
-    if (word == QLatin1String("withdrawal"))
-        return &TransferKind::withdrawal();
-    return word == QLatin1String("apartment") ? &TransferKind::apartment() : nullptr;
-}
-
 int usage(CliSession& session, const QStringList& arguments)
 {
     session.err() << "batch: expected " << Usage << "\nnot \"" << arguments.join(' ') << '"' << Qt::endl;
@@ -111,7 +102,7 @@ int toggle(CliSession& session, TransferBatches& batches, qint64 key, bool hold)
 
 int run(CliSession& session, const QString& action, QStringList arguments, const QHash<QString, QString>& options)
 {
-    const TransferKind* kind = kindNamed(arguments.value(0));
+    const TransferKind* kind = TransferKind::named(arguments.value(0));
     if (!kind) {
         session.err() << "batch: the kind must be deposit, withdrawal or apartment, not \"" << arguments.value(0) << '"'
                       << Qt::endl;

@@ -1,6 +1,7 @@
 #include "cli/ItemCommands.h"
 
 #include "cli/EdiCommands.h"
+#include "cli/ItemListCommands.h"
 #include "core/batches/TransferItems.h"
 
 #include <QHash>
@@ -9,18 +10,6 @@ namespace {
 
 const QString Usage = QStringLiteral("item add KIND BATCH --bank CODE --account ACCT --amount WON [--name N] "
                                      "[--payer P] [--fund F] [--yes]");
-
-// The kinds by the word fbctl takes; a kind whose item table is not wired yet has none.
-struct KindWord {
-    QString word;
-    const TransferKind* kind;
-};
-
-QList<KindWord> kindWords()
-{
-    return { { QStringLiteral("deposit"), &TransferKind::deposit() }, { QStringLiteral("withdrawal"), nullptr },
-        { QStringLiteral("apartment"), nullptr } };
-}
 
 int usage(CliSession& session, const QStringList& arguments)
 {
@@ -46,27 +35,23 @@ bool parseOptions(const QStringList& arguments, QHash<QString, QString>& options
 int runAdd(CliSession& session, const QStringList& arguments, const QStringList& given)
 {
     const QString word = arguments.value(0);
-    const KindWord* kindWord = nullptr;
-    const QList<KindWord> words = kindWords();
-    for (const KindWord& known : words) {
-        if (known.word == word)
-            kindWord = &known;
-    }
+    const TransferKind* kind = TransferKind::named(word);
     bool numeric = false;
     const qint64 batch = arguments.value(1).toLongLong(&numeric);
     QHash<QString, QString> options;
     Money amount;
-    if (!kindWord || !numeric || !parseOptions(arguments.mid(2), options)
+    if (!kind || !numeric || !parseOptions(arguments.mid(2), options)
         || !Money::parse(options.value(QStringLiteral("--amount")), amount))
         return usage(session, given);
-    if (!kindWord->kind) {
+    // Apartment items are entered with their dong and ho, which come with the apartment item screen.
+    if (kind->isApartment()) {
         session.err() << "item: " << word << " items are not yet available" << Qt::endl;
         return 1;
     }
     if (!openWorkingData(session))
         return 1;
 
-    TransferItems items(session.context(), *kindWord->kind, batch);
+    TransferItems items(session.context(), *kind, batch);
     const TransferItems::Outcome started = items.startNew();
     if (!started.done) {
         if (items.batchExists())
@@ -96,6 +81,8 @@ int runItem(CliSession& session, const QStringList& given)
     takeYes(session, arguments);
     if (arguments.value(0) == QLatin1String("add") && arguments.size() >= 3)
         return runAdd(session, arguments.mid(1), given);
+    if (arguments.value(0) == QLatin1String("list"))
+        return runItemList(session, arguments.mid(1));
     return usage(session, given);
 }
 
@@ -105,7 +92,8 @@ QList<CliCommand> itemCommands()
 {
     return { { QStringLiteral("item"),
         Usage
-            + QStringLiteral("\n    adds an item to a batch (KIND: deposit) through the item screen's checks and "
-                             "prints its key"),
+            + QStringLiteral("\n    adds an item to a batch (KIND: deposit or withdrawal) through the item screen's "
+                             "checks and prints its key\n")
+            + itemListUsage(),
         runItem } };
 }

@@ -14,24 +14,15 @@ int usage(CliSession& session, const QStringList& arguments)
     return 2;
 }
 
-const TransferKind* kindOf(const QString& word)
-{
-    if (word == QLatin1String("deposit"))
-        return &TransferKind::deposit();
-    if (word == QLatin1String("withdrawal"))
-        return &TransferKind::withdrawal();
-    if (word == QLatin1String("apartment"))
-        return &TransferKind::apartment();
-    return nullptr;
-}
-
 // Per item in key order: key, bank code, account, amount in won, payer number, State and, with --consent, cStatus;
 // then the status panel's text on stderr when the batch-wide check finds an item without a registered consent.
-int runList(CliSession& session, const QStringList& arguments)
+} // namespace
+
+int runItemList(CliSession& session, const QStringList& arguments)
 {
     QStringList rest = arguments;
     const bool consent = rest.removeAll(QStringLiteral("--consent")) == 1;
-    const TransferKind* kind = kindOf(rest.value(0));
+    const TransferKind* kind = TransferKind::named(rest.value(0));
     bool isNumber = false;
     const qint64 batch = rest.value(1).toLongLong(&isNumber);
     if (rest.size() != 2 || !kind || !isNumber || arguments.count(QStringLiteral("--consent")) > 1
@@ -53,24 +44,9 @@ int runList(CliSession& session, const QStringList& arguments)
     return 0;
 }
 
-int runItem(CliSession& session, const QStringList& arguments)
+QString itemListUsage()
 {
-    if (arguments.value(0) == QLatin1String("list"))
-        return runList(session, arguments.mid(1));
-    for (const CliCommand& command : itemCommands()) {
-        if (command.name == QLatin1String("item"))
-            return command.run(session, arguments);
-    }
-    return usage(session, arguments);
-}
-
-} // namespace
-
-QList<CliCommand> itemListCommands()
-{
-    return { { QStringLiteral("item"),
-        Usage
-            + QStringLiteral("\n    the items of a batch: key, bank code, account, amount in won, payer number and "
-                             "state; --consent (withdrawal, apartment) adds the consent state"),
-        runItem } };
+    return Usage
+        + QStringLiteral("\n    the items of a batch: key, bank code, account, amount in won, payer number and state; "
+                         "--consent (withdrawal, apartment) adds the consent state");
 }

@@ -2,8 +2,9 @@
 
 #include "cli/CliSession.h"
 
-#include <QList>
+#include <QString>
 
-// The items of a batch as the item screens list them, with the consent column of the withdrawal and apartment
-// screens. It answers "item list"; every other "item" command goes on to itemCommands().
-QList<CliCommand> itemListCommands();
+// "item list": the items of a batch as the item screens list them, with the consent column of the withdrawal and
+// apartment screens. Part of the "item" command.
+int runItemList(CliSession& session, const QStringList& arguments);
+QString itemListUsage();

@@ -10,7 +10,6 @@
 #include "cli/EdiCommands.h"
 #include "cli/InstitutionCommands.h"
 #include "cli/ItemCommands.h"
-#include "cli/ItemListCommands.h"
 #include "core/common/AppInfo.h"
 
 #include <QCoreApplication>
@@ -30,7 +29,6 @@ QList<CliCommand> allCommands()
     commands << accountCommands();
     commands << ediCommands();
     commands << commCommands();
-    commands << itemListCommands(); // before itemCommands(): it takes "item list" and hands on the rest
     commands << itemCommands();
     return commands;
 }

@@ -1,5 +1,14 @@
 #include "core/batches/TransferKind.h"
 
+const TransferKind* TransferKind::named(const QString& word)
+{
+    if (word == QLatin1String("deposit"))
+        return &deposit();
+    if (word == QLatin1String("withdrawal"))
+        return &withdrawal();
+    return word == QLatin1String("apartment") ? &apartment() : nullptr;
+}
+
 const TransferKind& TransferKind::deposit()
 {
     static const TransferKind kind { Kind::Deposit, QStringLiteral("Tong1"), QStringLiteral("Tong2"),

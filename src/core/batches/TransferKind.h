@@ -11,6 +11,8 @@ struct TransferKind {
     static const TransferKind& deposit();
     static const TransferKind& withdrawal();
     static const TransferKind& apartment();
+    // The kind a script names: "deposit", "withdrawal" or "apartment"; null for any other word.
+    static const TransferKind* named(const QString& word);
 
     Kind kind = Kind::Deposit;
     QString batchTable; // Tong1, Tong21, Apt1

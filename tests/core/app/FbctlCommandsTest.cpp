@@ -372,7 +372,7 @@ TEST(FbctlCommands, ItemAddSavesThroughTheItemScreensChecks)
         { args({ "item", "add", "deposit", "3", "--bank", "11", "--account", "12345678901", "--amount", "5" }), 1, {},
             u("item: no deposit batch 3") },
         { args({ "item", "add", "withdrawal", "1", "--bank", "11", "--account", "1", "--amount", "5" }), 1, {},
-            u("not yet") },
+            u("item: no withdrawal batch 1") },
         { args({ "item", "add", "apartment", "1", "--bank", "11", "--account", "1", "--amount", "5" }), 1, {},
             u("not yet") },
         { args({ "sql",
