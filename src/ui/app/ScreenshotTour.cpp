@@ -96,7 +96,7 @@ bool ScreenshotTour::shootCode2()
 
 bool ScreenshotTour::shootTong1()
 {
-    TfmTong1 batches(m_context, TransferKind::deposit(), QStringLiteral("대량입금-이용기관정보"));
+    TfmTong1 batches(m_context);
     batches.resize(TfmMain::ClientWidth, 520);
     if (!shoot(batches, QStringLiteral("TfmTong1")))
         return false;

@@ -20,6 +20,7 @@
 #include "ui/app/TfmInfoDlg.h"
 #include "ui/app/WebNoticePanel.h"
 #include "ui/batches/TfmTong1.h"
+#include "ui/batches/TfmTong21.h"
 #include "ui/calendar/TfmHoliday.h"
 #include "ui/codes/TfmCode1.h"
 #include "ui/codes/TfmCode2.h"
@@ -226,9 +227,8 @@ void TfmMain::registerCommands()
     add(MainCommand::OtherSettings, [this] { TfmConfig::execute(m_context, TfmConfig::Page::Other, this); });
     add(MainCommand::EnvironmentInfo, [this] { TfmInfoDlg::execute(m_context, this); });
     add(MainCommand::Holidays, [this] { TfmHoliday::execute(m_context, this); });
-    add(MainCommand::DepositBatches, [this] {
-        openBusinessWindow<TfmTong1>(m_context, TransferKind::deposit(), QStringLiteral("대량입금-이용기관정보"));
-    });
+    add(MainCommand::DepositBatches, [this] { openBusinessWindow<TfmTong1>(m_context); });
+    add(MainCommand::WithdrawalBatches, [this] { openBusinessWindow<TfmTong21>(m_context); });
     // The withdrawal request item of the reduced menu has never had anything behind it.
     add(MainCommand::WithdrawalRequest, [] {});
 

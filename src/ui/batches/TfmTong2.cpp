@@ -477,8 +477,14 @@ void TfmTong2::showOwnCommands()
     action(Command::Edit)->setEnabled(browsing && hasItem && writable && itemState < BatchState::Sent);
 }
 
+// A batch still to be sent first keeps to its kind's fund-category limit: past it the screen stays open.
 void TfmTong2::closeEvent(QCloseEvent* event)
 {
+    TransferBatches batches(m_workspace, m_items.kind(), QString());
+    if (!m_items.isReadOnly() && !batches.withinFundLimit(m_items.batch())) {
+        event->ignore();
+        return;
+    }
     EntryScreen::closeEvent(event);
-    TransferBatches(m_workspace, m_items.kind(), QString()).closeItems(m_items.batch());
+    batches.closeItems(m_items.batch());
 }

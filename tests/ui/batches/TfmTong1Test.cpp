@@ -1,6 +1,7 @@
 #include "ui/batches/TfmTong1.h"
 #include "ImportTestHome.h"
 #include "ui/batches/TfmFindTon1.h"
+#include "ui/batches/TfmTong21.h"
 #include "ui/common/LazyTableModel.h"
 
 #include <QAction>
@@ -34,7 +35,7 @@ protected:
 // with the focus there, then listed with its state.
 TEST_F(TfmTong1Test, ABatchIsEnteredAndListed)
 {
-    TfmTong1 screen(home.context(), TransferKind::deposit(), QStringLiteral("대량입금-이용기관정보"));
+    TfmTong1 screen(home.context());
     screen.show();
     EXPECT_TRUE(screen.action(TfmTong1::Command::Insert)->isEnabled());
     EXPECT_TRUE(screen.action(TfmTong1::Command::Close)->isEnabled());
@@ -67,6 +68,31 @@ TEST_F(TfmTong1Test, ABatchIsEnteredAndListed)
     EXPECT_TRUE(screen.action(TfmTong1::Command::Items)->isEnabled());
 }
 
+// The withdrawal list is the same window over Tong21: its caption, its institutions, the next business day as a new
+// batch's date, and a date past the ninth business day refused without a word.
+TEST_F(TfmTong1Test, TheWithdrawalListWorksOnItsOwnTables)
+{
+    ASSERT_TRUE(home.database().exec("UPDATE Usercode SET TO2PASS = 'w' WHERE TOID210 = '9900000002'"));
+    TfmTong21 screen(home.context());
+    screen.show();
+    EXPECT_EQ(screen.windowTitle(), QStringLiteral("대량출금-이용기관정보"));
+    screen.trigger(TransferBatchWindow::Command::Insert);
+    EXPECT_EQ(screen.findChild<QComboBox*>("cbInstitution")->currentData().toString(), "9900000002");
+    EXPECT_EQ(screen.findChild<QDateEdit*>("deIcheDate")->date(), QDate(2026, 12, 11));
+    screen.findChild<QLineEdit*>("edPass")->setText("w");
+    screen.findChild<QDateEdit*>("deIcheDate")->setDate(QDate(2026, 12, 24));
+    home.messages.clear();
+    screen.trigger(TransferBatchWindow::Command::Save);
+    EXPECT_TRUE(screen.isEditing());
+    EXPECT_TRUE(home.messages.shown().isEmpty());
+    EXPECT_EQ(screen.focusWidget(), screen.findChild<QDateEdit*>("deIcheDate"));
+    screen.findChild<QDateEdit*>("deIcheDate")->setDate(QDate(2026, 12, 14));
+    screen.trigger(TransferBatchWindow::Command::Save);
+    EXPECT_FALSE(screen.isEditing());
+    EXPECT_EQ(home.value("SELECT TOIO FROM Tong21 WHERE TongID = 1").toInt(), 2);
+    EXPECT_EQ(home.value("SELECT count(*) FROM Tong1").toInt(), 0);
+}
+
 // Two selected batches go in one delete; a sent batch cannot be edited but can be copied.
 TEST_F(TfmTong1Test, SelectedBatchesAreDeletedAndSentOnesOnlyCopied)
 {
@@ -75,7 +101,7 @@ TEST_F(TfmTong1Test, SelectedBatchesAreDeletedAndSentOnesOnlyCopied)
             { { "TongID", id }, { "GiganID10", "9900000001" }, { "IcheDate", QDate(2026, 12, 14) }, { "Pass", "Pw12" },
                 { "State", id == 3 ? 2 : 1 }, { "TotNo", 0 } }));
     }
-    TfmTong1 screen(home.context(), TransferKind::deposit(), QStringLiteral("대량입금-이용기관정보"));
+    TfmTong1 screen(home.context());
     ASSERT_EQ(screen.grid()->model()->rowCount(), 3);
     screen.grid()->setCurrentIndex(screen.grid()->model()->index(2, 0));
     EXPECT_FALSE(screen.action(TfmTong1::Command::Edit)->isEnabled());
@@ -104,7 +130,7 @@ TEST_F(TfmTong1Test, TheSearchFindsTheNextBatchInTheListsOrder)
             { { "TongID", id }, { "GiganID10", id == 3 ? "9900000005" : "9900000001" }, { "IcheDate", date },
                 { "State", 1 } }));
     }
-    TfmTong1 screen(home.context(), TransferKind::deposit(), QStringLiteral("대량입금-이용기관정보"));
+    TfmTong1 screen(home.context());
     LazyTableModel* model = qobject_cast<LazyTableModel*>(screen.grid()->model());
     TfmFindTon1 find({ { "9900000001", QStringLiteral("테스트기관") }, { "9900000005", QStringLiteral("둘째기관") } },
         screen.grid(), model, home.messages);

@@ -1,4 +1,4 @@
-#include "ui/batches/TfmTong1.h"
+#include "ui/batches/TransferBatchWindow.h"
 
 #include "core/accounts/AcctNoRules.h"
 #include "core/app/Workspace.h"
@@ -59,7 +59,8 @@ LazyTableSource batchList(const TransferKind& kind)
 
 } // namespace
 
-TfmTong1::TfmTong1(Workspace& workspace, const TransferKind& kind, const QString& caption, QWidget* parent)
+TransferBatchWindow::TransferBatchWindow(
+    Workspace& workspace, const TransferKind& kind, const QString& caption, QWidget* parent)
     : BusinessWindow(parent)
     , m_workspace(workspace)
     , m_batches(workspace, kind, caption)
@@ -74,7 +75,6 @@ TfmTong1::TfmTong1(Workspace& workspace, const TransferKind& kind, const QString
     , m_model(new LazyTableModel(workspace.database(), batchList(kind), this))
     , m_grid(new LazyGrid(m_model, this))
 {
-    setObjectName(QStringLiteral("fmTong1"));
     setWindowTitle(caption);
     buildToolBar();
     auto* layout = new QVBoxLayout(this);
@@ -86,9 +86,9 @@ TfmTong1::TfmTong1(Workspace& workspace, const TransferKind& kind, const QString
     reload(0);
 }
 
-TfmTong1::~TfmTong1() = default;
+TransferBatchWindow::~TransferBatchWindow() = default;
 
-QAction* TfmTong1::addCommand(
+QAction* TransferBatchWindow::addCommand(
     Command command, const QString& name, const QString& caption, const QKeySequence& shortcut)
 {
     auto* action = new QAction(caption, this);
@@ -101,7 +101,7 @@ QAction* TfmTong1::addCommand(
     return action;
 }
 
-void TfmTong1::buildToolBar()
+void TransferBatchWindow::buildToolBar()
 {
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_toolBar->addAction(addCommand(
@@ -158,7 +158,7 @@ void TfmTong1::buildToolBar()
 }
 
 // One entry per group template; choosing one makes a batch of it once the group screens are there.
-QMenu* TfmTong1::buildGroupMenu()
+QMenu* TransferBatchWindow::buildGroupMenu()
 {
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("mnuGroups"));
@@ -170,7 +170,7 @@ QMenu* TfmTong1::buildGroupMenu()
     return menu;
 }
 
-QWidget* TfmTong1::buildHeader()
+QWidget* TransferBatchWindow::buildHeader()
 {
     auto* panel = new QWidget(this);
     auto* grid = new QGridLayout(panel);
@@ -202,11 +202,11 @@ QWidget* TfmTong1::buildHeader()
     grid->addWidget(m_remark, 2, 1, 1, 4);
     for (const auto& [code, name] : m_batches.institutions())
         m_institution->addItem(name, code);
-    connect(m_institution, &QComboBox::currentIndexChanged, this, &TfmTong1::showInstitution);
+    connect(m_institution, &QComboBox::currentIndexChanged, this, &TransferBatchWindow::showInstitution);
     return panel;
 }
 
-void TfmTong1::buildGrid()
+void TransferBatchWindow::buildGrid()
 {
     m_grid->setObjectName(QStringLiteral("grdBatches"));
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -227,14 +227,14 @@ void TfmTong1::buildGrid()
     });
 }
 
-void TfmTong1::trigger(Command command)
+void TransferBatchWindow::trigger(Command command)
 {
     QAction* action = m_actions.value(command);
     if (action->isEnabled())
         action->trigger();
 }
 
-void TfmTong1::run(Command command)
+void TransferBatchWindow::run(Command command)
 {
     switch (command) {
     case Command::Insert:
@@ -278,12 +278,12 @@ void TfmTong1::run(Command command)
     }
 }
 
-qint64 TfmTong1::currentBatch() const
+qint64 TransferBatchWindow::currentBatch() const
 {
     return m_grid->currentKey();
 }
 
-void TfmTong1::startInsert()
+void TransferBatchWindow::startInsert()
 {
     const std::optional<TransferBatches::Header> header = m_batches.newBatch();
     if (!header)
@@ -296,7 +296,7 @@ void TfmTong1::startInsert()
     m_institution->setFocus();
 }
 
-void TfmTong1::startEdit()
+void TransferBatchWindow::startEdit()
 {
     const std::optional<TransferBatches::Header> header = m_batches.header(currentBatch());
     if (!header)
@@ -306,7 +306,7 @@ void TfmTong1::startEdit()
     m_institution->setFocus();
 }
 
-void TfmTong1::save()
+void TransferBatchWindow::save()
 {
     m_header.institution = m_institution->currentData().toString();
     m_header.password = m_password->text();
@@ -324,13 +324,13 @@ void TfmTong1::save()
     reload(m_header.id);
 }
 
-void TfmTong1::cancel()
+void TransferBatchWindow::cancel()
 {
     setEditing(false);
     showCurrent();
 }
 
-void TfmTong1::removeSelected()
+void TransferBatchWindow::removeSelected()
 {
     QList<qint64> batches = m_grid->selectedKeys();
     if (batches.isEmpty() && currentBatch() != 0)
@@ -339,7 +339,7 @@ void TfmTong1::removeSelected()
         reload(0);
 }
 
-void TfmTong1::copy(bool failedOnly)
+void TransferBatchWindow::copy(bool failedOnly)
 {
     const std::optional<qint64> copied = m_batches.copy(currentBatch(), failedOnly);
     m_grid->clearSelection();
@@ -347,21 +347,21 @@ void TfmTong1::copy(bool failedOnly)
         reload(*copied);
 }
 
-void TfmTong1::toggleHold()
+void TransferBatchWindow::toggleHold()
 {
     const qint64 batch = currentBatch();
     if (batch != 0 && !m_editing && m_batches.toggleHold(batch))
         reload(batch);
 }
 
-void TfmTong1::showResults()
+void TransferBatchWindow::showResults()
 {
     TfmTong3 results(m_batches.results(currentBatch()), this);
     results.exec();
 }
 
 // The items of the current batch; a header being entered or edited is saved first.
-void TfmTong1::openItems()
+void TransferBatchWindow::openItems()
 {
     if (m_editing) {
         save();
@@ -375,7 +375,7 @@ void TfmTong1::openItems()
     reload(batch);
 }
 
-void TfmTong1::search()
+void TransferBatchWindow::search()
 {
     m_toolBar->setEnabled(false);
     TfmFindTon1 dialog(m_batches.institutions(), m_grid, m_model, m_workspace.messages(), this);
@@ -384,20 +384,20 @@ void TfmTong1::search()
     m_grid->clearSelection();
 }
 
-void TfmTong1::sortBy(const QStringList& order, QAction*)
+void TransferBatchWindow::sortBy(const QStringList& order, QAction*)
 {
     const qint64 current = currentBatch();
     m_model->setOrder(order);
     reload(current);
 }
 
-void TfmTong1::showCurrent()
+void TransferBatchWindow::showCurrent()
 {
     const std::optional<TransferBatches::Header> header = m_batches.header(currentBatch());
     showHeader(header.value_or(TransferBatches::Header()));
 }
 
-void TfmTong1::showHeader(const TransferBatches::Header& header)
+void TransferBatchWindow::showHeader(const TransferBatches::Header& header)
 {
     const int index = m_institution->findData(header.institution);
     m_institution->setCurrentIndex(index);
@@ -407,7 +407,7 @@ void TfmTong1::showHeader(const TransferBatches::Header& header)
     showInstitution();
 }
 
-void TfmTong1::showInstitution()
+void TransferBatchWindow::showInstitution()
 {
     const QString code = m_institution->currentData().toString();
     m_institutionCode->setText(code);
@@ -422,14 +422,14 @@ void TfmTong1::showInstitution()
         account.isEmpty() ? QString() : AcctNoRules().Hyphenate(BankGroup::centralBankCode(), account));
 }
 
-void TfmTong1::setEditing(bool editing)
+void TransferBatchWindow::setEditing(bool editing)
 {
     m_editing = editing;
     showState();
 }
 
 // While a header is entered or edited only 이체자료, 저 장 and 취 소 stay; an empty list keeps 입 력, 그 룹 and 닫 기.
-void TfmTong1::showState()
+void TransferBatchWindow::showState()
 {
     const bool browsing = !m_editing;
     const bool hasBatch = currentBatch() != 0;
@@ -453,14 +453,14 @@ void TfmTong1::showState()
     m_grid->setEnabled(browsing);
 }
 
-void TfmTong1::reload(qint64 selectBatch)
+void TransferBatchWindow::reload(qint64 selectBatch)
 {
     m_grid->reload(selectBatch);
     showCurrent();
     showState();
 }
 
-bool TfmTong1::closeQuery()
+bool TransferBatchWindow::closeQuery()
 {
     if (m_editing)
         cancel();
