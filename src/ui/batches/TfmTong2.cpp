@@ -4,6 +4,8 @@
 #include "core/app/Workspace.h"
 #include "core/batches/BatchState.h"
 #include "core/batches/TransferBatches.h"
+#include "core/common/Messages.h"
+#include "core/consent/ItemConsents.h"
 #include "core/data/TDM1.h"
 #include "ui/batches/TfmFindTon2.h"
 #include "ui/common/FieldEdit.h"
@@ -14,6 +16,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
@@ -27,8 +30,13 @@
 
 namespace {
 
-// The raw values the calculated columns read, after the eight columns of the grid.
-enum Extra { BankCode = 8, BankNo, Gubun, Salary, State, IcheYebu };
+constexpr int ConsentColumn = 8;
+
+// The raw values the calculated columns read, after the nine columns of the grid.
+enum Extra { BankCode = 9, BankNo, Gubun, Salary, State, IcheYebu, Key };
+
+// The consent column: the consent state of each item while the check is on, empty otherwise.
+using ConsentStates = QHash<qint64, QString>;
 
 TDM1::CodeKind fundKind(const TransferKind& kind)
 {
@@ -36,7 +44,7 @@ TDM1::CodeKind fundKind(const TransferKind& kind)
                                                                                      : TDM1::CodeKind::CodeT;
 }
 
-LazyTableSource itemGrid(const TransferKind& kind, qint64 batch, const TDM1& data)
+LazyTableSource itemGrid(const TransferKind& kind, qint64 batch, const TDM1& data, const ConsentStates* consents)
 {
     LazyTableSource source;
     source.from = kind.itemTable;
@@ -67,10 +75,12 @@ LazyTableSource itemGrid(const TransferKind& kind, qint64 batch, const TDM1& dat
                     ? QStringLiteral("미송신")
                     : codes->name(TDM1::CodeKind::CodeS, row.value(IcheYebu).toString());
             }),
+        LazyColumn::calculated(QStringLiteral("출금동의"), 10,
+            [consents](const QVariantList& row) { return consents->value(row.value(Key).toLongLong()); }),
     };
     source.extraSources = { QStringLiteral("BankCode"), QStringLiteral("BankNo"), QStringLiteral("Gubun"),
         kind.hasSalary ? QStringLiteral("Salary") : QStringLiteral("NULL"), QStringLiteral("State"),
-        QStringLiteral("IcheYebu") };
+        QStringLiteral("IcheYebu"), kind.itemKey };
     source.order = { kind.itemKey };
     return source;
 }
@@ -100,7 +110,9 @@ TfmTong2::TfmTong2(Workspace& workspace, const TransferKind& kind, qint64 batch,
     , m_salary(new QComboBox(this))
     , m_outcome(new QLineEdit(this))
     , m_date(new QLineEdit(this))
-    , m_model(new LazyTableModel(workspace.database(), itemGrid(kind, batch, workspace.data()), this))
+    , m_consentCheck(new QCheckBox(QStringLiteral("출금 동의 등록여부 검사"), this))
+    , m_consentPanel(new QLabel(ItemConsents::missingMessage(), this))
+    , m_model(new LazyTableModel(workspace.database(), itemGrid(kind, batch, workspace.data(), &m_consents), this))
     , m_grid(new LazyGrid(m_model, this))
 {
     setObjectName(QStringLiteral("fmTong2"));
@@ -227,6 +239,14 @@ QWidget* TfmTong2::buildPanel()
     grid->addWidget(label(QStringLiteral("비  고")), 3, 0);
     grid->addWidget(m_remark, 3, 1, 1, 2);
     grid->addWidget(m_salary, 3, 4);
+    m_consentCheck->setObjectName(QStringLiteral("chkConsent"));
+    m_consentCheck->setVisible(m_items.kind().withdraws);
+    connect(m_consentCheck, &QCheckBox::toggled, this, &TfmTong2::askConsentCheck);
+    m_consentPanel->setObjectName(QStringLiteral("lblConsentMissing"));
+    m_consentPanel->setStyleSheet(QStringLiteral("color: red; background: yellow"));
+    m_consentPanel->hide();
+    grid->addWidget(m_consentCheck, 5, 0, 1, 3);
+    grid->addWidget(m_consentPanel, 5, 3, 1, 2);
     grid->addWidget(label(QStringLiteral("이체여부")), 4, 0);
     grid->addWidget(m_outcome, 4, 1, 1, 2);
     grid->addWidget(label(QStringLiteral("이체일자")), 4, 3);
@@ -246,6 +266,8 @@ void TfmTong2::buildGrid()
     m_grid->setObjectName(QStringLiteral("grdItems"));
     if (!m_items.kind().hasSalary)
         m_grid->hideColumn(0);
+    if (!m_items.kind().withdraws)
+        m_grid->hideColumn(ConsentColumn);
     setGrid(m_grid);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
         if (!isEditing())
@@ -266,9 +288,33 @@ bool TfmTong2::hasRows() const
 
 void TfmTong2::reload(qint64 selectItem)
 {
+    showConsents();
     m_grid->reload(selectItem);
     showCurrent();
     showState();
+}
+
+// While the check is on, every item's consent state; the panel tells of items without a registered consent.
+void TfmTong2::showConsents()
+{
+    m_consents.clear();
+    if (!m_items.kind().withdraws)
+        return;
+    const ItemConsents consents(m_workspace, m_items.kind());
+    if (m_consentCheck->isChecked()) {
+        for (const ItemConsents::Item& item : consents.items(m_items.batch(), true))
+            m_consents.insert(item.key, item.status);
+    }
+    m_consentPanel->setVisible(consents.anyMissing(m_items.batch()));
+}
+
+void TfmTong2::askConsentCheck(bool on)
+{
+    if (on && !m_workspace.messages().question(QStringLiteral("출금동의 등록여부를 검사하시겠습니까?"))) {
+        const QSignalBlocker quiet(m_consentCheck);
+        m_consentCheck->setChecked(false);
+    }
+    reload(currentItem());
 }
 
 void TfmTong2::showCurrent()

@@ -7,6 +7,8 @@
 class FieldEdit;
 class LazyTableModel;
 class QAction;
+class QCheckBox;
+class QLabel;
 class QComboBox;
 class QLineEdit;
 class Workspace;
@@ -54,6 +56,8 @@ private:
     void changeAmount();
     void showFailed();
     void search();
+    void showConsents();
+    void askConsentCheck(bool on);
     void sortBy(TransferItems::Order order);
 
     Workspace& m_workspace;
@@ -72,6 +76,9 @@ private:
     QComboBox* m_salary;
     QLineEdit* m_outcome;
     QLineEdit* m_date;
+    QHash<qint64, QString> m_consents;
+    QCheckBox* m_consentCheck;
+    QLabel* m_consentPanel;
     LazyTableModel* m_model;
     LazyGrid* m_grid;
 };

@@ -3,7 +3,9 @@
 #include "ui/batches/TfmFindTon2.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTableView>
@@ -101,6 +103,37 @@ TEST_F(TfmTong2Test, SortAndSearchFollowOneOrder)
     EXPECT_EQ(home.value("SELECT Bigo FROM Tong2 WHERE Tong2ID = ?", { current }).toString(), QStringLiteral("김200"));
     ASSERT_TRUE(find.search(false));
     EXPECT_EQ(home.value("SELECT Bigo FROM Tong2 WHERE Tong2ID = ?", { current }).toString(), QStringLiteral("김300"));
+}
+
+// Withdrawal items: the panel tells of items without a registered consent; ticking the check (after its question)
+// shows each item's consent state, and No leaves it unticked.
+TEST_F(TfmTong2Test, WithdrawalItemsShowTheirConsents)
+{
+    ASSERT_TRUE(home.insert("Tong21",
+        { { "TongID", 1 }, { "GiganID10", "9900000002" }, { "IcheDate", QDate(2026, 12, 14) }, { "State", 1 } }));
+    for (const char* payer : { "P1", "P2" }) {
+        ASSERT_TRUE(home.insert("Tong22",
+            { { "TongID", 1 }, { "BankCode", "11" }, { "BankNo", "11012345678" }, { "NapbuNo", payer },
+                { "IcheMoney", 10000000 }, { "State", 1 } }));
+    }
+    ASSERT_TRUE(home.insert("TongRegister",
+        { { "Giganid", "9900000002" }, { "Bankcd", "11" }, { "Bankno", "11012345678" }, { "NapbuNO", "P1" },
+            { "Status", 2 } }));
+    TfmTong2 screen(home.context(), TransferKind::withdrawal(), 1);
+    screen.show();
+    EXPECT_EQ(screen.windowTitle(), QStringLiteral("대량출금-테스트기관 이체자료"));
+    EXPECT_TRUE(screen.findChild<QLabel*>("lblConsentMissing")->isVisible());
+    EXPECT_EQ(cell(screen, 0, 8), QString());
+
+    auto* check = screen.findChild<QCheckBox*>("chkConsent");
+    home.messages.answerNo();
+    check->setChecked(true);
+    EXPECT_FALSE(check->isChecked());
+    EXPECT_EQ(home.messages.lastText(), QStringLiteral("출금동의 등록여부를 검사하시겠습니까?"));
+    home.messages.answerYes();
+    check->setChecked(true);
+    EXPECT_EQ(cell(screen, 0, 8), QStringLiteral("등록완료"));
+    EXPECT_EQ(cell(screen, 1, 8), QStringLiteral("미등록"));
 }
 
 // A sent batch opens read-only: no entry, copy or delete.
