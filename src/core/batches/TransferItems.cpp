@@ -12,6 +12,7 @@
 #include "core/data/TDM1.h"
 #include "core/data/TransactionGuard.h"
 
+#include <QLocale>
 #include <QSet>
 #include <algorithm>
 
@@ -90,6 +91,11 @@ QString TransferItems::orderBy(const TransferKind& kind, Order order)
         break;
     }
     return kind.itemKey;
+}
+
+Money TransferItems::apartmentLimit() const
+{
+    return Money::fromWon(qint64(m_context.settings().aptLimitMillions()) * 1000000);
 }
 
 QString TransferItems::salaryName(int salary)
@@ -175,13 +181,14 @@ QList<TransferItems::Row> TransferItems::select(const QString& where, const QVar
     const QString sql
         = QStringLiteral("SELECT i.%1, i.%2, i.Gubun, i.BankCode, i.BankNo, i.IcheDate, i.IcheMoney, "
                          "i.IcheYebu, i.ResultID4, i.NapbuNo, i.Bigo, i.Kita, %3, i.State, i.DataNo, "
-                         "b.Name, f.Name, p.Name, s.Name "
+                         "b.Name, f.Name, p.Name, s.Name, %11 "
                          "FROM %4 i LEFT JOIN %5 b ON b.Id = i.BankCode LEFT JOIN %6 f ON f.Id = i.Gubun "
                          "LEFT JOIN %7 p ON p.Id = i.ResultID4 LEFT JOIN %8 s ON s.Id = i.IcheYebu "
                          "WHERE i.%2 = ?%9 ORDER BY %10")
               .arg(m_kind.itemKey, m_kind.batchKey, salary, m_kind.itemTable, bankTable(), m_kind.fundTable,
                   TDM1::codeTable(TDM1::CodeKind::CodeP), TDM1::codeTable(TDM1::CodeKind::CodeS),
-                  where.isEmpty() ? QString() : QStringLiteral(" AND ") + where, orderBy(m_kind, m_order));
+                  where.isEmpty() ? QString() : QStringLiteral(" AND ") + where, orderBy(m_kind, m_order))
+              .arg(m_kind.hasDongHo ? QStringLiteral("i.Dong, i.Ho") : QStringLiteral("NULL, NULL"));
     SqliteStatement query(m_context.database(), sql);
     const AcctNoRules module;
     const Bank bank(module, m_context);
@@ -205,6 +212,8 @@ QList<TransferItems::Row> TransferItems::select(const QString& where, const QVar
         item.salary = static_cast<int>(query.integer(12));
         item.state = static_cast<int>(query.integer(13));
         item.dataNo = query.integer(14);
+        item.dong = query.text(19);
+        item.ho = query.text(20);
         row.bankName = query.text(15);
         row.fundName = query.text(16);
         row.resultName = query.text(17);
@@ -335,6 +344,15 @@ TransferItems::Outcome TransferItems::save(const Item& edited)
     if (!merged.isEmpty())
         messages.information(merged);
 
+    // An apartment item is checked for its amount first, against the per-item limit too.
+    if (m_kind.isApartment()) {
+        if (!(Money() < item.amount))
+            return refuse(AmountNotPositive, Field::Amount, item);
+        if (apartmentLimit() < item.amount)
+            return refuse(QStringLiteral("이체금액이 한도를 초과했습니다.\r\r최대 이체 한도는 ₩%1 입니다.")
+                              .arg(QLocale(QLocale::English).toString(apartmentLimit().won())),
+                Field::Amount, item);
+    }
     if (item.bankCode.trimmed().isEmpty())
         return refuse(BankCodeMissing, Field::BankCode, item);
     if (!isKnownBank(item.bankCode))
@@ -355,6 +373,11 @@ TransferItems::Outcome TransferItems::save(const Item& edited)
         return refused;
     }
     item.account = Bank::withoutHyphens(item.account);
+    if (m_kind.hasDongHo) {
+        item.dong = item.dong.trimmed();
+        item.ho = item.ho.trimmed();
+        item.payerNumber = item.dong + item.ho;
+    }
 
     QVariantMap values { { QStringLiteral("Gubun"), item.fundCategory }, { QStringLiteral("BankCode"), item.bankCode },
         { QStringLiteral("BankNo"), item.account }, { QStringLiteral("IcheMoney"), SqlValue::stored(item.amount) },
@@ -362,6 +385,10 @@ TransferItems::Outcome TransferItems::save(const Item& edited)
         { QStringLiteral("Kita"), item.remark } };
     if (m_kind.hasSalary)
         values.insert(QStringLiteral("Salary"), item.salary);
+    if (m_kind.hasDongHo) {
+        values.insert(QStringLiteral("Dong"), item.dong);
+        values.insert(QStringLiteral("Ho"), item.ho);
+    }
     if (isNew) {
         values.insert(m_kind.batchKey, m_batch);
         values.insert(QStringLiteral("IcheDate"), item.transferDate);
@@ -417,6 +444,8 @@ TransferItems::Outcome TransferItems::copy(qint64 key)
     item.name = source->item.name;
     item.remark = source->item.remark;
     item.salary = source->item.salary;
+    item.dong = source->item.dong;
+    item.ho = source->item.ho;
     item.state = source->item.state == BatchState::NoItems ? BatchState::NoItems : BatchState::AwaitingSending;
     // The new row's number in the batch; the send-file writer numbers the items again.
     item.dataNo = count() + 1;

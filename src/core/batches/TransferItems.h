@@ -44,6 +44,8 @@ public:
         QString payerNumber; // NapbuNo
         QString name; // Bigo
         QString remark; // Kita
+        QString dong; // apartment: the payer number is the dong and the ho
+        QString ho;
         int salary = 0; // 1 급여, 2 비급여, 3 정부지원 (deposit only)
         int state = 0;
         qint64 dataNo = 0;
@@ -92,6 +94,8 @@ public:
     // The ORDER BY of an order, for this screen and the batch screen's item table (the printout follows it).
     static QString orderBy(const TransferKind& kind, Order order);
     static QString salaryName(int salary);
+    // The most an apartment item may carry: the Apt setting of Firm.ini in millions of won.
+    Money apartmentLimit() const;
 
     TransferItems(Workspace& context, const TransferKind& kind, qint64 batch);
 

@@ -112,9 +112,11 @@ bool FirmSettings::setAccountNumberCheck(bool on) const
     return m_ini.writeBool(General, QStringLiteral("AcctNoCheck"), on);
 }
 
+// Anything but a positive whole number gives the default.
 int FirmSettings::aptLimitMillions() const
 {
-    return m_ini.readInteger(General, QStringLiteral("Apt"), DefaultAptLimitMillions);
+    const int millions = m_ini.readInteger(General, QStringLiteral("Apt"), DefaultAptLimitMillions);
+    return millions > 0 ? millions : DefaultAptLimitMillions;
 }
 
 QString FirmSettings::mainPicture() const

@@ -593,3 +593,48 @@ TEST(TransferItems, EachKindSavesOnlyTheBanksItReaches)
         EXPECT_EQ(home.value(QStringLiteral("SELECT BankCode FROM %1").arg(c.kind.itemTable)).toString(), c.stored);
     }
 }
+
+// Apartment items are checked for their amount first, against the per-item limit of Firm.ini (5 million won
+// unless Apt says otherwise), and take their payer number from the dong and ho.
+TEST(TransferItems, ApartmentItemsKeepToTheLimitAndTakeTheirPayerNumberFromDongAndHo)
+{
+    struct Case {
+        QByteArray firmIni; // empty: no Apt entry
+        qint64 won;
+        const char* bank;
+        QString refusal;
+    };
+    const Case cases[] = {
+        { {}, 0, "", QStringLiteral("이체금액은 0보다 큰 금액을 입력해야 합니다.") },
+        { {}, 5000000, "11", {} },
+        { {}, 5000001, "11", QStringLiteral("이체금액이 한도를 초과했습니다.\r\r최대 이체 한도는 ₩5,000,000 입니다.") },
+        { "[General]\r\nApt=3\r\n", 3000001, "11",
+            QStringLiteral("이체금액이 한도를 초과했습니다.\r\r최대 이체 한도는 ₩3,000,000 입니다.") },
+        { "[General]\r\nApt=-2\r\n", 5000000, "16", {} },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.won));
+        ImportTestHome home;
+        if (!c.firmIni.isEmpty())
+            writeFileBytes(home.context().paths().settingsFile(), c.firmIni);
+        ASSERT_TRUE(home.insert("Apt1",
+            { { "AptID", 1 }, { "GiganID10", "9900000003" }, { "IcheDate", QDate(2026, 12, 11) }, { "State", 1 } }));
+        TransferItems items(home.context(), TransferKind::apartment(), 1);
+        Item item = items.startNew().item;
+        item.bankCode = QString::fromLatin1(c.bank);
+        item.account = QStringLiteral("123-45-678901");
+        item.amount = Money::fromWon(c.won);
+        item.fundCategory = QStringLiteral("01");
+        item.dong = QStringLiteral(" 101 ");
+        item.ho = QStringLiteral("1502");
+        home.messages.answerYes();
+        const TransferItems::Outcome outcome = items.save(item);
+        EXPECT_EQ(outcome.done, c.refusal.isEmpty());
+        if (!c.refusal.isEmpty()) {
+            EXPECT_EQ(home.messages.lastText(), c.refusal);
+            EXPECT_EQ(outcome.focus, Field::Amount);
+            continue;
+        }
+        EXPECT_EQ(home.value("SELECT NapbuNo || '|' || Dong || '|' || Ho FROM Apt2").toString(), "1011502|101|1502");
+    }
+}
