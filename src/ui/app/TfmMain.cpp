@@ -19,6 +19,7 @@
 #include "ui/app/TfmFileView.h"
 #include "ui/app/TfmInfoDlg.h"
 #include "ui/app/WebNoticePanel.h"
+#include "ui/batches/TfmApt1.h"
 #include "ui/batches/TfmTong1.h"
 #include "ui/batches/TfmTong21.h"
 #include "ui/calendar/TfmHoliday.h"
@@ -229,6 +230,7 @@ void TfmMain::registerCommands()
     add(MainCommand::Holidays, [this] { TfmHoliday::execute(m_context, this); });
     add(MainCommand::DepositBatches, [this] { openBusinessWindow<TfmTong1>(m_context); });
     add(MainCommand::WithdrawalBatches, [this] { openBusinessWindow<TfmTong21>(m_context); });
+    add(MainCommand::AptBatches, [this] { openBusinessWindow<TfmApt1>(m_context); });
     // The withdrawal request item of the reduced menu has never had anything behind it.
     add(MainCommand::WithdrawalRequest, [] {});
 

@@ -85,6 +85,57 @@ LazyTableSource itemGrid(const TransferKind& kind, qint64 batch, const TDM1& dat
     return source;
 }
 
+// The apartment items: the consent first, the dong and ho, the resident and the payer number built from them.
+enum ApartmentExtra { AptBankCode = 10, AptBankNo, AptState, AptIcheYebu, AptKey, AptDong, AptHo };
+
+LazyTableSource apartmentGrid(const TransferKind& kind, qint64 batch, const TDM1& data, const ConsentStates* consents)
+{
+    LazyTableSource source;
+    source.from = kind.itemTable;
+    source.keyColumn = kind.itemKey;
+    source.where = kind.batchKey + QStringLiteral(" = ?");
+    source.whereValues = { batch };
+    const TDM1* codes = &data;
+    source.columns = {
+        LazyColumn::calculated(QStringLiteral("출금동의"), 10,
+            [consents](const QVariantList& row) { return consents->value(row.value(AptKey).toLongLong()); }),
+        LazyColumn::text(QStringLiteral("동"), 5, QStringLiteral("Dong")),
+        LazyColumn::text(QStringLiteral("호"), 5, QStringLiteral("Ho")),
+        LazyColumn::text(QStringLiteral("입주자명"), 10, QStringLiteral("Bigo")),
+        LazyColumn::calculated(QStringLiteral("납부자번호"), 10,
+            [](const QVariantList& row) {
+                return row.value(AptDong).toString().trimmed() + row.value(AptHo).toString().trimmed();
+            }),
+        LazyColumn::calculated(QStringLiteral("은 행 명"), 12,
+            [codes](const QVariantList& row) {
+                return codes->name(TDM1::CodeKind::Bank, row.value(AptBankCode).toString());
+            }),
+        LazyColumn::calculated(QStringLiteral("계 좌 번 호"), 18,
+            [](const QVariantList& row) {
+                const QString account = row.value(AptBankNo).toString();
+                return account.isEmpty() ? QString()
+                                         : AcctNoRules().Hyphenate(row.value(AptBankCode).toString(), account);
+            }),
+        LazyColumn::text(QStringLiteral("예금주명"), 10, QStringLiteral("Kita")),
+        LazyColumn::money(QStringLiteral("이체금액"), 14, QStringLiteral("IcheMoney")),
+        LazyColumn::calculated(QStringLiteral("상  태"), 8,
+            [codes](const QVariantList& row) {
+                return row.value(AptState).toInt() < BatchState::Sent
+                    ? QStringLiteral("미송신")
+                    : codes->name(TDM1::CodeKind::CodeS, row.value(AptIcheYebu).toString());
+            }),
+    };
+    source.extraSources = { QStringLiteral("BankCode"), QStringLiteral("BankNo"), QStringLiteral("State"),
+        QStringLiteral("IcheYebu"), kind.itemKey, QStringLiteral("Dong"), QStringLiteral("Ho") };
+    source.order = { kind.itemKey };
+    return source;
+}
+
+LazyTableSource gridOf(const TransferKind& kind, qint64 batch, const TDM1& data, const ConsentStates* consents)
+{
+    return kind.hasDongHo ? apartmentGrid(kind, batch, data, consents) : itemGrid(kind, batch, data, consents);
+}
+
 void fillCodes(QComboBox* box, const QList<TDM1::CodeEntry>& codes)
 {
     box->addItem(QString(), QString());
@@ -104,6 +155,8 @@ TfmTong2::TfmTong2(Workspace& workspace, const TransferKind& kind, qint64 batch,
     , m_amount(new QLineEdit(this))
     , m_name(new FieldEdit(kind.itemTable, QStringLiteral("Bigo"), FieldEdit::Plain, this))
     , m_payer(new FieldEdit(kind.itemTable, QStringLiteral("NapbuNo"), FieldEdit::Plain, this))
+    , m_dong(new FieldEdit(kind.itemTable, QStringLiteral("Dong"), FieldEdit::Plain, this))
+    , m_ho(new FieldEdit(kind.itemTable, QStringLiteral("Ho"), FieldEdit::Plain, this))
     , m_fundCode(new FieldEdit(2, FieldEdit::UpperCase, this))
     , m_fund(new QComboBox(this))
     , m_remark(new FieldEdit(12, FieldEdit::Plain, this))
@@ -112,7 +165,7 @@ TfmTong2::TfmTong2(Workspace& workspace, const TransferKind& kind, qint64 batch,
     , m_date(new QLineEdit(this))
     , m_consentCheck(new QCheckBox(QStringLiteral("출금 동의 등록여부 검사"), this))
     , m_consentPanel(new QLabel(ItemConsents::missingMessage(), this))
-    , m_model(new LazyTableModel(workspace.database(), itemGrid(kind, batch, workspace.data(), &m_consents), this))
+    , m_model(new LazyTableModel(workspace.database(), gridOf(kind, batch, workspace.data(), &m_consents), this))
     , m_grid(new LazyGrid(m_model, this))
 {
     setObjectName(QStringLiteral("fmTong2"));
@@ -247,6 +300,18 @@ QWidget* TfmTong2::buildPanel()
     m_consentPanel->hide();
     grid->addWidget(m_consentCheck, 5, 0, 1, 3);
     grid->addWidget(m_consentPanel, 5, 3, 1, 2);
+    // Apartment items: the payer number is the dong and the ho, so it is shown, not typed.
+    if (m_items.kind().hasDongHo) {
+        m_payer->setReadOnly(true);
+        auto* dongHo = new QHBoxLayout;
+        dongHo->addWidget(label(QStringLiteral("동 / 호")));
+        dongHo->addWidget(m_dong);
+        dongHo->addWidget(m_ho);
+        grid->addLayout(dongHo, 6, 0, 1, 3);
+    } else {
+        m_dong->hide();
+        m_ho->hide();
+    }
     grid->addWidget(label(QStringLiteral("이체여부")), 4, 0);
     grid->addWidget(m_outcome, 4, 1, 1, 2);
     grid->addWidget(label(QStringLiteral("이체일자")), 4, 3);
@@ -257,17 +322,21 @@ QWidget* TfmTong2::buildPanel()
     connect(m_fund, &QComboBox::activated, this, [this] { m_fundCode->setText(m_fund->currentData().toString()); });
     connect(m_fundCode, &QLineEdit::textEdited, this,
         [this](const QString& code) { m_fund->setCurrentIndex(std::max(0, m_fund->findData(code))); });
-    setEditors({ m_bankCode, m_bank, m_account, m_amount, m_name, m_payer, m_fundCode, m_fund, m_remark, m_salary });
+    QList<QWidget*> editors { m_bankCode, m_bank, m_account, m_amount, m_name, m_payer, m_fundCode, m_fund, m_remark,
+        m_salary };
+    if (m_items.kind().hasDongHo)
+        editors = QList<QWidget*> { m_dong, m_ho } + editors;
+    setEditors(editors);
     return panel;
 }
 
 void TfmTong2::buildGrid()
 {
     m_grid->setObjectName(QStringLiteral("grdItems"));
-    if (!m_items.kind().hasSalary)
-        m_grid->hideColumn(0);
-    if (!m_items.kind().withdraws)
-        m_grid->hideColumn(ConsentColumn);
+    if (!m_items.kind().hasDongHo) {
+        m_grid->setColumnHidden(0, !m_items.kind().hasSalary);
+        m_grid->setColumnHidden(ConsentColumn, !m_items.kind().withdraws);
+    }
     setGrid(m_grid);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
         if (!isEditing())
@@ -332,6 +401,8 @@ void TfmTong2::showItem(const TransferItems::Item& item, const QString& displayA
     m_amount->setText(item.key == 0 && item.amount.stored() == 0 ? QString() : QString::number(item.amount.won()));
     m_name->setText(item.name);
     m_payer->setText(item.payerNumber);
+    m_dong->setText(item.dong);
+    m_ho->setText(item.ho);
     m_fundCode->setText(item.fundCategory);
     m_fund->setCurrentIndex(std::max(0, m_fund->findData(item.fundCategory)));
     m_remark->setText(item.remark);
@@ -348,6 +419,8 @@ TransferItems::Item TfmTong2::fromEditors() const
     item.amount = Money::parse(m_amount->text(), amount) ? amount : Money();
     item.name = m_name->text();
     item.payerNumber = m_payer->text();
+    item.dong = m_dong->text();
+    item.ho = m_ho->text();
     item.fundCategory = m_fundCode->text();
     item.remark = m_remark->text();
     item.salary = m_salary->currentIndex() + 1;

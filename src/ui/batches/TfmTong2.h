@@ -70,6 +70,8 @@ private:
     QLineEdit* m_amount;
     FieldEdit* m_name;
     FieldEdit* m_payer;
+    FieldEdit* m_dong;
+    FieldEdit* m_ho;
     FieldEdit* m_fundCode;
     QComboBox* m_fund;
     FieldEdit* m_remark;

@@ -41,7 +41,8 @@ LazyTableSource batchList(const TransferKind& kind)
     source.columns = {
         LazyColumn::text(QStringLiteral("기관코드"), 10, QStringLiteral("GiganID10")),
         LazyColumn::count(QStringLiteral("의뢰건수"), 8, QStringLiteral("TotNo")),
-        LazyColumn::money(QStringLiteral("의 뢰 금 액"), 15, QStringLiteral("TotMoney"), true),
+        LazyColumn::money(kind.isApartment() ? QStringLiteral("의뢰금액") : QStringLiteral("의 뢰 금 액"), 15,
+            QStringLiteral("TotMoney"), true),
         LazyColumn::date(QStringLiteral("이체일자"), 10, QStringLiteral("IcheDate")),
         LazyColumn::calculated(QStringLiteral("송신일자"), 10,
             [](const QVariantList& row) {
@@ -49,7 +50,7 @@ LazyTableSource batchList(const TransferKind& kind)
             }),
         LazyColumn::date(QStringLiteral("수신일자"), 10, QStringLiteral("Rdate")),
         LazyColumn::calculated(
-            QStringLiteral("상   태"), 12,
+            kind.isApartment() ? QStringLiteral("상태") : QStringLiteral("상   태"), 12,
             [](const QVariantList& row) { return BatchState::name(row.value(6).toInt()); }, QStringLiteral("State")),
     };
     source.extraSources = { QStringLiteral("SendDate") };
@@ -194,8 +195,13 @@ QWidget* TransferBatchWindow::buildHeader()
     grid->addWidget(m_institutionCode, 0, 2);
     grid->addWidget(new QLabel(QStringLiteral("기관비밀번호"), panel), 0, 3);
     grid->addWidget(m_password, 0, 4);
-    grid->addWidget(new QLabel(QStringLiteral("모계좌번호"), panel), 1, 0);
-    grid->addWidget(m_motherAccount, 1, 1, 1, 2);
+    // Apartment batches show no mother account: only their copies carry one.
+    if (!m_batches.kind().motherAccountColumn.isEmpty()) {
+        grid->addWidget(new QLabel(QStringLiteral("모계좌번호"), panel), 1, 0);
+        grid->addWidget(m_motherAccount, 1, 1, 1, 2);
+    } else {
+        m_motherAccount->hide();
+    }
     grid->addWidget(new QLabel(QStringLiteral("이체일자"), panel), 1, 3);
     grid->addWidget(m_date, 1, 4);
     grid->addWidget(new QLabel(QStringLiteral("비    고"), panel), 2, 0);

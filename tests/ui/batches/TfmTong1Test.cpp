@@ -1,5 +1,6 @@
 #include "ui/batches/TfmTong1.h"
 #include "ImportTestHome.h"
+#include "ui/batches/TfmApt1.h"
 #include "ui/batches/TfmFindTon1.h"
 #include "ui/batches/TfmTong21.h"
 #include "ui/common/LazyTableModel.h"
@@ -91,6 +92,18 @@ TEST_F(TfmTong1Test, TheWithdrawalListWorksOnItsOwnTables)
     EXPECT_FALSE(screen.isEditing());
     EXPECT_EQ(home.value("SELECT TOIO FROM Tong21 WHERE TongID = 1").toInt(), 2);
     EXPECT_EQ(home.value("SELECT count(*) FROM Tong1").toInt(), 0);
+}
+
+// The apartment list shows no mother account and names its columns its own way.
+TEST_F(TfmTong1Test, TheApartmentListHasNoMotherAccount)
+{
+    TfmApt1 screen(home.context());
+    screen.show();
+    EXPECT_EQ(screen.windowTitle(), QStringLiteral("아파트뱅킹-관리사무소정보"));
+    EXPECT_FALSE(screen.findChild<QLineEdit*>("edMoBankNo")->isVisible());
+    const QAbstractItemModel* model = screen.grid()->model();
+    EXPECT_EQ(model->headerData(2, Qt::Horizontal).toString(), QStringLiteral("의뢰금액"));
+    EXPECT_EQ(model->headerData(6, Qt::Horizontal).toString(), QStringLiteral("상태"));
 }
 
 // Two selected batches go in one delete; a sent batch cannot be edited but can be copied.

@@ -136,6 +136,32 @@ TEST_F(TfmTong2Test, WithdrawalItemsShowTheirConsents)
     EXPECT_EQ(cell(screen, 1, 8), QStringLiteral("미등록"));
 }
 
+// Apartment items are entered with their dong and ho, which make the payer number; the grid shows them first.
+TEST_F(TfmTong2Test, ApartmentItemsTakeTheirDongAndHo)
+{
+    ASSERT_TRUE(home.insert("Apt1",
+        { { "AptID", 1 }, { "GiganID10", "9900000003" }, { "IcheDate", QDate(2026, 12, 14) }, { "State", -1 } }));
+    TfmTong2 screen(home.context(), TransferKind::apartment(), 1);
+    screen.show();
+    EXPECT_EQ(screen.windowTitle(), QStringLiteral("아파트뱅킹-테스트기관 이체자료"));
+    screen.trigger(EntryScreen::Command::Insert);
+    EXPECT_EQ(screen.focusWidget(), box(screen, "edDong"));
+    box(screen, "edDong")->setText("101");
+    box(screen, "edHo")->setText("1502");
+    box(screen, "edBankCode")->setText("16");
+    box(screen, "edBankNo")->setText("301-0123-4567-81");
+    box(screen, "edIcheMoney")->setText("150,000");
+    box(screen, "edGubun")->setText("01");
+    home.messages.answerYes();
+    screen.trigger(EntryScreen::Command::Save);
+    ASSERT_FALSE(screen.isEditing()) << home.messages.lastText().toStdString();
+    EXPECT_EQ(cell(screen, 0, 1), "101");
+    EXPECT_EQ(cell(screen, 0, 2), "1502");
+    EXPECT_EQ(cell(screen, 0, 4), "1011502");
+    EXPECT_EQ(cell(screen, 0, 8), "150,000");
+    EXPECT_EQ(home.value("SELECT NapbuNo FROM Apt2").toString(), "1011502");
+}
+
 // A sent batch opens read-only: no entry, copy or delete.
 TEST_F(TfmTong2Test, ASentBatchOpensReadOnly)
 {
