@@ -93,6 +93,12 @@ QString TransferItems::orderBy(const TransferKind& kind, Order order)
     return kind.itemKey;
 }
 
+QString TransferItems::apartmentLimitText() const
+{
+    return QStringLiteral("이체금액이 한도를 초과했습니다.\r\r최대 이체 한도는 ₩%1 입니다.")
+        .arg(QLocale(QLocale::English).toString(apartmentLimit().won()));
+}
+
 Money TransferItems::apartmentLimit() const
 {
     return Money::fromWon(qint64(m_context.settings().aptLimitMillions()) * 1000000);
@@ -349,9 +355,7 @@ TransferItems::Outcome TransferItems::save(const Item& edited)
         if (!(Money() < item.amount))
             return refuse(AmountNotPositive, Field::Amount, item);
         if (apartmentLimit() < item.amount)
-            return refuse(QStringLiteral("이체금액이 한도를 초과했습니다.\r\r최대 이체 한도는 ₩%1 입니다.")
-                              .arg(QLocale(QLocale::English).toString(apartmentLimit().won())),
-                Field::Amount, item);
+            return refuse(apartmentLimitText(), Field::Amount, item);
     }
     if (item.bankCode.trimmed().isEmpty())
         return refuse(BankCodeMissing, Field::BankCode, item);
@@ -520,6 +524,11 @@ TransferItems::Outcome TransferItems::changeAmount(const QString& text, qint64 c
     Money amount;
     if (!Money::parse(text, amount))
         return refuse(AmountBad, Field::None, currentRow->item);
+    // The amount every changed item takes must pass what saving one of them checks.
+    if (!(Money() < amount))
+        return refuse(AmountNotPositive, Field::Amount, currentRow->item);
+    if (m_kind.isApartment() && apartmentLimit() < amount)
+        return refuse(apartmentLimitText(), Field::Amount, currentRow->item);
 
     const QList<qint64> keys = keysOf(current, selected);
     Progress& progress = m_context.progress();

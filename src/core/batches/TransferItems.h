@@ -96,6 +96,7 @@ public:
     static QString salaryName(int salary);
     // The most an apartment item may carry: the Apt setting of Firm.ini in millions of won.
     Money apartmentLimit() const;
+    QString apartmentLimitText() const;
 
     TransferItems(Workspace& context, const TransferKind& kind, qint64 batch);
 

@@ -348,7 +348,8 @@ TEST(TransferItems, DeleteOfSeveralItemsIsOneTransaction)
     EXPECT_EQ(t.itemCount(), 2);
 }
 
-TEST(TransferItems, BulkAmountChangeStoresAnyValidAmountOnTheSelectedItems)
+// The amount is checked as saving checks it: a positive amount only.
+TEST(TransferItems, BulkAmountChangeStoresAValidAmountOnTheSelectedItems)
 {
     struct Case {
         const char* text;
@@ -359,8 +360,8 @@ TEST(TransferItems, BulkAmountChangeStoresAnyValidAmountOnTheSelectedItems)
     };
     const Case cases[] = {
         { "5,000", true, true, { 5000, 5000, 3 }, "" },
-        { "0", true, true, { 0, 0, 3 }, "" },
-        { "-7", false, true, { 1, -7, 3 }, "" },
+        { "0", true, false, { 1, 2, 3 }, "이체금액은 0보다 큰 금액을 입력해야 합니다." },
+        { "-7", false, false, { 1, 2, 3 }, "이체금액은 0보다 큰 금액을 입력해야 합니다." },
         { "12a", true, false, { 1, 2, 3 }, "이체금액이 적절하지 않습니다." },
         { "", false, false, { 1, 2, 3 }, "이체금액이 적절하지 않습니다." },
     };
@@ -637,4 +638,20 @@ TEST(TransferItems, ApartmentItemsKeepToTheLimitAndTakeTheirPayerNumberFromDongA
         }
         EXPECT_EQ(home.value("SELECT NapbuNo || '|' || Dong || '|' || Ho FROM Apt2").toString(), "1011502|101|1502");
     }
+}
+
+TEST(TransferItems, ABulkAmountChangeKeepsApartmentItemsWithinTheirLimit)
+{
+    ImportTestHome home;
+    ASSERT_TRUE(home.insert("Apt1",
+        { { "AptID", 1 }, { "GiganID10", "9900000003" }, { "IcheDate", QDate(2026, 12, 11) }, { "State", 1 } }));
+    ASSERT_TRUE(home.insert("Apt2",
+        { { "AptID", 1 }, { "BankCode", "11" }, { "IcheMoney", Money::fromWon(1000).stored() }, { "State", 1 } }));
+    TransferItems items(home.context(), TransferKind::apartment(), 1);
+    const qint64 key = home.value("SELECT Apt2ID FROM Apt2").toLongLong();
+    EXPECT_FALSE(items.changeAmount(QStringLiteral("5,000,001"), key, {}).done);
+    EXPECT_EQ(home.messages.lastText(),
+        QStringLiteral("이체금액이 한도를 초과했습니다.\r\r최대 이체 한도는 ₩5,000,000 입니다."));
+    EXPECT_TRUE(items.changeAmount(QStringLiteral("5,000,000"), key, {}).done);
+    EXPECT_EQ(home.value("SELECT IcheMoney FROM Apt2").toLongLong(), Q_INT64_C(50000000000));
 }
