@@ -9,7 +9,7 @@
 namespace {
 
 const QString Usage = QStringLiteral("item add KIND BATCH --bank CODE --account ACCT --amount WON [--name N] "
-                                     "[--payer P] [--fund F] [--yes]");
+                                     "[--payer P | --dong D --ho H] [--remark R] [--fund F] [--yes]");
 
 int usage(CliSession& session, const QStringList& arguments)
 {
@@ -21,7 +21,8 @@ int usage(CliSession& session, const QStringList& arguments)
 bool parseOptions(const QStringList& arguments, QHash<QString, QString>& options)
 {
     const QStringList known { QStringLiteral("--bank"), QStringLiteral("--account"), QStringLiteral("--amount"),
-        QStringLiteral("--name"), QStringLiteral("--payer"), QStringLiteral("--fund") };
+        QStringLiteral("--name"), QStringLiteral("--payer"), QStringLiteral("--fund"), QStringLiteral("--remark"),
+        QStringLiteral("--dong"), QStringLiteral("--ho") };
     for (int i = 0; i < arguments.size(); i += 2) {
         const QString& option = arguments.at(i);
         if (!known.contains(option) || i + 1 >= arguments.size() || options.contains(option))
@@ -43,11 +44,11 @@ int runAdd(CliSession& session, const QStringList& arguments, const QStringList&
     if (!kind || !numeric || !parseOptions(arguments.mid(2), options)
         || !Money::parse(options.value(QStringLiteral("--amount")), amount))
         return usage(session, given);
-    // Apartment items are entered with their dong and ho, which come with the apartment item screen.
-    if (kind->isApartment()) {
-        session.err() << "item: " << word << " items are not yet available" << Qt::endl;
-        return 1;
-    }
+    // An apartment item's payer number is its dong and ho; the other kinds have neither.
+    const bool dongHo = options.contains(QStringLiteral("--dong")) && options.contains(QStringLiteral("--ho"));
+    const bool anyDongHo = options.contains(QStringLiteral("--dong")) || options.contains(QStringLiteral("--ho"));
+    if (kind->hasDongHo ? (!dongHo || options.contains(QStringLiteral("--payer"))) : anyDongHo)
+        return usage(session, given);
     if (!openWorkingData(session))
         return 1;
 
@@ -66,6 +67,9 @@ int runAdd(CliSession& session, const QStringList& arguments, const QStringList&
     item.amount = amount;
     item.name = options.value(QStringLiteral("--name"));
     item.payerNumber = options.value(QStringLiteral("--payer"));
+    item.remark = options.value(QStringLiteral("--remark"));
+    item.dong = options.value(QStringLiteral("--dong"));
+    item.ho = options.value(QStringLiteral("--ho"));
     if (options.contains(QStringLiteral("--fund")))
         item.fundCategory = options.value(QStringLiteral("--fund"));
     const TransferItems::Outcome saved = items.save(item);
@@ -92,7 +96,7 @@ QList<CliCommand> itemCommands()
 {
     return { { QStringLiteral("item"),
         Usage
-            + QStringLiteral("\n    adds an item to a batch (KIND: deposit or withdrawal) through the item screen's "
+            + QStringLiteral("\n    adds an item to a batch through the item screen's "
                              "checks and prints its key\n")
             + itemListUsage(),
         runItem } };
