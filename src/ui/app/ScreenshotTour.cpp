@@ -8,8 +8,10 @@
 #include "ui/app/TfmFileView.h"
 #include "ui/app/TfmInfoDlg.h"
 #include "ui/app/TfmMain.h"
+#include "ui/batches/TfmApt1.h"
 #include "ui/batches/TfmTong1.h"
 #include "ui/batches/TfmTong2.h"
+#include "ui/batches/TfmTong21.h"
 #include "ui/calendar/TfmHoliday.h"
 #include "ui/codes/TfmCode1.h"
 #include "ui/codes/TfmCode2.h"
@@ -101,7 +103,13 @@ bool ScreenshotTour::shootTong1()
     if (!shoot(batches, QStringLiteral("TfmTong1")))
         return false;
     TfmTong2 items(m_context, TransferKind::deposit(), batches.currentBatch());
-    return shoot(items, QStringLiteral("TfmTong2"));
+    if (!shoot(items, QStringLiteral("TfmTong2")))
+        return false;
+    TfmTong21 withdrawals(m_context);
+    withdrawals.resize(TfmMain::ClientWidth, 520);
+    TfmApt1 apartments(m_context);
+    apartments.resize(TfmMain::ClientWidth, 520);
+    return shoot(withdrawals, QStringLiteral("TfmTong21")) && shoot(apartments, QStringLiteral("TfmApt1"));
 }
 
 bool ScreenshotTour::shootHoliday()

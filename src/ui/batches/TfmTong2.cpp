@@ -163,6 +163,8 @@ TfmTong2::TfmTong2(Workspace& workspace, const TransferKind& kind, qint64 batch,
     , m_salary(new QComboBox(this))
     , m_outcome(new QLineEdit(this))
     , m_date(new QLineEdit(this))
+    , m_dateLabel(new QLabel(this))
+    , m_result(new QLineEdit(this))
     , m_consentCheck(new QCheckBox(QStringLiteral("출금 동의 등록여부 검사"), this))
     , m_consentPanel(new QLabel(ItemConsents::missingMessage(), this))
     , m_model(new LazyTableModel(workspace.database(), gridOf(kind, batch, workspace.data(), &m_consents), this))
@@ -257,7 +259,14 @@ QWidget* TfmTong2::buildPanel()
     m_bankCode->setObjectName(QStringLiteral("edBankCode"));
     m_bank->setObjectName(QStringLiteral("cbBank"));
     m_bank->setMaxVisibleItems(8);
-    fillCodes(m_bank, m_workspace.data().codes(TDM1::CodeKind::Bank));
+    // Withdrawals list the banks 10 to 15, apartment payments also 16: the banks their items may go to.
+    QList<TDM1::CodeEntry> banks = m_workspace.data().codes(TDM1::CodeKind::Bank);
+    if (!m_items.kind().isDeposit()) {
+        const QString last = m_items.kind().isWithdrawal() ? QStringLiteral("15") : QStringLiteral("16");
+        banks.removeIf(
+            [&last](const TDM1::CodeEntry& bank) { return bank.id < QLatin1String("10") || bank.id > last; });
+    }
+    fillCodes(m_bank, banks);
     m_account->setObjectName(QStringLiteral("edBankNo"));
     m_amount->setObjectName(QStringLiteral("edIcheMoney"));
     m_fundCode->setObjectName(QStringLiteral("edGubun"));
@@ -272,6 +281,8 @@ QWidget* TfmTong2::buildPanel()
     m_outcome->setReadOnly(true);
     m_date->setObjectName(QStringLiteral("edIcheDate"));
     m_date->setReadOnly(true);
+    m_result->setObjectName(QStringLiteral("edResult"));
+    m_result->setReadOnly(true);
     const auto label = [panel](const QString& text) { return new QLabel(text, panel); };
     grid->addWidget(label(QStringLiteral("은 행 명")), 0, 0);
     grid->addWidget(m_bankCode, 0, 1);
@@ -314,8 +325,11 @@ QWidget* TfmTong2::buildPanel()
     }
     grid->addWidget(label(QStringLiteral("이체여부")), 4, 0);
     grid->addWidget(m_outcome, 4, 1, 1, 2);
-    grid->addWidget(label(QStringLiteral("이체일자")), 4, 3);
+    m_dateLabel->setObjectName(QStringLiteral("lblIcheDate"));
+    grid->addWidget(m_dateLabel, 4, 3);
     grid->addWidget(m_date, 4, 4);
+    grid->addWidget(label(QStringLiteral("처리결과")), 7, 0);
+    grid->addWidget(m_result, 7, 1, 1, 4);
     connect(m_bank, &QComboBox::activated, this, [this] { m_bankCode->setText(m_bank->currentData().toString()); });
     connect(m_bankCode, &QLineEdit::textEdited, this,
         [this](const QString& code) { m_bank->setCurrentIndex(std::max(0, m_bank->findData(code))); });
@@ -391,6 +405,12 @@ void TfmTong2::showCurrent()
     const std::optional<TransferItems::Row> row = m_items.row(currentItem());
     showItem(row ? row->item : TransferItems::Item(), row ? row->displayAccount : QString());
     m_outcome->setText(row ? row->outcomeName : QString());
+    m_result->setText(row ? row->resultName : QString());
+    // The date is the day of processing once the result came, until then the day of the transfer.
+    const bool processed = row && row->item.state > BatchState::Sent;
+    m_dateLabel->setText(processed       ? QStringLiteral("처리일자")
+            : m_items.kind().isDeposit() ? QStringLiteral("입금일자")
+                                         : QStringLiteral("출금일자"));
 }
 
 void TfmTong2::showItem(const TransferItems::Item& item, const QString& displayAccount)

@@ -78,6 +78,8 @@ private:
     QComboBox* m_salary;
     QLineEdit* m_outcome;
     QLineEdit* m_date;
+    QLabel* m_dateLabel;
+    QLineEdit* m_result;
     QHash<qint64, QString> m_consents;
     QCheckBox* m_consentCheck;
     QLabel* m_consentPanel;

@@ -52,6 +52,7 @@ TEST_F(TfmTong2Test, ItemsAreEnteredAndTheBatchFollowsOnClose)
         TfmTong2 screen(home.context(), TransferKind::deposit(), 1);
         screen.show();
         EXPECT_EQ(screen.windowTitle(), QStringLiteral("대량입금-테스트기관 이체자료"));
+        EXPECT_EQ(screen.findChild<QLabel*>("lblIcheDate")->text(), QStringLiteral("입금일자"));
         enter(screen, "11", "110-12-345678", "15,000");
         ASSERT_FALSE(screen.isEditing()) << home.messages.lastText().toStdString();
         ASSERT_EQ(screen.grid()->model()->rowCount(), 1);
@@ -122,6 +123,11 @@ TEST_F(TfmTong2Test, WithdrawalItemsShowTheirConsents)
     TfmTong2 screen(home.context(), TransferKind::withdrawal(), 1);
     screen.show();
     EXPECT_EQ(screen.windowTitle(), QStringLiteral("대량출금-테스트기관 이체자료"));
+    EXPECT_EQ(screen.findChild<QLabel*>("lblIcheDate")->text(), QStringLiteral("출금일자"));
+    auto* banks = screen.findChild<QComboBox*>("cbBank");
+    EXPECT_GE(banks->findData("11"), 0);
+    EXPECT_EQ(banks->findData("16"), -1) << "withdrawals reach 10 to 15 only";
+    EXPECT_EQ(banks->findData("20"), -1);
     EXPECT_TRUE(screen.findChild<QLabel*>("lblConsentMissing")->isVisible());
     EXPECT_EQ(cell(screen, 0, 8), QString());
 
