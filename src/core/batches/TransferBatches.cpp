@@ -140,6 +140,11 @@ QString TransferBatches::institutionPassword(const QString& institution) const
     return institutionValue(institution, m_kind.passwordColumn);
 }
 
+QString TransferBatches::motherAccount(const QString& institution) const
+{
+    return m_kind.motherAccountColumn.isEmpty() ? QString() : institutionValue(institution, m_kind.motherAccountColumn);
+}
+
 QString TransferBatches::institutionValue(const QString& institution, const QString& column) const
 {
     return m_context.database()
@@ -161,7 +166,7 @@ bool TransferBatches::write(Header& header)
     if (m_kind.toIO != 0)
         values.insert(QStringLiteral("TOIO"), m_kind.toIO);
     if (!m_kind.motherAccountColumn.isEmpty())
-        values.insert(QStringLiteral("MoBankNo"), institutionValue(header.institution, m_kind.motherAccountColumn));
+        values.insert(QStringLiteral("MoBankNo"), motherAccount(header.institution));
     WriteResult result;
     if (isNew) {
         const std::optional<qint64> key = database.nextKey(m_kind.batchTable, m_kind.batchKey);

@@ -62,6 +62,8 @@ public:
     Outcome save(Header& header);
     // The institution's password, for a batch entered without one (fbctl).
     QString institutionPassword(const QString& institution) const;
+    // The mother account a batch of the institution carries; empty for a kind without one.
+    QString motherAccount(const QString& institution) const;
 
     // Hold (1 → 0) or release (0 → 1) with every item, after the question; false for any other state or No.
     bool toggleHold(qint64 id);

@@ -270,15 +270,14 @@ TransferItems::Outcome TransferItems::startEdit(qint64 key) const
     return found(*stored);
 }
 
-// Withdrawals reach the central bank and the member co-operatives only (10 to 15), apartment payments also the
-// co-operative bank's own code 16; deposits go to any bank of the table.
+// A bank of the table that the kind's items may go to.
 bool TransferItems::isKnownBank(const QString& code) const
 {
-    const QString last = m_kind.isWithdrawal() ? QStringLiteral("15") : QStringLiteral("16");
-    const QString sql = m_kind.isDeposit()
-        ? QStringLiteral("SELECT count(*) FROM %1 WHERE Id = ?").arg(bankTable())
-        : QStringLiteral("SELECT count(*) FROM %1 WHERE Id = ? AND Id BETWEEN '10' AND '%2'").arg(bankTable(), last);
-    return m_context.database().scalar(sql, { code }).toInt() > 0;
+    return m_kind.reachesBank(code)
+        && m_context.database()
+               .scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE Id = ?").arg(bankTable()), { code })
+               .toInt()
+        > 0;
 }
 
 bool TransferItems::isKnownFund(const QString& code) const

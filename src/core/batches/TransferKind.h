@@ -45,6 +45,13 @@ struct TransferKind {
     QString groupTable; // the group templates a batch can be made from (GroupTo1, GroupTo3, GroupAp1)
     QString groupItemTable; // their items (GroupTo2, GroupTo4, GroupAp2)
 
+    // Whether its items may go to the bank: withdrawals reach the central bank and the member co-operatives (10 to
+    // 15), apartment payments also the co-operative bank's own code 16, deposits any bank.
+    bool reachesBank(const QString& code) const
+    {
+        return isDeposit() || (code >= QLatin1String("10") && code <= QLatin1String(isWithdrawal() ? "15" : "16"));
+    }
+
     // The E record of its files totals the items at other banks (deposit); the other kinds write zeros there.
     bool countsOtherBanksAtEnd() const { return isDeposit(); }
 

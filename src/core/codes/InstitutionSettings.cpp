@@ -192,15 +192,14 @@ bool InstitutionSettings::confirmDuplicateCodes(Row& row, Outcome& outcome) cons
         const QString code = row.value(group.code);
         if (code.isEmpty())
             continue;
-        const QVariant self = m_context.database().scalar(
-            QStringLiteral("SELECT count(*) FROM Usercode WHERE %1 = ? AND Rec = ?").arg(group.code),
-            { code, row.rec });
-        const QVariant others = m_context.database().scalar(
-            QStringLiteral("SELECT count(*) FROM Usercode WHERE %1 = ? AND Rec <> ?").arg(group.code),
-            { code, row.rec });
-        if (group.code == QLatin1String("TOID210") && self.toLongLong() + others.toLongLong() > 0)
+        SqliteStatement carriers(m_context.database(),
+            QStringLiteral("SELECT count(*), COALESCE(SUM(Rec <> ?), 0) FROM Usercode WHERE %1 = ?").arg(group.code));
+        const bool read = carriers.select({ row.rec, code }) && carriers.next();
+        const qint64 all = read ? carriers.integer(0) : 0;
+        const qint64 others = read ? carriers.integer(1) : 0;
+        if (group.code == QLatin1String("TOID210") && all > 0)
             row.values.insert(QStringLiteral("TOIO"), QStringLiteral("1"));
-        if (others.toLongLong() == 0)
+        if (others == 0)
             continue;
         if (!m_context.messages().question(
                 group.kind + QStringLiteral(" 기관코드가 중복됩니다.\r\r계속 진행하시겠습니까?"))) {

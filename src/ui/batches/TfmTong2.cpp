@@ -44,13 +44,21 @@ TDM1::CodeKind fundKind(const TransferKind& kind)
                                                                                      : TDM1::CodeKind::CodeT;
 }
 
-LazyTableSource itemGrid(const TransferKind& kind, qint64 batch, const TDM1& data, const ConsentStates* consents)
+// The items of one batch in stored order; the grids declare their columns over it.
+LazyTableSource itemsOf(const TransferKind& kind, qint64 batch)
 {
     LazyTableSource source;
     source.from = kind.itemTable;
     source.keyColumn = kind.itemKey;
     source.where = kind.batchKey + QStringLiteral(" = ?");
     source.whereValues = { batch };
+    source.order = { kind.itemKey };
+    return source;
+}
+
+LazyTableSource itemGrid(const TransferKind& kind, qint64 batch, const TDM1& data, const ConsentStates* consents)
+{
+    LazyTableSource source = itemsOf(kind, batch);
     const TDM1* codes = &data;
     const TDM1::CodeKind funds = fundKind(kind);
     source.columns = {
@@ -81,7 +89,6 @@ LazyTableSource itemGrid(const TransferKind& kind, qint64 batch, const TDM1& dat
     source.extraSources = { QStringLiteral("BankCode"), QStringLiteral("BankNo"), QStringLiteral("Gubun"),
         kind.hasSalary ? QStringLiteral("Salary") : QStringLiteral("NULL"), QStringLiteral("State"),
         QStringLiteral("IcheYebu"), kind.itemKey };
-    source.order = { kind.itemKey };
     return source;
 }
 
@@ -90,11 +97,7 @@ enum ApartmentExtra { AptBankCode = 10, AptBankNo, AptState, AptIcheYebu, AptKey
 
 LazyTableSource apartmentGrid(const TransferKind& kind, qint64 batch, const TDM1& data, const ConsentStates* consents)
 {
-    LazyTableSource source;
-    source.from = kind.itemTable;
-    source.keyColumn = kind.itemKey;
-    source.where = kind.batchKey + QStringLiteral(" = ?");
-    source.whereValues = { batch };
+    LazyTableSource source = itemsOf(kind, batch);
     const TDM1* codes = &data;
     source.columns = {
         LazyColumn::calculated(QStringLiteral("출금동의"), 10,
@@ -127,7 +130,6 @@ LazyTableSource apartmentGrid(const TransferKind& kind, qint64 batch, const TDM1
     };
     source.extraSources = { QStringLiteral("BankCode"), QStringLiteral("BankNo"), QStringLiteral("State"),
         QStringLiteral("IcheYebu"), kind.itemKey, QStringLiteral("Dong"), QStringLiteral("Ho") };
-    source.order = { kind.itemKey };
     return source;
 }
 
@@ -259,13 +261,8 @@ QWidget* TfmTong2::buildPanel()
     m_bankCode->setObjectName(QStringLiteral("edBankCode"));
     m_bank->setObjectName(QStringLiteral("cbBank"));
     m_bank->setMaxVisibleItems(8);
-    // Withdrawals list the banks 10 to 15, apartment payments also 16: the banks their items may go to.
     QList<TDM1::CodeEntry> banks = m_workspace.data().codes(TDM1::CodeKind::Bank);
-    if (!m_items.kind().isDeposit()) {
-        const QString last = m_items.kind().isWithdrawal() ? QStringLiteral("15") : QStringLiteral("16");
-        banks.removeIf(
-            [&last](const TDM1::CodeEntry& bank) { return bank.id < QLatin1String("10") || bank.id > last; });
-    }
+    banks.removeIf([this](const TDM1::CodeEntry& bank) { return !m_items.kind().reachesBank(bank.id); });
     fillCodes(m_bank, banks);
     m_account->setObjectName(QStringLiteral("edBankNo"));
     m_amount->setObjectName(QStringLiteral("edIcheMoney"));

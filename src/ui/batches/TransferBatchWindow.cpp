@@ -417,13 +417,7 @@ void TransferBatchWindow::showInstitution()
 {
     const QString code = m_institution->currentData().toString();
     m_institutionCode->setText(code);
-    const QString column = m_batches.kind().motherAccountColumn;
-    const QString account = column.isEmpty() ? QString()
-                                             : m_workspace.database()
-                                                   .scalar(QStringLiteral("SELECT %1 FROM Usercode WHERE TRIM(%2) = ?")
-                                                               .arg(column, m_batches.kind().institutionColumn),
-                                                       { code })
-                                                   .toString();
+    const QString account = m_batches.motherAccount(code);
     m_motherAccount->setText(
         account.isEmpty() ? QString() : AcctNoRules().Hyphenate(BankGroup::centralBankCode(), account));
 }
