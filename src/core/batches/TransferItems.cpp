@@ -18,6 +18,14 @@
 
 namespace {
 
+// A search box: blank matches anything, else the value begins with it, or equals it when the search is exact.
+bool matches(const QString& value, const QString& wanted, bool exact)
+{
+    if (wanted.trimmed().isEmpty())
+        return true;
+    return exact ? value == wanted : value.startsWith(wanted);
+}
+
 // What the item screens of the three kinds do differently.
 struct ItemScreen {
     QString captionPrefix;
@@ -82,15 +90,38 @@ int indexOf(const QList<TransferItems::Row>& rows, qint64 key)
 
 QString TransferItems::orderBy(const TransferKind& kind, Order order)
 {
+    const QStringList columns = orderColumns(kind, order);
+    return columns.size() == 1 ? kind.itemKey
+                               : kind.batchKey + QStringLiteral(", ") + columns.join(QStringLiteral(", "));
+}
+
+QStringList TransferItems::orderColumns(const TransferKind& kind, Order order)
+{
     switch (order) {
     case Order::Account:
-        return kind.batchKey + QStringLiteral(", BankCode, BankNo, ") + kind.itemKey;
+        return { QStringLiteral("BankCode"), QStringLiteral("BankNo"), kind.itemKey };
     case Order::FundCategory:
-        return kind.batchKey + QStringLiteral(", Gubun, ") + kind.itemKey;
+        return { QStringLiteral("Gubun"), kind.itemKey };
+    case Order::DongHo:
+        return { QStringLiteral("Dong"), QStringLiteral("Ho"), kind.itemKey };
+    case Order::ResidentName:
+        return { QStringLiteral("Bigo"), kind.itemKey };
     case Order::Key:
         break;
     }
-    return kind.itemKey;
+    return { kind.itemKey };
+}
+
+QList<std::pair<QString, TransferItems::Order>> TransferItems::orders(const TransferKind& kind)
+{
+    QList<std::pair<QString, Order>> orders { { QStringLiteral("정렬 안함"), Order::Key },
+        { QStringLiteral("계좌번호 순으로 정렬"), Order::Account } };
+    if (kind.hasDongHo)
+        return orders
+            + QList<std::pair<QString, Order>> { { QStringLiteral("동-호수 순으로 정렬"), Order::DongHo },
+                  { QStringLiteral("입주자명 순으로 정렬"), Order::ResidentName } };
+    return orders
+        + QList<std::pair<QString, Order>> { { QStringLiteral("자금구분 순으로 정렬"), Order::FundCategory } };
 }
 
 QString TransferItems::apartmentLimitText() const
@@ -145,6 +176,16 @@ QString TransferItems::caption() const
 bool TransferItems::isReadOnly() const
 {
     return batchInfo().state > BatchState::AwaitingSending;
+}
+
+bool TransferItems::allowsChanges(qint64 current) const
+{
+    if (isReadOnly())
+        return false;
+    if (!m_kind.hasDongHo)
+        return true;
+    const std::optional<Row> item = row(current);
+    return !item || item->item.state < BatchState::Sent;
 }
 
 TransferItems::BatchInfo TransferItems::batchInfo() const
@@ -615,9 +656,9 @@ TransferItems::Outcome TransferItems::search(const Search& search, bool fromStar
     const QList<Row> all = rows();
     for (int i = fromStart ? 0 : indexOf(all, current) + 1; i < all.size(); ++i) {
         const Item& item = all.at(i).item;
-        if ((search.fundName.isEmpty() || item.fundCategory == fund)
-            && (search.name.isEmpty() || item.name.startsWith(search.name))
-            && (search.account.isEmpty() || item.account.startsWith(search.account)))
+        if ((search.fundName.isEmpty() || item.fundCategory == fund) && matches(item.name, search.name, search.exact)
+            && matches(item.account, search.account, search.exact)
+            && matches(item.payerNumber, search.payerNumber, search.exact))
             return found(all.at(i));
     }
     Outcome outcome;

@@ -27,8 +27,9 @@ class TransferItems {
 public:
     // The editor that gets the focus.
     enum class Field { None, BankCode, Account, Amount, FundCategory };
-    // 정 렬: 정렬 안함, 계좌번호 순으로 정렬, 자금구분 순으로 정렬.
-    enum class Order { Key, Account, FundCategory };
+    // 정 렬: 정렬 안함, 계좌번호 순으로 정렬, then 자금구분 순으로 정렬, or for apartments 동-호수 순으로 정렬 and
+    // 입주자명 순으로 정렬.
+    enum class Order { Key, Account, FundCategory, DongHo, ResidentName };
 
     // One item as the editor holds it. key 0 is an item not yet stored.
     struct Item {
@@ -76,11 +77,14 @@ public:
         int count = 0;
     };
 
-    // The search dialog's boxes: a fund-category name (blank: any), a name prefix and an account prefix.
+    // The search dialog's boxes, each blank for any: a fund-category name, and the name and account, which match
+    // as prefixes or, when exact, in full (with the payer number, for apartment items).
     struct Search {
         QString fundName;
         QString name;
         QString account;
+        QString payerNumber;
+        bool exact = false;
     };
 
     struct FailedItems {
@@ -93,6 +97,10 @@ public:
     static QString amountInputPrompt() { return QStringLiteral("이체금액 :"); }
     // The ORDER BY of an order, for this screen and the batch screen's item table (the printout follows it).
     static QString orderBy(const TransferKind& kind, Order order);
+    // The columns of an order within one batch, ending with the item key.
+    static QStringList orderColumns(const TransferKind& kind, Order order);
+    // The kind's orders with the 정 렬 menu's captions.
+    static QList<std::pair<QString, Order>> orders(const TransferKind& kind);
     static QString salaryName(int salary);
     // The most an apartment item may carry: the Apt setting of Firm.ini in millions of won.
     Money apartmentLimit() const;
@@ -106,6 +114,9 @@ public:
     // "대량입금-" + the institution whose code the batch carries + " 이체자료"; "대량입금-이체자료" without one.
     QString caption() const;
     bool isReadOnly() const;
+    // Whether items may be entered, changed, copied or deleted while this item is current: never in a sent batch,
+    // and for apartments not while a sent item (state 2 or more) is current.
+    bool allowsChanges(qint64 current) const;
 
     // 개별입력 / 연속입력.
     bool continuousEntry() const { return m_continuousEntry; }

@@ -6,19 +6,32 @@
 
 namespace {
 
-// The consents by their trimmed key, one row per key: when trimming makes several rows share a key, the bare Status
-// beside max(rowid) is that of the row stored last. SQLite builds a transient index on this for the join.
-const QString Consents = QStringLiteral(
-    "WITH consent AS (SELECT trim(ifnull(Giganid, '')) AS giganid, trim(ifnull(Bankcd, '')) AS bankcd, "
-    "trim(ifnull(Bankno, '')) AS bankno, trim(ifnull(NapbuNO, '')) AS napbuno, Status AS status, max(rowid) "
-    "FROM TongRegister GROUP BY 1, 2, 3, 4) ");
-
 // The one rule of a registered consent, with its value bound: an item without a consent row has none.
-const QString Unregistered = QStringLiteral("ifnull(c.status, -1) <> ?");
+const QString Unregistered = QStringLiteral("ifnull(%1, -1) <> ?");
 
 QString trimmed(const QString& column)
 {
     return QStringLiteral("trim(ifnull(%1, ''))").arg(column);
+}
+
+// The payer number an item's consent carries: cNapbuNo for an apartment item, else NapbuNo, trimmed.
+QString payerExpression(const TransferKind& kind, const QString& item)
+{
+    if (kind.hasDongHo)
+        return trimmed(item + QStringLiteral(".Dong")) + QStringLiteral(" || ") + trimmed(item + QStringLiteral(".Ho"));
+    return trimmed(item + QStringLiteral(".NapbuNo"));
+}
+
+// The Status of the item's consent, NULL without one: the consent whose trimmed key equals the item's, the one
+// stored last when trimming makes several equal. The trimmed key has an index of its own, so this is one probe.
+QString statusOf(const TransferKind& kind, const QString& item, const QString& institution)
+{
+    return QStringLiteral("(SELECT c.Status FROM TongRegister c WHERE %1 = %2 AND %3 = %4 AND %5 = %6 AND %7 = %8 "
+                          "ORDER BY c.rowid DESC LIMIT 1)")
+        .arg(trimmed(QStringLiteral("c.Giganid")), trimmed(institution), trimmed(QStringLiteral("c.Bankcd")),
+            trimmed(item + QStringLiteral(".BankCode")), trimmed(QStringLiteral("c.Bankno")),
+            trimmed(item + QStringLiteral(".BankNo")), trimmed(QStringLiteral("c.NapbuNO")),
+            payerExpression(kind, item));
 }
 
 } // namespace
@@ -57,31 +70,32 @@ ItemConsents::ItemConsents(Workspace& context, const TransferKind& kind)
 {
 }
 
-// The payer number an item's consent carries: cNapbuNo for an apartment item, else NapbuNo, trimmed.
-QString ItemConsents::payerExpression() const
+QString ItemConsents::statusColumn(const TransferKind& kind)
 {
-    if (m_kind.hasDongHo)
-        return trimmed(QStringLiteral("a.Dong")) + QStringLiteral(" || ") + trimmed(QStringLiteral("a.Ho"));
-    return trimmed(QStringLiteral("a.NapbuNo"));
+    const QString& items = kind.itemTable;
+    return statusOf(kind, items,
+        QStringLiteral("(SELECT b.GiganID10 FROM %1 b WHERE b.%2 = %3.%2)").arg(kind.batchTable, kind.batchKey, items));
 }
 
-// The items (a) of their batches (b), each beside its consent (c), matched field by field.
+// The items (a) of their batches (b).
 QString ItemConsents::joinedItems() const
 {
-    return QStringLiteral("FROM %1 a JOIN %2 b ON b.%3 = a.%3 LEFT JOIN consent c ON c.giganid = %4 "
-                          "AND c.bankcd = %5 AND c.bankno = %6 AND c.napbuno = %7 ")
-        .arg(m_kind.itemTable, m_kind.batchTable, m_kind.batchKey, trimmed(QStringLiteral("b.GiganID10")),
-            trimmed(QStringLiteral("a.BankCode")), trimmed(QStringLiteral("a.BankNo")), payerExpression());
+    return QStringLiteral("FROM %1 a JOIN %2 b ON b.%3 = a.%3 ")
+        .arg(m_kind.itemTable, m_kind.batchTable, m_kind.batchKey);
+}
+
+QString ItemConsents::itemStatus() const
+{
+    return statusOf(m_kind, QStringLiteral("a"), QStringLiteral("b.GiganID10"));
 }
 
 QList<ItemConsents::Item> ItemConsents::items(qint64 batch, bool lookUp) const
 {
     lookUp = lookUp && m_kind.withdraws;
-    const QString payer = m_kind.hasDongHo ? payerExpression() : QStringLiteral("a.NapbuNo");
+    const QString payer = m_kind.hasDongHo ? payerExpression(m_kind, QStringLiteral("a")) : QStringLiteral("a.NapbuNo");
     const QString sql = lookUp
-        ? Consents
-            + QStringLiteral("SELECT a.%1, a.BankCode, a.BankNo, a.IcheMoney, %2, a.State, c.status ")
-                  .arg(m_kind.itemKey, payer)
+        ? QStringLiteral("SELECT a.%1, a.BankCode, a.BankNo, a.IcheMoney, %2, a.State, %3 ")
+                .arg(m_kind.itemKey, payer, itemStatus())
             + joinedItems() + QStringLiteral("WHERE a.%1 = ? ORDER BY a.%2").arg(m_kind.batchKey, m_kind.itemKey)
         : QStringLiteral("SELECT a.%1, a.BankCode, a.BankNo, a.IcheMoney, %2, a.State, NULL FROM %3 a "
                          "WHERE a.%4 = ? ORDER BY a.%1")
@@ -119,8 +133,8 @@ bool ItemConsents::anyMissing(qint64 batch) const
     if (!m_kind.withdraws)
         return false;
     SqliteStatement statement(m_context.database(),
-        Consents + QStringLiteral("SELECT 1 ") + joinedItems()
-            + QStringLiteral("WHERE a.%1 = ? AND %2 LIMIT 1").arg(m_kind.batchKey, Unregistered));
+        QStringLiteral("SELECT 1 ") + joinedItems()
+            + QStringLiteral("WHERE a.%1 = ? AND %2 LIMIT 1").arg(m_kind.batchKey, Unregistered.arg(itemStatus())));
     if (!statement.isValid() || !statement.select({ batch, int(ConsentState::Registered) })) {
         m_context.reportError(statement.error());
         return false;
@@ -137,13 +151,13 @@ QList<ItemConsents::Missing> ItemConsents::missing() const
     if (!m_kind.withdraws)
         return result;
     SqliteStatement statement(m_context.database(),
-        Consents
-            + QStringLiteral("SELECT b.%1, a.%2, %3, %4, %5, %6 ")
-                  .arg(m_kind.batchKey, m_kind.itemKey, trimmed(QStringLiteral("b.GiganID10")),
-                      trimmed(QStringLiteral("a.BankCode")), trimmed(QStringLiteral("a.BankNo")), payerExpression())
+        QStringLiteral("SELECT b.%1, a.%2, %3, %4, %5, %6 ")
+                .arg(m_kind.batchKey, m_kind.itemKey, trimmed(QStringLiteral("b.GiganID10")),
+                    trimmed(QStringLiteral("a.BankCode")), trimmed(QStringLiteral("a.BankNo")),
+                    payerExpression(m_kind, QStringLiteral("a")))
             + joinedItems()
             + QStringLiteral("WHERE b.State = ? AND %1 ORDER BY b.%2, a.%3")
-                  .arg(Unregistered, m_kind.batchKey, m_kind.itemKey));
+                  .arg(Unregistered.arg(itemStatus()), m_kind.batchKey, m_kind.itemKey));
     // State 1: the batches the next run sends.
     if (!statement.isValid() || !statement.select({ 1, int(ConsentState::Registered) })) {
         m_context.reportError(statement.error());

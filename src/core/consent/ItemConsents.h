@@ -16,7 +16,7 @@ class Workspace;
 // and the item's BankCode, BankNo and payer number, each compared trimmed and with NULL as empty. The payer number is
 // NapbuNo for a withdrawal item and cNapbuNo (trimmed Dong followed by trimmed Ho) for an apartment item. When
 // trimming makes several rows match, the one stored last counts. The item is registered when that row's Status is
-// ConsentState::Registered; every lookup here shares that one rule and runs as one keyed join over the batch.
+// ConsentState::Registered; every lookup here shares that one rule, one index probe per item.
 class ItemConsents {
 public:
     // One item of a batch in key order, with its consent when it was looked up.
@@ -60,9 +60,12 @@ public:
     QList<Missing> missing() const;
     // The list shown before sending: the withdrawal items, then the apartment items.
     static QList<Missing> missingBeforeSending(Workspace& context);
+    // The Status of an item's consent as an SQL expression over a row of the item table named as such (NULL without
+    // a consent): what a grid reads a page at a time.
+    static QString statusColumn(const TransferKind& kind);
 
 private:
-    QString payerExpression() const;
+    QString itemStatus() const;
     QString joinedItems() const;
 
     Workspace& m_context;

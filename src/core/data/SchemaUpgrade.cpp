@@ -106,6 +106,7 @@ bool SchemaUpgrade::run()
         { 12, &SchemaUpgrade::upgradeKeysAndResults },
         { 13, &SchemaUpgrade::createMissingIndexes },
         { 14, &SchemaUpgrade::createHolidayList },
+        { 15, &SchemaUpgrade::createConsentLookupIndex },
     };
     m_failedStep = 0;
     m_error.clear();
@@ -257,6 +258,22 @@ bool SchemaUpgrade::createHolidayList()
             != WriteResult::Ok)
             return fail(m_database.lastError());
     }
+    return true;
+}
+
+// Batch items find their consents by the trimmed key (stored keys may carry blanks), so the trimmed key has an index.
+bool SchemaUpgrade::createConsentLookupIndex()
+{
+    const QString index = QStringLiteral("TongRegister_Trimmed");
+    if (!m_tables.contains(key(QStringLiteral("TongRegister"))) || m_indexes.contains(key(index)))
+        return true;
+    beginWriting();
+    if (!m_database.exec(
+            QStringLiteral("CREATE INDEX %1 ON TongRegister (trim(ifnull(Giganid, '')), "
+                           "trim(ifnull(Bankcd, '')), trim(ifnull(Bankno, '')), trim(ifnull(NapbuNO, '')))")
+                .arg(index)))
+        return fail(m_database.lastError());
+    m_indexes.insert(key(index));
     return true;
 }
 

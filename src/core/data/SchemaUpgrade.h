@@ -50,6 +50,7 @@ private:
     bool createSahooMain();
     bool createSahooSub();
     bool createHolidayList();
+    bool createConsentLookupIndex();
     bool seedNewBanks();
     bool upgradeKeysAndResults();
     bool createMissingIndexes();

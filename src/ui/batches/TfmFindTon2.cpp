@@ -33,8 +33,11 @@ TfmFindTon2::TfmFindTon2(TransferItems& items, Current current, Found found, QWi
 
 bool TfmFindTon2::search(bool fromStart)
 {
-    const TransferItems::Outcome outcome
-        = m_items.search({ m_fund->currentText(), m_name->text(), m_account->text() }, fromStart, m_current());
+    TransferItems::Search wanted;
+    wanted.fundName = m_fund->currentText();
+    wanted.name = m_name->text();
+    wanted.account = m_account->text();
+    const TransferItems::Outcome outcome = m_items.search(wanted, fromStart, m_current());
     if (outcome.done)
         m_found(outcome.item.key);
     return outcome.done;

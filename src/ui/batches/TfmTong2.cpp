@@ -1,12 +1,13 @@
 #include "ui/batches/TfmTong2.h"
 
-#include "core/accounts/AcctNoRules.h"
 #include "core/app/Workspace.h"
 #include "core/batches/BatchState.h"
 #include "core/batches/TransferBatches.h"
 #include "core/common/Messages.h"
 #include "core/consent/ItemConsents.h"
 #include "core/data/TDM1.h"
+#include "ui/batches/ItemGrid.h"
+#include "ui/batches/TfmFindApt2.h"
 #include "ui/batches/TfmFindTon2.h"
 #include "ui/common/FieldEdit.h"
 #include "ui/common/LazyGrid.h"
@@ -30,112 +31,10 @@
 
 namespace {
 
-constexpr int ConsentColumn = 8;
-
-// The raw values the calculated columns read, after the nine columns of the grid.
-enum Extra { BankCode = 9, BankNo, Gubun, Salary, State, IcheYebu, Key };
-
-// The consent column: the consent state of each item while the check is on, empty otherwise.
-using ConsentStates = QHash<qint64, QString>;
-
 TDM1::CodeKind fundKind(const TransferKind& kind)
 {
     return kind.fundTable.compare(QStringLiteral("codeV"), Qt::CaseInsensitive) == 0 ? TDM1::CodeKind::CodeV
                                                                                      : TDM1::CodeKind::CodeT;
-}
-
-// The items of one batch in stored order; the grids declare their columns over it.
-LazyTableSource itemsOf(const TransferKind& kind, qint64 batch)
-{
-    LazyTableSource source;
-    source.from = kind.itemTable;
-    source.keyColumn = kind.itemKey;
-    source.where = kind.batchKey + QStringLiteral(" = ?");
-    source.whereValues = { batch };
-    source.order = { kind.itemKey };
-    return source;
-}
-
-LazyTableSource itemGrid(const TransferKind& kind, qint64 batch, const TDM1& data, const ConsentStates* consents)
-{
-    LazyTableSource source = itemsOf(kind, batch);
-    const TDM1* codes = &data;
-    const TDM1::CodeKind funds = fundKind(kind);
-    source.columns = {
-        LazyColumn::calculated(QStringLiteral("급여구분"), 8,
-            [](const QVariantList& row) { return TransferItems::salaryName(row.value(Salary).toInt()); }),
-        LazyColumn::calculated(QStringLiteral("은 행 명"), 12,
-            [codes](
-                const QVariantList& row) { return codes->name(TDM1::CodeKind::Bank, row.value(BankCode).toString()); }),
-        LazyColumn::calculated(QStringLiteral("통장인자내역"), 12,
-            [codes, funds](const QVariantList& row) { return codes->name(funds, row.value(Gubun).toString()); }),
-        LazyColumn::text(QStringLiteral("성  명"), 10, QStringLiteral("Bigo")),
-        LazyColumn::calculated(QStringLiteral("계 좌 번 호"), 18,
-            [](const QVariantList& row) {
-                const QString account = row.value(BankNo).toString();
-                return account.isEmpty() ? QString() : AcctNoRules().Hyphenate(row.value(BankCode).toString(), account);
-            }),
-        LazyColumn::money(QStringLiteral("이체금액"), 14, QStringLiteral("IcheMoney")),
-        LazyColumn::text(QStringLiteral("납부자번호"), 14, QStringLiteral("NapbuNo")),
-        LazyColumn::calculated(QStringLiteral("상  태"), 8,
-            [codes](const QVariantList& row) {
-                return row.value(State).toInt() < BatchState::Sent
-                    ? QStringLiteral("미송신")
-                    : codes->name(TDM1::CodeKind::CodeS, row.value(IcheYebu).toString());
-            }),
-        LazyColumn::calculated(QStringLiteral("출금동의"), 10,
-            [consents](const QVariantList& row) { return consents->value(row.value(Key).toLongLong()); }),
-    };
-    source.extraSources = { QStringLiteral("BankCode"), QStringLiteral("BankNo"), QStringLiteral("Gubun"),
-        kind.hasSalary ? QStringLiteral("Salary") : QStringLiteral("NULL"), QStringLiteral("State"),
-        QStringLiteral("IcheYebu"), kind.itemKey };
-    return source;
-}
-
-// The apartment items: the consent first, the dong and ho, the resident and the payer number built from them.
-enum ApartmentExtra { AptBankCode = 10, AptBankNo, AptState, AptIcheYebu, AptKey, AptDong, AptHo };
-
-LazyTableSource apartmentGrid(const TransferKind& kind, qint64 batch, const TDM1& data, const ConsentStates* consents)
-{
-    LazyTableSource source = itemsOf(kind, batch);
-    const TDM1* codes = &data;
-    source.columns = {
-        LazyColumn::calculated(QStringLiteral("출금동의"), 10,
-            [consents](const QVariantList& row) { return consents->value(row.value(AptKey).toLongLong()); }),
-        LazyColumn::text(QStringLiteral("동"), 5, QStringLiteral("Dong")),
-        LazyColumn::text(QStringLiteral("호"), 5, QStringLiteral("Ho")),
-        LazyColumn::text(QStringLiteral("입주자명"), 10, QStringLiteral("Bigo")),
-        LazyColumn::calculated(QStringLiteral("납부자번호"), 10,
-            [](const QVariantList& row) {
-                return row.value(AptDong).toString().trimmed() + row.value(AptHo).toString().trimmed();
-            }),
-        LazyColumn::calculated(QStringLiteral("은 행 명"), 12,
-            [codes](const QVariantList& row) {
-                return codes->name(TDM1::CodeKind::Bank, row.value(AptBankCode).toString());
-            }),
-        LazyColumn::calculated(QStringLiteral("계 좌 번 호"), 18,
-            [](const QVariantList& row) {
-                const QString account = row.value(AptBankNo).toString();
-                return account.isEmpty() ? QString()
-                                         : AcctNoRules().Hyphenate(row.value(AptBankCode).toString(), account);
-            }),
-        LazyColumn::text(QStringLiteral("예금주명"), 10, QStringLiteral("Kita")),
-        LazyColumn::money(QStringLiteral("이체금액"), 14, QStringLiteral("IcheMoney")),
-        LazyColumn::calculated(QStringLiteral("상  태"), 8,
-            [codes](const QVariantList& row) {
-                return row.value(AptState).toInt() < BatchState::Sent
-                    ? QStringLiteral("미송신")
-                    : codes->name(TDM1::CodeKind::CodeS, row.value(AptIcheYebu).toString());
-            }),
-    };
-    source.extraSources = { QStringLiteral("BankCode"), QStringLiteral("BankNo"), QStringLiteral("State"),
-        QStringLiteral("IcheYebu"), kind.itemKey, QStringLiteral("Dong"), QStringLiteral("Ho") };
-    return source;
-}
-
-LazyTableSource gridOf(const TransferKind& kind, qint64 batch, const TDM1& data, const ConsentStates* consents)
-{
-    return kind.hasDongHo ? apartmentGrid(kind, batch, data, consents) : itemGrid(kind, batch, data, consents);
 }
 
 void fillCodes(QComboBox* box, const QList<TDM1::CodeEntry>& codes)
@@ -169,7 +68,7 @@ TfmTong2::TfmTong2(Workspace& workspace, const TransferKind& kind, qint64 batch,
     , m_result(new QLineEdit(this))
     , m_consentCheck(new QCheckBox(QStringLiteral("출금 동의 등록여부 검사"), this))
     , m_consentPanel(new QLabel(ItemConsents::missingMessage(), this))
-    , m_model(new LazyTableModel(workspace.database(), gridOf(kind, batch, workspace.data(), &m_consents), this))
+    , m_model(new LazyTableModel(workspace.database(), itemGrid(kind, batch, workspace.data(), &m_consentShown), this))
     , m_grid(new LazyGrid(m_model, this))
 {
     setObjectName(QStringLiteral("fmTong2"));
@@ -183,22 +82,13 @@ TfmTong2::TfmTong2(Workspace& workspace, const TransferKind& kind, qint64 batch,
         QKeySequence(QStringLiteral("Ctrl+B")));
     addOwn(OwnCommand::ChangeAmount, QStringLiteral("mnuChangeAmount"), QStringLiteral("선택자료 이체금액 수정"), {});
     addOwn(OwnCommand::Convert, QStringLiteral("btnConvert"), QStringLiteral("자료변환"),
-        QKeySequence(QStringLiteral("Ctrl+O")));
+        QKeySequence(QStringLiteral("Ctrl+O")), convertMenu());
     addOwn(OwnCommand::Search, QStringLiteral("btnSearch"), QStringLiteral("검 색"),
         QKeySequence(QStringLiteral("Ctrl+F")));
-    addOwn(OwnCommand::Failed, QStringLiteral("btnFailed"), QStringLiteral("불능자료"), {});
-    auto* sortMenu = new QMenu(this);
-    auto* sortGroup = new QActionGroup(this);
-    for (const auto& [caption, order] : { std::pair { QStringLiteral("정렬 안함"), TransferItems::Order::Key },
-             { QStringLiteral("계좌번호 순으로 정렬"), TransferItems::Order::Account },
-             { QStringLiteral("자금구분 순으로 정렬"), TransferItems::Order::FundCategory } }) {
-        QAction* entry = sortMenu->addAction(caption);
-        entry->setCheckable(true);
-        entry->setChecked(order == TransferItems::Order::Key);
-        sortGroup->addAction(entry);
-        connect(entry, &QAction::triggered, this, [this, order = order] { sortBy(order); });
-    }
-    addOwn(OwnCommand::Sort, QStringLiteral("btnSort"), QStringLiteral("정 렬"), {})->setMenu(sortMenu);
+    // Withdrawal screens keep 불능자료 in the pop-up menu only.
+    addOwn(OwnCommand::Failed, QStringLiteral("btnFailed"), QStringLiteral("불능자료"), {}, nullptr,
+        kind.withdraws ? Place::MenuOnly : Place::ToolBar);
+    addOwn(OwnCommand::Sort, QStringLiteral("btnSort"), QStringLiteral("정 렬"), {}, sortMenu());
     contentLayout()->addWidget(buildPanel());
     buildGrid();
     resize(900, 600);
@@ -213,14 +103,17 @@ void TfmTong2::execute(Workspace& workspace, const TransferKind& kind, qint64 ba
     screen.exec();
 }
 
-QAction* TfmTong2::addOwn(OwnCommand command, const QString& name, const QString& caption, const QKeySequence& shortcut)
+QAction* TfmTong2::addOwn(OwnCommand command, const QString& name, const QString& caption, const QKeySequence& shortcut,
+    QMenu* menu, Place place)
 {
     auto* action = new QAction(caption, this);
     action->setObjectName(name);
     action->setShortcut(shortcut);
     action->setShortcutContext(Qt::WindowShortcut);
+    if (menu)
+        action->setMenu(menu);
     m_own.insert(command, action);
-    addOwnCommand(action);
+    addOwnCommand(action, place);
     connect(action, &QAction::triggered, this, [this, command, action] {
         switch (command) {
         case OwnCommand::Continuous:
@@ -251,6 +144,32 @@ QAction* TfmTong2::addOwn(OwnCommand command, const QString& name, const QString
         }
     });
     return action;
+}
+
+QMenu* TfmTong2::sortMenu()
+{
+    auto* menu = new QMenu(this);
+    auto* group = new QActionGroup(this);
+    for (const auto& [caption, order] : TransferItems::orders(m_items.kind())) {
+        QAction* entry = menu->addAction(caption);
+        entry->setCheckable(true);
+        entry->setChecked(order == TransferItems::Order::Key);
+        group->addAction(entry);
+        connect(entry, &QAction::triggered, this, [this, order = order] { sortBy(order); });
+    }
+    return menu;
+}
+
+// Withdrawal screens read items from a file or export them to a spreadsheet; both come with the file conversion
+// and the spreadsheet exchange, and stay disabled until then.
+QMenu* TfmTong2::convertMenu()
+{
+    if (!m_items.kind().withdraws)
+        return nullptr;
+    auto* menu = new QMenu(this);
+    for (const QString& caption : { QStringLiteral("데이타 읽기(*.prn)"), QStringLiteral("엑셀로 내보내기") })
+        menu->addAction(caption)->setEnabled(false);
+    return menu;
 }
 
 QWidget* TfmTong2::buildPanel()
@@ -344,10 +263,6 @@ QWidget* TfmTong2::buildPanel()
 void TfmTong2::buildGrid()
 {
     m_grid->setObjectName(QStringLiteral("grdItems"));
-    if (!m_items.kind().hasDongHo) {
-        m_grid->setColumnHidden(0, !m_items.kind().hasSalary);
-        m_grid->setColumnHidden(ConsentColumn, !m_items.kind().withdraws);
-    }
     setGrid(m_grid);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
         if (!isEditing())
@@ -374,18 +289,13 @@ void TfmTong2::reload(qint64 selectItem)
     showState();
 }
 
-// While the check is on, every item's consent state; the panel tells of items without a registered consent.
+// While the check is on, the grid shows every item's consent state; the panel tells of items without a registered
+// consent.
 void TfmTong2::showConsents()
 {
-    m_consents.clear();
-    if (!m_items.kind().withdraws)
-        return;
-    const ItemConsents consents(m_workspace, m_items.kind());
-    if (m_consentCheck->isChecked()) {
-        for (const ItemConsents::Item& item : consents.items(m_items.batch(), true))
-            m_consents.insert(item.key, item.status);
-    }
-    m_consentPanel->setVisible(consents.anyMissing(m_items.batch()));
+    m_consentShown = m_consentCheck->isChecked();
+    if (m_items.kind().withdraws)
+        m_consentPanel->setVisible(ItemConsents(m_workspace, m_items.kind()).anyMissing(m_items.batch()));
 }
 
 void TfmTong2::askConsentCheck(bool on)
@@ -536,9 +446,15 @@ void TfmTong2::findBadAccount()
 
 void TfmTong2::search()
 {
-    TfmFindTon2 dialog(
-        m_items, [this] { return currentItem(); }, [this](qint64 item) { m_grid->moveTo(item); }, this);
-    dialog.exec();
+    const auto current = [this] { return currentItem(); };
+    const auto found = [this](qint64 item) { m_grid->moveTo(item); };
+    if (m_items.kind().hasDongHo) {
+        TfmFindApt2 dialog(m_items, current, found, this);
+        dialog.exec();
+    } else {
+        TfmFindTon2 dialog(m_items, current, found, this);
+        dialog.exec();
+    }
 }
 
 // The grid and the rules walk the items in the same order; the key keeps equal values in their stored order.
@@ -546,10 +462,7 @@ void TfmTong2::sortBy(TransferItems::Order order)
 {
     const qint64 current = currentItem();
     m_items.setOrder(order);
-    const QString key = m_items.kind().itemKey;
-    m_model->setOrder(order == TransferItems::Order::Account ? QStringList { "BankCode", "BankNo", key }
-            : order == TransferItems::Order::FundCategory    ? QStringList { "Gubun", key }
-                                                             : QStringList { key });
+    m_model->setOrder(TransferItems::orderColumns(m_items.kind(), order));
     reload(current);
 }
 
@@ -600,13 +513,15 @@ void TfmTong2::showOwnCommands()
     const std::optional<TransferItems::Row> current = m_items.row(currentItem());
     const bool hasItem = current.has_value();
     const int itemState = hasItem ? current->item.state : BatchState::NoItems;
-    m_own.value(OwnCommand::Continuous)->setEnabled(writable);
-    m_own.value(OwnCommand::Copy)->setEnabled(browsing && hasItem && writable);
+    const bool changes = m_items.allowsChanges(currentItem());
+    m_own.value(OwnCommand::Continuous)->setEnabled(changes);
+    m_own.value(OwnCommand::Copy)->setEnabled(browsing && hasItem && changes);
     m_own.value(OwnCommand::SelectAll)->setEnabled(browsing && hasItem && writable);
     m_own.value(OwnCommand::BadAccount)->setEnabled(browsing);
     m_own.value(OwnCommand::ChangeAmount)->setEnabled(browsing && hasItem && itemState < BatchState::Sent);
-    // Reading items from files comes with the file conversion.
-    m_own.value(OwnCommand::Convert)->setEnabled(false);
+    // The deposit screen's file reading comes with the file conversion; the withdrawal screens' drop-down opens, its
+    // entries disabled until then.
+    m_own.value(OwnCommand::Convert)->setEnabled(browsing && changes && m_items.kind().withdraws);
     m_own.value(OwnCommand::Failed)->setEnabled(browsing && itemState > BatchState::Sent);
     m_own.value(OwnCommand::Search)->setEnabled(browsing && hasItem);
     m_own.value(OwnCommand::Sort)->setEnabled(browsing && hasItem);

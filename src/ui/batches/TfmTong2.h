@@ -11,6 +11,7 @@ class QCheckBox;
 class QLabel;
 class QComboBox;
 class QLineEdit;
+class QMenu;
 class Workspace;
 
 // "대량입금-<기관명> 이체자료": the items of one batch on the lazy grid. The rules are TransferItems'; closing the
@@ -37,14 +38,17 @@ protected:
     bool save() override;
     void cancelEdit() override;
     bool hasRows() const override;
-    bool canChange() const override { return !m_items.isReadOnly(); }
+    bool canChange() const override { return m_items.allowsChanges(currentItem()); }
     void showOwnCommands() override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* buildPanel();
     void buildGrid();
-    QAction* addOwn(OwnCommand command, const QString& name, const QString& caption, const QKeySequence& shortcut);
+    QAction* addOwn(OwnCommand command, const QString& name, const QString& caption, const QKeySequence& shortcut,
+        QMenu* menu = nullptr, Place place = Place::ToolBar);
+    QMenu* sortMenu();
+    QMenu* convertMenu();
     void showItem(const TransferItems::Item& item, const QString& displayAccount);
     void showCurrent();
     TransferItems::Item fromEditors() const;
@@ -63,6 +67,7 @@ private:
     Workspace& m_workspace;
     TransferItems m_items;
     TransferItems::Item m_editing;
+    bool m_consentShown = false; // the grid shows the consents while the check is on
     QHash<OwnCommand, QAction*> m_own;
     FieldEdit* m_bankCode;
     QComboBox* m_bank;
@@ -80,7 +85,6 @@ private:
     QLineEdit* m_date;
     QLabel* m_dateLabel;
     QLineEdit* m_result;
-    QHash<qint64, QString> m_consents;
     QCheckBox* m_consentCheck;
     QLabel* m_consentPanel;
     LazyTableModel* m_model;

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QTableView>
 #include <QToolBar>
+#include <QToolButton>
 
 EntryScreen::EntryScreen(bool viewOnly, QWidget* parent)
     : QDialog(parent)
@@ -60,9 +61,13 @@ void EntryScreen::addCommand(Command command, const QString& name, const QString
     addAction(action);
 }
 
-void EntryScreen::addOwnCommand(QAction* action)
+void EntryScreen::addOwnCommand(QAction* action, Place place)
 {
-    m_toolBar->insertAction(m_actions.value(Command::Save), action);
+    if (place == Place::ToolBar) {
+        m_toolBar->insertAction(m_actions.value(Command::Save), action);
+        if (auto* button = qobject_cast<QToolButton*>(m_toolBar->widgetForAction(action)); button && action->menu())
+            button->setPopupMode(QToolButton::InstantPopup);
+    }
     addAction(action);
     m_ownCommands << action;
 }

@@ -17,6 +17,8 @@ class EntryScreen : public QDialog {
     Q_OBJECT
 public:
     enum class Command { Insert, Edit, Delete, Save, Cancel, Close };
+    // Where a screen's own command shows: on the tool bar and in the pop-up menu, or in the menu only.
+    enum class Place { ToolBar, MenuOnly };
 
     bool isEditing() const { return m_editing; }
     bool isViewOnly() const { return m_viewOnly; }
@@ -30,8 +32,8 @@ protected:
     // Where the screen lays out its editing panel and its grid.
     QVBoxLayout* contentLayout() const { return m_content; }
     // A screen's own commands join the tool bar and the grid's pop-up menu; showState() calls
-    // showOwnCommands() for their enabled state.
-    void addOwnCommand(QAction* action);
+    // showOwnCommands() for their enabled state. A command with a menu opens it from its tool button.
+    void addOwnCommand(QAction* action, Place place = Place::ToolBar);
     virtual void showOwnCommands() { }
     // The boxes enabled while editing and disabled while browsing, in the order Enter walks them.
     void setEditors(const QList<QWidget*>& editors);

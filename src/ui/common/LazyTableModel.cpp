@@ -6,6 +6,8 @@
 
 #include "core/common/Money.h"
 
+#include <QColor>
+
 #include <algorithm>
 #include <optional>
 #include <utility>
@@ -218,6 +220,11 @@ QVariant LazyTableModel::data(const QModelIndex& index, int role) const
         const bool number = format == LazyColumn::Format::Money || format == LazyColumn::Format::Count;
         return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
     }
+    case Qt::ForegroundRole:
+    case Qt::BackgroundRole:
+        if (m_source.warns && m_source.warns(rawRow(index.row())))
+            return QColor(role == Qt::ForegroundRole ? Qt::red : Qt::yellow);
+        return {};
     default:
         return {};
     }

@@ -50,6 +50,8 @@ struct LazyTableSource {
     QStringList extraSources;
     // Plain column names, ending with the key (added when missing, names after it dropped) so the order is total.
     QStringList order;
+    // The rows the screen warns of, by their raw values; they are drawn red on yellow.
+    std::function<bool(const QVariantList& rawRow)> warns;
 };
 
 // A read-only grid model over a LazyTableSource that reads its rows a page at a time. A reset reads the first

@@ -451,20 +451,27 @@ TEST(TransferItems, SearchMatchesFundNamePrefixesAndGoesOn)
         const char* message;
     };
     const Case cases[] = {
-        { { "", "김", "" }, true, 2, 0, "" },
-        { { "", "김", "" }, false, 0, 2, "" },
-        { { "", "김", "" }, false, 2, -1, "더이상 조건에 해당하는 자료가 없습니다." },
-        { { "상여금", "", "" }, true, 0, 1, "" },
-        { { "상여금", "김", "" }, true, 0, 2, "" },
-        { { "", "", "3333" }, true, 0, 2, "" },
-        { { "", "", "33-" }, true, 0, -1, "조건에 해당하는 자료가 없습니다." },
-        { { "기타", "", "" }, true, 0, -1, "조건에 해당하는 자료가 없습니다." },
-        { { "", "철수", "" }, true, 0, -1, "조건에 해당하는 자료가 없습니다." },
+        { { "", "김", "", "", false }, true, 2, 0, "" },
+        { { "", "김", "", "", false }, false, 0, 2, "" },
+        { { "", "김", "", "", false }, false, 2, -1, "더이상 조건에 해당하는 자료가 없습니다." },
+        { { "상여금", "", "", "", false }, true, 0, 1, "" },
+        { { "상여금", "김", "", "", false }, true, 0, 2, "" },
+        { { "", "", "3333", "", false }, true, 0, 2, "" },
+        { { "", "", "33-", "", false }, true, 0, -1, "조건에 해당하는 자료가 없습니다." },
+        { { "기타", "", "", "", false }, true, 0, -1, "조건에 해당하는 자료가 없습니다." },
+        { { "", "철수", "", "", false }, true, 0, -1, "조건에 해당하는 자료가 없습니다." },
+        // The apartment search: whole values only.
+        { { "", "김", "", "", true }, true, 0, -1, "조건에 해당하는 자료가 없습니다." },
+        { { "", "김영수", "", "", true }, true, 0, 2, "" },
+        { { "", "", "3333", "", true }, true, 0, -1, "조건에 해당하는 자료가 없습니다." },
+        { { "", "", "22220000000", "", true }, true, 0, 1, "" },
+        { { "", "", "", "P2", true }, true, 0, 1, "" },
+        { { "", "", "", "P", true }, true, 0, -1, "조건에 해당하는 자료가 없습니다." },
     };
     for (const Case& c : cases) {
         Items t;
-        const QList<qint64> all { t.add("11", "11110000000", 1, { { "Bigo", "김철수" } }),
-            t.add("11", "22220000000", 1, { { "Bigo", "이영희" }, { "Gubun", "02" } }),
+        const QList<qint64> all { t.add("11", "11110000000", 1, { { "Bigo", "김철수" }, { "NapbuNo", "P1" } }),
+            t.add("11", "22220000000", 1, { { "Bigo", "이영희" }, { "Gubun", "02" }, { "NapbuNo", "P2" } }),
             t.add("11", "33330000000", 1, { { "Bigo", "김영수" }, { "Gubun", "02" } }) };
         const TransferItems::Outcome outcome = t.items.search(c.search, c.fromStart, all.at(c.current));
         const std::string label = (c.search.fundName + "/" + c.search.name + "/" + c.search.account).toStdString();
@@ -537,7 +544,7 @@ TEST(TransferItems, ReadOnlyBatchesAndSentItemsRefuseEveryChange)
         EXPECT_EQ(t.itemCount(), 1) << state;
         EXPECT_EQ(t.won(key), 4) << state;
         EXPECT_TRUE(t.items.findBadAccount(key).message.startsWith(QStringLiteral("커서 이후"))) << state;
-        EXPECT_TRUE(t.items.search({ "", "", "1234" }, true, key).done) << state;
+        EXPECT_TRUE(t.items.search({ "", "", "1234", "", false }, true, key).done) << state;
     }
     Items t;
     const qint64 sent = t.add("11", "12345678901", 4, { { "State", 2 } });

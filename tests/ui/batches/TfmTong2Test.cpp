@@ -1,5 +1,6 @@
 #include "ui/batches/TfmTong2.h"
 #include "ImportTestHome.h"
+#include "ui/batches/TfmFindApt2.h"
 #include "ui/batches/TfmFindTon2.h"
 
 #include <QAction>
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTableView>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -129,7 +131,9 @@ TEST_F(TfmTong2Test, WithdrawalItemsShowTheirConsents)
     EXPECT_EQ(banks->findData("16"), -1) << "withdrawals reach 10 to 15 only";
     EXPECT_EQ(banks->findData("20"), -1);
     EXPECT_TRUE(screen.findChild<QLabel*>("lblConsentMissing")->isVisible());
-    EXPECT_EQ(cell(screen, 0, 8), QString());
+    EXPECT_EQ(cell(screen, 0, 0), QString());
+    const QAbstractItemModel* model = screen.grid()->model();
+    EXPECT_FALSE(model->data(model->index(1, 3), Qt::BackgroundRole).isValid()) << "no warning before the check";
 
     auto* check = screen.findChild<QCheckBox*>("chkConsent");
     home.messages.answerNo();
@@ -138,8 +142,56 @@ TEST_F(TfmTong2Test, WithdrawalItemsShowTheirConsents)
     EXPECT_EQ(home.messages.lastText(), QStringLiteral("출금동의 등록여부를 검사하시겠습니까?"));
     home.messages.answerYes();
     check->setChecked(true);
-    EXPECT_EQ(cell(screen, 0, 8), QStringLiteral("등록완료"));
-    EXPECT_EQ(cell(screen, 1, 8), QStringLiteral("미등록"));
+    EXPECT_EQ(cell(screen, 0, 0), QStringLiteral("등록완료"));
+    EXPECT_EQ(cell(screen, 1, 0), QStringLiteral("미등록"));
+    EXPECT_FALSE(model->data(model->index(0, 3), Qt::BackgroundRole).isValid());
+    EXPECT_EQ(model->data(model->index(1, 3), Qt::BackgroundRole).value<QColor>(), QColor(Qt::yellow));
+    EXPECT_EQ(model->data(model->index(1, 3), Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+
+    // 불능자료 only in the menu; 자료변환 a drop-down whose entries wait for the file conversion.
+    QAction* failed = screen.ownAction(TfmTong2::OwnCommand::Failed);
+    EXPECT_TRUE(screen.findChild<QToolBar*>()->widgetForAction(failed) == nullptr);
+    QMenu* convert = screen.ownAction(TfmTong2::OwnCommand::Convert)->menu();
+    ASSERT_NE(convert, nullptr);
+    EXPECT_EQ(convert->actions().at(0)->text(), QStringLiteral("데이타 읽기(*.prn)"));
+    EXPECT_EQ(convert->actions().at(1)->text(), QStringLiteral("엑셀로 내보내기"));
+    EXPECT_FALSE(convert->actions().at(1)->isEnabled());
+}
+
+// An apartment screen locks entry while a sent item is current and frees it on an unsent one; its search matches
+// whole values only.
+TEST_F(TfmTong2Test, ApartmentSentItemsLockEntryAndSearchIsExact)
+{
+    ASSERT_TRUE(home.insert("Apt1",
+        { { "AptID", 1 }, { "GiganID10", "9900000003" }, { "IcheDate", QDate(2026, 12, 14) }, { "State", 1 } }));
+    for (const auto& [ho, state] : { std::pair { "1001", 2 }, { "1002", 1 } }) {
+        ASSERT_TRUE(home.insert("Apt2",
+            { { "AptID", 1 }, { "Dong", "101" }, { "Ho", ho }, { "Bigo", QStringLiteral("김") + ho },
+                { "BankCode", "11" }, { "BankNo", "11012345678" }, { "IcheMoney", 10000000 }, { "State", state } }));
+    }
+    TfmTong2 screen(home.context(), TransferKind::apartment(), 1);
+    screen.show();
+    ASSERT_EQ(screen.currentItem(), 1);
+    for (const auto command :
+        { EntryScreen::Command::Insert, EntryScreen::Command::Edit, EntryScreen::Command::Delete })
+        EXPECT_FALSE(screen.action(command)->isEnabled());
+    EXPECT_FALSE(screen.ownAction(TfmTong2::OwnCommand::Copy)->isEnabled());
+    EXPECT_FALSE(screen.ownAction(TfmTong2::OwnCommand::Convert)->isEnabled());
+    screen.grid()->moveTo(2);
+    for (const auto command :
+        { EntryScreen::Command::Insert, EntryScreen::Command::Edit, EntryScreen::Command::Delete })
+        EXPECT_TRUE(screen.action(command)->isEnabled());
+    EXPECT_TRUE(screen.ownAction(TfmTong2::OwnCommand::Copy)->isEnabled());
+
+    TransferItems items(home.context(), TransferKind::apartment(), 1);
+    qint64 current = 0;
+    TfmFindApt2 find(
+        items, [&] { return current; }, [&](qint64 key) { current = key; });
+    find.findChild<QLineEdit*>("edName")->setText(QStringLiteral("김"));
+    EXPECT_FALSE(find.search(true)) << "a name's beginning is not enough";
+    find.findChild<QLineEdit*>("edName")->setText(QStringLiteral("김1002"));
+    ASSERT_TRUE(find.search(true));
+    EXPECT_EQ(current, 2);
 }
 
 // Apartment items are entered with their dong and ho, which make the payer number; the grid shows them first.
