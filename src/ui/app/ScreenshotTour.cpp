@@ -107,9 +107,12 @@ bool ScreenshotTour::shootTong1()
         return false;
     TfmTong21 withdrawals(m_context);
     withdrawals.resize(TfmMain::ClientWidth, 520);
+    TfmTong2 withdrawalItems(m_context, TransferKind::withdrawal(), withdrawals.currentBatch());
     TfmApt1 apartments(m_context);
     apartments.resize(TfmMain::ClientWidth, 520);
-    return shoot(withdrawals, QStringLiteral("TfmTong21")) && shoot(apartments, QStringLiteral("TfmApt1"));
+    TfmTong2 apartmentItems(m_context, TransferKind::apartment(), apartments.currentBatch());
+    return shoot(withdrawals, QStringLiteral("TfmTong21")) && shoot(withdrawalItems, QStringLiteral("TfmTong22"))
+        && shoot(apartments, QStringLiteral("TfmApt1")) && shoot(apartmentItems, QStringLiteral("TfmApt2"));
 }
 
 bool ScreenshotTour::shootHoliday()

@@ -60,12 +60,14 @@ TfmTong2::TfmTong2(Workspace& workspace, const TransferKind& kind, qint64 batch,
     , m_ho(new FieldEdit(kind.itemTable, QStringLiteral("Ho"), FieldEdit::Plain, this))
     , m_fundCode(new FieldEdit(2, FieldEdit::UpperCase, this))
     , m_fund(new QComboBox(this))
-    , m_remark(new FieldEdit(12, FieldEdit::Plain, this))
+    , m_remark(kind.hasDongHo ? new FieldEdit(kind.itemTable, QStringLiteral("Kita"), FieldEdit::Plain, this)
+                              : new FieldEdit(kind.withdraws ? 13 : 12, FieldEdit::Plain, this))
     , m_salary(new QComboBox(this))
     , m_outcome(new QLineEdit(this))
     , m_date(new QLineEdit(this))
     , m_dateLabel(new QLabel(this))
     , m_result(new QLineEdit(this))
+    , m_payerNumber(new QLineEdit(this))
     , m_consentCheck(new QCheckBox(QStringLiteral("출금 동의 등록여부 검사"), this))
     , m_consentPanel(new QLabel(ItemConsents::missingMessage(), this))
     , m_model(new LazyTableModel(workspace.database(), itemGrid(kind, batch, workspace.data(), &m_consentShown), this))
@@ -199,6 +201,9 @@ QWidget* TfmTong2::buildPanel()
     m_date->setReadOnly(true);
     m_result->setObjectName(QStringLiteral("edResult"));
     m_result->setReadOnly(true);
+    m_payerNumber->setObjectName(QStringLiteral("edcNapbuNo"));
+    m_payerNumber->setReadOnly(true);
+    m_payerNumber->setVisible(m_items.kind().hasDongHo);
     const auto label = [panel](const QString& text) { return new QLabel(text, panel); };
     grid->addWidget(label(QStringLiteral("은 행 명")), 0, 0);
     grid->addWidget(m_bankCode, 0, 1);
@@ -207,16 +212,21 @@ QWidget* TfmTong2::buildPanel()
     grid->addWidget(m_account, 0, 4);
     grid->addWidget(label(QStringLiteral("이체금액")), 1, 0);
     grid->addWidget(m_amount, 1, 1, 1, 2);
-    grid->addWidget(label(QStringLiteral("성  명")), 1, 3);
+    // The apartment screen names the boxes after the resident and the account holder.
+    const TransferKind& kind = m_items.kind();
+    grid->addWidget(label(kind.hasDongHo ? QStringLiteral("입주자명") : QStringLiteral("성  명")), 1, 3);
     grid->addWidget(m_name, 1, 4);
-    grid->addWidget(label(QStringLiteral("납부자번호")), 2, 0);
+    grid->addWidget(label(kind.hasDongHo ? QStringLiteral("실명번호") : QStringLiteral("납부자번호")), 2, 0);
     grid->addWidget(m_payer, 2, 1, 1, 2);
     grid->addWidget(label(QStringLiteral("자금구분")), 2, 3);
     auto* fund = new QHBoxLayout;
     fund->addWidget(m_fundCode);
     fund->addWidget(m_fund, 1);
     grid->addLayout(fund, 2, 4);
-    grid->addWidget(label(QStringLiteral("비  고")), 3, 0);
+    grid->addWidget(label(kind.hasDongHo     ? QStringLiteral("예금주명")
+                            : kind.withdraws ? QStringLiteral("비고(실명번호)")
+                                             : QStringLiteral("비  고")),
+        3, 0);
     grid->addWidget(m_remark, 3, 1, 1, 2);
     grid->addWidget(m_salary, 3, 4);
     m_consentCheck->setObjectName(QStringLiteral("chkConsent"));
@@ -235,6 +245,8 @@ QWidget* TfmTong2::buildPanel()
         dongHo->addWidget(m_dong);
         dongHo->addWidget(m_ho);
         grid->addLayout(dongHo, 6, 0, 1, 3);
+        grid->addWidget(label(QStringLiteral("납부번호")), 6, 3);
+        grid->addWidget(m_payerNumber, 6, 4);
     } else {
         m_dong->hide();
         m_ho->hide();
@@ -335,6 +347,7 @@ void TfmTong2::showItem(const TransferItems::Item& item, const QString& displayA
     m_remark->setText(item.remark);
     m_salary->setCurrentIndex(std::clamp(item.salary - 1, 0, 2));
     m_date->setText(item.transferDate.toString(QStringLiteral("yyyy-MM-dd")));
+    m_payerNumber->setText(item.dong.trimmed() + item.ho.trimmed());
 }
 
 TransferItems::Item TfmTong2::fromEditors() const

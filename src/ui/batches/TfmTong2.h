@@ -85,6 +85,7 @@ private:
     QLineEdit* m_date;
     QLabel* m_dateLabel;
     QLineEdit* m_result;
+    QLineEdit* m_payerNumber; // cNapbuNo of an apartment item
     QCheckBox* m_consentCheck;
     QLabel* m_consentPanel;
     LazyTableModel* m_model;
