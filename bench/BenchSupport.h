@@ -26,6 +26,7 @@ public:
     void information(const QString&) override { }
     void error(const QString&) override { }
     bool question(const QString&, bool defaultYes) override { return m_yes || defaultYes; }
+    bool warning(const QString&, const QString&) override { return true; }
     Button messageBox(const QString&, Buttons, Button defaultButton) override { return defaultButton; }
 
 private:

@@ -22,9 +22,14 @@ void ConsoleMessages::error(const QString& text)
 
 bool ConsoleMessages::question(const QString& text, bool defaultYes)
 {
-    const bool yes = m_answerYes || defaultYes;
+    const bool yes = m_answerYes || (defaultYes && !m_refuse);
     printLine(stderr, text + (yes ? QStringLiteral(" [yes]") : QStringLiteral(" [no]")));
     return yes;
+}
+
+bool ConsoleMessages::warning(const QString& caption, const QString& text)
+{
+    return question(caption + QStringLiteral(": ") + text, true);
 }
 
 Messages::Button ConsoleMessages::messageBox(const QString& text, Buttons, Button defaultButton)

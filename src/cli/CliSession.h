@@ -19,13 +19,17 @@
 class ConsoleMessages : public Messages {
 public:
     void answerYes() { m_answerYes = true; }
+    // From now on a question is answered No unless the command line said --yes, whatever its default.
+    void refuseUnlessYes() { m_refuse = true; }
     void information(const QString& text) override;
     void error(const QString& text) override;
     bool question(const QString& text, bool defaultYes) override;
+    bool warning(const QString& caption, const QString& text) override;
     Button messageBox(const QString& text, Buttons buttons, Button defaultButton) override;
 
 private:
     bool m_answerYes = false;
+    bool m_refuse = false;
 };
 
 // Nothing is opened without a desktop; the path is printed instead.

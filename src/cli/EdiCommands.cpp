@@ -9,7 +9,20 @@ namespace {
 
 const QString NowFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
-// "--now" moves the session clock; false with a message on anything else.
+void printRows(CliSession& session, const QList<TEdiInfo>& rows)
+{
+    for (const TEdiInfo& row : rows) {
+        session.out() << TEdiInfo::kindName(row.kind) << '\t' << row.name << '\t' << row.fileInfo << '\t' << row.count
+                      << '\t' << row.amount.toString() << '\n';
+    }
+    session.out().flush();
+}
+
+int runGenerate(CliSession& session, const QStringList& arguments);
+int runImport(CliSession& session, const QStringList& arguments);
+
+} // namespace
+
 bool takeNow(CliSession& session, const QString& command, const QStringList& arguments)
 {
     if (arguments.isEmpty())
@@ -24,14 +37,7 @@ bool takeNow(CliSession& session, const QString& command, const QStringList& arg
     return true;
 }
 
-void printRows(CliSession& session, const QList<TEdiInfo>& rows)
-{
-    for (const TEdiInfo& row : rows) {
-        session.out() << TEdiInfo::kindName(row.kind) << '\t' << row.name << '\t' << row.fileInfo << '\t' << row.count
-                      << '\t' << row.amount.toString() << '\n';
-    }
-    session.out().flush();
-}
+namespace {
 
 int runGenerate(CliSession& session, const QStringList& arguments)
 {

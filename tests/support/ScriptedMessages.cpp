@@ -18,6 +18,14 @@ bool ScriptedMessages::question(const QString& text, bool defaultYes)
     return m_answers.dequeue() == Button::Yes;
 }
 
+bool ScriptedMessages::warning(const QString& caption, const QString& text)
+{
+    m_shown.append({ QStringLiteral("warning"), text, caption });
+    if (m_answers.isEmpty())
+        return true;
+    return m_answers.dequeue() == Button::Yes;
+}
+
 Messages::Button ScriptedMessages::messageBox(const QString& text, Buttons, Button defaultButton)
 {
     m_shown.append({ QStringLiteral("messageBox"), text });

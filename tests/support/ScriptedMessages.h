@@ -11,11 +11,13 @@ public:
     struct Shown {
         QString kind; // "information", "error", "question", "messageBox"
         QString text;
+        QString caption = {}; // a warning's own caption
     };
 
     void information(const QString& text) override;
     void error(const QString& text) override;
     bool question(const QString& text, bool defaultYes = false) override;
+    bool warning(const QString& caption, const QString& text) override;
     Button messageBox(const QString& text, Buttons buttons, Button defaultButton) override;
 
     void answer(Button button) { m_answers.enqueue(button); }

@@ -17,6 +17,8 @@ public:
     virtual void error(const QString& text) = 0;
     // Yes/No question; No is the default button unless defaultYes.
     virtual bool question(const QString& text, bool defaultYes = false) = 0;
+    // Yes/No question with the warning icon under its own caption; Yes is the default.
+    virtual bool warning(const QString& caption, const QString& text) = 0;
     // General message box, always with the question icon.
     virtual Button messageBox(const QString& text, Buttons buttons, Button defaultButton) = 0;
 

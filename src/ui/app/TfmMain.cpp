@@ -28,6 +28,7 @@
 #include "ui/codes/TfmCode_Bank.h"
 #include "ui/common/UserInputBlocker.h"
 #include "ui/edi/TfmEnvSetup.h"
+#include "ui/exchange/TfmEdi.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -249,10 +250,23 @@ void TfmMain::registerCommands()
         [this](
             const MenuCommand& command) { TfmCode1::execute(m_context, command.formCaption, command.viewOnly, this); },
         Refresh::CodeLists);
-    for (const QString& command :
-        { MainCommand::Send, MainCommand::Receive, MainCommand::SendReceive, MainCommand::ReReceive })
-        m_commands.add(command, {}, Refresh::Notice);
+    for (const auto& [command, mode] : { std::pair { MainCommand::Send, SendReceiveRun::Mode::Send },
+             { MainCommand::SendReceive, SendReceiveRun::Mode::SendReceive },
+             { MainCommand::Receive, SendReceiveRun::Mode::Receive },
+             { MainCommand::ReReceive, SendReceiveRun::Mode::ReReceive } }) {
+        m_commands.add(
+            command, [this, mode = mode](const MenuCommand&) { runSendReceive(mode); }, Refresh::Notice);
+    }
     updateCommandStates();
+}
+
+// The sending modes open only when today's batches can still reach the bank.
+void TfmMain::runSendReceive(SendReceiveRun::Mode mode)
+{
+    const bool sending = mode == SendReceiveRun::Mode::Send || mode == SendReceiveRun::Mode::SendReceive;
+    if (sending && !SendReceiveRun::sameDayAllows(m_context))
+        return;
+    TfmEdi::execute(m_context, mode, this);
 }
 
 void TfmMain::connectMenus()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/exchange/SendReceiveRun.h"
 #include "ui/app/CommandTable.h"
 #include "ui/app/MainMenuSet.h"
 #include "ui/app/ProgramSession.h"
@@ -107,6 +108,7 @@ private:
     void convertReceivedAccounts();
     void openTransferStatus();
     void startTerminal();
+    void runSendReceive(SendReceiveRun::Mode mode);
 
     ProgramSession& m_session;
     Workspace& m_context;

@@ -89,10 +89,20 @@ Messages::Button QtMessages::messageBox(const QString& text, Buttons buttons, Bu
     return messagesButton(pressed);
 }
 
-QMessageBox::StandardButton QtMessages::showBox(QMessageBox::Icon icon, const QString& text,
-    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
+bool QtMessages::warning(const QString& caption, const QString& text)
 {
-    QMessageBox box(icon, title(), withLineFeeds(text), buttons, QApplication::activeWindow());
+    m_waitWindow.hideForAMoment();
+    const QMessageBox::StandardButton pressed
+        = showBox(QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, caption);
+    m_waitWindow.showAgain();
+    return pressed == QMessageBox::Yes;
+}
+
+QMessageBox::StandardButton QtMessages::showBox(QMessageBox::Icon icon, const QString& text,
+    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton, const QString& caption)
+{
+    QMessageBox box(
+        icon, caption.isEmpty() ? title() : caption, withLineFeeds(text), buttons, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(defaultButton);
     setKoreanButtonTexts(box);

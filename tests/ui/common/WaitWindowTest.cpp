@@ -37,7 +37,7 @@ public:
 
 protected:
     QMessageBox::StandardButton showBox(QMessageBox::Icon icon, const QString&, QMessageBox::StandardButtons buttons,
-        QMessageBox::StandardButton defaultButton) override
+        QMessageBox::StandardButton defaultButton, const QString&) override
     {
         boxes.append({ icon, buttons, defaultButton, m_wait.window() && m_wait.window()->isVisible() });
         return answers.isEmpty() ? defaultButton : answers.takeFirst();

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "core/consent/ItemConsents.h"
+#include "core/edi/TEdiInfo.h"
+#include "core/edi/receive/EdiImportError.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QStringList>
+#include <functional>
+
+class EdiComm32;
+class Workspace;
+
+// The one run where data leaves for the bank and comes back: the date warnings, the send files written, the
+// payers without a registered consent shown, the files handed to the communication module, the send state recorded,
+// and the received files imported. The window and fbctl drive the same steps; what the run reports (status lines
+// and list rows) reaches them as it happens.
+class SendReceiveRun {
+public:
+    enum class Mode { Send = 0, SendReceive = 1, Receive = 2, ReReceive = 3 };
+
+    struct Listener {
+        std::function<void(const QString& text, bool failure)> status;
+        std::function<void(const TEdiInfo& row)> rowAdded;
+        std::function<void()> rowsCleared;
+    };
+    // Shows the items without a registered consent before sending; true when the user sends them anyway.
+    using ConsentPreview = std::function<bool(const QList<ItemConsents::Missing>& items)>;
+
+    // "송신", "송수신", "수신", "재수신".
+    static QString caption(Mode mode);
+    // The main window's check before the sending modes: after 16:00:00 a batch awaiting sending that is dated
+    // today cannot reach the bank in time; the message is shown and the window must not open. Always true offline.
+    static bool sameDayAllows(Workspace& context);
+    // The five cells of a list row: name, kind, file information, count, amount behind the won sign (empty for 0).
+    static QStringList cells(const TEdiInfo& row, const QString& wonSign = QStringLiteral("₩"));
+
+    SendReceiveRun(Workspace& context, Mode mode, Listener listener, ConsentPreview preview);
+
+    Mode mode() const { return m_mode; }
+    const QList<TEdiInfo>& rows() const { return m_rows; }
+    const QString& statusText() const { return m_status; }
+    bool failed() const { return m_failed; }
+    // Why received files were refused by the import.
+    const QList<EdiImportError>& refusals() const { return m_refusals; }
+
+    // The sending modes first warn of transfer dates out of the bank's window and of dates already sent, for the
+    // apartment, deposit and withdrawal batches; false when the user stops (sending is then not offered).
+    bool checkDates();
+    // Writes the send files and lists them; false when nothing is to be sent, the user cancelled or it failed.
+    bool generate();
+    // 송수신 with nothing to send: asks whether to receive only; Yes turns the run into a receive.
+    bool offerReceiveOnly();
+    // Hands the files to the module (sending modes after generate()), records the send state, and imports what
+    // came back; also the whole of the receiving modes.
+    void transmitAndImport();
+
+    // What fbctl runs: every step in order with the questions answered by the messages seam. True on success.
+    bool runAll();
+
+private:
+    bool recoverUnrecordedSend();
+    bool transmit();
+    void callModule(EdiComm32& comm, bool& sendOk, bool& receiveOk);
+    bool askOffline();
+    bool recordSendState(const QDateTime& stamp);
+    void import();
+    void clearDirectory(const QString& path) const;
+    bool receivePathHasFiles() const;
+    void logRows() const;
+    void addRow(const TEdiInfo& row);
+    void clearRows();
+    void setStatus(const QString& text, bool failure = false);
+    void stop(const QString& text);
+    QString pendingFile() const;
+
+    Workspace& m_context;
+    Mode m_mode;
+    Listener m_listener;
+    ConsentPreview m_preview;
+    QDateTime m_stamp;
+    QList<TEdiInfo> m_rows;
+    QList<EdiImportError> m_refusals;
+    QString m_status;
+    bool m_failed = false;
+};
