@@ -31,6 +31,8 @@ public:
 
     // Runs inside EnvSetup, as the module's dialog would store its settings.
     std::function<void()> onEnvSetup;
+    // Runs inside Send, before it answers.
+    std::function<void()> onSend;
 
     int setupCode = 1;
     int sendCode = 1;
@@ -52,6 +54,8 @@ private:
         appName = name;
         if (entryPoint == QLatin1String("EnvSetup") && onEnvSetup)
             onEnvSetup();
+        if (entryPoint == QLatin1String("Send") && onSend)
+            onSend();
         return code;
     }
 };
