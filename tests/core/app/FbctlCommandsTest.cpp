@@ -496,6 +496,38 @@ TEST(FbctlCommands, CommMovesFilesThroughTheMailboxOnceALoginIsSet)
     EXPECT_EQ(readFileBytes(home.expand(u("{home}Recv/ANSWER.TXT"))), QByteArray("answer\r\n"));
 }
 
+// In order: the send/receive run lists what it sends, records it, and says why it stops.
+TEST(FbctlCommands, RunSendsAndReceivesAsItsWindowDoes)
+{
+    const FbctlRow rows[] = {
+        { args({ "institution", "put", "Name=가나", "TONGOUT=CD123", "TONGIN=CD456", "TOID10=9900000001", "TOPASS=pw",
+              "TOBCODE=BK00001", "BankNoT1=100200300" }),
+            0, {}, {} },
+        { args({ "batch", "add", "deposit", "--institution", "9900000001", "--date", "2026-12-10", "--today",
+              "2026-12-10" }),
+            0, u("1\n"), {} },
+        { args({ "item", "add", "deposit", "1", "--bank", "11", "--account", "110-12-345678", "--amount", "250000",
+              "--yes" }),
+            0, u("1\n"), {} },
+        { args({ "batch", "close", "deposit", "1" }), 0, {}, {} },
+        { args({ "comm", "config", "--login", "FIRM01", "--password", "s3cret" }), 0, {}, {}, Out::Contains },
+        { args({ "run", "send", "--now", "2026-12-10 16:00:01" }), 1, {},
+            u("대량입금 당일이체 데이타가 존재 합니다.") },
+        // Offline, No to skipping the network sends through the module after all.
+        { args({ "run", "send", "--offline", "--now", "2026-12-10 16:00:01" }), 0,
+            u("가나\t대량입금\tCD123\t1\t₩250,000\n송신 성공.\n"),
+            u("EDI 망에 접속하지 않고 처리를 진행하시겠습니까?\r [no]") },
+        { args({ "batch", "list", "deposit" }), 0, u("1\t2026-12-10\t9900000001\t2\t1\t250000\n"), {} },
+        { args({ "run", "send", "--now", "2026-12-10 15:00:00" }), 1, {}, u("송신할 자료가 없습니다.") },
+        { args({ "run", "receive", "--now", "2026-12-10 15:00:00" }), 1, {}, u("수신할 파일이 없습니다") },
+        { args({ "run", "fetch" }), 2, {}, u("run: expected run send|sendreceive|receive|rereceive") },
+    };
+    const FbctlHome home;
+    for (const FbctlRow& row : rows)
+        home.check(row);
+    EXPECT_TRUE(QFile::exists(home.expand(u("{home}Van/outbox/Tong1_1"))));
+}
+
 // In order: an apartment account of bank 16 goes out in Send/Convert and the bank's answer moves it.
 TEST(FbctlCommands, AptConvertExportsTheAccountsAndAppliesTheAnswer)
 {
