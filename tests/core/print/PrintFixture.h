@@ -52,7 +52,7 @@ public:
                 { "NapbuNo", "1011203" }, { "State", 1 } });
     }
 
-    QString path(const QString& name) const { return home.path(name); }
+    QString path(const QString& name = {}) const { return home.path(name); }
 
     ImportTestHome home;
 };
