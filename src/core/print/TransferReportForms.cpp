@@ -152,22 +152,22 @@ ReportDefinition TransferReportForms::data(const TransferBatchSummary& summary, 
     definition.titleBand = summaryBand(summary);
     definition.printsDetails = withDetails;
 
-    QList<Column> first { { BankName, 10, 26 }, { Account, 36, 36 }, { Name, 72, 28 },
-        { Amount, 100, 26, Qt::AlignRight }, { FundName, 130, 30 }, { OutcomeName, 162, 14 }, { ResultName, 176, 24 } };
-    QList<Column> second { { PayerNumber, 130, 30 }, { Remark, 162, 38 } };
+    QList<Column> first { { BankName, 10, 24 }, { Account, 34, 32 }, { Name, 66, 26 },
+        { Amount, 92, 24, Qt::AlignRight }, { FundName, 120, 30 }, { OutcomeName, 152, 18 }, { ResultName, 172, 28 } };
+    QList<Column> second { { PayerNumber, 120, 30 }, { Remark, 152, 48 } };
     ReportBand header;
-    header.add(0, 10, 26, QStringLiteral("은  행  명"))
-        .add(0, 36, 36, QStringLiteral("계   좌   번   호"))
-        .add(0, 72, 28, QStringLiteral("성     명"))
-        .add(0, 100, 26, QStringLiteral("이  체  금  액"), Qt::AlignRight)
-        .add(0, 130, 30, QStringLiteral("자 금 구 분"))
-        .add(0, 162, 14, QStringLiteral("이체 여부"))
-        .add(0, 176, 24, QStringLiteral("수 납 처 리 결 과"))
-        .add(1, 130, 30, QStringLiteral("납 부 자 번 호"))
-        .add(1, 162, 38, QStringLiteral("비          고"));
+    header.add(0, 10, 24, QStringLiteral("은  행  명"))
+        .add(0, 34, 32, QStringLiteral("계   좌   번   호"))
+        .add(0, 66, 26, QStringLiteral("성     명"))
+        .add(0, 92, 24, QStringLiteral("이  체  금  액"), Qt::AlignRight)
+        .add(0, 120, 30, QStringLiteral("자 금 구 분"))
+        .add(0, 152, 18, QStringLiteral("이체 여부"))
+        .add(0, 172, 28, QStringLiteral("수 납 처 리 결 과"))
+        .add(1, 120, 30, QStringLiteral("납 부 자 번 호"))
+        .add(1, 152, 48, QStringLiteral("비          고"));
     if (m_kind.hasDongHo) {
-        second << Column { Dong, 10, 13 } << Column { Ho, 23, 13 };
-        header.add(1, 10, 13, QStringLiteral("동")).add(1, 23, 13, QStringLiteral("호"));
+        second << Column { Dong, 10, 12 } << Column { Ho, 22, 12 };
+        header.add(1, 10, 12, QStringLiteral("동")).add(1, 22, 12, QStringLiteral("호"));
     }
     definition.columnHeader = headerRules(header, 2);
     for (const Column& column : first)
