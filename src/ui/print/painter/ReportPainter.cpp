@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -48,11 +49,18 @@ void ReportPainter::paint(QPainter& painter, const ReportPage& page, const QRect
         painter.drawLine(QPointF(target.left() + rule.x1() * scale, target.top() + rule.y1() * scale),
             QPointF(target.left() + rule.x2() * scale, target.top() + rule.y2() * scale));
     }
+    // Fonts are made once a page and set only when they change: a page has hundreds of texts.
+    const std::array<QFont, 4> fonts { fontOf(ReportText::Font::Normal, scale), fontOf(ReportText::Font::Bold, scale),
+        fontOf(ReportText::Font::Small, scale), fontOf(ReportText::Font::Heading, scale) };
+    int current = -1;
     for (const ReportText& text : page.texts) {
         if (text.text.isEmpty())
             continue;
-        const QFont font = fontOf(text.font, scale);
-        painter.setFont(font);
+        const int font = static_cast<int>(text.font);
+        if (font != current) {
+            painter.setFont(fonts.at(font));
+            current = font;
+        }
         const QRectF box = place(text.box);
         const QString fitted = painter.fontMetrics().elidedText(text.text, Qt::ElideRight, int(box.width()));
         painter.drawText(box, int(text.align | Qt::AlignVCenter), fitted);
