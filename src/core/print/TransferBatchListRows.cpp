@@ -4,7 +4,7 @@
 #include "core/batches/BatchState.h"
 #include "core/data/SqlValue.h"
 #include "core/data/SqliteStatement.h"
-#include "core/print/TransferReportForms.h"
+#include "core/print/ReportFormat.h"
 
 TransferBatchListRows::TransferBatchListRows(Workspace& context, const TransferKind& kind)
     : m_context(context)
@@ -30,7 +30,7 @@ QStringList TransferBatchListRows::printValues(int index) const
         return {};
     }
     const int state = static_cast<int>(m_row->integer(4));
-    return { m_row->text(0), TransferReportForms::countText(m_row->integer(1)),
-        TransferReportForms::amountText(SqlValue::money(m_row->value(2))), m_row->text(3),
+    return { m_row->text(0), ReportFormat::count(m_row->integer(1)),
+        ReportFormat::amount(SqlValue::money(m_row->value(2))), m_row->text(3),
         state == BatchState::NoItems ? QString() : BatchState::name(state), m_row->text(5) };
 }

@@ -5,7 +5,7 @@
 #include "core/data/SqlValue.h"
 #include "core/data/SqliteStatement.h"
 #include "core/data/TDM1.h"
-#include "core/print/TransferReportForms.h"
+#include "core/print/ReportFormat.h"
 
 namespace {
 
@@ -147,9 +147,9 @@ TransferItemRows::Values TransferItemRows::read(int index) const
 QStringList TransferItemRows::printValues(int index) const
 {
     const Values v = read(index);
-    return { v.bankName.isEmpty() ? v.bankCode : v.bankName, v.account, v.name,
-        TransferReportForms::amountText(v.amount), v.fundName.isEmpty() ? v.fund : v.fundName, v.payerNumber,
-        v.outcomeName, v.printedResultName, v.remark, v.dong, v.ho };
+    return { v.bankName.isEmpty() ? v.bankCode : v.bankName, v.account, v.name, ReportFormat::amount(v.amount),
+        v.fundName.isEmpty() ? v.fund : v.fundName, v.payerNumber, v.outcomeName, v.printedResultName, v.remark, v.dong,
+        v.ho };
 }
 
 QStringList TransferItemRows::fileValues(int index) const

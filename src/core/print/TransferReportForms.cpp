@@ -1,8 +1,7 @@
 #include "core/print/TransferReportForms.h"
 
 #include "core/common/AppInfo.h"
-
-#include <QLocale>
+#include "core/print/TotalsTable.h"
 
 namespace {
 
@@ -92,16 +91,6 @@ QString TransferReportForms::listHeading() const
     return m_kind.isApartment() ? QStringLiteral("아파트뱅킹 이체 자료") : QStringLiteral("대량 입금 이체 자료");
 }
 
-QString TransferReportForms::amountText(Money amount)
-{
-    return QLocale(QLocale::English).toString(amount.won());
-}
-
-QString TransferReportForms::countText(qint64 count)
-{
-    return QLocale(QLocale::English).toString(count);
-}
-
 // "eCommerce" and the service's name at the right of a heading.
 ReportBand TransferReportForms::companyBand(double top) const
 {
@@ -129,15 +118,12 @@ ReportBand TransferReportForms::summaryBand(const TransferBatchSummary& summary)
         band.add(line, column + 26, 70, fields.at(i).second);
     }
     band.add(5, left, Width, QStringLiteral("상태 정보"), Qt::AlignLeft, Font::Bold);
-    band.add(6, left + 50, 30, QStringLiteral("건  수"), Qt::AlignRight)
-        .add(6, left + 85, 45, QStringLiteral("금        액"), Qt::AlignRight);
+    TotalsTable totals;
     for (int i = 0; i < TotalNames.size(); ++i) {
         const TransferBatchSummary::Total total = summary.totals.value(i);
-        band.add(7 + i, left + 4, 30, TotalNames.at(i))
-            .add(7 + i, left + 50, 30, countText(total.count), Qt::AlignRight)
-            .add(7 + i, left + 85, 45, amountText(total.amount), Qt::AlignRight);
+        totals.rows << TotalsTable::Row { TotalNames.at(i), total.count, total.amount };
     }
-    band.height = 13 * L;
+    band.height = (totals.addTo(band, 6, left) + 1) * L;
     return band;
 }
 

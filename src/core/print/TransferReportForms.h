@@ -40,9 +40,6 @@ public:
     // TfmTong1Title and its twins.
     ReportDefinition title() const;
 
-    static QString amountText(Money amount);
-    static QString countText(qint64 count);
-
 private:
     QString formPrefix() const;
     QString pageHeading() const;
