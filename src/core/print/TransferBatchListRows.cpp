@@ -25,8 +25,10 @@ TransferBatchListRows::~TransferBatchListRows() = default;
 
 QStringList TransferBatchListRows::printValues(int index) const
 {
+    // A row deleted since the keys were read is printed empty.
     if (!m_row->select({ m_keys.value(index) }) || !m_row->next()) {
-        m_context.reportError(m_row->error());
+        if (!m_row->error().isEmpty())
+            m_context.reportError(m_row->error());
         return {};
     }
     const int state = static_cast<int>(m_row->integer(4));

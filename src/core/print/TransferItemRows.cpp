@@ -115,8 +115,10 @@ TransferItemRows::~TransferItemRows() = default;
 TransferItemRows::Values TransferItemRows::read(int index) const
 {
     Values values;
+    // A row deleted since the keys were read is printed empty.
     if (!m_row->select({ m_keys.value(index) }) || !m_row->next()) {
-        m_context.reportError(m_row->error());
+        if (!m_row->error().isEmpty())
+            m_context.reportError(m_row->error());
         return values;
     }
     values.bankCode = m_row->text(0);
