@@ -7,7 +7,7 @@ PACKAGES=(
   qt6-base-dev libqt6sql6-sqlite libsqlite3-dev libgl-dev
   libzip-dev libxlsxwriter-dev libpugixml-dev
   libgtest-dev libgmock-dev
-  fonts-nanum xvfb xauth
+  fonts-nanum xvfb xauth poppler-utils
   clang clang-format libclang-rt-14-dev
 )
 

@@ -10,10 +10,13 @@
 #include "cli/EdiCommands.h"
 #include "cli/InstitutionCommands.h"
 #include "cli/ItemCommands.h"
+#include "cli/PrintCommands.h"
 #include "cli/RunCommands.h"
 #include "core/common/AppInfo.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <memory>
 
 namespace {
 
@@ -32,6 +35,7 @@ QList<CliCommand> allCommands()
     commands << commCommands();
     commands << itemCommands();
     commands << runCommands();
+    commands << printCommands();
     return commands;
 }
 
@@ -48,8 +52,20 @@ int usage(const QList<CliCommand>& commands)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    QStringList arguments = app.arguments().mid(1);
+    // Pages are drawn with the fonts of the GUI application, which needs no display on the offscreen platform.
+    QStringList commandLine;
+    for (int i = 1; i < argc; ++i)
+        commandLine << QString::fromLocal8Bit(argv[i]);
+    std::unique_ptr<QCoreApplication> app;
+    if (drawsPages(commandLine)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    // Read before the GUI application takes its own options (--style among them) out of argv.
+    QStringList arguments = commandLine;
     const QString home = WorkingPaths::resolveHome(arguments);
     const QList<CliCommand> commands = allCommands();
     if (arguments.value(0) == QLatin1String("--version")) {

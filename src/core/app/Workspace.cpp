@@ -9,6 +9,7 @@ Workspace::Workspace(const WorkingPaths& paths, const Seams& seams)
     , m_data(std::make_unique<TDM1>(*this))
     , m_accountNumberCheck(settings().accountNumberCheck())
 {
+    m_printOptions.fileName = m_paths.programDir() + QStringLiteral("FbMorv.txt");
 }
 
 Workspace::~Workspace() = default;

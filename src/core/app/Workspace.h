@@ -3,6 +3,7 @@
 #include "core/common/FirmSettings.h"
 #include "core/common/MonthlyLog.h"
 #include "core/common/WorkingPaths.h"
+#include "core/print/PrintOptions.h"
 
 #include <memory>
 
@@ -66,6 +67,8 @@ public:
     void setAccountNumberCheck(bool on) { m_accountNumberCheck = on; }
     bool offlineMode() const { return m_offlineMode; }
     void setOfflineMode(bool on) { m_offlineMode = on; }
+    // The print options the last confirmed options dialog set.
+    PrintOptions& printOptions() { return m_printOptions; }
 
 private:
     WorkingPaths m_paths;
@@ -74,4 +77,5 @@ private:
     QString m_loginId;
     bool m_accountNumberCheck = true;
     bool m_offlineMode = false;
+    PrintOptions m_printOptions;
 };

@@ -3,6 +3,7 @@
 #include "core/app/NoticeText.h"
 #include "core/app/Workspace.h"
 #include "core/common/Messages.h"
+#include "core/print/TransferBatchPrint.h"
 #include "ui/app/TfmAbout.h"
 #include "ui/app/TfmConfig.h"
 #include "ui/app/TfmFileView.h"
@@ -16,6 +17,9 @@
 #include "ui/codes/TfmCode1.h"
 #include "ui/codes/TfmCode2.h"
 #include "ui/codes/TfmCode_Bank.h"
+#include "ui/print/ReportPreview.h"
+#include "ui/print/SystemPrinterList.h"
+#include "ui/print/TfmPrintOption.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,7 +40,7 @@ bool ScreenshotTour::run()
         return false;
     TfmMain frame(m_session, {});
     return shootMainWindow(frame) && shootFileView() && shootAbout() && shootConfig() && shootInfoDlg()
-        && shootHoliday() && shootCode1() && shootCode2() && shootTong1();
+        && shootHoliday() && shootCode1() && shootCode2() && shootTong1() && shootPrint();
 }
 
 bool ScreenshotTour::shoot(QWidget& widget, const QString& name)
@@ -125,4 +129,19 @@ bool ScreenshotTour::shootInfoDlg()
 {
     TfmInfoDlg info(m_context);
     return shoot(info, QStringLiteral("TfmInfoDlg"));
+}
+
+bool ScreenshotTour::shootPrint()
+{
+    const SystemPrinterList printers;
+    TfmPrintOption full(m_context.printOptions(), PrintOptions::Variant::Full, printers, m_context.fileDialogs());
+    TfmPrintOption reduced(
+        m_context.printOptions(), PrintOptions::Variant::WithoutDataAndList, printers, m_context.fileDialogs());
+    if (!shoot(full, QStringLiteral("TfmPrintOption")) || !shoot(reduced, QStringLiteral("TfmPrintOption-reduced")))
+        return false;
+    TfmTong1 batches(m_context);
+    const TransferBatchPrint job(m_context, TransferKind::deposit(), batches.currentBatch());
+    ReportPreview preview(job.report(PrintOptions::Style::Full, job.rows(PrintOptions::Data::All)));
+    preview.resize(900, 1000);
+    return shoot(preview, QStringLiteral("ReportPreview"));
 }

@@ -14,6 +14,7 @@
 #include "ui/batches/TfmTong3.h"
 #include "ui/common/LazyGrid.h"
 #include "ui/common/LazyTableModel.h"
+#include "ui/print/ReportOutput.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -276,9 +277,13 @@ void TransferBatchWindow::run(Command command)
     case Command::Close:
         closeWindow();
         break;
-    case Command::Sort:
     case Command::Print:
+        ReportOutput::printBatch(m_workspace, m_batches.kind(), currentBatch(), this);
+        break;
     case Command::PrintList:
+        ReportOutput::printBatchList(m_workspace, m_batches.kind(), this);
+        break;
+    case Command::Sort:
     case Command::Group:
         break;
     }
@@ -441,9 +446,8 @@ void TransferBatchWindow::showState()
         m_actions.value(command)->setEnabled(browsing && hasBatch);
     m_actions.value(Command::Items)->setEnabled(hasBatch || m_editing);
     m_actions.value(Command::Group)->setEnabled(browsing);
-    // Printing comes with its own screen.
-    m_actions.value(Command::Print)->setEnabled(false);
-    m_actions.value(Command::PrintList)->setEnabled(false);
+    m_actions.value(Command::Print)->setEnabled(browsing && hasBatch);
+    m_actions.value(Command::PrintList)->setEnabled(browsing);
     m_actions.value(Command::Save)->setEnabled(m_editing);
     m_actions.value(Command::Cancel)->setEnabled(m_editing);
     m_actions.value(Command::Close)->setEnabled(browsing);

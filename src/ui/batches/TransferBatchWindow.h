@@ -17,7 +17,7 @@ class Workspace;
 
 // A kind's batch list with the header of the current batch (TfmTong1, TfmTong21). The rules are
 // TransferBatches'; the window keeps the grid, the header boxes and the enabled state of its commands. Commands of
-// later screens (출 력, and the batches the 그 룹 entries make) are present and do nothing until those screens land.
+// later screens (the batches the 그 룹 entries make) are present and do nothing until those screens land.
 class TransferBatchWindow : public BusinessWindow {
     Q_OBJECT
 public:

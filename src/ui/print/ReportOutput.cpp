@@ -1,0 +1,60 @@
+#include "ui/print/ReportOutput.h"
+
+#include "core/app/Workspace.h"
+#include "core/common/Progress.h"
+#include "core/print/PrinterList.h"
+#include "core/print/TransferBatchPrint.h"
+#include "ui/print/ReportPreview.h"
+#include "ui/print/SystemPrinterList.h"
+#include "ui/print/TfmPrintOption.h"
+#include "ui/print/painter/ReportPainter.h"
+
+#include <QPrinter>
+
+ReportOutput::ReportOutput(Workspace& context, const PrinterList& printers, QWidget* parent)
+    : m_context(context)
+    , m_printers(printers)
+    , m_parent(parent)
+{
+}
+
+void ReportOutput::show(const PrintRun::Outcome& outcome)
+{
+    if (outcome.result == PrintRun::Result::Preview)
+        preview(outcome.report);
+    else if (outcome.result == PrintRun::Result::Print)
+        print(outcome.report);
+}
+
+void ReportOutput::print(std::shared_ptr<const Report> report)
+{
+    if (!m_printers.hasPrinter()) {
+        preview(std::move(report));
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    Progress& progress = m_context.progress();
+    progress.showMessage(report->documentName());
+    ReportPainter::print(*report, printer);
+    progress.close();
+}
+
+void ReportOutput::preview(std::shared_ptr<const Report> report)
+{
+    ReportPreview preview(std::move(report), m_parent);
+    preview.exec();
+}
+
+void ReportOutput::printBatch(Workspace& context, const TransferKind& kind, qint64 batch, QWidget* parent)
+{
+    const SystemPrinterList printers;
+    PrintOptionDialogs dialogs(printers, context.fileDialogs(), parent);
+    const PrintRun::Outcome outcome = PrintRun(context, dialogs).run(TransferBatchPrint(context, kind, batch));
+    ReportOutput(context, printers, parent).show(outcome);
+}
+
+void ReportOutput::printBatchList(Workspace& context, const TransferKind& kind, QWidget* parent)
+{
+    const SystemPrinterList printers;
+    ReportOutput(context, printers, parent).print(TransferBatchPrint::batchList(context, kind));
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QSpinBox;
+class Report;
+class ReportPageView;
+
+// Our own preview window: it opens at once on page 1 whatever the report's length, moves between pages, zooms and
+// prints through the print dialog (a page range, or a PDF file).
+class ReportPreview : public QDialog {
+    Q_OBJECT
+public:
+    explicit ReportPreview(std::shared_ptr<const Report> report, QWidget* parent = nullptr);
+
+    ReportPageView* view() const { return m_view; }
+    // 인 쇄: the print dialog, then the pages it asks for.
+    void print();
+
+private:
+    void showPage(int page);
+    void zoomTo(int index);
+
+    std::shared_ptr<const Report> m_report;
+    ReportPageView* m_view;
+    QSpinBox* m_page;
+    QLabel* m_pageCount;
+    QComboBox* m_zoom;
+};

@@ -1,0 +1,8 @@
+#include "ui/print/SystemPrinterList.h"
+
+#include <QPrinterInfo>
+
+bool SystemPrinterList::hasPrinter() const
+{
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
