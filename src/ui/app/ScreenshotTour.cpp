@@ -17,6 +17,8 @@
 #include "ui/codes/TfmCode1.h"
 #include "ui/codes/TfmCode2.h"
 #include "ui/codes/TfmCode_Bank.h"
+#include "ui/exchange/TfmEdi.h"
+#include "ui/exchange/TfmRegisterPreview.h"
 #include "ui/print/ReportPreview.h"
 #include "ui/print/SystemPrinterList.h"
 #include "ui/print/TfmPrintOption.h"
@@ -40,7 +42,7 @@ bool ScreenshotTour::run()
         return false;
     TfmMain frame(m_session, {});
     return shootMainWindow(frame) && shootFileView() && shootAbout() && shootConfig() && shootInfoDlg()
-        && shootHoliday() && shootCode1() && shootCode2() && shootTong1() && shootPrint();
+        && shootHoliday() && shootCode1() && shootCode2() && shootTong1() && shootPrint() && shootEdi();
 }
 
 bool ScreenshotTour::shoot(QWidget& widget, const QString& name)
@@ -144,4 +146,19 @@ bool ScreenshotTour::shootPrint()
     ReportPreview preview(job.report(PrintOptions::Style::Full, job.rows(PrintOptions::Data::All)));
     preview.resize(900, 1000);
     return shoot(preview, QStringLiteral("ReportPreview"));
+}
+
+// The send window writes the demo's send files and lists them, waiting for 송 신.
+bool ScreenshotTour::shootEdi()
+{
+    TfmEdi sending(m_context, SendReceiveRun::Mode::Send);
+    if (!shoot(sending, QStringLiteral("TfmEdi")))
+        return false;
+    ItemConsents::Missing item;
+    item.institution = QStringLiteral("9900000002");
+    item.bankCode = QStringLiteral("13");
+    item.account = QStringLiteral("3010123456781");
+    item.payerNumber = QStringLiteral("1002");
+    TfmRegisterPreview preview({ item });
+    return shoot(preview, QStringLiteral("TfmRegisterPreview"));
 }

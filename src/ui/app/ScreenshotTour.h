@@ -35,6 +35,7 @@ private:
     bool shootCode2();
     bool shootTong1();
     bool shootPrint();
+    bool shootEdi();
 
     ProgramSession& m_session;
     Workspace& m_context;
