@@ -242,6 +242,13 @@ QString MailboxModule::newDoneFolder(const QString& inbox) const
     return done + name + QLatin1Char('/');
 }
 
+// The bank's notice goes where the program reads it, the result directory; everything else is for the import.
+QString MailboxModule::deliveryPath(const QString& name, const QString& receiveDir, const QString& resultDir)
+{
+    const bool notice = name.compare(QStringLiteral("Notice.inf"), Qt::CaseInsensitive) == 0 && !resultDir.isEmpty();
+    return (notice ? resultDir : receiveDir) + name;
+}
+
 int MailboxModule::receiveFiles(const Session& session, QStringList& names) const
 {
     const QString receiveDir = existingDirectory(session.config.RecvDir);
@@ -254,9 +261,13 @@ int MailboxModule::receiveFiles(const Session& session, QStringList& names) cons
     if (doneFolder.isEmpty())
         return EdiCode::DirectoryMissing;
 
+    // The bank's notice goes where the program reads it, the result directory; everything else is for the import.
+    const QString resultDir = existingDirectory(session.config.ResultDir);
     int received = 0;
     for (const QString& name : files) {
-        if (!copyAtomically(session.inbox + name, receiveDir + name)
+        const bool notice
+            = name.compare(QStringLiteral("Notice.inf"), Qt::CaseInsensitive) == 0 && !resultDir.isEmpty();
+        if (!copyAtomically(session.inbox + name, (notice ? resultDir : receiveDir) + name)
             || !QFile::rename(session.inbox + name, doneFolder + name))
             break;
         names << name;
@@ -324,9 +335,10 @@ int MailboxModule::reReceive(const QString& appName)
     const QString receiveDir = existingDirectory(session.config.RecvDir);
     if (receiveDir.isEmpty())
         return logged(QStringLiteral("ReReceive"), EdiCode::DirectoryMissing);
+    const QString resultDir = existingDirectory(session.config.ResultDir);
     QStringList names;
     for (const QString& name : files) {
-        if (!copyAtomically(doneFolder + name, receiveDir + name))
+        if (!copyAtomically(doneFolder + name, deliveryPath(name, receiveDir, resultDir)))
             return logged(QStringLiteral("ReReceive"), EdiCode::ReceivedDataError, names);
         names << name;
     }

@@ -56,6 +56,7 @@ private:
     QString reachableMailbox(const QString& stored) const;
     int sendFiles(const Session& session, QStringList& names) const;
     int receiveFiles(const Session& session, QStringList& names) const;
+    static QString deliveryPath(const QString& name, const QString& receiveDir, const QString& resultDir);
     int markTakenAndReport(const QString& resultDir) const;
     QString newDoneFolder(const QString& inbox) const;
     int logged(const QString& entryPoint, int code, const QStringList& names = {}) const;

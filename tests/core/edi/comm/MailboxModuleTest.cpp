@@ -225,11 +225,13 @@ TEST_F(MailboxModuleTest, ReceiveCopiesTheInboxAndReReceiveCopiesTheLastReceiveA
     EXPECT_EQ(module.receive(App), 0);
 
     writeFileBytes(home.path(QStringLiteral("Van/inbox/R0002")), "later");
-    EXPECT_EQ(module.receive(App), 1);
+    writeFileBytes(home.path(QStringLiteral("Van/inbox/Notice.inf")), "notice");
+    EXPECT_EQ(module.receive(App), 2);
+    EXPECT_EQ(readFileBytes(home.path(QStringLiteral("Result/Notice.inf"))), QByteArray("notice"));
     QDir(home.path(QStringLiteral("Recv"))).removeRecursively();
     QDir().mkpath(home.path(QStringLiteral("Recv")));
-    EXPECT_EQ(module.reReceive(App), 1);
-    EXPECT_EQ(filesIn(QStringLiteral("Recv")), QStringList { QStringLiteral("R0002") });
+    EXPECT_EQ(module.reReceive(App), 2);
+    EXPECT_EQ(filesIn(QStringLiteral("Recv")), QStringList { QStringLiteral("R0002") }) << "the notice is no import";
 }
 
 TEST_F(MailboxModuleTest, ReportHasOneLinePerTransmissionInTheInquiryLayout)
