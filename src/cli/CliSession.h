@@ -23,6 +23,8 @@ public:
     void error(const QString& text) override;
     bool question(const QString& text, bool defaultYes) override;
     Button messageBox(const QString& text, Buttons buttons, Button defaultButton) override;
+    Button captionedBox(
+        const QString& caption, const QString& text, Buttons buttons, Button defaultButton, Button proceed) override;
 
 private:
     bool m_answerYes = false;

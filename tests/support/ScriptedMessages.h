@@ -11,12 +11,15 @@ public:
     struct Shown {
         QString kind; // "information", "error", "question", "messageBox"
         QString text;
+        QString caption; // a captioned box's own caption; empty for the application title
     };
 
     void information(const QString& text) override;
     void error(const QString& text) override;
     bool question(const QString& text, bool defaultYes = false) override;
     Button messageBox(const QString& text, Buttons buttons, Button defaultButton) override;
+    Button captionedBox(
+        const QString& caption, const QString& text, Buttons buttons, Button defaultButton, Button proceed) override;
 
     void answer(Button button) { m_answers.enqueue(button); }
     void answerYes() { answer(Button::Yes); }
