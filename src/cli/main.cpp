@@ -6,6 +6,7 @@
 #include "cli/CodeCommands.h"
 #include "cli/CommCommands.h"
 #include "cli/CommonCommands.h"
+#include "cli/ConsentCommands.h"
 #include "cli/DataCommands.h"
 #include "cli/EdiCommands.h"
 #include "cli/InstitutionCommands.h"
@@ -30,6 +31,7 @@ QList<CliCommand> allCommands()
     commands << ediCommands();
     commands << commCommands();
     commands << itemCommands();
+    commands << consentCommands();
     return commands;
 }
 
