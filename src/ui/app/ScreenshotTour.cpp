@@ -16,6 +16,8 @@
 #include "ui/codes/TfmCode1.h"
 #include "ui/codes/TfmCode2.h"
 #include "ui/codes/TfmCode_Bank.h"
+#include "ui/consent/TfmFindRegister.h"
+#include "ui/consent/TfmTongRegister.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,7 +38,7 @@ bool ScreenshotTour::run()
         return false;
     TfmMain frame(m_session, {});
     return shootMainWindow(frame) && shootFileView() && shootAbout() && shootConfig() && shootInfoDlg()
-        && shootHoliday() && shootCode1() && shootCode2() && shootTong1();
+        && shootHoliday() && shootCode1() && shootCode2() && shootTong1() && shootTongRegister();
 }
 
 bool ScreenshotTour::shoot(QWidget& widget, const QString& name)
@@ -122,4 +124,14 @@ bool ScreenshotTour::shootInfoDlg()
 {
     TfmInfoDlg info(m_context);
     return shoot(info, QStringLiteral("TfmInfoDlg"));
+}
+
+bool ScreenshotTour::shootTongRegister()
+{
+    TfmTongRegister consents(m_context);
+    if (!shoot(consents, QStringLiteral("TfmTongRegister")))
+        return false;
+    const ConsentRegister rules(m_context);
+    TfmFindRegister search(rules, consents);
+    return shoot(search, QStringLiteral("TfmFindRegister"));
 }

@@ -34,6 +34,7 @@ private:
     bool shootCode1();
     bool shootCode2();
     bool shootTong1();
+    bool shootTongRegister();
 
     ProgramSession& m_session;
     Workspace& m_context;
