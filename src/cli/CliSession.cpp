@@ -38,6 +38,22 @@ Messages::Button ConsoleMessages::messageBox(const QString& text, Buttons, Butto
     return defaultButton;
 }
 
+Messages::Button ConsoleMessages::captionedBox(
+    const QString& caption, const QString& text, Buttons, Button, Button proceed)
+{
+    const Button refuse = proceed == Button::Ok ? Button::Cancel
+        : proceed == Button::Cancel             ? Button::Ok
+        : proceed == Button::Yes                ? Button::No
+                                                : Button::Yes;
+    const Button answer = m_answerYes ? proceed : refuse;
+    const QString pressed = answer == Button::Ok ? QStringLiteral("ok")
+        : answer == Button::Cancel               ? QStringLiteral("cancel")
+        : answer == Button::Yes                  ? QStringLiteral("yes")
+                                                 : QStringLiteral("no");
+    printLine(stderr, caption + QStringLiteral(": ") + text + QStringLiteral(" [") + pressed + QLatin1Char(']'));
+    return answer;
+}
+
 bool ConsoleDesktop::openFile(const QString& path)
 {
     printLine(stderr, path);

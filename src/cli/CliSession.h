@@ -26,6 +26,8 @@ public:
     bool question(const QString& text, bool defaultYes) override;
     bool warning(const QString& caption, const QString& text) override;
     Button messageBox(const QString& text, Buttons buttons, Button defaultButton) override;
+    Button captionedBox(
+        const QString& caption, const QString& text, Buttons buttons, Button defaultButton, Button proceed) override;
 
 private:
     bool m_answerYes = false;

@@ -6,6 +6,7 @@
 #include "cli/CodeCommands.h"
 #include "cli/CommCommands.h"
 #include "cli/CommonCommands.h"
+#include "cli/ConsentCommands.h"
 #include "cli/DataCommands.h"
 #include "cli/EdiCommands.h"
 #include "cli/InstitutionCommands.h"
@@ -36,6 +37,7 @@ QList<CliCommand> allCommands()
     commands << itemCommands();
     commands << runCommands();
     commands << printCommands();
+    commands << consentCommands();
     return commands;
 }
 

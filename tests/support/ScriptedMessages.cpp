@@ -2,17 +2,17 @@
 
 void ScriptedMessages::information(const QString& text)
 {
-    m_shown.append({ QStringLiteral("information"), text });
+    m_shown.append({ QStringLiteral("information"), text, {} });
 }
 
 void ScriptedMessages::error(const QString& text)
 {
-    m_shown.append({ QStringLiteral("error"), text });
+    m_shown.append({ QStringLiteral("error"), text, {} });
 }
 
 bool ScriptedMessages::question(const QString& text, bool defaultYes)
 {
-    m_shown.append({ QStringLiteral("question"), text });
+    m_shown.append({ QStringLiteral("question"), text, {} });
     if (m_answers.isEmpty())
         return defaultYes;
     return m_answers.dequeue() == Button::Yes;
@@ -28,7 +28,14 @@ bool ScriptedMessages::warning(const QString& caption, const QString& text)
 
 Messages::Button ScriptedMessages::messageBox(const QString& text, Buttons, Button defaultButton)
 {
-    m_shown.append({ QStringLiteral("messageBox"), text });
+    m_shown.append({ QStringLiteral("messageBox"), text, {} });
+    return m_answers.isEmpty() ? defaultButton : m_answers.dequeue();
+}
+
+Messages::Button ScriptedMessages::captionedBox(
+    const QString& caption, const QString& text, Buttons, Button defaultButton, Button)
+{
+    m_shown.append({ QStringLiteral("messageBox"), text, caption });
     return m_answers.isEmpty() ? defaultButton : m_answers.dequeue();
 }
 

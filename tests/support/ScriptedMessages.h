@@ -11,7 +11,7 @@ public:
     struct Shown {
         QString kind; // "information", "error", "question", "messageBox"
         QString text;
-        QString caption = {}; // a warning's own caption
+        QString caption = {}; // a captioned box's own caption; empty for the application title
     };
 
     void information(const QString& text) override;
@@ -19,6 +19,8 @@ public:
     bool question(const QString& text, bool defaultYes = false) override;
     bool warning(const QString& caption, const QString& text) override;
     Button messageBox(const QString& text, Buttons buttons, Button defaultButton) override;
+    Button captionedBox(
+        const QString& caption, const QString& text, Buttons buttons, Button defaultButton, Button proceed) override;
 
     void answer(Button button) { m_answers.enqueue(button); }
     void answerYes() { answer(Button::Yes); }

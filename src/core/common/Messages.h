@@ -21,6 +21,10 @@ public:
     virtual bool warning(const QString& caption, const QString& text) = 0;
     // General message box, always with the question icon.
     virtual Button messageBox(const QString& text, Buttons buttons, Button defaultButton) = 0;
+    // The same box captioned with its own text in place of the application title. proceed is the answer that
+    // carries the operation on: fbctl gives it only when told --yes, and the other answer otherwise.
+    virtual Button captionedBox(
+        const QString& caption, const QString& text, Buttons buttons, Button defaultButton, Button proceed);
 
     // The application title, the caption of every message box. The start sequence changes it (a short one
     // between the password check and the main window).

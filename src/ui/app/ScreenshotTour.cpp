@@ -17,6 +17,8 @@
 #include "ui/codes/TfmCode1.h"
 #include "ui/codes/TfmCode2.h"
 #include "ui/codes/TfmCode_Bank.h"
+#include "ui/consent/TfmFindRegister.h"
+#include "ui/consent/TfmTongRegister.h"
 #include "ui/exchange/TfmEdi.h"
 #include "ui/exchange/TfmRegisterPreview.h"
 #include "ui/print/ReportPreview.h"
@@ -42,7 +44,8 @@ bool ScreenshotTour::run()
         return false;
     TfmMain frame(m_session, {});
     return shootMainWindow(frame) && shootFileView() && shootAbout() && shootConfig() && shootInfoDlg()
-        && shootHoliday() && shootCode1() && shootCode2() && shootTong1() && shootPrint() && shootEdi();
+        && shootHoliday() && shootCode1() && shootCode2() && shootTong1() && shootPrint() && shootTongRegister()
+        && shootEdi();
 }
 
 bool ScreenshotTour::shoot(QWidget& widget, const QString& name)
@@ -161,4 +164,14 @@ bool ScreenshotTour::shootEdi()
     item.payerNumber = QStringLiteral("1002");
     TfmRegisterPreview preview({ item });
     return shoot(preview, QStringLiteral("TfmRegisterPreview"));
+}
+
+bool ScreenshotTour::shootTongRegister()
+{
+    TfmTongRegister consents(m_context);
+    if (!shoot(consents, QStringLiteral("TfmTongRegister")))
+        return false;
+    const ConsentRegister rules(m_context);
+    TfmFindRegister search(rules, consents);
+    return shoot(search, QStringLiteral("TfmFindRegister"));
 }

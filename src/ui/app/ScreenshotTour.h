@@ -36,6 +36,7 @@ private:
     bool shootTong1();
     bool shootPrint();
     bool shootEdi();
+    bool shootTongRegister();
 
     ProgramSession& m_session;
     Workspace& m_context;

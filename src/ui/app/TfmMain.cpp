@@ -27,6 +27,7 @@
 #include "ui/codes/TfmCode2.h"
 #include "ui/codes/TfmCode_Bank.h"
 #include "ui/common/UserInputBlocker.h"
+#include "ui/consent/TfmTongRegister.h"
 #include "ui/edi/TfmEnvSetup.h"
 #include "ui/exchange/TfmEdi.h"
 
@@ -232,6 +233,7 @@ void TfmMain::registerCommands()
     add(MainCommand::DepositBatches, [this] { openBusinessWindow<TfmTong1>(m_context); });
     add(MainCommand::WithdrawalBatches, [this] { openBusinessWindow<TfmTong21>(m_context); });
     add(MainCommand::AptBatches, [this] { openBusinessWindow<TfmApt1>(m_context); });
+    add(MainCommand::Consents, [this] { TfmTongRegister::execute(m_context, this); });
     // The withdrawal request item of the reduced menu has never had anything behind it.
     add(MainCommand::WithdrawalRequest, [] {});
 

@@ -543,3 +543,59 @@ TEST(FbctlCommands, AptConvertExportsTheAccountsAndAppliesTheAnswer)
         home.check(row);
     EXPECT_EQ(readFileBytes(home.expand(u("{home}Send/Convert"))), QByteArray("D161234567890123\r\n"));
 }
+
+TEST(FbctlCommands, ConsentRunsTheRegisterRules)
+{
+    const QString key = u("9900000002/11/12345678901/ab1");
+    const FbctlRow rows[] = {
+        { args({ "institution", "put", "Name=가나상사", "TONG2OUT=CW123", "TONG2IN=CW456", "TOID210=9900000002",
+              "TO2PASS=1234", "TO2BCODE=BK00001", "APOUT=CA123", "APIN=CA456", "APID10=9900000003", "APPASS=1234",
+              "APBCODE=BK00002", "AUTHSENDTYPE=면제" }),
+            0, {}, {} },
+        { args({ "consent", "add", "--institution", "9900000002", "--bank", "11", "--account", "123-45-678901",
+              "--payer", "ab1", "--name", "홍길동", "--id", "8001011234567", "--now", "2014-08-07 09:00:00" }),
+            1, {}, u("실명번호의 주민등록번호는 생년월일로 대체 되었습니다.") },
+        { args({ "consent", "add", "--institution", "9900000002", "--bank", "11", "--account", "123-45-678901",
+              "--payer", "ab1", "--name", "홍길동", "--id", "8001011234567", "--now", "2014-08-06 09:00:00" }),
+            0, key + '\n', {} },
+        { args({ "consent", "add", "--institution", "9900000002", "--bank", "11", "--account", "12345678901", "--payer",
+              "AB1", "--id", "800101" }),
+            1, {}, u("[자료변환-중복 데이타 발견]") },
+        { args({ "consent", "add", "--institution", "1234567890", "--bank", "11", "--account", "12345678901", "--payer",
+              "P2", "--id", "800101" }),
+            1, {}, u("기관업체를 선택하세요") },
+        { args({ "consent", "add", "--institution", "9900000003", "--bank", "11", "--account", "1234", "--payer", "P3",
+              "--id", "800101" }),
+            1, {}, u("그냥 저장하시겠습니까? [no]") },
+        { args({ "consent", "add", "--institution", "9900000003", "--bank", "11", "--account", "1234", "--payer", "P3",
+              "--id", "800101", "--yes" }),
+            0, u("9900000003/11/1234/P3\n"), {} },
+        { args({ "consent", "queue", "cancel", "9900000002/11/12345678901/ab1", "--yes" }), 1, {},
+            u("선택 자료에 주민등록번호가 존재합니다.") },
+        { args({ "consent", "birthdates" }), 1, {}, u("[no]") },
+        { args({ "consent", "birthdates", "--yes" }), 0, {},
+            u("주민등록번호 자료를 생년월일 변경하는 작업이 완료 되었습니다.") },
+        { args({ "consent", "queue", "cancel", "9900000002/11/12345678901/ab1" }), 1, {}, u("[cancel]") },
+        { args({ "consent", "queue", "cancel", "9900000002/11/12345678901/ab1", "--yes" }), 0, {},
+            u("일괄 해지신청되었습니다.") },
+        { args({ "sql", "UPDATE TongRegister SET Status = 2, ResultCD = 2001 WHERE NapbuNO = 'P3'" }), 0, {}, {} },
+        { args({ "consent", "queue", "register", "9900000003/11/1234/P3", "--yes" }), 0, {},
+            u("작업을 취소 하시겠습니까?: 등록 완료건이 존재합니다 [no]") },
+        { args({ "consent", "list" }), 0,
+            u("9900000002/11/12345678901/ab1\t4\t해지대기\t홍길동\t800101\t\t\t\n"
+              "9900000003/11/1234/P3\t0\t등록대기\t\t800101\t\t\t\n"),
+            {} },
+        { args({ "sql", "UPDATE TongRegister SET Status = 1, ResultCD = 2001 WHERE NapbuNO = 'P3'" }), 0, {}, {} },
+        { args({ "consent", "list", "--state", "1", "--institution", "9900000003" }), 0,
+            u("9900000003/11/1234/P3\t1\t등록중\t\t800101\t\t\t[2001]납부자번호 오류\n"), {} },
+        { args({ "consent", "delete", "9900000003/11/1234/P3", "--yes" }), 1, {},
+            u(":상태가 '등록중/해지중' 데이타 입니다.") },
+        { args({ "consent", "delete", "9900000002/11/12345678901/ab1" }), 1, {}, u("[no]") },
+        { args({ "consent", "delete", "9900000002/11/12345678901/ab1", "--yes" }), 0, {}, {} },
+        { args({ "consent", "delete", "9900000002/11/12345678901/ab1", "--yes" }), 1, {}, u("consent: no consent") },
+        { args({ "consent", "list", "--state" }), 2, {}, u("consent: expected") },
+    };
+    const FbctlHome home;
+    for (const FbctlRow& row : rows)
+        home.check(row);
+}

@@ -1,5 +1,6 @@
 #include "core/edi/receive/EdiRecvTongRegister.h"
 
+#include "core/consent/ConsentAccount.h"
 #include "core/edi/receive/ConsentResultFile.h"
 #include "core/edi/receive/EdiImportError.h"
 
@@ -10,9 +11,7 @@ EdiRecvTongRegister::EdiRecvTongRegister(Database& database, const Workspace& co
 
 QString EdiRecvTongRegister::displayAccount(const QString& account)
 {
-    QString digits = account;
-    digits.remove(QLatin1Char('-'));
-    return digits.rightJustified(14, QLatin1Char('0'), true);
+    return ConsentAccount::displayBankno(account);
 }
 
 QStringList EdiRecvTongRegister::fileNames()

@@ -1,0 +1,12 @@
+#include "core/consent/ConsentAccount.h"
+
+namespace ConsentAccount {
+
+QString displayBankno(const QString& account)
+{
+    QString digits = account;
+    digits.remove(QLatin1Char('-'));
+    return digits.rightJustified(14, QLatin1Char('0'), true);
+}
+
+} // namespace ConsentAccount
