@@ -154,7 +154,8 @@ bool ScreenshotTour::shootPrint()
 // The send window writes the demo's send files and lists them, waiting for 송 신.
 bool ScreenshotTour::shootEdi()
 {
-    TfmEdi sending(m_context, SendReceiveRun::Mode::Send);
+    // The consent list is shot on its own below, not as the modal window the run opens.
+    TfmEdi sending(m_context, SendReceiveRun::Mode::Send, nullptr, [](const auto&) { return true; });
     if (!shoot(sending, QStringLiteral("TfmEdi")))
         return false;
     ItemConsents::Missing item;

@@ -43,11 +43,10 @@ QPushButton* button(const QString& name, const QString& caption, QWidget* parent
 
 } // namespace
 
-TfmEdi::TfmEdi(Workspace& workspace, SendReceiveRun::Mode mode, QWidget* parent)
+TfmEdi::TfmEdi(Workspace& workspace, SendReceiveRun::Mode mode, QWidget* parent, SendReceiveRun::ConsentPreview preview)
     : QDialog(parent)
     , m_workspace(workspace)
-    , m_run(workspace, mode, listener(),
-          [this](const QList<ItemConsents::Missing>& items) { return TfmRegisterPreview::confirm(items, this); })
+    , m_run(workspace, mode, listener(), preview ? std::move(preview) : modalPreview())
     , m_title(new QLabel(QStringLiteral("내역 :"), this))
     , m_count(new QLabel(QStringLiteral("자료 없음"), this))
     , m_grid(listGrid(this))
@@ -86,6 +85,11 @@ void TfmEdi::execute(Workspace& workspace, SendReceiveRun::Mode mode, QWidget* p
 {
     TfmEdi window(workspace, mode, parent);
     window.exec();
+}
+
+SendReceiveRun::ConsentPreview TfmEdi::modalPreview()
+{
+    return [this](const QList<ItemConsents::Missing>& items) { return TfmRegisterPreview::confirm(items, this); };
 }
 
 SendReceiveRun::Listener TfmEdi::listener()

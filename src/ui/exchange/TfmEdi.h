@@ -15,7 +15,9 @@ class Workspace;
 class TfmEdi : public QDialog {
     Q_OBJECT
 public:
-    TfmEdi(Workspace& workspace, SendReceiveRun::Mode mode, QWidget* parent = nullptr);
+    // Without a preview the list of payers without a registered consent is shown as a modal window.
+    TfmEdi(Workspace& workspace, SendReceiveRun::Mode mode, QWidget* parent = nullptr,
+        SendReceiveRun::ConsentPreview preview = {});
     ~TfmEdi() override;
 
     // Opens the window in a mode; the sending modes only after the main window's same-day check.
@@ -34,6 +36,7 @@ protected:
 
 private:
     SendReceiveRun::Listener listener();
+    SendReceiveRun::ConsentPreview modalPreview();
     void showStatus(const QString& text, bool failure);
     void addRow(const TEdiInfo& row);
     void showCount();
