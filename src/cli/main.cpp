@@ -10,6 +10,7 @@
 #include "cli/EdiCommands.h"
 #include "cli/InstitutionCommands.h"
 #include "cli/ItemCommands.h"
+#include "cli/MaintenanceCommands.h"
 #include "core/common/AppInfo.h"
 
 #include <QCoreApplication>
@@ -30,6 +31,7 @@ QList<CliCommand> allCommands()
     commands << ediCommands();
     commands << commCommands();
     commands << itemCommands();
+    commands << maintenanceCommands();
     return commands;
 }
 

@@ -40,6 +40,12 @@ DataBackup::DataBackup(Workspace& workspace, Storage& storage)
 {
 }
 
+QString DataBackup::automaticFolder(const WorkingPaths& paths, const QDateTime& at)
+{
+    return paths.programDir() + QStringLiteral("AUTODB_BACKUP/") + at.toString(QStringLiteral("yyyyMMddHHmmss"))
+        + QLatin1Char('/');
+}
+
 QString DataBackup::folderCaption()
 {
     return QStringLiteral("자료를 저장할 폴더 선택");

@@ -2,7 +2,9 @@
 
 #include <QStringList>
 
+class QDateTime;
 class Storage;
+class WorkingPaths;
 class Workspace;
 class QIODevice;
 
@@ -23,6 +25,8 @@ public:
     // The files the last backup wrote, in part order.
     const QStringList& written() const { return m_written; }
 
+    // The folder of an unattended backup: <home>/AUTODB_BACKUP/yyyymmddhhnnss/.
+    static QString automaticFolder(const WorkingPaths& paths, const QDateTime& at);
     static QString folderCaption();
     static QString cancelledMessage();
 
