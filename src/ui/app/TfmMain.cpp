@@ -28,6 +28,7 @@
 #include "ui/codes/TfmCode_Bank.h"
 #include "ui/common/UserInputBlocker.h"
 #include "ui/edi/TfmEnvSetup.h"
+#include "ui/maintenance/MaintenanceCommands.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -231,6 +232,9 @@ void TfmMain::registerCommands()
     add(MainCommand::DepositBatches, [this] { openBusinessWindow<TfmTong1>(m_context); });
     add(MainCommand::WithdrawalBatches, [this] { openBusinessWindow<TfmTong21>(m_context); });
     add(MainCommand::AptBatches, [this] { openBusinessWindow<TfmApt1>(m_context); });
+    add(MainCommand::Backup, [this] { MaintenanceCommands(*this).backup(); });
+    add(MainCommand::Restore, [this] { MaintenanceCommands(*this).restore(); });
+    add(MainCommand::Reorganise, [this] { MaintenanceCommands(*this).reorganise(); });
     // The withdrawal request item of the reduced menu has never had anything behind it.
     add(MainCommand::WithdrawalRequest, [] {});
 
