@@ -97,3 +97,18 @@ TEST_F(MaintenanceCommandsTest, BackupCancelledInTheDialogSaysNothing)
     EXPECT_TRUE(frame.isEnabled());
     EXPECT_TRUE(home.context().database().isOpen());
 }
+
+TEST_F(MaintenanceCommandsTest, FirstStartAfterAnUpgradeBacksUpUnattendedThenAsks)
+{
+    home.clock.set(QDateTime(QDate(2024, 3, 9), QTime(14, 5, 7)));
+    home.fileDialogs.folderChosen = home.path(QStringLiteral("Backup"));
+    session.backupAfterUpgrade(frame);
+    EXPECT_TRUE(QFileInfo::exists(home.path(QStringLiteral("AUTODB_BACKUP/20240309140507/FM2403091405.zip"))));
+    EXPECT_TRUE(QFileInfo::exists(home.path(QStringLiteral("Backup/FM2403091405.zip"))));
+    EXPECT_EQ(home.messages.texts(),
+        (QStringList {
+            QStringLiteral(
+                " 자동 업그레이드 후 첫 실행입니다.\r\n\r\n 데이타 손실 방지를 위해 현재 자료를 백업 합니다."),
+            QStringLiteral("자료 받기가 완료되었습니다.") }));
+    EXPECT_TRUE(home.context().database().isOpen());
+}
