@@ -5,7 +5,6 @@
 #include "core/common/FileDialogs.h"
 #include "core/common/Messages.h"
 #include "core/common/Progress.h"
-#include "core/data/Database.h"
 #include "core/maintenance/BackupName.h"
 #include "core/maintenance/MaintenanceFiles.h"
 #include "core/maintenance/Storage.h"
@@ -16,6 +15,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <sqlite3.h>
 
 namespace {
 
@@ -89,17 +89,32 @@ bool DataBackup::backupTo(const QString& chosenFolder)
     return removable ? writeToMedia(folder, stamp, archive) : writeSlices(folder, stamp, archive);
 }
 
-// SQLite writes the copy from a read transaction: what a write-ahead log holds is in it, and a half-written
-// transaction of another program is not.
+// SQLite's online backup copies the pages from a read transaction: what a write-ahead log holds is in the copy,
+// a transaction another program has not finished is not. The pages keep their order, which deflates several
+// times faster than the rebuilt file VACUUM INTO would write.
 bool DataBackup::copyDatabase(const QString& target)
 {
-    Database database(QStringLiteral("DataBackup"));
-    if (!database.open(m_workspace.paths().databaseFile())
-        || !database.exec(QStringLiteral("VACUUM INTO ?"), { target })) {
-        m_workspace.reportError(database.lastError());
-        return false;
+    const QString live = m_workspace.paths().databaseFile();
+    sqlite3* source = nullptr;
+    sqlite3* copy = nullptr;
+    bool copied
+        = sqlite3_open_v2(QFile::encodeName(live).constData(), &source, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK
+        && sqlite3_open_v2(
+               QFile::encodeName(target).constData(), &copy, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
+            == SQLITE_OK;
+    if (copied) {
+        sqlite3_backup* backup = sqlite3_backup_init(copy, "main", source, "main");
+        copied = backup && sqlite3_backup_step(backup, -1) == SQLITE_DONE;
+        copied = sqlite3_backup_finish(backup) == SQLITE_OK && copied;
     }
-    return true;
+    if (!copied)
+        m_workspace.reportError(
+            QStringLiteral("cannot copy %1: %2")
+                .arg(live,
+                    QString::fromUtf8(sqlite3_errmsg(copy && sqlite3_errcode(copy) != SQLITE_OK ? copy : source))));
+    sqlite3_close(copy);
+    sqlite3_close(source);
+    return copied;
 }
 
 bool DataBackup::writeArchive(const QString& target, const QString& databaseCopy)
