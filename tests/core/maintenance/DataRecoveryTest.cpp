@@ -20,11 +20,13 @@ public:
     RecoveryHome()
     {
         exec(paths().databaseFile(), { QStringLiteral("UPDATE BANKCODE SET Name = '백업 은행' WHERE Id = '03'") });
+        writeFileBytes(path(QStringLiteral("Data/Memo.txt")), "backed up");
         ScriptedStorage storage;
         DataBackup backup(context(), storage);
         EXPECT_TRUE(backup.backupTo(backupDir()));
         archive = backup.written().value(0);
         exec(paths().databaseFile(), { QStringLiteral("UPDATE BANKCODE SET Name = '현재 은행' WHERE Id = '03'") });
+        QFile::remove(path(QStringLiteral("Data/Memo.txt")));
         messages.clear();
     }
 
@@ -56,6 +58,7 @@ TEST(DataRecovery, RestoresTheBackupAndKeepsTheReplacedDatabase)
     DataRecovery recovery(home.context());
     ASSERT_TRUE(recovery.restoreFrom(home.archive)) << home.messages.texts().join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(home.bank03(), QStringLiteral("백업 은행"));
+    EXPECT_EQ(readFileBytes(home.path(QStringLiteral("Data/Memo.txt"))), QByteArray("backed up"));
     EXPECT_EQ(home.messages.texts(), QStringList { Question });
     EXPECT_EQ(MaintenanceHome::scalar(home.path(QStringLiteral("Data/Temp/FbMorv.db")),
                   QStringLiteral("SELECT Name FROM BANKCODE WHERE Id = '03'")),
