@@ -11,6 +11,7 @@
 #include "cli/EdiCommands.h"
 #include "cli/InstitutionCommands.h"
 #include "cli/ItemCommands.h"
+#include "cli/MaintenanceCommands.h"
 #include "cli/PrintCommands.h"
 #include "cli/RunCommands.h"
 #include "core/common/AppInfo.h"
@@ -38,6 +39,7 @@ QList<CliCommand> allCommands()
     commands << runCommands();
     commands << printCommands();
     commands << consentCommands();
+    commands << maintenanceCommands();
     return commands;
 }
 

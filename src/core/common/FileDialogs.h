@@ -10,6 +10,9 @@ public:
     virtual QString openFile(const QString& directory) = 0;
     virtual QString saveFile(const QString& current) = 0;
     virtual QString folder(const QString& caption, const QString& current) = 0;
+    // An existing file, under a caption, with filters "name (pattern);;name (pattern)" of which the first is
+    // selected. Dialogs without captions or filters ask as openFile does.
+    virtual QString chooseFile(const QString&, const QString& directory, const QString&) { return openFile(directory); }
 };
 
 // For work without a window: no one to ask, so every dialog counts as cancelled.

@@ -3,6 +3,7 @@
 #include "core/app/Workspace.h"
 #include "core/data/TDM1.h"
 #include "core/edi/comm/EdiEnvironment.h"
+#include "ui/maintenance/MaintenanceCommands.h"
 
 #include <cstdlib>
 
@@ -39,4 +40,9 @@ void ProgramSession::markRegistry()
 void ProgramSession::closeDatabase()
 {
     m_workspace.data().close();
+}
+
+void ProgramSession::backupAfterUpgrade(TfmMain& window)
+{
+    MaintenanceCommands(window).backupAfterUpgrade();
 }

@@ -28,7 +28,7 @@ public:
     virtual bool openAndUpgradeDatabase();
     virtual bool openSharedTables();
     virtual void markRegistry(); // AppTypeCode "TRB"
-    virtual void backupAfterUpgrade(TfmMain&) { } // first start after an upgrade
+    virtual void backupAfterUpgrade(TfmMain& window); // first start after an upgrade
     virtual void checkEvidenceRequests(TfmMain&) { } // may open the evidence request screen
 
     // Around data maintenance and at the end.

@@ -30,6 +30,7 @@
 #include "ui/consent/TfmTongRegister.h"
 #include "ui/edi/TfmEnvSetup.h"
 #include "ui/exchange/TfmEdi.h"
+#include "ui/maintenance/MaintenanceCommands.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -234,6 +235,9 @@ void TfmMain::registerCommands()
     add(MainCommand::WithdrawalBatches, [this] { openBusinessWindow<TfmTong21>(m_context); });
     add(MainCommand::AptBatches, [this] { openBusinessWindow<TfmApt1>(m_context); });
     add(MainCommand::Consents, [this] { TfmTongRegister::execute(m_context, this); });
+    add(MainCommand::Backup, [this] { MaintenanceCommands(*this).backup(); });
+    add(MainCommand::Restore, [this] { MaintenanceCommands(*this).restore(); });
+    add(MainCommand::Reorganise, [this] { MaintenanceCommands(*this).reorganise(); });
     // The withdrawal request item of the reduced menu has never had anything behind it.
     add(MainCommand::WithdrawalRequest, [] {});
 

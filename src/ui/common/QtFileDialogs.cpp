@@ -17,3 +17,8 @@ QString QtFileDialogs::folder(const QString& caption, const QString& current)
 {
     return QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption, current);
 }
+
+QString QtFileDialogs::chooseFile(const QString& caption, const QString& directory, const QString& filters)
+{
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, directory, filters);
+}

@@ -8,4 +8,5 @@ public:
     QString openFile(const QString& directory) override;
     QString saveFile(const QString& current) override;
     QString folder(const QString& caption, const QString& current) override;
+    QString chooseFile(const QString& caption, const QString& directory, const QString& filters) override;
 };

@@ -2,6 +2,7 @@
 #include "core/common/Cp949.h"
 
 #include <QDir>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -598,4 +599,41 @@ TEST(FbctlCommands, ConsentRunsTheRegisterRules)
     const FbctlHome home;
     for (const FbctlRow& row : rows)
         home.check(row);
+}
+
+// In order: a backup in parts, a restore refused without --yes and done with it, a reorganisation; restore and
+// reorganise refused while the program holds the home.
+TEST(FbctlCommands, BackupRestoreAndReorganise)
+{
+    const FbctlHome home;
+    home.check({ args({ "sql", "UPDATE BANKCODE SET Name = 'backed up' WHERE Id = '03'" }), 0, {}, {} });
+    home.check({ args({ "backup", "--to", "{home}Out/new", "--part-size", "4000" }), 0, u("{home}Out/new/FM"),
+        u("자료 받기가 완료되었습니다."), Out::Contains });
+    const QStringList parts = QDir(home.expand(u("{home}Out/new"))).entryList(QDir::Files, QDir::Name);
+    ASSERT_GE(parts.size(), 2);
+    EXPECT_TRUE(parts.first().endsWith(u(".001")));
+    EXPECT_TRUE(parts.last().endsWith(u(".end")));
+    const QString first = home.expand(u("{home}Out/new/")) + parts.first();
+    home.check({ args({ "sql", "UPDATE BANKCODE SET Name = 'current' WHERE Id = '03'" }), 0, {}, {} });
+
+    const FbctlRow rows[] = {
+        { QStringList { QStringLiteral("restore"), first }, 1, {}, u("자료 복구 작업이 취소되었습니다.") },
+        { args({ "sql", "SELECT Name FROM BANKCODE WHERE Id = '03'" }), 0, u("current\n"), {} },
+        { QStringList { QStringLiteral("restore"), first, QStringLiteral("--yes") }, 0, {},
+            u("자료 복구가 완료되었습니다.") },
+        { args({ "sql", "SELECT Name FROM BANKCODE WHERE Id = '03'" }), 0, u("backed up\n"), {} },
+        { args({ "restore", "{home}Out/FM24030914.zip" }), 1, {}, u("백업 파일의 형식이 올바르지 않습니다.") },
+        { args({ "restore", "{home}Out/FM2403091405.zip" }), 1, {}, u("자료 복구 작업이 취소되었습니다.") },
+        { args({ "reorganise" }), 0, {}, u("자료 재정리가 완료되었습니다.") },
+        { args({ "sql", "SELECT Name FROM BANKCODE WHERE Id = '03'" }), 0, u("backed up\n"), {} },
+        { args({ "backup", "--part-size" }), 2, {}, u("usage: fbctl backup") },
+    };
+    for (const FbctlRow& row : rows)
+        home.check(row);
+
+    QLockFile running(home.expand(u("{home}fbmorv.lock")));
+    ASSERT_TRUE(running.tryLock(0));
+    const QString twice = u("이 프로그램이 중복 실행되었습니다.");
+    home.check({ args({ "reorganise" }), 1, {}, twice });
+    home.check({ QStringList { QStringLiteral("restore"), first, QStringLiteral("--yes") }, 1, {}, twice });
 }

@@ -1,0 +1,63 @@
+#include "ui/maintenance/MaintenanceCommands.h"
+
+#include "core/app/Workspace.h"
+#include "core/common/Clock.h"
+#include "core/common/Messages.h"
+#include "core/data/TDM1.h"
+#include "core/maintenance/DataBackup.h"
+#include "core/maintenance/DataRecovery.h"
+#include "core/maintenance/DataRefresh.h"
+#include "ui/app/TfmMain.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+const QString BackupDone = QStringLiteral("자료 받기가 완료되었습니다.");
+} // namespace
+
+MaintenanceCommands::MaintenanceCommands(TfmMain& window)
+    : m_window(window)
+    , m_workspace(window.context())
+{
+}
+
+bool MaintenanceCommands::backup()
+{
+    const bool done = m_window.withDatabaseClosed([this] { return DataBackup(m_workspace, m_storage).backup(); });
+    if (done)
+        m_workspace.messages().information(BackupDone);
+    return done;
+}
+
+void MaintenanceCommands::restore()
+{
+    const bool done = m_window.withDatabaseClosed(
+        [this] { return DataRecovery(m_workspace).restore() && m_workspace.data().openAndUpgrade(); });
+    if (done)
+        m_workspace.messages().information(QStringLiteral("자료 복구가 완료되었습니다."));
+}
+
+void MaintenanceCommands::reorganise()
+{
+    if (m_workspace.messages().question(QStringLiteral("현재 자료를 먼저 백업 하시겠습니까?")))
+        backup();
+    const bool done = m_window.withDatabaseClosed(
+        [this] { return DataRefresh(m_workspace).reorganise() && m_workspace.data().openAndUpgrade(); });
+    if (done)
+        m_workspace.messages().information(QStringLiteral("자료 재정리가 완료되었습니다."));
+}
+
+void MaintenanceCommands::backupAfterUpgrade()
+{
+    m_workspace.messages().information(
+        QStringLiteral(" 자동 업그레이드 후 첫 실행입니다.\r\n\r\n 데이타 손실 방지를 위해 현재 자료를 백업 합니다."));
+    const bool done = m_window.withDatabaseClosed([this] {
+        const QString automatic = DataBackup::automaticFolder(m_workspace.paths(), m_workspace.clock().now());
+        if (!QFileInfo::exists(automatic) && QDir().mkpath(automatic))
+            DataBackup(m_workspace, m_storage).backupTo(automatic);
+        return DataBackup(m_workspace, m_storage).backup();
+    });
+    if (done)
+        m_workspace.messages().information(BackupDone);
+}
