@@ -205,21 +205,22 @@ TEST_F(TfmMainTest, AWindowClosingItselfBringsBackTheFullMenu)
 TEST_F(TfmMainTest, CommandsOfLaterScreensStayDisabledUntilBound)
 {
     auto frame = makeFrame();
-    QAction* sendReceive = frame->mainMenu().item("N12");
-    EXPECT_FALSE(sendReceive->isEnabled());
-    EXPECT_FALSE(frame->pictureArea()->button(8)->isEnabled());
+    QAction* groups = frame->mainMenu().item("N57");
+    EXPECT_FALSE(groups->isEnabled());
+    EXPECT_FALSE(frame->pictureArea()->button(4)->isEnabled());
 
     QList<MenuCommand> ran;
-    frame->bindCommand("N12", [&](const MenuCommand& command) { ran << command; });
+    frame->bindCommand("N57", [&](const MenuCommand& command) { ran << command; });
+    frame->bindCommand(MainCommand::CmsCollections, [&](const MenuCommand& command) { ran << command; });
     frame->bindCommand(MainCommand::CodeTable, [&](const MenuCommand& command) { ran << command; });
-    EXPECT_TRUE(sendReceive->isEnabled());
-    EXPECT_FALSE(frame->subMainMenu().item("N12")->isEnabled());
+    EXPECT_TRUE(groups->isEnabled());
+    EXPECT_FALSE(frame->subMainMenu().item("N57")->isEnabled());
 
-    frame->pictureArea()->button(8)->click();
+    frame->pictureArea()->button(4)->click();
     frame->mainMenu().item("mnuCode19")->trigger();
     frame->subMainMenu().item("mnuCode11")->trigger();
     ASSERT_EQ(ran.size(), 3);
-    EXPECT_EQ(ran[0].component, QStringLiteral("DSBButton8"));
+    EXPECT_EQ(ran[0].component, QStringLiteral("DSBButton4"));
     EXPECT_EQ(ran[1].tag, 19);
     EXPECT_EQ(ran[1].formCaption, QStringLiteral("대량입금 자금구분 코드 설정"));
     EXPECT_FALSE(ran[1].viewOnly);
