@@ -5,6 +5,8 @@
 #include "core/common/WorkingPaths.h"
 #include "core/print/PrintOptions.h"
 
+#include <QHash>
+
 #include <memory>
 
 class Clock;
@@ -69,6 +71,10 @@ public:
     void setOfflineMode(bool on) { m_offlineMode = on; }
     // The print options the last confirmed options dialog set.
     PrintOptions& printOptions() { return m_printOptions; }
+    // The order (a TransferItems::Order) each kind's item screen last chose, by item table; 0, the key order, until
+    // one is chosen. The item screens open in it and the batch printout follows it.
+    int itemOrder(const QString& itemTable) const { return m_itemOrders.value(itemTable); }
+    void setItemOrder(const QString& itemTable, int order) { m_itemOrders.insert(itemTable, order); }
 
 private:
     WorkingPaths m_paths;
@@ -78,4 +84,5 @@ private:
     bool m_accountNumberCheck = true;
     bool m_offlineMode = false;
     PrintOptions m_printOptions;
+    QHash<QString, int> m_itemOrders;
 };

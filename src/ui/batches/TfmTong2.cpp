@@ -74,6 +74,7 @@ TfmTong2::TfmTong2(Workspace& workspace, const TransferKind& kind, qint64 batch,
     , m_grid(new LazyGrid(m_model, this))
 {
     setObjectName(QStringLiteral("fmTong2"));
+    m_items.setOrder(static_cast<TransferItems::Order>(workspace.itemOrder(kind.itemTable)));
     setWindowTitle(m_items.caption());
     addOwn(OwnCommand::Continuous, QStringLiteral("btnContinuous"), QStringLiteral("개별입력"), {})->setCheckable(true);
     addOwn(
@@ -94,7 +95,7 @@ TfmTong2::TfmTong2(Workspace& workspace, const TransferKind& kind, qint64 batch,
     contentLayout()->addWidget(buildPanel());
     buildGrid();
     resize(900, 600);
-    reload(0);
+    sortBy(m_items.order());
 }
 
 TfmTong2::~TfmTong2() = default;
@@ -155,7 +156,7 @@ QMenu* TfmTong2::sortMenu()
     for (const auto& [caption, order] : TransferItems::orders(m_items.kind())) {
         QAction* entry = menu->addAction(caption);
         entry->setCheckable(true);
-        entry->setChecked(order == TransferItems::Order::Key);
+        entry->setChecked(order == m_items.order());
         group->addAction(entry);
         connect(entry, &QAction::triggered, this, [this, order = order] { sortBy(order); });
     }
@@ -475,6 +476,7 @@ void TfmTong2::sortBy(TransferItems::Order order)
 {
     const qint64 current = currentItem();
     m_items.setOrder(order);
+    m_workspace.setItemOrder(m_items.kind().itemTable, static_cast<int>(order));
     m_model->setOrder(TransferItems::orderColumns(m_items.kind(), order));
     reload(current);
 }

@@ -49,7 +49,9 @@ void ReportOutput::printBatch(Workspace& context, const TransferKind& kind, qint
 {
     const SystemPrinterList printers;
     PrintOptionDialogs dialogs(printers, context.fileDialogs(), parent);
-    const PrintRun::Outcome outcome = PrintRun(context, dialogs).run(TransferBatchPrint(context, kind, batch));
+    const PrintRun::Outcome outcome = PrintRun(context, dialogs)
+                                          .run(TransferBatchPrint(context, kind, batch,
+                                              static_cast<TransferItems::Order>(context.itemOrder(kind.itemTable))));
     ReportOutput(context, printers, parent).show(outcome);
 }
 

@@ -95,6 +95,10 @@ TEST_F(TfmTong2Test, SortAndSearchFollowOneOrder)
     EXPECT_EQ(cell(screen, 0, 3), QStringLiteral("김200"));
     EXPECT_EQ(cell(screen, 1, 3), QStringLiteral("김300"));
     EXPECT_EQ(cell(screen, 2, 3), QStringLiteral("김100"));
+    // The order stays chosen for the kind: the screen opens in it again, and the printout follows it.
+    TfmTong2 again(home.context(), TransferKind::deposit(), 1);
+    EXPECT_EQ(cell(again, 0, 3), QStringLiteral("김200"));
+    EXPECT_TRUE(again.ownAction(TfmTong2::OwnCommand::Sort)->menu()->actions().at(1)->isChecked());
 
     TransferItems items(home.context(), TransferKind::deposit(), 1);
     items.setOrder(TransferItems::Order::Account);
