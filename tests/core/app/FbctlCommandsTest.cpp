@@ -637,3 +637,20 @@ TEST(FbctlCommands, BackupRestoreAndReorganise)
     home.check({ args({ "reorganise" }), 1, {}, twice });
     home.check({ QStringList { QStringLiteral("restore"), first, QStringLiteral("--yes") }, 1, {}, twice });
 }
+
+TEST(FbctlCommands, XlsxTemplateWritesTheConsentWorkbook)
+{
+    const FbctlRow rows[] = {
+        { args({ "xlsx", "template", "{home}Out/출금동의신청.xlsx" }), 0, {}, {} },
+        { args({ "xlsx", "template", "{home}NoSuchFolder/a.xlsx" }), 1, {}, u("{home}NoSuchFolder/a.xlsx") },
+        { args({ "xlsx", "template" }), 2, {}, u("xlsx: expected xlsx template FILE") },
+        { args({ "xlsx", "frobnicate", "a.xlsx" }), 2, {}, u("not \"frobnicate a.xlsx\"") },
+    };
+    const FbctlHome home;
+    ASSERT_TRUE(QDir().mkpath(home.expand(u("{home}Out"))));
+    for (const FbctlRow& row : rows)
+        home.check(row);
+    EXPECT_TRUE(readFileBytes(home.expand(u("{home}Out/출금동의신청.xlsx"))).startsWith("PK\x03\x04"));
+    EXPECT_EQ(QDir(home.expand(u("{home}Out"))).entryList(QDir::Files | QDir::Hidden),
+        QStringList { u("출금동의신청.xlsx") });
+}
