@@ -10,7 +10,8 @@ struct TransferKind;
 // The rows of the list exports, each in the column order of its layout and with the values its screen shows.
 class SpreadsheetSources {
 public:
-    // Layout 1: the consent register under its state filter, optionally of one institution, in primary-key order.
+    // Layout 1: the consent register under its state filter, optionally of one institution, in primary-key order;
+    // the account hyphenated as the register's grid shows it.
     static SpreadsheetRowList consentRegister(
         Workspace& context, const ConsentRegister::Filter& filter, const QString& institution = {});
     // Layout 4 for a withdrawal batch, 3 for an apartment batch; the consent column only with the consent check on.

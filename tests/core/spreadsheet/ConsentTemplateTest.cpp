@@ -92,6 +92,11 @@ TEST_F(ConsentTemplateTest, HeadersOnGreyAndAnExampleRowOfTexts)
         EXPECT_EQ(sheet.kind(column + QLatin1Char('3')), *expected.example ? QStringLiteral("s") : QString());
     }
     EXPECT_EQ(sheet.kind(QStringLiteral("A4")), QString());
+    // A: the default 8.43 and 2 more; B: 기관업체코드, 12 units and one of room, in the file's pixel steps.
+    EXPECT_DOUBLE_EQ(sheet.columnWidth(1), 11.140625);
+    EXPECT_DOUBLE_EQ(sheet.columnWidth(2), 13.7109375);
+    EXPECT_EQ(sheet.columnNumberFormat(5), QStringLiteral("0_ "));
+    EXPECT_EQ(sheet.columnNumberFormat(7), QStringLiteral("0_ "));
 }
 
 } // namespace

@@ -181,4 +181,33 @@ TEST_F(SpreadsheetWriterTest, FailedWriteNamesTheFileKeepsTheTargetAndLeavesNoTe
     EXPECT_EQ(existing.readAll(), QByteArray("old"));
 }
 
+// Keeps what the wait window was told.
+class RecordingProgress : public NullProgress {
+public:
+    void showMessage(const QString& text) override { shown << text; }
+    void close() override { closed = true; }
+
+    QStringList shown;
+    bool closed = false;
+};
+
+TEST(SpreadsheetWriterProgress, TheWaitWindowEndsOnTheRowsWrittenAndShowsNoCountForNone)
+{
+    QTemporaryDir dir;
+    struct Case {
+        int rows;
+        const char* last;
+    };
+    const Case cases[] = { { 3, "자료 변환 중...현재 3건 처리" }, { 0, nullptr } };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rows);
+        RecordingProgress progress;
+        SpreadsheetWriter writer(progress);
+        SpreadsheetRowList rows(QList<QVariantList>(c.rows, { QStringLiteral("a") }));
+        ASSERT_TRUE(writer.exportTable(SpreadsheetWriter::ApartmentItemsLayout, rows, dir.filePath("p.xlsx")));
+        EXPECT_EQ(progress.shown.isEmpty() ? QString() : progress.shown.last(), QString::fromUtf8(c.last));
+        EXPECT_TRUE(progress.closed);
+    }
+}
+
 } // namespace
