@@ -24,7 +24,7 @@ int textUnits(const QString& text)
 
 bool holdsExactly(const QString& text)
 {
-    if (text.isEmpty() || text.size() > ExactDigits || text.at(0) == QLatin1Char('0'))
+    if (text.isEmpty() || text.size() > ExactDigits || (text.size() > 1 && text.at(0) == QLatin1Char('0')))
         return false;
     for (const QChar character : text) {
         if (character < QLatin1Char('0') || character > QLatin1Char('9'))

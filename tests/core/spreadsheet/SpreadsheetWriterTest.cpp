@@ -37,10 +37,12 @@ TEST_F(SpreadsheetWriterTest, TableExportKeepsTextsAndWritesNumbersAmountsAndDat
         { QString(), QStringLiteral("김"), QStringLiteral("004"), QStringLiteral("국민"), QStringLiteral("0012345678"),
             QStringLiteral("12345"), QStringLiteral("790312-1234567"),
             QVariant::fromValue(Money::fromStored(-25000000)), QDateTime(QDate(2008, 11, 21), QTime(18, 0, 0)) },
+        { QString(), QString(), QString(), QString(), QStringLiteral("0"), QString(),
+            QStringLiteral("999999999999999") },
     });
     ASSERT_TRUE(m_writer.exportTable(SpreadsheetWriter::WithdrawalItemsLayout, rows, path("items.xlsx")))
         << m_writer.errorString().toStdString();
-    EXPECT_EQ(m_writer.written(), 2);
+    EXPECT_EQ(m_writer.written(), 3);
 
     const XlsxParts sheet(path("items.xlsx"));
     ASSERT_TRUE(sheet.isOpen());
@@ -61,6 +63,8 @@ TEST_F(SpreadsheetWriterTest, TableExportKeepsTextsAndWritesNumbersAmountsAndDat
         { "G3", "s", "790312-1234567", "0_ " },
         { "H3", "n", "-2500", "#,##0" },
         { "I3", "n", "39773.75", "yyyy-mm-dd hh:mm:ss" },
+        { "E4", "n", "0", "0_ " },
+        { "G4", "n", "999999999999999", "0_ " },
     };
     for (const ExpectedCell& expected : cells) {
         SCOPED_TRACE(expected.cell);
