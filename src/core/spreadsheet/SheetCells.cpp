@@ -47,6 +47,14 @@ lxw_format* numberFormat(lxw_workbook* workbook, const char* code)
     return format;
 }
 
+// "Keiron!B2": where a failed write was.
+QString cellName(int row, int column)
+{
+    char name[LXW_MAX_CELL_NAME_LENGTH];
+    lxw_rowcol_to_cell(name, lxw_row_t(row), lxw_col_t(column));
+    return QString::fromLatin1(SpreadsheetLayouts::SheetName) + QLatin1Char('!') + QString::fromLatin1(name);
+}
+
 lxw_datetime dateTimeOf(const QDate& date, const QTime& time)
 {
     return { date.year(), date.month(), date.day(), time.hour(), time.minute(), double(time.second()) };
@@ -66,28 +74,27 @@ SheetCells::SheetCells(WorkbookFile& file)
 void SheetCells::writeValue(int row, int column, const QVariant& value, bool digitColumn)
 {
     lxw_worksheet* sheet = m_file.sheet();
-    const QString part = QStringLiteral("row %1 column %2").arg(row + 1).arg(column + 1);
     if (value.metaType() == QMetaType::fromType<Money>()) {
         const Money amount = value.value<Money>();
-        m_file.fail(part, worksheet_write_number(sheet, row, column, double(amount.stored()) / Money::Scale, m_money));
+        check(row, column, worksheet_write_number(sheet, row, column, double(amount.stored()) / Money::Scale, m_money));
         measure(column, groupedUnits(amount.won()));
     } else if (value.typeId() == QMetaType::QDate) {
         if (!value.toDate().isValid())
             return;
         lxw_datetime date = dateTimeOf(value.toDate(), QTime(0, 0));
-        m_file.fail(part, worksheet_write_datetime(sheet, row, column, &date, m_date));
+        check(row, column, worksheet_write_datetime(sheet, row, column, &date, m_date));
         measure(column, 10);
     } else if (value.typeId() == QMetaType::QDateTime) {
         const QDateTime moment = value.toDateTime();
         if (!moment.isValid())
             return;
         lxw_datetime dateTime = dateTimeOf(moment.date(), moment.time());
-        m_file.fail(part, worksheet_write_datetime(sheet, row, column, &dateTime, m_dateTime));
+        check(row, column, worksheet_write_datetime(sheet, row, column, &dateTime, m_dateTime));
         measure(column, 19);
     } else {
         const QString text = value.toString();
         if (digitColumn && holdsExactly(text)) {
-            m_file.fail(part, worksheet_write_number(sheet, row, column, text.toDouble(), m_digits));
+            check(row, column, worksheet_write_number(sheet, row, column, text.toDouble(), m_digits));
             measure(column, int(text.size()) + 1);
         } else if (!text.isEmpty()) {
             writeText(row, column, text);
@@ -97,21 +104,25 @@ void SheetCells::writeValue(int row, int column, const QVariant& value, bool dig
 
 void SheetCells::writeText(int row, int column, const QString& text, lxw_format* format)
 {
-    m_file.fail(QStringLiteral("row %1 column %2").arg(row + 1).arg(column + 1),
-        worksheet_write_string(m_file.sheet(), row, column, text.toUtf8().constData(), format));
+    check(row, column, worksheet_write_string(m_file.sheet(), row, column, text.toUtf8().constData(), format));
     measure(column, textUnits(text));
 }
 
 void SheetCells::writeBlank(int row, int column, lxw_format* format)
 {
-    m_file.fail(QStringLiteral("row %1 column %2").arg(row + 1).arg(column + 1),
-        worksheet_write_blank(m_file.sheet(), row, column, format));
+    check(row, column, worksheet_write_blank(m_file.sheet(), row, column, format));
 }
 
 double SheetCells::fittedWidth(int column) const
 {
     const int units = m_widestUnits.value(column);
     return units == 0 ? LXW_DEF_COL_WIDTH : units + FitMargin;
+}
+
+void SheetCells::check(int row, int column, int lxwError)
+{
+    if (lxwError != LXW_NO_ERROR)
+        m_file.fail(cellName(row, column), lxwError);
 }
 
 void SheetCells::measure(int column, int units)

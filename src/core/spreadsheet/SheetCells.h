@@ -24,6 +24,7 @@ public:
     double fittedWidth(int column) const;
 
 private:
+    void check(int row, int column, int lxwError);
     void measure(int column, int units);
 
     WorkbookFile& m_file;

@@ -84,7 +84,8 @@ bool SpreadsheetWriter::exportQuery(
         writeTitle(file, qMax(int(headers.size()), 1), title);
     } else {
         // Not merged, and column A is not fitted, so the title leaves the widths alone.
-        worksheet_write_string(file.sheet(), 0, 0, title.toUtf8().constData(), nullptr);
+        file.fail(
+            QStringLiteral("A1"), worksheet_write_string(file.sheet(), 0, 0, title.toUtf8().constData(), nullptr));
     }
     lxw_format* headerFill = consentTemplate ? ConsentTemplate::headerFormat(file.workbook()) : nullptr;
     for (int column = 0; column < columns.headers.size(); ++column)
