@@ -14,6 +14,7 @@
 #include "cli/MaintenanceCommands.h"
 #include "cli/PrintCommands.h"
 #include "cli/RunCommands.h"
+#include "cli/SpreadsheetCommands.h"
 #include "core/common/AppInfo.h"
 
 #include <QCoreApplication>
@@ -40,6 +41,7 @@ QList<CliCommand> allCommands()
     commands << printCommands();
     commands << consentCommands();
     commands << maintenanceCommands();
+    commands << spreadsheetCommands();
     return commands;
 }
 

@@ -637,3 +637,51 @@ TEST(FbctlCommands, BackupRestoreAndReorganise)
     home.check({ args({ "reorganise" }), 1, {}, twice });
     home.check({ QStringList { QStringLiteral("restore"), first, QStringLiteral("--yes") }, 1, {}, twice });
 }
+
+TEST(FbctlCommands, XlsxTemplateWritesTheConsentWorkbook)
+{
+    const FbctlRow rows[] = {
+        { args({ "xlsx", "template", "{home}Out/출금동의신청.xlsx" }), 0, {}, {} },
+        { args({ "xlsx", "template", "{home}NoSuchFolder/a.xlsx" }), 1, {}, u("{home}NoSuchFolder/a.xlsx") },
+        { args({ "xlsx", "template" }), 2, {}, u("xlsx: expected xlsx template FILE") },
+        { args({ "xlsx", "frobnicate", "a.xlsx" }), 2, {}, u("not \"frobnicate a.xlsx\"") },
+    };
+    const FbctlHome home;
+    ASSERT_TRUE(QDir().mkpath(home.expand(u("{home}Out"))));
+    for (const FbctlRow& row : rows)
+        home.check(row);
+    EXPECT_TRUE(readFileBytes(home.expand(u("{home}Out/출금동의신청.xlsx"))).startsWith("PK\x03\x04"));
+    EXPECT_EQ(QDir(home.expand(u("{home}Out"))).entryList(QDir::Files | QDir::Hidden),
+        QStringList { u("출금동의신청.xlsx") });
+}
+
+TEST(FbctlCommands, XlsxExportWritesTheListsAndPrintsTheirRows)
+{
+    const FbctlRow rows[] = {
+        { args({ "sql", "INSERT INTO Tong21 (TongID, GiganID10, State) VALUES (1, '9900000002', 1)" }), 0, {}, {} },
+        { args({ "sql",
+              "INSERT INTO Tong22 (Tong2ID, TongID, BankCode, BankNo, IcheMoney, NapbuNo, State) VALUES "
+              "(1, 1, '11', '1002003004005', 10000000, 'P1', 1), (2, 1, '11', '0012345678', 20000000, 'P2', 1)" }),
+            0, {}, {} },
+        { args({ "sql",
+              "INSERT INTO TongRegister (Giganid, Bankcd, Bankno, NapbuNO, Status) VALUES "
+              "('9900000002', '11', '1002003004005', 'P1', 2)" }),
+            0, {}, {} },
+        { args({ "xlsx", "export", "items", "withdrawal", "1", "{home}Out/items.xlsx", "--consent" }), 0, u("2\n"),
+            {} },
+        { args({ "xlsx", "export", "items", "apartment", "1", "{home}Out/apt.xlsx" }), 1, {},
+            u("xlsx: no apartment batch 1") },
+        { args({ "xlsx", "export", "items", "deposit", "1", "{home}Out/d.xlsx" }), 2, {}, u("xlsx: expected") },
+        { args({ "xlsx", "export", "consents", "{home}Out/consents.xlsx" }), 0, u("1\n"), {} },
+        { args({ "xlsx", "export", "consents", "{home}Out/c.xlsx", "--state", "3" }), 0, u("0\n"), {} },
+        { args({ "xlsx", "export", "consents", "{home}Out/c.xlsx", "--state", "x" }), 2, {}, u("xlsx: expected") },
+        { args({ "xlsx", "export", "unconsented", "{home}Out/unconsented.xlsx" }), 0, u("1\n"), {} },
+        { args({ "xlsx", "export", "unconsented", "{home}NoSuchFolder/u.xlsx" }), 1, {},
+            u("{home}NoSuchFolder/u.xlsx") },
+    };
+    const FbctlHome home;
+    ASSERT_TRUE(QDir().mkpath(home.expand(u("{home}Out"))));
+    for (const FbctlRow& row : rows)
+        home.check(row);
+    EXPECT_TRUE(readFileBytes(home.expand(u("{home}Out/items.xlsx"))).startsWith("PK\x03\x04"));
+}
