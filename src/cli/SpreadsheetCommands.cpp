@@ -14,7 +14,6 @@ const QString Usage = QStringLiteral("xlsx template FILE\n"
                                      "  xlsx export consents FILE [--institution CODE] [--state S]\n"
                                      "  xlsx export unconsented FILE\n"
                                      "    write a list as its screen exports it and print the number of rows written");
-const QString UnconsentedTitle = QStringLiteral("<출금동의등록이 안된 목록>");
 
 int usage(CliSession& session, const QStringList& arguments)
 {
@@ -108,7 +107,8 @@ int exportUnconsented(CliSession& session, const QStringList& given, const QStri
     SpreadsheetRowList rows = SpreadsheetSources::unconsentedItems(session.context());
     SpreadsheetWriter writer(session.context().progress());
     return written(session, writer,
-        writer.exportQuery(SpreadsheetWriter::UnconsentedItemsLayout, {}, rows, UnconsentedTitle, arguments.first()));
+        writer.exportQuery(SpreadsheetWriter::UnconsentedItemsLayout, {}, rows, SpreadsheetSources::unconsentedTitle(),
+            arguments.first()));
 }
 
 int runExport(CliSession& session, const QStringList& arguments, const QStringList& given)

@@ -12,7 +12,7 @@ public:
     bool openFile(const QString& path) override
     {
         opened << path;
-        return true;
+        return opens;
     }
     bool openUrl(const QUrl& url) override
     {
@@ -20,6 +20,7 @@ public:
         return true;
     }
     QStringList opened;
+    bool opens = true; // whether a file finds a program to open it
 };
 
 class FakeProcessList : public ProcessList {

@@ -20,4 +20,5 @@ public:
     static int batchItemsLayout(const TransferKind& kind);
     // Query layout 2: the items without a registered consent that the send/receive run would list before sending.
     static SpreadsheetRowList unconsentedItems(Workspace& context);
+    static QString unconsentedTitle() { return QStringLiteral("<출금동의등록이 안된 목록>"); }
 };

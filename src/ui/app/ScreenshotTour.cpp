@@ -163,7 +163,7 @@ bool ScreenshotTour::shootEdi()
     item.bankCode = QStringLiteral("13");
     item.account = QStringLiteral("3010123456781");
     item.payerNumber = QStringLiteral("1002");
-    TfmRegisterPreview preview({ item });
+    TfmRegisterPreview preview({ item }, &m_context);
     return shoot(preview, QStringLiteral("TfmRegisterPreview"));
 }
 

@@ -10,6 +10,8 @@
 #include "core/common/Messages.h"
 #include "core/common/Progress.h"
 #include "core/data/TDM1.h"
+#include "core/spreadsheet/ConsentTemplate.h"
+#include "core/spreadsheet/SpreadsheetSave.h"
 #include "ui/app/GuardedApplication.h"
 #include "ui/app/MainCommand.h"
 #include "ui/app/PictureArea.h"
@@ -231,6 +233,9 @@ void TfmMain::registerCommands()
     add(MainCommand::OtherSettings, [this] { TfmConfig::execute(m_context, TfmConfig::Page::Other, this); });
     add(MainCommand::EnvironmentInfo, [this] { TfmInfoDlg::execute(m_context, this); });
     add(MainCommand::Holidays, [this] { TfmHoliday::execute(m_context, this); });
+    add(MainCommand::ConsentRequests, [this] {
+        SpreadsheetSave::run(m_context, QString::fromUtf8(ConsentTemplate::SuggestedFileName), ConsentTemplate::write);
+    });
     add(MainCommand::DepositBatches, [this] { openBusinessWindow<TfmTong1>(m_context); });
     add(MainCommand::WithdrawalBatches, [this] { openBusinessWindow<TfmTong21>(m_context); });
     add(MainCommand::AptBatches, [this] { openBusinessWindow<TfmApt1>(m_context); });

@@ -6,6 +6,9 @@
 #include "core/common/Messages.h"
 #include "core/consent/ItemConsents.h"
 #include "core/data/TDM1.h"
+#include "core/spreadsheet/SpreadsheetSave.h"
+#include "core/spreadsheet/SpreadsheetSources.h"
+#include "core/spreadsheet/SpreadsheetWriter.h"
 #include "ui/batches/ItemGrid.h"
 #include "ui/batches/TfmFindApt2.h"
 #include "ui/batches/TfmFindTon2.h"
@@ -163,16 +166,27 @@ QMenu* TfmTong2::sortMenu()
     return menu;
 }
 
-// Withdrawal screens read items from a file or export them to a spreadsheet; both come with the file conversion
-// and the spreadsheet exchange, and stay disabled until then.
+// Withdrawal screens read items from a file, which comes with the file conversion and stays disabled until then,
+// or export them to a spreadsheet.
 QMenu* TfmTong2::convertMenu()
 {
     if (!m_items.kind().withdraws)
         return nullptr;
     auto* menu = new QMenu(this);
-    for (const QString& caption : { QStringLiteral("데이타 읽기(*.prn)"), QStringLiteral("엑셀로 내보내기") })
-        menu->addAction(caption)->setEnabled(false);
+    menu->addAction(QStringLiteral("데이타 읽기(*.prn)"))->setEnabled(false);
+    connect(menu->addAction(QStringLiteral("엑셀로 내보내기")), &QAction::triggered, this, &TfmTong2::exportItems);
     return menu;
+}
+
+void TfmTong2::exportItems()
+{
+    const TransferKind& kind = m_items.kind();
+    SpreadsheetSave::run(m_workspace, m_items.caption() + QStringLiteral(".xlsx"),
+        [this, &kind](SpreadsheetWriter& writer, const QString& path) {
+            SpreadsheetRowList rows
+                = SpreadsheetSources::batchItems(m_workspace, kind, m_items.batch(), m_consentShown, m_items.order());
+            return writer.exportTable(SpreadsheetSources::batchItemsLayout(kind), rows, path);
+        });
 }
 
 QWidget* TfmTong2::buildPanel()

@@ -49,6 +49,7 @@ private:
         QMenu* menu = nullptr, Place place = Place::ToolBar);
     QMenu* sortMenu();
     QMenu* convertMenu();
+    void exportItems();
     void showItem(const TransferItems::Item& item, const QString& displayAccount);
     void showCurrent();
     TransferItems::Item fromEditors() const;

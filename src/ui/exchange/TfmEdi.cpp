@@ -89,7 +89,9 @@ void TfmEdi::execute(Workspace& workspace, SendReceiveRun::Mode mode, QWidget* p
 
 SendReceiveRun::ConsentPreview TfmEdi::modalPreview()
 {
-    return [this](const QList<ItemConsents::Missing>& items) { return TfmRegisterPreview::confirm(items, this); };
+    return [this](const QList<ItemConsents::Missing>& items) {
+        return TfmRegisterPreview::confirm(items, m_workspace, this);
+    };
 }
 
 SendReceiveRun::Listener TfmEdi::listener()

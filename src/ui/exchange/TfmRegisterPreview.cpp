@@ -1,5 +1,9 @@
 #include "ui/exchange/TfmRegisterPreview.h"
 
+#include "core/spreadsheet/SpreadsheetSave.h"
+#include "core/spreadsheet/SpreadsheetSources.h"
+#include "core/spreadsheet/SpreadsheetWriter.h"
+
 #include <QBoxLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -42,7 +46,7 @@ QTableWidget* listOf(const QList<ItemConsents::Missing>& items, QWidget* parent)
 
 } // namespace
 
-TfmRegisterPreview::TfmRegisterPreview(const QList<ItemConsents::Missing>& items, QWidget* parent)
+TfmRegisterPreview::TfmRegisterPreview(const QList<ItemConsents::Missing>& items, Workspace* workspace, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("fmRegisterPreview"));
@@ -56,10 +60,17 @@ TfmRegisterPreview::TfmRegisterPreview(const QList<ItemConsents::Missing>& items
     send->setObjectName(QStringLiteral("btnSend"));
     auto* cancel = new QPushButton(QStringLiteral("취소"), this);
     cancel->setObjectName(QStringLiteral("btnCancel"));
-    // The spreadsheet export comes with the spreadsheet exchange.
     auto* excel = new QPushButton(QStringLiteral("엑셀로 저장"), this);
     excel->setObjectName(QStringLiteral("btnExcel"));
-    excel->setEnabled(false);
+    excel->setEnabled(workspace != nullptr);
+    connect(excel, &QPushButton::clicked, this, [workspace] {
+        SpreadsheetSave::run(*workspace, QStringLiteral("출금동의등록이 안된 목록.xlsx"),
+            [workspace](SpreadsheetWriter& writer, const QString& path) {
+                SpreadsheetRowList rows = SpreadsheetSources::unconsentedItems(*workspace);
+                return writer.exportQuery(
+                    SpreadsheetWriter::UnconsentedItemsLayout, {}, rows, SpreadsheetSources::unconsentedTitle(), path);
+            });
+    });
     connect(send, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
@@ -74,8 +85,8 @@ TfmRegisterPreview::TfmRegisterPreview(const QList<ItemConsents::Missing>& items
     resize(620, 520);
 }
 
-bool TfmRegisterPreview::confirm(const QList<ItemConsents::Missing>& items, QWidget* parent)
+bool TfmRegisterPreview::confirm(const QList<ItemConsents::Missing>& items, Workspace& workspace, QWidget* parent)
 {
-    TfmRegisterPreview preview(items, parent);
+    TfmRegisterPreview preview(items, &workspace, parent);
     return preview.exec() == QDialog::Accepted;
 }

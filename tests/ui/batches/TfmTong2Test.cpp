@@ -152,14 +152,15 @@ TEST_F(TfmTong2Test, WithdrawalItemsShowTheirConsents)
     EXPECT_EQ(model->data(model->index(1, 3), Qt::BackgroundRole).value<QColor>(), QColor(Qt::yellow));
     EXPECT_EQ(model->data(model->index(1, 3), Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
 
-    // 불능자료 only in the menu; 자료변환 a drop-down whose entries wait for the file conversion.
+    // 불능자료 only in the menu; 자료변환 a drop-down of reading a file and the spreadsheet export.
     QAction* failed = screen.ownAction(TfmTong2::OwnCommand::Failed);
     EXPECT_TRUE(screen.findChild<QToolBar*>()->widgetForAction(failed) == nullptr);
     QMenu* convert = screen.ownAction(TfmTong2::OwnCommand::Convert)->menu();
     ASSERT_NE(convert, nullptr);
     EXPECT_EQ(convert->actions().at(0)->text(), QStringLiteral("데이타 읽기(*.prn)"));
     EXPECT_EQ(convert->actions().at(1)->text(), QStringLiteral("엑셀로 내보내기"));
-    EXPECT_FALSE(convert->actions().at(1)->isEnabled());
+    EXPECT_FALSE(convert->actions().at(0)->isEnabled()) << "reading waits for the file conversion";
+    EXPECT_TRUE(convert->actions().at(1)->isEnabled());
 }
 
 // An apartment screen locks entry while a sent item is current and frees it on an unsent one; its search matches
