@@ -5,6 +5,9 @@
 #include "core/common/Clock.h"
 #include "core/consent/ConsentState.h"
 #include "core/data/TDM1.h"
+#include "core/spreadsheet/SpreadsheetSave.h"
+#include "core/spreadsheet/SpreadsheetSources.h"
+#include "core/spreadsheet/SpreadsheetWriter.h"
 #include "ui/common/FieldEdit.h"
 #include "ui/common/LazyGrid.h"
 #include "ui/common/LazyTableModel.h"
@@ -193,9 +196,11 @@ void TfmTongRegister::runOwn(OwnCommand command)
     case OwnCommand::QueueCancellations:
         queue(false);
         break;
+    case OwnCommand::ToExcel:
+        exportList();
+        break;
     case OwnCommand::Convert:
     case OwnCommand::ReadFile:
-    case OwnCommand::ToExcel:
     case OwnCommand::Sort:
     case OwnCommand::EvidenceFiles:
     case OwnCommand::SendEvidence:
@@ -575,6 +580,16 @@ void TfmTongRegister::search()
     dialog.exec();
 }
 
+// The consents of the current filter, as a workbook the user places.
+void TfmTongRegister::exportList()
+{
+    SpreadsheetSave::run(
+        m_workspace, QStringLiteral("출금동의.xlsx"), [this](SpreadsheetWriter& writer, const QString& path) {
+            SpreadsheetRowList rows = SpreadsheetSources::consentRegister(m_workspace, m_filter);
+            return writer.exportTable(SpreadsheetWriter::ConsentRegisterLayout, rows, path);
+        });
+}
+
 void TfmTongRegister::showOwnCommands()
 {
     const bool browsing = !isEditing();
@@ -583,9 +598,9 @@ void TfmTongRegister::showOwnCommands()
     for (QAction* action : m_own)
         action->setEnabled(browsing);
     m_own.value(OwnCommand::Continuous)->setEnabled(true);
-    // Reading consents from files, the spreadsheet export and the evidence files come with their own screens.
+    // Reading consents from files and the evidence files come with their own screens.
     m_own.value(OwnCommand::ReadFile)->setEnabled(false);
-    m_own.value(OwnCommand::ToExcel)->setEnabled(false);
+    m_own.value(OwnCommand::ToExcel)->setEnabled(browsing && rows);
     m_own.value(OwnCommand::Search)->setEnabled(browsing && rows);
     m_own.value(OwnCommand::Sort)->setEnabled(browsing && rows);
     for (auto it = m_buttons.cbegin(); it != m_buttons.cend(); ++it)

@@ -68,6 +68,7 @@ protected:
     void showOwnCommands() override;
 
 private:
+    void exportList();
     QAction* addOwn(OwnCommand command, const QString& name, const QString& caption, const QKeySequence& shortcut);
     void runOwn(OwnCommand command);
     QWidget* buildEntryPanel();

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -105,6 +106,25 @@ TEST_F(TfmTongRegisterTest, SelectAllQueuesEveryRowOfTheFilter)
     EXPECT_EQ(child<QLineEdit>(screen, "EdBigo")->text(), "이름P4");
     // A row in flight cannot be deleted.
     EXPECT_FALSE(screen.action(EntryScreen::Command::Delete)->isEnabled());
+}
+
+// 엑셀로 내보내기 writes the rows of the current filter where the user chose and opens the workbook.
+TEST_F(TfmTongRegisterTest, TheListGoesToAWorkbookTheUserPlaces)
+{
+    TfmTongRegister screen(home.context());
+    screen.show();
+    QAction* toExcel = screen.ownAction(TfmTongRegister::OwnCommand::ToExcel);
+    EXPECT_FALSE(toExcel->isEnabled()) << "nothing to export";
+
+    add("P1", 0);
+    TfmTongRegister filled(home.context());
+    filled.show();
+    const QString path = home.path("consents.xlsx");
+    home.fileDialogs.toSave = path;
+    ASSERT_TRUE(filled.ownAction(TfmTongRegister::OwnCommand::ToExcel)->isEnabled());
+    filled.ownAction(TfmTongRegister::OwnCommand::ToExcel)->trigger();
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_EQ(home.desktop.opened, QStringList { path });
 }
 
 } // namespace
