@@ -33,22 +33,6 @@ const QList<std::pair<double, QString>> Captions { { 10, QStringLiteral("은  �
     { 152, QStringLiteral("이체 여부") }, { 172, QStringLiteral("수 납 처 리 결 과") },
     { 120, QStringLiteral("납 부 자 번 호") }, { 152, QStringLiteral("비          고") } };
 
-class FixedOptions : public PrintOptionChooser {
-public:
-    explicit FixedOptions(const PrintOptions& options)
-        : m_options(options)
-    {
-    }
-    bool choose(PrintOptions& options, PrintOptions::Variant) override
-    {
-        options = m_options;
-        return true;
-    }
-
-private:
-    PrintOptions m_options;
-};
-
 bool fill(Database& database)
 {
     TransactionGuard transaction(database);
@@ -155,7 +139,7 @@ int main(int argc, char** argv)
     const double floorPdfMs = double(timer.nsecsElapsed()) / 1e6;
     const double floorPeak = peakMegabytes();
     timer.start();
-    FixedOptions toPrinter(printer);
+    FixedPrintOptions toPrinter(printer);
     const PrintRun::Outcome printed = PrintRun(context, toPrinter).run(job);
     if (printed.result != PrintRun::Result::Print
         || !ReportPainter::writePdf(*printed.report, home.filePath(QStringLiteral("batch.pdf"))))
@@ -179,7 +163,7 @@ int main(int argc, char** argv)
     }
     PrintOptions previewed;
     timer.start();
-    FixedOptions toPreview(previewed);
+    FixedPrintOptions toPreview(previewed);
     const PrintRun::Outcome preview = PrintRun(context, toPreview).run(job);
     ReportPreview window(preview.report);
     window.show();
@@ -198,7 +182,7 @@ int main(int argc, char** argv)
     file.output = PrintOptions::Output::File;
     file.fileName = home.filePath(QStringLiteral("items.txt"));
     timer.start();
-    FixedOptions toFile(file);
+    FixedPrintOptions toFile(file);
     if (PrintRun(context, toFile).run(job).result != PrintRun::Result::Saved)
         return 1;
     const double exportMs = double(timer.nsecsElapsed()) / 1e6;

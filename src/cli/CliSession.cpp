@@ -89,3 +89,16 @@ void takeYes(CliSession& session, QStringList& arguments)
     if (arguments.removeAll(QStringLiteral("--yes")) > 0)
         session.messages().answerYes();
 }
+
+// Takes "--NAME VALUE" out of the arguments; false when the value is missing.
+bool takeOption(QStringList& arguments, const QString& name, QString& value)
+{
+    const qsizetype at = arguments.indexOf(name);
+    if (at < 0)
+        return true;
+    if (at + 1 >= arguments.size())
+        return false;
+    value = arguments.at(at + 1);
+    arguments.remove(at, 2);
+    return true;
+}

@@ -82,3 +82,5 @@ struct CliCommand {
 bool refuseArguments(CliSession& session, const QString& command, const QStringList& arguments);
 // Takes "--yes" out of the arguments; when it was there, every question of the run is answered Yes.
 void takeYes(CliSession& session, QStringList& arguments);
+// Takes "--NAME VALUE" out of the arguments; false when the value is missing.
+bool takeOption(QStringList& arguments, const QString& name, QString& value);

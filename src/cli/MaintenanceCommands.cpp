@@ -11,19 +11,6 @@
 
 namespace {
 
-// Takes "--NAME VALUE" out of the arguments; false when the value is missing.
-bool takeOption(QStringList& arguments, const QString& name, QString& value)
-{
-    const qsizetype at = arguments.indexOf(name);
-    if (at < 0)
-        return true;
-    if (at + 1 >= arguments.size())
-        return false;
-    value = arguments.at(at + 1);
-    arguments.remove(at, 2);
-    return true;
-}
-
 int usageError(CliSession& session, const char* usage)
 {
     session.err() << "usage: fbctl " << usage << Qt::endl;

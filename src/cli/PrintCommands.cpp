@@ -12,23 +12,6 @@ const QString Usage = QStringLiteral("print KIND BATCH --pdf FILE [--style 0|1|2
                                      "  print KIND BATCH --text FILE [--data 0|1|2] [--order N] [--yes]\n"
                                      "  print KIND --list --pdf FILE");
 
-// The options the command line sets, confirmed as the dialog's 확 인 would.
-class CommandLineOptions : public PrintOptionChooser {
-public:
-    explicit CommandLineOptions(const PrintOptions& options)
-        : m_options(options)
-    {
-    }
-    bool choose(PrintOptions& options, PrintOptions::Variant) override
-    {
-        options = m_options;
-        return true;
-    }
-
-private:
-    PrintOptions m_options;
-};
-
 struct Request {
     const TransferKind* kind = nullptr;
     qint64 batch = 0;
@@ -115,7 +98,7 @@ int runPrint(CliSession& session, const QStringList& arguments)
         session.err() << "print: no batch " << request.batch << Qt::endl;
         return 1;
     }
-    CommandLineOptions chooser(request.options);
+    FixedPrintOptions chooser(request.options);
     const PrintRun::Outcome outcome
         = PrintRun(context, chooser).run(TransferBatchPrint(context, *request.kind, request.batch, request.order));
     switch (outcome.result) {

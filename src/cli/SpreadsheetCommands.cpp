@@ -33,19 +33,6 @@ int runTemplate(CliSession& session, const QStringList& arguments, const QString
     return 0;
 }
 
-// Takes "--NAME VALUE" out of the arguments; false when the value is missing.
-bool takeOption(QStringList& arguments, const QString& name, QString& value)
-{
-    const qsizetype at = arguments.indexOf(name);
-    if (at < 0)
-        return true;
-    if (at + 1 >= arguments.size())
-        return false;
-    value = arguments.at(at + 1);
-    arguments.remove(at, 2);
-    return true;
-}
-
 int written(CliSession& session, const SpreadsheetWriter& writer, bool done)
 {
     if (!done) {
