@@ -5,7 +5,7 @@ set -euo pipefail
 PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libqt6sql6-sqlite libsqlite3-dev libgl-dev
-  libzip-dev libxlsxwriter-dev libpugixml-dev
+  libzip-dev libxlsxwriter-dev libpugixml-dev libfreexl-dev
   libgtest-dev libgmock-dev
   fonts-nanum xvfb xauth poppler-utils
   clang clang-format libclang-rt-14-dev

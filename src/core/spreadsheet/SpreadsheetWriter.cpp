@@ -1,21 +1,17 @@
 #include "core/spreadsheet/SpreadsheetWriter.h"
 
-#include "core/common/Progress.h"
 #include "core/spreadsheet/ConsentTemplate.h"
+#include "core/spreadsheet/ConversionProgress.h"
 #include "core/spreadsheet/SheetCells.h"
 #include "core/spreadsheet/SpreadsheetLayouts.h"
 #include "core/spreadsheet/SpreadsheetRows.h"
 #include "core/spreadsheet/WorkbookFile.h"
 
-#include <QElapsedTimer>
 #include <xlsxwriter.h>
 
 namespace {
 
-const QString Converting = QStringLiteral("자료 변환 중...현재 %1건 처리");
 const QString UnknownLayout = QStringLiteral("엑셀 양식 코드가 올바르지 않습니다: %1");
-// A few updates of the wait window a second, not one per row.
-constexpr qint64 ProgressIntervalMs = 250;
 constexpr int TemplateHeaderFillColumns = 10;
 constexpr double TitleRowHeight = 300;
 constexpr double FirstColumnExtra = 2;
@@ -23,14 +19,6 @@ constexpr double FirstColumnExtra = 2;
 int lastColumnOf(int headerCount, int widestRow)
 {
     return qMax(headerCount, widestRow) - 1;
-}
-
-QElapsedTimer& progressTimer()
-{
-    static QElapsedTimer timer;
-    if (!timer.isValid())
-        timer.start();
-    return timer;
 }
 
 } // namespace
@@ -60,7 +48,7 @@ bool SpreadsheetWriter::exportTable(int layout, SpreadsheetRows& rows, const QSt
         for (int column = 0; column < values.size(); ++column)
             cells.writeValue(m_written + 1, column, values.at(column), columns.digitColumns.contains(column));
         widestRow = qMax(widestRow, int(values.size()));
-        showProgress(++m_written, false);
+        m_progress.show(++m_written);
     }
     fitColumns(file, cells, lastColumnOf(int(columns.headers.size()), widestRow), columns.digitColumns,
         layout == ConsentRegisterLayout);
@@ -103,7 +91,7 @@ bool SpreadsheetWriter::exportQuery(
             cells.writeValue(m_written + 2, column, value, false);
         }
         widestRow = qMax(widestRow, int(values.size()));
-        showProgress(++m_written, false);
+        m_progress.show(++m_written);
     }
     fitColumns(file, cells, lastColumnOf(int(headers.size()), widestRow), columns.digitColumns, consentTemplate);
     return finish(file);
@@ -146,7 +134,7 @@ void SpreadsheetWriter::fitColumns(
 bool SpreadsheetWriter::finish(WorkbookFile& file)
 {
     if (m_written > 0)
-        showProgress(m_written, true);
+        m_progress.showFinal(m_written);
     m_progress.close();
     if (!file.commit()) {
         m_error = file.errorString();
@@ -154,13 +142,4 @@ bool SpreadsheetWriter::finish(WorkbookFile& file)
     }
     m_error.clear();
     return true;
-}
-
-void SpreadsheetWriter::showProgress(int done, bool always)
-{
-    const qint64 now = progressTimer().elapsed();
-    if (!always && now - m_lastShown < ProgressIntervalMs)
-        return;
-    m_lastShown = now;
-    m_progress.showMessage(Converting.arg(done));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/spreadsheet/ConversionProgress.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -34,10 +36,8 @@ private:
     void fitColumns(WorkbookFile& file, const SheetCells& cells, int lastColumn, const QList<int>& digitColumns,
         bool widerFirstColumn);
     bool finish(WorkbookFile& file);
-    void showProgress(int done, bool always);
 
-    Progress& m_progress;
+    ConversionProgress m_progress;
     QString m_error;
     int m_written = 0;
-    qint64 m_lastShown = 0;
 };
