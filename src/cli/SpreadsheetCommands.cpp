@@ -5,6 +5,7 @@
 #include "core/spreadsheet/ConsentTemplate.h"
 #include "core/spreadsheet/SpreadsheetSources.h"
 #include "core/spreadsheet/SpreadsheetWriter.h"
+#include "core/spreadsheet/WorkbookImport.h"
 
 namespace {
 
@@ -13,7 +14,9 @@ const QString Usage = QStringLiteral("xlsx template FILE\n"
                                      "  xlsx export items withdrawal|apartment BATCH FILE [--consent]\n"
                                      "  xlsx export consents FILE [--institution CODE] [--state S]\n"
                                      "  xlsx export unconsented FILE\n"
-                                     "    write a list as its screen exports it and print the number of rows written");
+                                     "    write a list as its screen exports it and print the number of rows written\n"
+                                     "  xlsx read FILE [--columns N]\n"
+                                     "    print the rows a filled-in workbook gives the preview, N fields each (10)");
 
 int usage(CliSession& session, const QStringList& arguments)
 {
@@ -111,6 +114,40 @@ int runExport(CliSession& session, const QStringList& arguments, const QStringLi
     return usage(session, given);
 }
 
+QString escapedField(QString text)
+{
+    text.replace(u'\\', QLatin1String("\\\\"));
+    text.replace(u'\t', QLatin1String("\\t"));
+    text.replace(u'\r', QLatin1String("\\r"));
+    text.replace(u'\n', QLatin1String("\\n"));
+    return text;
+}
+
+int runRead(CliSession& session, const QStringList& given, QStringList arguments)
+{
+    QString columns = QStringLiteral("10");
+    if (!takeOption(arguments, QStringLiteral("--columns"), columns) || arguments.size() != 1
+        || arguments.first().trimmed().isEmpty())
+        return usage(session, given);
+    bool numeric = false;
+    const int columnCount = columns.toInt(&numeric);
+    if (!numeric || columnCount < 1)
+        return usage(session, given);
+    WorkbookImport import(session.context().progress());
+    if (!import.importWorkbook(arguments.first(), columnCount)) {
+        session.err() << import.errorString() << Qt::endl;
+        return 1;
+    }
+    for (const QStringList& row : import.grid().rows()) {
+        QStringList fields;
+        for (const QString& text : row)
+            fields.append(escapedField(text));
+        session.out() << fields.join(u'\t') << '\n';
+    }
+    session.out().flush();
+    return 0;
+}
+
 int runSpreadsheet(CliSession& session, const QStringList& given)
 {
     const QString command = given.value(0);
@@ -119,6 +156,8 @@ int runSpreadsheet(CliSession& session, const QStringList& given)
         return runTemplate(session, rest, given);
     if (command == QLatin1String("export"))
         return runExport(session, rest, given);
+    if (command == QLatin1String("read"))
+        return runRead(session, given, rest);
     return usage(session, given);
 }
 
