@@ -8,7 +8,10 @@
 // whose first cell is not blank, in sheet order, one grid row each.
 class WorkbookGrid {
 public:
-    explicit WorkbookGrid(int columnCount = 0);
+    // No rows at all, as before anything is read.
+    WorkbookGrid() = default;
+    // Row 0 empty, waiting for the rows of a sheet.
+    explicit WorkbookGrid(int columnCount);
 
     int columnCount() const { return m_columnCount; }
     // A sheet row (1 for the first) with its texts from column A; rows come in sheet order. Texts past the column
@@ -20,7 +23,7 @@ public:
     const QList<int>& sheetRows() const { return m_sheetRows; }
 
 private:
-    int m_columnCount;
+    int m_columnCount = 0;
     bool m_headerFound = false;
     QList<QStringList> m_rows;
     QList<int> m_sheetRows;

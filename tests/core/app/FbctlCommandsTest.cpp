@@ -1,3 +1,4 @@
+#include "MiniWorkbook.h"
 #include "TestHome.h"
 #include "core/common/Cp949.h"
 
@@ -638,13 +639,27 @@ TEST(FbctlCommands, BackupRestoreAndReorganise)
     home.check({ QStringList { QStringLiteral("restore"), first, QStringLiteral("--yes") }, 1, {}, twice });
 }
 
-TEST(FbctlCommands, XlsxTemplateWritesTheConsentWorkbook)
+TEST(FbctlCommands, XlsxTemplateWritesTheConsentWorkbookAndReadGivesItsGrid)
 {
     const FbctlRow rows[] = {
         { args({ "xlsx", "template", "{home}Out/출금동의신청.xlsx" }), 0, {}, {} },
         { args({ "xlsx", "template", "{home}NoSuchFolder/a.xlsx" }), 1, {}, u("{home}NoSuchFolder/a.xlsx") },
         { args({ "xlsx", "template" }), 2, {}, u("xlsx: expected xlsx template FILE") },
         { args({ "xlsx", "frobnicate", "a.xlsx" }), 2, {}, u("not \"frobnicate a.xlsx\"") },
+        { args({ "xlsx", "read", "{home}Out/출금동의신청.xlsx" }), 0,
+            u("이름\t기관업체코드\t은행코드\t계좌번호\t납부자번호\t실명번호\t고객신청일자\t자동납부일자\t지점코드\t실명"
+              "번호검사\n"
+              "홍길동\t000001\t11\t1234567890\t790312\t790312       \t2008-11-21\t\t\tY\n"),
+            {} },
+        { args({ "xlsx", "read", "{home}Out/escapes.xlsx", "--columns", "2" }), 0, u("\t\n이름\\\\t\tA\\tB\\r\\nC\n"),
+            {}, Out::Exact, u("{home}Out/escapes.xlsx"),
+            MiniWorkbook()
+                .rows("<row r=\"2\"><c r=\"A2\" t=\"inlineStr\"><is><t>이름\\t</t></is></c><c r=\"B2\" t=\"inlineStr\">"
+                      "<is><t>A\tB_x000D_\nC</t></is></c></row>")
+                .bytes() },
+        { args({ "xlsx", "read", "{home}Out/none.xlsx" }), 1, {},
+            u("엑셀 파일을 읽지 못했습니다.\n{home}Out/none.xlsx") },
+        { args({ "xlsx", "read", "{home}Out/escapes.xlsx", "--columns", "0" }), 2, {}, u("xlsx: expected") },
     };
     const FbctlHome home;
     ASSERT_TRUE(QDir().mkpath(home.expand(u("{home}Out"))));
@@ -652,7 +667,7 @@ TEST(FbctlCommands, XlsxTemplateWritesTheConsentWorkbook)
         home.check(row);
     EXPECT_TRUE(readFileBytes(home.expand(u("{home}Out/출금동의신청.xlsx"))).startsWith("PK\x03\x04"));
     EXPECT_EQ(QDir(home.expand(u("{home}Out"))).entryList(QDir::Files | QDir::Hidden),
-        QStringList { u("출금동의신청.xlsx") });
+        (QStringList { u("escapes.xlsx"), u("출금동의신청.xlsx") }));
 }
 
 TEST(FbctlCommands, XlsxExportWritesTheListsAndPrintsTheirRows)
