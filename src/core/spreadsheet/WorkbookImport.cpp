@@ -69,7 +69,7 @@ bool WorkbookImport::importWorkbook(const QString& path, int columnCount)
 
 bool WorkbookImport::fail(const QString& path, const QString& detail)
 {
-    m_grid = WorkbookGrid(m_grid.columnCount());
+    m_grid = WorkbookGrid();
     m_error = CannotRead.arg(QDir::toNativeSeparators(path), detail);
     return false;
 }

@@ -235,6 +235,7 @@ TEST_F(WorkbookImportTest, MalformedWorkbooksAreRefusedNamingFileAndPlace)
         failure.limit(limits);
         WorkbookImport import(m_progress, limits);
         EXPECT_FALSE(import.importWorkbook(path, Columns)) << failure.name;
+        EXPECT_TRUE(import.grid().rows().isEmpty()) << failure.name;
         EXPECT_TRUE(import.errorString().startsWith(QStringLiteral("엑셀 파일을 읽지 못했습니다.\n") + path + u'\n'))
             << failure.name << '\n'
             << import.errorString().toStdString();

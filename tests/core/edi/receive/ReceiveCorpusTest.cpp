@@ -80,7 +80,9 @@ TEST(ReceiveCorpus, EveryStoredInputHasItsStatedOutcome)
     ReceiveReplay replay;
     ASSERT_TRUE(replay.isReady());
     const QDir corpus(ReceiveReplay::corpusDirectory());
-    const QStringList targets = corpus.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QStringList targets = corpus.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    // Workbooks are no received files: WorkbookCorpus replays theirs.
+    targets.removeOne(QStringLiteral("workbooks"));
     ASSERT_FALSE(targets.isEmpty()) << corpus.path().toStdString();
     int inputs = 0;
     for (const QString& target : targets) {
