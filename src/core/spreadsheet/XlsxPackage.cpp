@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr qint64 ChunkBytes = qint64(1) << 16;
+constexpr qint64 ChunkBytes = qint64(1) << 20;
 
 QString libzipError(int code)
 {

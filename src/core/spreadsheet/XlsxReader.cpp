@@ -6,15 +6,18 @@
 
 #include <QByteArrayView>
 #include <QDateTime>
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
 namespace {
 
 const QString DefaultWorkbook = QStringLiteral("xl/workbook.xml");
-// Whitespace-only texts are cell values too (" " typed into a cell).
-constexpr unsigned ParseOptions = pugi::parse_default | pugi::parse_ws_pcdata_single;
+// Whitespace-only texts are cell values too (" " typed into a cell). Texts are kept in their elements rather than in
+// nodes of their own, which spares a node for every cell of a large sheet.
+constexpr unsigned ParseOptions = pugi::parse_default | pugi::parse_ws_pcdata_single | pugi::parse_embed_pcdata;
 constexpr int MaxColumnLetters = 3;
+constexpr size_t MaxExactDigits = 15;
 
 // Element names without their namespace prefix: some writers put every element under "x:".
 const char* localName(pugi::xml_node node)
@@ -63,7 +66,7 @@ int hexDigit(QChar c)
 QString decodeEscapes(const char* raw)
 {
     QString text = QString::fromUtf8(raw);
-    if (!text.contains(QLatin1String("_x")))
+    if (!std::strstr(raw, "_x"))
         return text;
     QString decoded;
     decoded.reserve(text.size());
@@ -137,6 +140,16 @@ int columnOf(const char* reference)
         column = column * 26 + (*reference - 'A' + 1);
     }
     return letters == 0 ? -1 : column - 1;
+}
+
+// A whole number that 15 significant digits show unchanged ("30000000000"), the most common number in a list.
+bool isShortWholeNumber(const char* value)
+{
+    const char* digits = *value == '-' ? value + 1 : value;
+    const size_t length = std::strlen(digits);
+    if (length == 0 || length > MaxExactDigits || (digits[0] == '0' && length > 1))
+        return false;
+    return std::all_of(digits, digits + length, [](char c) { return c >= '0' && c <= '9'; });
 }
 
 QString isoDateText(const char* value)
@@ -352,10 +365,14 @@ bool XlsxReader::cellText(pugi::xml_node cell, const QString& sheet, int row, in
     } else if (std::strcmp(type, "str") == 0 || std::strcmp(type, "e") == 0 || *value == '\0') {
         text = decodeEscapes(value);
     } else {
+        const CellText::Format format = m_formats.value(cell.attribute("s").as_int(0));
         bool numeric = false;
+        if (format.shape == CellText::Shape::Number && isShortWholeNumber(value)) {
+            text = QString::fromLatin1(value);
+            return true;
+        }
         const double number = QByteArrayView(value).toDouble(&numeric);
-        const int style = cell.attribute("s").as_int(0);
-        text = !numeric ? decodeEscapes(value) : CellText::ofNumber(number, m_formats.value(style), m_date1904);
+        text = !numeric ? decodeEscapes(value) : CellText::ofNumber(number, format, m_date1904);
     }
     return true;
 }
