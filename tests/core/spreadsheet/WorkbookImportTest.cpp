@@ -1,6 +1,9 @@
 #include "core/spreadsheet/WorkbookImport.h"
 #include "MiniWorkbook.h"
+#include "core/common/Money.h"
 #include "core/common/Progress.h"
+#include "core/spreadsheet/SpreadsheetRowList.h"
+#include "core/spreadsheet/SpreadsheetWriter.h"
 
 #include <QTemporaryDir>
 #include <functional>
@@ -168,6 +171,28 @@ TEST_F(WorkbookImportTest, ReadsCellsAsShownAndPlacesRowsUnderTheHeader)
         EXPECT_EQ(import.grid().rows(), gridCase.rows) << gridCase.name;
         EXPECT_EQ(import.grid().sheetRows(), gridCase.sheetRows) << gridCase.name;
     }
+}
+
+// What the exports write reads back as the spreadsheet shows it: texts with their zeros, numbers, amounts, dates.
+TEST_F(WorkbookImportTest, AnExportReadsBackAsWritten)
+{
+    SpreadsheetRowList rows({
+        { QStringLiteral("이름"), QStringLiteral("홍길동"), QStringLiteral("011"), QStringLiteral("농협"),
+            QStringLiteral("1002003004005"), QStringLiteral("00123"), QStringLiteral("1234567890123456"),
+            QVariant::fromValue(Money::fromWon(1234567)), QDateTime(QDate(2008, 11, 21), QTime(18, 0, 0)) },
+        { QStringLiteral("김"), QString(), QString(), QString(), QStringLiteral("0012345678"), QString(),
+            QStringLiteral("790312-1234567"), QVariant::fromValue(Money::fromWon(0)), QDate(2008, 11, 21) },
+    });
+    const QString path = m_dir.filePath(QStringLiteral("items.xlsx"));
+    SpreadsheetWriter writer(m_progress);
+    ASSERT_TRUE(writer.exportTable(SpreadsheetWriter::WithdrawalItemsLayout, rows, path));
+    WorkbookImport import(m_progress);
+    ASSERT_TRUE(import.importWorkbook(path, 9)) << import.errorString().toStdString();
+    EXPECT_EQ(import.grid().rows(),
+        (QList<QStringList> { texts({ "이름", "홍길동", "011", "농협", "1002003004005", "00123", "1234567890123456",
+                                  "1234567", "2008-11-21 18:00:00" }),
+            texts({ "김", "", "", "", "0012345678", "", "790312-1234567", "0", "2008-11-21" }) }));
+    EXPECT_EQ(import.grid().sheetRows(), (QList<int> { 2, 3 }));
 }
 
 TEST_F(WorkbookImportTest, ABlankFileNameReadsNothing)
