@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/spreadsheet/CellText.h"
+#include "core/spreadsheet/WorkbookLimits.h"
 #include "core/spreadsheet/XlsxPackage.h"
 
 #include <QByteArray>
@@ -13,7 +14,6 @@
 
 class ConversionProgress;
 class WorkbookGrid;
-struct WorkbookLimits;
 
 // The active sheet of an .xlsx workbook (its first when none is marked), found through the package's
 // relationships and read cell by cell into the grid as the spreadsheet shows the cells.
@@ -49,7 +49,7 @@ private:
     bool relationshipsOf(const QString& part, Relationships& relationships);
     bool fail(const QString& where, const QString& why);
 
-    const WorkbookLimits& m_limits;
+    WorkbookLimits m_limits;
     ConversionProgress& m_progress;
     const PartSource* m_parts = nullptr;
     bool m_date1904 = false;
