@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 class Progress;
 
 // "자료 변환 중...현재 %d건 처리" in the wait window while rows are converted: a few times a second, not once per row.
