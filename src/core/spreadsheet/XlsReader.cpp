@@ -38,10 +38,10 @@ const QString BadCell = QStringLiteral("셀 %1의 값을 읽지 못했습니다 
 const QString TooManyRows = QStringLiteral("시트의 행이 너무 많습니다 (%1행). %2행까지 읽습니다.");
 const QString TooMuchText = QStringLiteral("셀의 내용이 너무 많습니다. 모두 %1바이트까지 읽습니다.");
 const QString ReaderDied
-    = QStringLiteral("파일을 읽는 도중 읽기 과정이 비정상 종료되었습니다%1. 파일이 손상되었을 수 있습니다.");
+    = QStringLiteral("파일을 읽는 중 읽기가 비정상적으로 중단되었습니다. 파일이 손상되었을 수 있습니다.");
 const QString TooDemanding
     = QStringLiteral("파일을 읽는 데 드는 메모리가 한도(%1바이트)를 넘습니다. 파일이 손상되었을 수 있습니다.");
-const QString CannotStart = QStringLiteral("파일을 읽을 과정을 시작하지 못했습니다 (%1).");
+const QString CannotStart = QStringLiteral("파일을 읽을 프로세스를 시작하지 못했습니다 (%1).");
 
 constexpr qint64 MiB = qint64(1) << 20;
 // The child may grow by this many bytes per byte of the largest file read, and at least by the minimum.
@@ -262,7 +262,8 @@ ChildJob jobFor(const QString& path, const WorkbookLimits& limits, const Workboo
 // FILEPASS right after the BOF of BIFF5 or BIFF8 workbook globals, or the directory entry of an encrypted package.
 bool opensEncryptedStream(const char* block, qsizetype size)
 {
-    if (size >= EncryptedPackageEntry.size() && std::memcmp(block, EncryptedPackageEntry.constData(), 34) == 0)
+    if (size >= EncryptedPackageEntry.size()
+        && std::memcmp(block, EncryptedPackageEntry.constData(), EncryptedPackageEntry.size()) == 0)
         return true;
     if (size < 8)
         return false;
@@ -540,18 +541,15 @@ QString failureText(const Failure& failure, const QString& sheet, const Workbook
     case Stage::Cell:
         return BadCell.arg(CellText::cellName(sheet, int(failure.row), int(failure.column)), freexlError(failure.code));
     }
-    return ReaderDied.arg(QString());
+    return ReaderDied;
 }
 
-// Waits for the child; its status as waitpid() gives it.
-int reap(pid_t child)
+void reap(pid_t child)
 {
-    int status = 0;
-    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) { }
-    return status;
+    while (::waitpid(child, nullptr, 0) < 0 && errno == EINTR) { }
 }
 
-QString endingText(const Received& received, int status, const WorkbookLimits& limits)
+QString endingText(const Received& received, const WorkbookLimits& limits)
 {
     switch (received.ending) {
     case Ending::Done:
@@ -565,7 +563,7 @@ QString endingText(const Received& received, int status, const WorkbookLimits& l
     case Ending::Broken:
         break;
     }
-    return ReaderDied.arg(WIFSIGNALED(status) ? QStringLiteral(" (신호 %1)").arg(WTERMSIG(status)) : QString());
+    return ReaderDied;
 }
 
 } // namespace
@@ -604,6 +602,7 @@ bool XlsReader::read(
     ::close(ends[0]);
     if (received.ending != Ending::Done)
         ::kill(child, SIGKILL);
-    error = endingText(received, reap(child), limits);
+    reap(child);
+    error = endingText(received, limits);
     return error.isEmpty();
 }

@@ -73,7 +73,7 @@ TEST(XlsReader, RefusesWhatItCannotRead)
         { "consent.xls", defaults.xlsBytes, defaults.rows, 100,
             "셀의 내용이 너무 많습니다. 모두 100바이트까지 읽습니다." },
         { "freexl-crash-1.xls", defaults.xlsBytes, defaults.rows, defaults.totalBytes,
-            "파일을 읽는 도중 읽기 과정이 비정상 종료되었습니다 (신호 11). 파일이 손상되었을 수 있습니다." },
+            "파일을 읽는 중 읽기가 비정상적으로 중단되었습니다. 파일이 손상되었을 수 있습니다." },
         { "freexl-crash-2.xls", 65536, defaults.rows, defaults.totalBytes,
             "파일을 읽는 데 드는 메모리가 한도(33554432바이트)를 넘습니다. 파일이 손상되었을 수 있습니다." },
         { "freexl-crash-3.xls", 65536, defaults.rows, defaults.totalBytes,

@@ -6,6 +6,9 @@ consent.xls        a filled-in consent workbook: instruction text, headers in ro
 password.xls       a small workbook stored as encrypted: FILEPASS after the globals' BOF, later records scrambled
 password.xlsx      a compound file holding an "EncryptedPackage" stream, as a password-protected .xlsx is stored
 truncated.xls      consent.xls cut short
+
+The freexl-crash-N.xls beside them are not made here: they are inputs on which FreeXL crashes (1), allocates without
+end (2) or allocates over half a gigabyte from a few kilobytes (3), kept as found.
 """
 
 import datetime
