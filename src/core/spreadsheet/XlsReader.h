@@ -6,7 +6,8 @@ class ConversionProgress;
 class WorkbookGrid;
 struct WorkbookLimits;
 
-// The first sheet of a BIFF (.xls) workbook, read through FreeXL, cell by cell into the grid.
+// The first sheet of a BIFF (.xls) workbook, read cell by cell into the grid through FreeXL, which runs in a child
+// process: it crashes, loops or exhausts memory on some damaged files.
 class XlsReader {
 public:
     // False with error telling what could not be read (the sheet and cell where a cell failed, a password).
