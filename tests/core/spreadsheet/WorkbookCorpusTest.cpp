@@ -31,6 +31,7 @@ const QHash<QString, Expected>& expectedOutcomes()
         { "styles_korean_date", { true, 2 } },
         { "workbook_active_tab_out_of_range", { true, 2 } },
         { "workbook_without_sheets", Refused },
+        { "xls_consents", { true, 5 } },
         { "xls_signature_only", Refused },
     };
     return outcomes;

@@ -3,6 +3,7 @@
 #include "core/common/Progress.h"
 #include "core/spreadsheet/ConversionProgress.h"
 #include "core/spreadsheet/WorkbookGrid.h"
+#include "core/spreadsheet/WorkbookImport.h"
 #include "core/spreadsheet/WorkbookLimits.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,8 @@ namespace {
 struct GridRow {
     int sheetRow;
     QStringList cells;
+
+    bool operator==(const GridRow& other) const { return sheetRow == other.sheetRow && cells == other.cells; }
 };
 
 // The grid of the consent workbook fixture read with ten columns (consent.xls, made by make_xls.py): the header
@@ -43,6 +46,20 @@ TEST(XlsReader, ReadsTheFirstSheetIntoTheGrid)
     for (qsizetype row = 0; row < ConsentWorkbookGrid.size(); ++row) {
         EXPECT_EQ(grid.sheetRows().at(row), ConsentWorkbookGrid.at(row).sheetRow) << row;
         EXPECT_EQ(grid.rows().at(row), ConsentWorkbookGrid.at(row).cells) << row;
+    }
+}
+
+// The workbook users fill in reads the same whether it was saved as .xls or .xlsx: the reader is chosen by content.
+TEST(XlsReader, TheXlsxTwinGivesTheSameGrid)
+{
+    for (const char* file : { "spreadsheet/consent.xls", "spreadsheet/consent.xlsx" }) {
+        NullProgress progress;
+        WorkbookImport import(progress);
+        ASSERT_TRUE(import.importWorkbook(testDataPath(file), 10)) << import.errorString().toStdString();
+        QList<GridRow> rows;
+        for (qsizetype row = 0; row < import.grid().rows().size(); ++row)
+            rows.append({ import.grid().sheetRows().at(row), import.grid().rows().at(row) });
+        EXPECT_EQ(rows, ConsentWorkbookGrid) << file;
     }
 }
 

@@ -3,6 +3,7 @@
 
 consent.xls        a filled-in consent workbook: instruction text, headers in row 2, the example row, data rows
                    with numbers, dates and times, a row without a name, a cell past column J, a second sheet
+consent.xlsx       its twin: the same cells in an .xlsx package written part by part
 password.xls       a small workbook stored as encrypted: FILEPASS after the globals' BOF, later records scrambled
 password.xlsx      a compound file holding an "EncryptedPackage" stream, as a password-protected .xlsx is stored
 truncated.xls      consent.xls cut short
@@ -15,6 +16,8 @@ import datetime
 import io
 import os
 import struct
+import zipfile
+from xml.sax.saxutils import escape
 
 import xlwt
 
@@ -68,6 +71,84 @@ def consent_workbook():
     write_row(other, 0, HEADERS)
     write_row(other, 1, ["다른시트", "999999"])
     return book
+
+
+MAIN = "http://schemas.openxmlformats.org/spreadsheetml/2006/main"
+RELATIONSHIPS = "http://schemas.openxmlformats.org/officeDocument/2006/relationships"
+PACKAGE_RELATIONSHIPS = "http://schemas.openxmlformats.org/package/2006/relationships"
+DATE, DATE_TIME, TIME = 1, 2, 3  # cell styles of the twin
+
+
+def serial(moment):
+    """The day number of the 1900 date system, with the time of day as its fraction."""
+    if isinstance(moment, datetime.time):
+        return (moment.hour * 3600 + moment.minute * 60 + moment.second) / 86400
+    start = datetime.datetime(1899, 12, 30)
+    if not isinstance(moment, datetime.datetime):
+        moment = datetime.datetime(moment.year, moment.month, moment.day)
+    return (moment - start).total_seconds() / 86400
+
+
+def twin_rows():
+    """The consent workbook's first sheet as (row, column, value, style) with texts as str and numbers as float."""
+    rows = {
+        0: [INSTRUCTION], 1: HEADERS, 2: EXAMPLE,
+        3: ["김철수", "000001", "04", 1002003004005, "A-17", "8001011234567",
+            (serial(datetime.date(2008, 11, 21)), DATE), None, "0012", "N", "past column J"],
+        4: [None, "000002", "03", "9999"],
+        5: ["  이 영희 ", 7, 12.5, -3, "  공백  ", None,
+            (serial(datetime.datetime(2008, 11, 21, 13, 45, 30)), DATE_TIME), (serial(datetime.time(9, 30)), TIME),
+            None, "Y"],
+        7: ["박민수", "000003", "20", "1002-003-004005", "", "", "2008-11-22"],
+    }
+    for row, values in rows.items():
+        for column, value in enumerate(values):
+            if value is not None:
+                yield (row, column) + (value if isinstance(value, tuple) else (value, 0))
+
+
+def consent_twin():
+    strings = []
+    sheet_rows = {}
+    for row, column, value, style in twin_rows():
+        reference = "%s%d" % ("ABCDEFGHIJK"[column], row + 1)
+        if isinstance(value, str):
+            strings.append(value)
+            cell = '<c r="%s" t="s"><v>%d</v></c>' % (reference, len(strings) - 1)
+        else:
+            cell = '<c r="%s" s="%d"><v>%r</v></c>' % (reference, style, value)
+        sheet_rows.setdefault(row, []).append(cell)
+    sheet = "".join('<row r="%d">%s</row>' % (row + 1, "".join(cells)) for row, cells in sorted(sheet_rows.items()))
+    other = '<row r="1"><c r="A1" t="inlineStr"><is><t>다른시트</t></is></c></row>'
+    parts = {
+        "[Content_Types].xml": '<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types"/>',
+        "_rels/.rels": '<Relationships xmlns="%s"><Relationship Id="rId1" Type="%s/officeDocument" '
+                       'Target="xl/workbook.xml"/></Relationships>' % (PACKAGE_RELATIONSHIPS, RELATIONSHIPS),
+        "xl/workbook.xml": '<workbook xmlns="%s" xmlns:r="%s"><sheets><sheet name="Keiron" sheetId="1" r:id="rId1"/>'
+                           '<sheet name="Other" sheetId="2" r:id="rId2"/></sheets></workbook>' % (MAIN, RELATIONSHIPS),
+        "xl/_rels/workbook.xml.rels": (
+            '<Relationships xmlns="%s">' % PACKAGE_RELATIONSHIPS
+            + "".join('<Relationship Id="rId%d" Type="%s/%s" Target="%s"/>' % (number, RELATIONSHIPS, kind, target)
+                      for number, kind, target in [(1, "worksheet", "worksheets/sheet1.xml"),
+                                                   (2, "worksheet", "worksheets/sheet2.xml"),
+                                                   (3, "styles", "styles.xml"),
+                                                   (4, "sharedStrings", "sharedStrings.xml")])
+            + "</Relationships>"),
+        "xl/styles.xml": '<styleSheet xmlns="%s"><numFmts><numFmt numFmtId="164" formatCode="yyyy-mm-dd"/>'
+                         '<numFmt numFmtId="165" formatCode="yyyy-mm-dd hh:mm:ss"/><numFmt numFmtId="166" '
+                         'formatCode="hh:mm:ss"/></numFmts><cellXfs><xf numFmtId="0"/><xf numFmtId="164"/>'
+                         '<xf numFmtId="165"/><xf numFmtId="166"/></cellXfs></styleSheet>' % MAIN,
+        "xl/sharedStrings.xml": '<sst xmlns="%s">%s</sst>' % (
+            MAIN, "".join('<si><t xml:space="preserve">%s</t></si>' % escape(text) for text in strings)),
+        "xl/worksheets/sheet1.xml": '<worksheet xmlns="%s"><sheetData>%s</sheetData></worksheet>' % (MAIN, sheet),
+        "xl/worksheets/sheet2.xml": '<worksheet xmlns="%s"><sheetData>%s</sheetData></worksheet>' % (MAIN, other),
+    }
+    out = io.BytesIO()
+    with zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED) as package:
+        for name, content in parts.items():
+            package.writestr(zipfile.ZipInfo(name, (2026, 12, 11, 0, 0, 0)), content.encode("utf-8"),
+                             zipfile.ZIP_DEFLATED)
+    return out.getvalue()
 
 
 def saved(book):
@@ -137,6 +218,7 @@ def write(name, data):
 def main():
     consent = saved(consent_workbook())
     write("consent.xls", consent)
+    write("consent.xlsx", consent_twin())
     write("truncated.xls", consent[:len(consent) // 2])
     write("password.xls", encrypted(saved(small_workbook())))
     write("password.xlsx", as_encrypted_package(saved(small_workbook())))
