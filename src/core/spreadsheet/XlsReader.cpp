@@ -4,11 +4,14 @@
 #include "core/spreadsheet/ConversionProgress.h"
 #include "core/spreadsheet/WorkbookGrid.h"
 #include "core/spreadsheet/WorkbookLimits.h"
+#include "core/spreadsheet/XlsChild.h"
+#include "core/spreadsheet/XlsChildOutput.h"
+#include "core/spreadsheet/XlsEncryption.h"
+#include "core/spreadsheet/XlsPayloadReader.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
-#include <QtEndian>
 
 #include <algorithm>
 #include <cerrno>
@@ -17,14 +20,14 @@
 #include <cstring>
 #include <fcntl.h>
 #include <freexl.h>
-#include <string>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 // FreeXL reads damaged files out of bounds, crashes on some shared-string tables and allocates without end on some
 // allocation chains. It therefore runs in a child process with bounded memory and processor time, which sends the
 // sheet's rows over a pipe; the parent takes them in with a bound on their size and survives the child's death.
+
+using namespace XlsPipe;
 
 namespace {
 
@@ -47,187 +50,6 @@ constexpr qint64 MiB = qint64(1) << 20;
 // The child may grow by this many bytes per byte of the largest file read, and at least by the minimum.
 constexpr qint64 ReaderMemoryPerFileByte = 16;
 constexpr qint64 MinimumReaderMemory = 32 * MiB;
-constexpr rlim_t ReaderCpuSeconds = 60;
-constexpr qint64 ScanChunkBytes = 64 * 1024;
-// Streams and directory entries of a compound file start on 64-byte boundaries (sectors and mini sectors).
-constexpr qsizetype ScanBlockBytes = 64;
-constexpr quint16 BofRecord = 0x0809;
-constexpr quint16 WorkbookGlobals = 0x0005;
-constexpr quint16 FilepassRecord = 0x002F;
-const QByteArray EncryptedPackageEntry = QByteArray("E\0n\0c\0r\0y\0p\0t\0e\0d\0P\0a\0c\0k\0a\0g\0e\0\0\0", 34);
-
-enum class Tag : char { SheetName = 'N', Row = 'R', Password = 'P', Failure = 'F', End = 'E' };
-enum class Stage : qint32 { Open, Sheet, Rows, Cell };
-enum class CellKind : char { Text = 'T', Integer = 'I', Number = 'D' };
-
-struct Failure {
-    Stage stage;
-    qint32 code;
-    quint32 row; // from 1; the sheet's row count for Stage::Rows
-    quint32 column;
-};
-
-struct ChildJob {
-    QByteArray path;
-    quint32 rowLimit;
-    unsigned columns;
-    rlim_t dataBytes; // RLIM_INFINITY when the present size is unknown
-};
-
-// --- Child side: system calls and the C++ library only, as after fork() in a program with threads.
-
-class FreexlHandle {
-public:
-    FreexlHandle() = default;
-    ~FreexlHandle()
-    {
-        if (m_handle)
-            freexl_close(m_handle);
-    }
-    FreexlHandle(const FreexlHandle&) = delete;
-    FreexlHandle& operator=(const FreexlHandle&) = delete;
-
-    const void* get() const { return m_handle; }
-    const void** out() { return &m_handle; }
-
-private:
-    const void* m_handle = nullptr;
-};
-
-template <typename T> void appendRaw(std::string& out, const T& value)
-{
-    out.append(reinterpret_cast<const char*>(&value), sizeof value);
-}
-
-void writeAll(int fd, const std::string& bytes)
-{
-    const char* data = bytes.data();
-    size_t left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, left);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            _exit(1);
-        data += written;
-        left -= size_t(written);
-    }
-}
-
-void send(int fd, Tag tag, const std::string& payload = {})
-{
-    std::string record(1, char(tag));
-    appendRaw(record, quint32(payload.size()));
-    record += payload;
-    writeAll(fd, record);
-}
-
-void sendFailure(int fd, const Failure& failure)
-{
-    std::string payload;
-    appendRaw(payload, failure);
-    send(fd, Tag::Failure, payload);
-}
-
-// Appends the cell to a row record; true when it holds a value.
-bool appendCell(std::string& row, const FreeXL_CellValue& cell)
-{
-    switch (cell.type) {
-    case FREEXL_CELL_INT:
-        row += char(CellKind::Integer);
-        appendRaw(row, qint32(cell.value.int_value));
-        return true;
-    case FREEXL_CELL_DOUBLE:
-        row += char(CellKind::Number);
-        appendRaw(row, cell.value.double_value);
-        return true;
-    case FREEXL_CELL_TEXT:
-    case FREEXL_CELL_SST_TEXT:
-    case FREEXL_CELL_DATE:
-    case FREEXL_CELL_DATETIME:
-    case FREEXL_CELL_TIME: {
-        const std::string text = cell.value.text_value ? cell.value.text_value : "";
-        row += char(CellKind::Text);
-        appendRaw(row, quint32(text.size()));
-        row += text;
-        return !text.empty();
-    }
-    default:
-        row += char(CellKind::Text);
-        appendRaw(row, quint32(0));
-        return false;
-    }
-}
-
-bool sendRow(int fd, const void* xls, unsigned row, unsigned columns)
-{
-    std::string payload;
-    appendRaw(payload, quint32(row + 1));
-    bool holdsValue = false;
-    for (unsigned column = 0; column < columns; ++column) {
-        FreeXL_CellValue cell;
-        const int read = freexl_get_cell_value(xls, row, static_cast<unsigned short>(column), &cell);
-        if (read != FREEXL_OK) {
-            sendFailure(fd, { Stage::Cell, read, row + 1, column });
-            return false;
-        }
-        holdsValue = appendCell(payload, cell) || holdsValue;
-    }
-    if (holdsValue)
-        send(fd, Tag::Row, payload);
-    return true;
-}
-
-void sendFirstSheet(int fd, const ChildJob& job)
-{
-    FreexlHandle xls;
-    const int opened = freexl_open(job.path.constData(), xls.out());
-    // FreeXL can report success without a handle after a damaged record.
-    if (opened != FREEXL_OK || !xls.get())
-        return sendFailure(fd, { Stage::Open, opened == FREEXL_OK ? FREEXL_NULL_HANDLE : opened, 0, 0 });
-    unsigned int password = FREEXL_BIFF_PLAIN;
-    if (freexl_get_info(xls.get(), FREEXL_BIFF_PASSWORD, &password) == FREEXL_OK && password == FREEXL_BIFF_OBFUSCATED)
-        return send(fd, Tag::Password);
-    const char* name = nullptr;
-    unsigned int rows = 0;
-    unsigned short columns = 0;
-    int read = freexl_get_worksheet_name(xls.get(), 0, &name);
-    if (read == FREEXL_OK)
-        read = freexl_select_active_worksheet(xls.get(), 0);
-    if (read == FREEXL_OK)
-        read = freexl_worksheet_dimensions(xls.get(), &rows, &columns);
-    if (read != FREEXL_OK)
-        return sendFailure(fd, { Stage::Sheet, read, 0, 0 });
-    send(fd, Tag::SheetName, name ? name : "");
-    if (rows > job.rowLimit)
-        return sendFailure(fd, { Stage::Rows, 0, rows, 0 });
-    const unsigned kept = std::min<unsigned>(columns, job.columns);
-    for (unsigned row = 0; row < rows; ++row) {
-        if (!sendRow(fd, xls.get(), row, kept))
-            return;
-    }
-    send(fd, Tag::End);
-}
-
-void lowerLimit(int resource, rlim_t value)
-{
-    rlimit limit {};
-    if (getrlimit(resource, &limit) != 0)
-        return;
-    limit.rlim_cur = std::min(value, limit.rlim_max);
-    setrlimit(resource, &limit);
-}
-
-[[noreturn]] void runChild(int fd, const ChildJob& job)
-{
-    lowerLimit(RLIMIT_DATA, job.dataBytes);
-    lowerLimit(RLIMIT_CPU, ReaderCpuSeconds);
-    lowerLimit(RLIMIT_CORE, 0);
-    sendFirstSheet(fd, job);
-    _exit(0);
-}
-
-// --- Parent side.
 
 // The present size of the data segment ("VmData:" of /proc/self/status), -1 when unknown.
 qint64 dataSegmentBytes()
@@ -259,133 +81,7 @@ ChildJob jobFor(const QString& path, const WorkbookLimits& limits, const Workboo
         present < 0 ? RLIM_INFINITY : rlim_t(present + allowance) };
 }
 
-// FILEPASS right after the BOF of BIFF5 or BIFF8 workbook globals, or the directory entry of an encrypted package.
-bool opensEncryptedStream(const char* block, qsizetype size)
-{
-    if (size >= EncryptedPackageEntry.size()
-        && std::memcmp(block, EncryptedPackageEntry.constData(), EncryptedPackageEntry.size()) == 0)
-        return true;
-    if (size < 8)
-        return false;
-    const quint16 type = qFromLittleEndian<quint16>(block);
-    const quint16 length = qFromLittleEndian<quint16>(block + 2);
-    const quint16 kind = qFromLittleEndian<quint16>(block + 6);
-    if (type != BofRecord || (length != 8 && length != 16) || kind != WorkbookGlobals || size < 4 + length + 2)
-        return false;
-    return qFromLittleEndian<quint16>(block + 4 + length) == FilepassRecord;
-}
-
-bool isPasswordProtected(const QString& path, qint64 maxBytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    for (qint64 done = 0; done <= maxBytes;) {
-        const QByteArray chunk = file.read(ScanChunkBytes);
-        if (chunk.isEmpty())
-            return false;
-        for (qsizetype block = 0; block < chunk.size(); block += ScanBlockBytes) {
-            if (opensEncryptedStream(chunk.constData() + block, std::min(ScanBlockBytes, chunk.size() - block)))
-                return true;
-        }
-        done += chunk.size();
-    }
-    return false;
-}
-
-struct Record {
-    Tag tag;
-    QByteArray payload;
-};
-
-// The child's records as they arrive, their payloads together bounded by the budget.
-class ChildOutput {
-public:
-    enum class Next { Record, Closed, OverBudget };
-
-    ChildOutput(int fd, qint64 budget)
-        : m_fd(fd)
-        , m_budget(budget)
-    {
-    }
-
-    Next next(Record& record)
-    {
-        constexpr qsizetype HeaderBytes = 1 + sizeof(quint32);
-        if (!fill(HeaderBytes))
-            return Next::Closed;
-        quint32 length = 0;
-        std::memcpy(&length, m_pending.constData() + m_offset + 1, sizeof length);
-        if (qint64(length) > m_budget)
-            return Next::OverBudget;
-        if (!fill(HeaderBytes + qsizetype(length)))
-            return Next::Closed;
-        m_budget -= length;
-        record.tag = Tag(m_pending.at(m_offset));
-        record.payload = m_pending.mid(m_offset + HeaderBytes, length);
-        m_offset += HeaderBytes + length;
-        return Next::Record;
-    }
-
-private:
-    // Reads until size bytes are pending past the records taken; false when the child closed its end first.
-    bool fill(qsizetype size)
-    {
-        char buffer[ScanChunkBytes];
-        while (m_pending.size() - m_offset < size) {
-            m_pending.remove(0, m_offset);
-            m_offset = 0;
-            const ssize_t got = ::read(m_fd, buffer, sizeof buffer);
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got <= 0)
-                return false;
-            m_pending.append(buffer, got);
-        }
-        return true;
-    }
-
-    int m_fd;
-    qint64 m_budget;
-    QByteArray m_pending;
-    qsizetype m_offset = 0;
-};
-
-// Reads fixed-size values and byte strings from a record, refusing to read past its end.
-class PayloadReader {
-public:
-    explicit PayloadReader(const QByteArray& payload)
-        : m_payload(payload)
-    {
-    }
-
-    bool atEnd() const { return m_offset == m_payload.size(); }
-
-    template <typename T> bool take(T& value)
-    {
-        if (m_payload.size() - m_offset < qsizetype(sizeof value))
-            return false;
-        std::memcpy(&value, m_payload.constData() + m_offset, sizeof value);
-        m_offset += sizeof value;
-        return true;
-    }
-
-    bool takeText(QString& text)
-    {
-        quint32 length = 0;
-        if (!take(length) || m_payload.size() - m_offset < qint64(length))
-            return false;
-        text = QString::fromUtf8(m_payload.constData() + m_offset, qsizetype(length));
-        m_offset += length;
-        return true;
-    }
-
-private:
-    const QByteArray& m_payload;
-    qsizetype m_offset = 0;
-};
-
-bool takeCell(PayloadReader& in, QString& text)
+bool takeCell(XlsPayloadReader& in, QString& text)
 {
     char kind = 0;
     if (!in.take(kind))
@@ -413,7 +109,7 @@ bool takeCell(PayloadReader& in, QString& text)
 
 bool placeRow(const QByteArray& payload, WorkbookGrid& grid)
 {
-    PayloadReader in(payload);
+    XlsPayloadReader in(payload);
     quint32 sheetRow = 0;
     if (!in.take(sheetRow) || sheetRow == 0 || sheetRow > quint32(INT_MAX))
         return false;
@@ -437,7 +133,8 @@ struct Received {
 };
 
 // Takes one record in; false when reading ends with it.
-bool takeRecord(const Record& record, Received& received, WorkbookGrid& grid, ConversionProgress& progress)
+bool takeRecord(
+    const XlsChildOutput::Record& record, Received& received, WorkbookGrid& grid, ConversionProgress& progress)
 {
     switch (record.tag) {
     case Tag::SheetName:
@@ -466,14 +163,14 @@ bool takeRecord(const Record& record, Received& received, WorkbookGrid& grid, Co
 
 Received receive(int fd, const WorkbookLimits& limits, WorkbookGrid& grid, ConversionProgress& progress)
 {
-    ChildOutput output(fd, limits.totalBytes);
+    XlsChildOutput output(fd, limits.totalBytes);
     Received received;
-    Record record;
+    XlsChildOutput::Record record;
     for (;;) {
-        const ChildOutput::Next next = output.next(record);
-        if (next == ChildOutput::Next::OverBudget)
+        const XlsChildOutput::Next next = output.next(record);
+        if (next == XlsChildOutput::Next::OverBudget)
             received.ending = Ending::OverBudget;
-        if (next != ChildOutput::Next::Record || !takeRecord(record, received, grid, progress))
+        if (next != XlsChildOutput::Next::Record || !takeRecord(record, received, grid, progress))
             return received;
     }
 }
@@ -576,7 +273,7 @@ bool XlsReader::read(
         error = TooLarge.arg(size).arg(limits.xlsBytes);
         return false;
     }
-    if (isPasswordProtected(path, limits.xlsBytes)) {
+    if (XlsEncryption::isPasswordProtected(path, limits.xlsBytes)) {
         error = PasswordProtected;
         return false;
     }
@@ -589,7 +286,7 @@ bool XlsReader::read(
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(ends[0]);
-        runChild(ends[1], job);
+        XlsChild::run(ends[1], job);
     }
     const int forkError = errno;
     ::close(ends[1]);
