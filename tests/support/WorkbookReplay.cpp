@@ -90,16 +90,13 @@ WorkbookReplay::Outcome WorkbookReplay::wholePackage(const QByteArray& bytes)
 {
     const WorkbookLimits limits = replayLimits();
     XlsxPackage package(limits);
-    const XlsxReader::PartSource source = [&package](const QString& name, QByteArray& content, QString& error) {
-        const XlsxPackage::Read result = package.part(name, content);
-        error = package.errorString();
-        return result;
-    };
-    ConversionProgress progress(m_progress);
     WorkbookGrid grid(Columns);
+    if (!package.openBytes(bytes))
+        return outcomeOf(false, package.errorString(), grid);
+    ConversionProgress progress(m_progress);
     XlsxReader reader(limits, progress);
-    const bool read = package.openBytes(bytes) && reader.read(source, grid);
-    return outcomeOf(read, package.errorString().isEmpty() ? reader.errorString() : package.errorString(), grid);
+    const bool read = reader.read(package, grid);
+    return outcomeOf(read, reader.errorString(), grid);
 }
 
 WorkbookReplay::Outcome WorkbookReplay::xlsFile(const QByteArray& bytes)

@@ -19,6 +19,8 @@ public:
     void addRow(int sheetRow, QStringList cells);
 
     const QList<QStringList>& rows() const { return m_rows; }
+    // The rows placed below row 0.
+    int dataRowCount() const { return qMax(int(m_rows.size()) - 1, 0); }
     // The sheet row of each grid row; 0 for an empty row 0.
     const QList<int>& sheetRows() const { return m_sheetRows; }
 

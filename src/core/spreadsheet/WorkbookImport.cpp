@@ -51,20 +51,27 @@ bool WorkbookImport::importWorkbook(const QString& path, int columnCount)
     if (format == Format::Xls) {
         read = XlsReader::read(path, m_limits, m_grid, m_progress, detail);
     } else if (format == Format::Xlsx) {
-        XlsxPackage package(m_limits);
-        XlsxReader reader(m_limits, m_progress);
-        const XlsxReader::PartSource parts = [&package](const QString& name, QByteArray& content, QString& error) {
-            const XlsxPackage::Read result = package.part(name, content);
-            error = package.errorString();
-            return result;
-        };
-        read = package.openFile(path) && reader.read(parts, m_grid);
-        detail = package.errorString().isEmpty() ? reader.errorString() : package.errorString();
+        read = readXlsx(path, detail);
     } else {
         detail = QStringLiteral("엑셀 통합 문서(.xlsx, .xls)가 아닙니다");
     }
+    if (read && m_grid.dataRowCount() > 0)
+        m_progress.showFinal(m_grid.dataRowCount());
     m_progress.close();
     return read || fail(path, detail);
+}
+
+bool WorkbookImport::readXlsx(const QString& path, QString& detail)
+{
+    XlsxPackage package(m_limits);
+    if (!package.openFile(path)) {
+        detail = package.errorString();
+        return false;
+    }
+    XlsxReader reader(m_limits, m_progress);
+    const bool read = reader.read(package, m_grid);
+    detail = reader.errorString();
+    return read;
 }
 
 bool WorkbookImport::fail(const QString& path, const QString& detail)

@@ -22,6 +22,7 @@ public:
     const QString& errorString() const { return m_error; }
 
 private:
+    bool readXlsx(const QString& path, QString& detail);
     bool fail(const QString& path, const QString& detail);
 
     ConversionProgress m_progress;

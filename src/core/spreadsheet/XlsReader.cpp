@@ -143,7 +143,7 @@ bool takeRecord(
     case Tag::Row:
         if (!placeRow(record.payload, grid))
             return false;
-        progress.show(int(grid.rows().size()) - 1);
+        progress.show(grid.dataRowCount());
         return true;
     case Tag::Password:
         received.ending = Ending::Password;

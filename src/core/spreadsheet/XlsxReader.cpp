@@ -32,12 +32,19 @@ bool named(pugi::xml_node node, const char* name)
     return node.type() == pugi::node_element && std::strcmp(localName(node), name) == 0;
 }
 
-pugi::xml_node child(pugi::xml_node parent, const char* name)
+// The next sibling of that name: with child() below, the loop over one kind of element.
+pugi::xml_node nextNamed(pugi::xml_node node, const char* name)
 {
-    for (pugi::xml_node node = parent.first_child(); node; node = node.next_sibling())
+    for (node = node.next_sibling(); node; node = node.next_sibling())
         if (named(node, name))
             return node;
     return {};
+}
+
+pugi::xml_node child(pugi::xml_node parent, const char* name)
+{
+    const pugi::xml_node first = parent.first_child();
+    return !first || named(first, name) ? first : nextNamed(first, name);
 }
 
 // The relationship id of a sheet, under whatever prefix the relationships namespace has.
@@ -170,6 +177,17 @@ XlsxReader::XlsxReader(const WorkbookLimits& limits, ConversionProgress& progres
 {
 }
 
+bool XlsxReader::read(XlsxPackage& package, WorkbookGrid& grid)
+{
+    return read(
+        [&package](const QString& name, QByteArray& content, QString& error) {
+            const XlsxPackage::Read result = package.part(name, content);
+            error = package.errorString();
+            return result;
+        },
+        grid);
+}
+
 bool XlsxReader::read(const PartSource& parts, WorkbookGrid& grid)
 {
     m_parts = &parts;
@@ -193,10 +211,10 @@ bool XlsxReader::read(const PartSource& parts, WorkbookGrid& grid)
         && readSheet(sheet, grid);
 }
 
-bool XlsxReader::loadXml(const QString& name, pugi::xml_document& document, QByteArray& buffer, bool required)
+bool XlsxReader::loadXml(const QString& name, XmlPart& xml, bool required)
 {
     QString error;
-    switch ((*m_parts)(name, buffer, error)) {
+    switch ((*m_parts)(name, xml.bytes, error)) {
     case XlsxPackage::Read::Failed:
         m_error = error;
         return false;
@@ -205,8 +223,8 @@ bool XlsxReader::loadXml(const QString& name, pugi::xml_document& document, QByt
     case XlsxPackage::Read::Ok:
         break;
     }
-    const pugi::xml_parse_result parsed
-        = document.load_buffer_inplace(buffer.data(), size_t(buffer.size()), ParseOptions, pugi::encoding_utf8);
+    const pugi::xml_parse_result parsed = xml.document.load_buffer_inplace(
+        xml.bytes.data(), size_t(xml.bytes.size()), ParseOptions, pugi::encoding_utf8);
     if (!parsed)
         return fail(name,
             QStringLiteral("XML이 올바르지 않습니다 (%1, %2번째 바이트)")
@@ -217,15 +235,14 @@ bool XlsxReader::loadXml(const QString& name, pugi::xml_document& document, QByt
 
 bool XlsxReader::relationshipsOf(const QString& part, Relationships& relationships)
 {
-    pugi::xml_document document;
-    QByteArray buffer;
+    XmlPart rels;
     const QString name = part.isEmpty() ? QStringLiteral("_rels/.rels") : relationshipsPart(part);
-    if (!loadXml(name, document, buffer, false))
+    if (!loadXml(name, rels, false))
         return false;
     const QString folder = folderOf(part);
-    for (pugi::xml_node node = child(document, "Relationships").first_child(); node; node = node.next_sibling()) {
-        if (!named(node, "Relationship")
-            || std::strcmp(node.attribute("TargetMode").as_string("Internal"), "External") == 0)
+    for (pugi::xml_node node = child(child(rels.document, "Relationships"), "Relationship"); node;
+         node = nextNamed(node, "Relationship")) {
+        if (std::strcmp(node.attribute("TargetMode").as_string("Internal"), "External") == 0)
             continue;
         const QString target = resolve(folder, QString::fromUtf8(node.attribute("Target").value()));
         const QString type = QString::fromUtf8(node.attribute("Type").value()).section(u'/', -1);
@@ -239,19 +256,16 @@ bool XlsxReader::relationshipsOf(const QString& part, Relationships& relationshi
 // The active sheet's name and relationship id (in sheet.part until the relationships resolve it).
 bool XlsxReader::readWorkbook(const QString& part, Sheet& sheet)
 {
-    pugi::xml_document document;
-    QByteArray buffer;
-    if (!loadXml(part, document, buffer, true))
+    XmlPart xml;
+    if (!loadXml(part, xml, true))
         return false;
-    const pugi::xml_node workbook = child(document, "workbook");
+    const pugi::xml_node workbook = child(xml.document, "workbook");
     const QString date1904 = QString::fromUtf8(child(workbook, "workbookPr").attribute("date1904").value());
     m_date1904 = date1904 == QLatin1String("1") || date1904 == QLatin1String("true");
     const int active = child(child(workbook, "bookViews"), "workbookView").attribute("activeTab").as_int(0);
     pugi::xml_node chosen;
     int index = 0;
-    for (pugi::xml_node node = child(workbook, "sheets").first_child(); node; node = node.next_sibling()) {
-        if (!named(node, "sheet"))
-            continue;
+    for (pugi::xml_node node = child(child(workbook, "sheets"), "sheet"); node; node = nextNamed(node, "sheet")) {
         if (!chosen || index == active)
             chosen = node;
         ++index;
@@ -265,19 +279,14 @@ bool XlsxReader::readWorkbook(const QString& part, Sheet& sheet)
 
 bool XlsxReader::readStyles(const QString& name)
 {
-    pugi::xml_document document;
-    QByteArray buffer;
-    if (!loadXml(name, document, buffer, false))
+    XmlPart xml;
+    if (!loadXml(name, xml, false))
         return false;
-    const pugi::xml_node styles = child(document, "styleSheet");
+    const pugi::xml_node styles = child(xml.document, "styleSheet");
     QHash<int, QString> codes;
-    for (pugi::xml_node node = child(styles, "numFmts").first_child(); node; node = node.next_sibling())
-        if (named(node, "numFmt"))
-            codes.insert(
-                node.attribute("numFmtId").as_int(-1), QString::fromUtf8(node.attribute("formatCode").value()));
-    for (pugi::xml_node node = child(styles, "cellXfs").first_child(); node; node = node.next_sibling()) {
-        if (!named(node, "xf"))
-            continue;
+    for (pugi::xml_node node = child(child(styles, "numFmts"), "numFmt"); node; node = nextNamed(node, "numFmt"))
+        codes.insert(node.attribute("numFmtId").as_int(-1), QString::fromUtf8(node.attribute("formatCode").value()));
+    for (pugi::xml_node node = child(child(styles, "cellXfs"), "xf"); node; node = nextNamed(node, "xf")) {
         const int id = node.attribute("numFmtId").as_int(0);
         m_formats.append(codes.contains(id) ? CellText::ofCode(codes.value(id)) : CellText::builtIn(id));
     }
@@ -286,27 +295,22 @@ bool XlsxReader::readStyles(const QString& name)
 
 bool XlsxReader::readSharedStrings(const QString& name)
 {
-    pugi::xml_document document;
-    QByteArray buffer;
-    if (!loadXml(name, document, buffer, false))
+    XmlPart xml;
+    if (!loadXml(name, xml, false))
         return false;
-    for (pugi::xml_node node = child(document, "sst").first_child(); node; node = node.next_sibling())
-        if (named(node, "si"))
-            m_strings.append(stringItem(node));
+    for (pugi::xml_node node = child(child(xml.document, "sst"), "si"); node; node = nextNamed(node, "si"))
+        m_strings.append(stringItem(node));
     return true;
 }
 
 bool XlsxReader::readSheet(const Sheet& sheet, WorkbookGrid& grid)
 {
-    pugi::xml_document document;
-    QByteArray buffer;
-    if (!loadXml(sheet.part, document, buffer, true))
+    XmlPart xml;
+    if (!loadXml(sheet.part, xml, true))
         return false;
     int rowNumber = 0;
-    const pugi::xml_node rows = child(child(document, "worksheet"), "sheetData");
-    for (pugi::xml_node row = rows.first_child(); row; row = row.next_sibling()) {
-        if (!named(row, "row"))
-            continue;
+    const pugi::xml_node rows = child(child(xml.document, "worksheet"), "sheetData");
+    for (pugi::xml_node row = child(rows, "row"); row; row = nextNamed(row, "row")) {
         const pugi::xml_attribute number = row.attribute("r");
         rowNumber = number ? number.as_int(0) : rowNumber + 1;
         if (rowNumber < 1 || rowNumber > m_limits.rows)
@@ -315,7 +319,6 @@ bool XlsxReader::readSheet(const Sheet& sheet, WorkbookGrid& grid)
         if (!readRow(row, rowNumber, sheet.name, grid))
             return false;
     }
-    m_progress.showFinal(int(grid.rows().size()));
     return true;
 }
 
@@ -324,9 +327,7 @@ bool XlsxReader::readRow(pugi::xml_node row, int rowNumber, const QString& sheet
     const int columnCount = grid.columnCount();
     QStringList texts(columnCount);
     int column = -1;
-    for (pugi::xml_node cell = row.first_child(); cell; cell = cell.next_sibling()) {
-        if (!named(cell, "c"))
-            continue;
+    for (pugi::xml_node cell = child(row, "c"); cell; cell = nextNamed(cell, "c")) {
         const int referenced = columnOf(cell.attribute("r").value());
         column = referenced < 0 ? column + 1 : referenced;
         if (column >= m_limits.columns)
@@ -336,10 +337,8 @@ bool XlsxReader::readRow(pugi::xml_node row, int rowNumber, const QString& sheet
         if (column < columnCount && !cellText(cell, sheet, rowNumber, column, texts[column]))
             return false;
     }
-    const qsizetype placed = grid.rows().size();
     grid.addRow(rowNumber, texts);
-    if (grid.rows().size() != placed)
-        m_progress.show(int(grid.rows().size()));
+    m_progress.show(grid.dataRowCount());
     return true;
 }
 

@@ -26,6 +26,8 @@ public:
 
     // False with errorString() naming the part, or the sheet and cell, that could not be read.
     bool read(const PartSource& parts, WorkbookGrid& grid);
+    // The parts of an opened package; a part the package cannot give is named as the package names it.
+    bool read(XlsxPackage& package, WorkbookGrid& grid);
     const QString& errorString() const { return m_error; }
 
 private:
@@ -39,7 +41,13 @@ private:
         QHash<QString, QString> byType;
     };
 
-    bool loadXml(const QString& name, pugi::xml_document& document, QByteArray& buffer, bool required);
+    // A part's bytes and the document parsed in place in them: the bytes must live as long as the document.
+    struct XmlPart {
+        QByteArray bytes;
+        pugi::xml_document document;
+    };
+
+    bool loadXml(const QString& name, XmlPart& xml, bool required);
     bool readWorkbook(const QString& part, Sheet& sheet);
     bool readStyles(const QString& name);
     bool readSharedStrings(const QString& name);

@@ -157,17 +157,18 @@ void TfmEdi::start()
         setWindowTitle(SendReceiveRun::caption(m_run.mode()));
     }
     m_title->setText(ReceiveTitle);
-    m_send->hide();
-    m_stop->hide();
-    m_exit->show();
-    m_exit->setEnabled(false);
-    m_run.transmitAndImport();
-    finish();
+    transmitAndFinish();
 }
 
 void TfmEdi::send()
 {
     m_working = true;
+    transmitAndFinish();
+}
+
+// Only 닫 기 stays, disabled until the files are sent, received and imported.
+void TfmEdi::transmitAndFinish()
+{
     m_send->hide();
     m_stop->hide();
     m_exit->show();

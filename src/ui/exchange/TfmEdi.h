@@ -40,6 +40,7 @@ private:
     void showStatus(const QString& text, bool failure);
     void addRow(const TEdiInfo& row);
     void showCount();
+    void transmitAndFinish();
     void finish();
     // Paints what changed, so the list grows visibly while the run works.
     void paintNow();
