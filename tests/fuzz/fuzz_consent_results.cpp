@@ -1,17 +1,11 @@
 // Consent result files.
+#include "FuzzInput.h"
 #include "ReceiveReplay.h"
-
-#include <QCoreApplication>
-#include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static int argc = 1;
-    static char name[] = "fuzz_consent_results";
-    static char* argv[] = { name, nullptr };
-    static QCoreApplication application(argc, argv);
+    const QByteArray input = fuzzInput(data, size);
     static ReceiveReplay replay;
-    replay.replay(ReceiveReplay::Reader::ConsentResults,
-        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    replay.replay(ReceiveReplay::Reader::ConsentResults, input);
     return 0;
 }
