@@ -1,6 +1,8 @@
 #include "core/cms/CmsInquiryStore.h"
 
 #include "core/data/Database.h"
+#include "core/data/SqlValue.h"
+#include "core/data/TableCatalogue.h"
 #include "core/edi/receive/EdiImportError.h"
 #include "core/edi/receive/ImportStatement.h"
 
@@ -10,6 +12,21 @@ void check(WriteResult result, const Database& database)
 {
     if (result != WriteResult::Ok)
         throw EdiImportError::notStored(database.lastError());
+}
+
+// A field of the bank's file is stored as far as its column holds it: the bank's layout decides the width.
+QVariant asStored(const QString& table, const QString& column, const QVariant& value)
+{
+    return TableCatalogue::instance().cutToColumn(table, column, SqlValue::stored(value));
+}
+
+QVariantMap masterColumns(const CmsInquiryKind& kind, const CmsInquiry& inquiry)
+{
+    QVariantMap columns = inquiry.header;
+    columns.insert(inquiry.totals);
+    for (auto it = columns.begin(); it != columns.end(); ++it)
+        it.value() = asStored(kind.masterTable, it.key(), it.value());
+    return columns;
 }
 
 } // namespace
@@ -47,7 +64,7 @@ std::optional<qint64> CmsInquiryStore::storedInquiry(const CmsInquiryKind& kind,
     QVariantList values;
     for (const QString& column : kind.keyColumns()) {
         tests << column + QStringLiteral(" = ?");
-        values << Database::boundValue(kind.masterTable, column, inquiry.header.value(column));
+        values << asStored(kind.masterTable, column, inquiry.header.value(column));
     }
     ImportStatement query(m_database,
         QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY %1 LIMIT 1")
@@ -71,15 +88,12 @@ void CmsInquiryStore::replaceMaster(const CmsInquiryKind& kind, qint64 id, const
     ImportStatement remove(
         m_database, QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(kind.detailTable, kind.detailLink));
     remove.run({ id });
-    QVariantMap columns = inquiry.header;
-    columns.insert(inquiry.totals);
-    check(m_database.update(kind.masterTable, columns, kind.masterId + QStringLiteral(" = ?"), { id }), m_database);
+    check(m_database.update(kind.masterTable, masterColumns(kind, inquiry), kind.masterId + QStringLiteral(" = ?"), { id }), m_database);
 }
 
 void CmsInquiryStore::insertMaster(const CmsInquiryKind& kind, qint64 id, const CmsInquiry& inquiry)
 {
-    QVariantMap columns = inquiry.header;
-    columns.insert(inquiry.totals);
+    QVariantMap columns = masterColumns(kind, inquiry);
     columns.insert(kind.masterId, id);
     check(m_database.insert(kind.masterTable, columns), m_database);
 }
@@ -103,7 +117,7 @@ BulkInsert& CmsInquiryStore::detailInsert(const CmsInquiryKind& kind)
         QStringList columns { kind.detailLink };
         for (const CmsField& field : kind.details)
             columns << field.column;
-        insert = std::make_unique<BulkInsert>(m_database, kind.detailTable, columns);
+        insert = std::make_unique<BulkInsert>(m_database, kind.detailTable, columns, InsertColumns::WideText::Cut);
         if (!insert->isValid())
             throw EdiImportError::notStored(insert->error());
     }

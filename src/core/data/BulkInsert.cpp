@@ -2,8 +2,9 @@
 
 #include <utility>
 
-BulkInsert::BulkInsert(Database& database, const QString& table, const QStringList& fields)
-    : m_columns(table, fields)
+BulkInsert::BulkInsert(
+    Database& database, const QString& table, const QStringList& fields, InsertColumns::WideText wideText)
+    : m_columns(table, fields, wideText)
 {
     if (!m_columns.isValid()) {
         m_error = m_columns.error();

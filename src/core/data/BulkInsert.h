@@ -13,7 +13,8 @@ class BulkInsert {
 public:
     static constexpr int RowsPerStatement = 32;
 
-    BulkInsert(Database& database, const QString& table, const QStringList& fields);
+    BulkInsert(Database& database, const QString& table, const QStringList& fields,
+        InsertColumns::WideText wideText = InsertColumns::WideText::Refuse);
 
     // False when the statements could not be prepared (unknown table or field); error() says why.
     bool isValid() const { return m_group && m_group->isValid() && m_single->isValid(); }

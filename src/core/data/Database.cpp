@@ -134,39 +134,42 @@ WriteResult Database::finish(const SqliteStatement& statement, WriteResult resul
     return result;
 }
 
-WriteResult Database::insert(const QString& table, const QVariantMap& row)
+bool Database::bindRow(const QString& table, const QVariantMap& row, QVariantList& values)
 {
-    QStringList fields;
-    QStringList marks;
-    QVariantList values;
+    if (!isPlainName(table) || row.isEmpty())
+        return fail(QStringLiteral("bad statement on %1").arg(table));
+    const TableDef* definition = TableCatalogue::instance().table(table);
     for (auto it = row.cbegin(); it != row.cend(); ++it) {
         if (!isPlainName(it.key()))
-            return refuse(QStringLiteral("bad field name %1").arg(it.key()));
-        fields << it.key();
-        marks << QStringLiteral("?");
-        values << boundValue(table, it.key(), it.value());
+            return fail(QStringLiteral("bad field name %1").arg(it.key()));
+        const FieldDef* field = definition ? definition->field(it.key()) : nullptr;
+        const QVariant value = SqlValue::stored(it.value());
+        if (!TableCatalogue::fits(field, value))
+            return fail(TableCatalogue::tooWide(table, *field));
+        values << value;
     }
-    if (!isPlainName(table) || fields.isEmpty())
-        return refuse(QStringLiteral("bad insert into %1").arg(table));
+    return true;
+}
+
+WriteResult Database::insert(const QString& table, const QVariantMap& row)
+{
+    QVariantList values;
+    if (!bindRow(table, row, values))
+        return WriteResult::Failed;
+    const QStringList fields = row.keys();
     return run(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                   .arg(table, fields.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
+                   .arg(table, fields.join(QStringLiteral(", ")),
+                       QStringList(fields.size(), QStringLiteral("?")).join(QStringLiteral(", "))),
         values);
 }
 
 WriteResult Database::update(
     const QString& table, const QVariantMap& values, const QString& where, const QVariantList& whereValues)
 {
-    QStringList assignments;
     QVariantList bound;
-    for (auto it = values.cbegin(); it != values.cend(); ++it) {
-        if (!isPlainName(it.key()))
-            return refuse(QStringLiteral("bad field name %1").arg(it.key()));
-        assignments << it.key() + QStringLiteral(" = ?");
-        bound << boundValue(table, it.key(), it.value());
-    }
-    if (!isPlainName(table) || assignments.isEmpty())
-        return refuse(QStringLiteral("bad update of %1").arg(table));
-    QString sql = QStringLiteral("UPDATE %1 SET %2").arg(table, assignments.join(QStringLiteral(", ")));
+    if (!bindRow(table, values, bound))
+        return WriteResult::Failed;
+    QString sql = QStringLiteral("UPDATE %1 SET %2 = ?").arg(table, values.keys().join(QStringLiteral(" = ?, ")));
     if (!where.isEmpty())
         sql += QStringLiteral(" WHERE ") + where;
     return run(sql, bound + whereValues);
@@ -176,11 +179,6 @@ bool Database::isPlainName(const QString& name)
 {
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
     return plain.match(name).hasMatch();
-}
-
-QVariant Database::boundValue(const QString& table, const QString& field, const QVariant& value)
-{
-    return TableCatalogue::instance().fit(table, field, SqlValue::stored(value));
 }
 
 std::optional<qint64> Database::nextKey(const QString& table, const QString& field)

@@ -40,17 +40,17 @@ public:
     // batch, group and inquiry keys). Nothing when the statement fails or a name is not plain.
     std::optional<qint64> nextKey(const QString& table, const QString& field);
 
-    // Text values are cut to their catalogue width; dates, times and booleans are stored in table form.
+    // Dates, times and booleans are stored in table form. A text wider than its catalogue width is never cut: the
+    // statement is refused (Failed), lastError() naming the table and the field.
     WriteResult insert(const QString& table, const QVariantMap& row);
     WriteResult update(
         const QString& table, const QVariantMap& values, const QString& where, const QVariantList& whereValues = {});
 
     // Table and field names go into SQL text, so only plain names are accepted.
     static bool isPlainName(const QString& name);
-    // A value as it is bound into a field of a table: stored form, cut to the field's width.
-    static QVariant boundValue(const QString& table, const QString& field, const QVariant& value);
-
 private:
+    // The values of row in stored form, in field order, after the name and width checks; false with lastError().
+    bool bindRow(const QString& table, const QVariantMap& row, QVariantList& values);
     bool fail(const QString& text);
     WriteResult refuse(const QString& text);
     WriteResult run(const QString& sql, const QVariantList& values);

@@ -4,9 +4,10 @@
 #include "core/data/SqlValue.h"
 #include "core/data/TableCatalogue.h"
 
-InsertColumns::InsertColumns(const QString& table, const QStringList& fields)
+InsertColumns::InsertColumns(const QString& table, const QStringList& fields, WideText wideText)
     : m_table(table)
     , m_fields(fields)
+    , m_wideText(wideText)
 {
     bool plain = Database::isPlainName(table) && !fields.isEmpty();
     for (const QString& field : fields)
@@ -41,10 +42,20 @@ bool InsertColumns::append(QVariantList& bound, const QVariantList& first, const
         return false;
     }
     qsizetype field = 0;
+    const qsizetype start = bound.size();
     for (const QVariantList* values : { &first, &rest }) {
         for (const QVariant& value : *values) {
-            bound << TableCatalogue::fit(
-                m_definitions.at(field++), value.typeId() == QMetaType::QString ? value : SqlValue::stored(value));
+            const FieldDef* definition = m_definitions.at(field++);
+            const QVariant stored = value.typeId() == QMetaType::QString ? value : SqlValue::stored(value);
+            if (TableCatalogue::fits(definition, stored)) {
+                bound << stored;
+            } else if (m_wideText == WideText::Cut) {
+                bound << TableCatalogue::cutToWidth(stored.toString(), definition->width);
+            } else {
+                bound.resize(start);
+                m_error = TableCatalogue::tooWide(m_table, *definition);
+                return false;
+            }
         }
     }
     return true;

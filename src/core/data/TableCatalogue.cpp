@@ -314,20 +314,31 @@ const TableDef* TableCatalogue::table(const QString& name) const
     return nullptr;
 }
 
-QVariant TableCatalogue::fit(const QString& tableName, const QString& fieldName, const QVariant& value) const
+int TableCatalogue::width(const QString& tableName, const QString& fieldName) const
 {
     const TableDef* definition = table(tableName);
-    return fit(definition ? definition->field(fieldName) : nullptr, value);
+    const FieldDef* field = definition ? definition->field(fieldName) : nullptr;
+    return field && field->type == FieldType::Text ? field->width : 0;
 }
 
-QVariant TableCatalogue::fit(const FieldDef* field, const QVariant& value)
+bool TableCatalogue::fits(const FieldDef* field, const QVariant& value)
 {
     if (!field || field->type != FieldType::Text || value.typeId() != QMetaType::QString)
-        return value;
+        return true;
     const QString& text = *static_cast<const QString*>(value.constData());
-    if (fitsWidth(text, field->width))
+    return fitsWidth(text, field->width) || Cp949::encode(text).size() <= field->width;
+}
+
+QString TableCatalogue::tooWide(const QString& tableName, const FieldDef& field)
+{
+    return QStringLiteral("%1.%2: the value is wider than the field's %3 bytes").arg(tableName, field.name).arg(field.width);
+}
+
+QVariant TableCatalogue::cutToColumn(const QString& tableName, const QString& fieldName, const QVariant& value) const
+{
+    if (width(tableName, fieldName) == 0 || value.typeId() != QMetaType::QString)
         return value;
-    return cutToWidth(text, field->width);
+    return cutToWidth(value.toString(), width(tableName, fieldName));
 }
 
 // Without encoding: a text of at most width/2 characters fits whatever they are, and one of ASCII

@@ -4,8 +4,7 @@
 
 #include <QVariant>
 
-// Every table of the working database, declared once: creation, the upgrade and the text-width cuts
-// all read it. Table and field names compare without case, as the SQL engine does.
+// Every table of the working database, declared once: creation, the upgrade and the text widths all read it. Table and field names compare without case, as the SQL engine does.
 class TableCatalogue {
 public:
     static const TableCatalogue& instance();
@@ -14,10 +13,16 @@ public:
     // Null when the catalogue has no such table.
     const TableDef* table(const QString& name) const;
 
-    // A text value of a text field cut to the field's width in CP949 bytes, never inside a double-byte
-    // character; any other value, or a field the catalogue does not know, is returned unchanged.
-    QVariant fit(const QString& tableName, const QString& fieldName, const QVariant& value) const;
-    static QVariant fit(const FieldDef* field, const QVariant& value);
+    // The width in CP949 bytes of a text field; 0 for any other field or one the catalogue does not know.
+    int width(const QString& tableName, const QString& fieldName) const;
+    // Whether a value in stored form fits its field: a text of a text field has at most the field's width in CP949
+    // bytes; any other value, or a field the catalogue does not know, fits.
+    static bool fits(const FieldDef* field, const QVariant& value);
+    // The error of a value that does not fit, naming the table and the field.
+    static QString tooWide(const QString& tableName, const FieldDef& field);
+    // Only for a rule that says to cut (fields of received files, texts of customer files): a text value of a text
+    // field cut to the field's width, never inside a double-byte character; any other value is returned unchanged.
+    QVariant cutToColumn(const QString& tableName, const QString& fieldName, const QVariant& value) const;
     static QString cutToWidth(const QString& text, int width);
 
 private:

@@ -3,6 +3,7 @@
 #include "core/batches/BatchState.h"
 #include "core/data/Database.h"
 #include "core/data/SqlValue.h"
+#include "core/data/TableCatalogue.h"
 #include "core/edi/receive/EdiImportError.h"
 
 namespace {
@@ -172,14 +173,15 @@ QString TransferBatchStore::postBatchSql() const
     return sql + QStringLiteral(" WHERE %1 = ?").arg(m_kind.batchKey);
 }
 
+// A field of the bank's file is stored as far as the column holds it: the bank's layout decides its width.
 QVariant TransferBatchStore::batchValue(const QString& field, const QVariant& value) const
 {
-    return Database::boundValue(m_kind.batchTable, field, value);
+    return TableCatalogue::instance().cutToColumn(m_kind.batchTable, field, SqlValue::stored(value));
 }
 
 QVariant TransferBatchStore::itemValue(const QString& field, const QVariant& value) const
 {
-    return Database::boundValue(m_kind.itemTable, field, value);
+    return TableCatalogue::instance().cutToColumn(m_kind.itemTable, field, SqlValue::stored(value));
 }
 
 // Results of the old layout have two-character codes, of the current layout four.
