@@ -88,7 +88,9 @@ void CmsInquiryStore::replaceMaster(const CmsInquiryKind& kind, qint64 id, const
     ImportStatement remove(
         m_database, QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(kind.detailTable, kind.detailLink));
     remove.run({ id });
-    check(m_database.update(kind.masterTable, masterColumns(kind, inquiry), kind.masterId + QStringLiteral(" = ?"), { id }), m_database);
+    check(m_database.update(
+              kind.masterTable, masterColumns(kind, inquiry), kind.masterId + QStringLiteral(" = ?"), { id }),
+        m_database);
 }
 
 void CmsInquiryStore::insertMaster(const CmsInquiryKind& kind, qint64 id, const CmsInquiry& inquiry)

@@ -48,6 +48,7 @@ public:
 
     // Table and field names go into SQL text, so only plain names are accepted.
     static bool isPlainName(const QString& name);
+
 private:
     // The values of row in stored form, in field order, after the name and width checks; false with lastError().
     bool bindRow(const QString& table, const QVariantMap& row, QVariantList& values);

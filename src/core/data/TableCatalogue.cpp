@@ -331,7 +331,9 @@ bool TableCatalogue::fits(const FieldDef* field, const QVariant& value)
 
 QString TableCatalogue::tooWide(const QString& tableName, const FieldDef& field)
 {
-    return QStringLiteral("%1.%2: the value is wider than the field's %3 bytes").arg(tableName, field.name).arg(field.width);
+    return QStringLiteral("%1.%2: the value is wider than the field's %3 bytes")
+        .arg(tableName, field.name)
+        .arg(field.width);
 }
 
 QVariant TableCatalogue::cutToColumn(const QString& tableName, const QString& fieldName, const QVariant& value) const

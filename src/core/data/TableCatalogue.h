@@ -4,7 +4,8 @@
 
 #include <QVariant>
 
-// Every table of the working database, declared once: creation, the upgrade and the text widths all read it. Table and field names compare without case, as the SQL engine does.
+// Every table of the working database, declared once: creation, the upgrade and the text widths all read it. Table and
+// field names compare without case, as the SQL engine does.
 class TableCatalogue {
 public:
     static const TableCatalogue& instance();
