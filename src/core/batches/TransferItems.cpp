@@ -4,12 +4,14 @@
 #include "core/accounts/Bank.h"
 #include "core/app/Workspace.h"
 #include "core/batches/BatchState.h"
+#include "core/common/FieldText.h"
 #include "core/common/Messages.h"
 #include "core/common/Progress.h"
 #include "core/data/Database.h"
 #include "core/data/SqlValue.h"
 #include "core/data/SqliteStatement.h"
 #include "core/data/TDM1.h"
+#include "core/data/TableCatalogue.h"
 #include "core/data/TransactionGuard.h"
 
 #include <QLocale>
@@ -32,13 +34,20 @@ struct ItemScreen {
     // 복 사 replaces this bank code of the source item (empty: copied unchanged).
     QString copiedBankFrom;
     QString copiedBankTo;
+    // The labels of the name and remark boxes, and the remark's width in CP949 bytes (0: its column's).
+    QString nameLabel;
+    QString remarkLabel;
+    int remarkWidth = 0;
 };
 
 const ItemScreen& screenOf(const TransferKind& kind)
 {
-    static const ItemScreen deposit { QStringLiteral("대량입금"), QStringLiteral("06"), QStringLiteral("04") };
-    static const ItemScreen withdrawal { QStringLiteral("대량출금"), {}, {} };
-    static const ItemScreen apartment { QStringLiteral("아파트뱅킹"), {}, {} };
+    static const ItemScreen deposit { QStringLiteral("대량입금"), QStringLiteral("06"), QStringLiteral("04"),
+        QStringLiteral("성명"), QStringLiteral("비고"), 12 };
+    static const ItemScreen withdrawal { QStringLiteral("대량출금"), {}, {}, QStringLiteral("성명"),
+        QStringLiteral("비고(실명번호)"), 13 };
+    static const ItemScreen apartment { QStringLiteral("아파트뱅킹"), {}, {}, QStringLiteral("입주자명"),
+        QStringLiteral("예금주명"), 0 };
     if (kind.isWithdrawal())
         return withdrawal;
     return kind.isApartment() ? apartment : deposit;
@@ -65,7 +74,9 @@ const QString AmountNotPositive = QStringLiteral("이체금액은 0보다 큰 �
 const QString AccountQuestion = QStringLiteral("계좌번호가 적절하지 않습니다.\r\r그냥 저장하시겠습니까?");
 const QString DuplicateKey = QStringLiteral("코드가 중복됩니다.");
 const QString WriteFailed = QStringLiteral("필수항목이 누락되었습니다.");
-const QString AmountBad = QStringLiteral("이체금액이 적절하지 않습니다.");
+const QString AmountOutOfRange = QStringLiteral("이체금액은 2,147,483,647원 이하의 원 단위 금액이어야 합니다.");
+const QString AccountLabel = QStringLiteral("계좌번호");
+const QString AccountTooLong = QStringLiteral("계좌번호는 15자리까지 입력할 수 있습니다.");
 
 QString bankTable()
 {
@@ -122,6 +133,32 @@ QList<std::pair<QString, TransferItems::Order>> TransferItems::orders(const Tran
                   { QStringLiteral("입주자명 순으로 정렬"), Order::ResidentName } };
     return orders
         + QList<std::pair<QString, Order>> { { QStringLiteral("자금구분 순으로 정렬"), Order::FundCategory } };
+}
+
+std::optional<Money> TransferItems::parseAmount(const QString& text)
+{
+    QString digits = text.trimmed();
+    digits.remove(QLatin1Char(','));
+    if (digits.isEmpty())
+        return Money();
+    if (!std::all_of(digits.cbegin(), digits.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return std::nullopt;
+    bool isNumber = false;
+    const qint64 won = digits.toLongLong(&isNumber);
+    if (!isNumber || won > MaxAmount)
+        return std::nullopt;
+    return Money::fromWon(won);
+}
+
+QString TransferItems::amountRangeText()
+{
+    return AmountOutOfRange;
+}
+
+int TransferItems::remarkWidth(const TransferKind& kind)
+{
+    const int width = screenOf(kind).remarkWidth;
+    return width > 0 ? width : TableCatalogue::instance().width(kind.itemTable, QStringLiteral("Kita"));
 }
 
 QString TransferItems::apartmentLimitText() const
@@ -261,7 +298,7 @@ QList<TransferItems::Row> TransferItems::select(const QString& where, const QVar
         item.dataNo = query.integer(14);
         item.dong = query.text(19);
         item.ho = query.text(20);
-        row.bankName = query.text(15);
+        row.bankName = m_kind.reachesBank(item.bankCode) ? query.text(15) : QString();
         row.fundName = query.text(16);
         row.resultName = query.text(17);
         row.outcomeName = query.text(18);
@@ -392,8 +429,8 @@ TransferItems::Outcome TransferItems::save(const Item& edited)
 
     // An apartment item is checked for its amount first, against the per-item limit too.
     if (m_kind.isApartment()) {
-        if (!(Money() < item.amount))
-            return refuse(AmountNotPositive, Field::Amount, item);
+        if (const auto refusal = amountRefusal(item.amount))
+            return refuse(refusal->first, refusal->second, item);
         if (apartmentLimit() < item.amount)
             return refuse(apartmentLimitText(), Field::Amount, item);
     }
@@ -404,12 +441,18 @@ TransferItems::Outcome TransferItems::save(const Item& edited)
             m_kind.isDeposit() && item.bankCode == NewShinhanCode ? AddNewShinhan : BankCodeBad, Field::BankCode, item);
     if (item.account.trimmed().isEmpty())
         return refuse(AccountMissing, Field::Account, item);
+    if (FieldText::breaksLine(item.account))
+        return refuse(FieldText::breaksLineMessage(AccountLabel), Field::Account, item);
+    if (Bank::withoutHyphens(item.account).size() > MaxAccountDigits)
+        return refuse(AccountTooLong, Field::Account, item);
     if (item.fundCategory.trimmed().isEmpty())
         return refuse(FundMissing, Field::FundCategory, item);
     if (!isKnownFund(item.fundCategory))
         return refuse(FundBad, Field::FundCategory, item);
-    if (!(Money() < item.amount))
-        return refuse(AmountNotPositive, Field::Amount, item);
+    if (const auto refusal = amountRefusal(item.amount))
+        return refuse(refusal->first, refusal->second, item);
+    if (const auto refusal = textRefusal(item))
+        return refuse(refusal->first, refusal->second, item);
     if (!isValidAccount(item.bankCode, item.account) && !messages.question(AccountQuestion, false)) {
         refused.item = item;
         refused.message = AccountQuestion;
@@ -467,55 +510,87 @@ TransferItems::Outcome TransferItems::save(const Item& edited)
     return outcome;
 }
 
+TransferItems::Outcome TransferItems::save(const Item& edited, const QString& typedAmount)
+{
+    const std::optional<Money> amount = parseAmount(typedAmount);
+    if (!amount)
+        return refuse(AmountOutOfRange, Field::Amount, edited);
+    Item item = edited;
+    item.amount = *amount;
+    return save(item);
+}
+
+std::optional<std::pair<QString, TransferItems::Field>> TransferItems::amountRefusal(Money amount) const
+{
+    if (!(Money() < amount))
+        return std::make_pair(AmountNotPositive, Field::Amount);
+    if (amount.stored() % Money::Scale != 0 || Money::fromWon(MaxAmount) < amount)
+        return std::make_pair(AmountOutOfRange, Field::Amount);
+    return std::nullopt;
+}
+
+std::optional<std::pair<QString, TransferItems::Field>> TransferItems::textRefusal(const Item& item) const
+{
+    const ItemScreen& screen = screenOf(m_kind);
+    const TableCatalogue& catalogue = TableCatalogue::instance();
+    const auto width = [&](const char* field) { return catalogue.width(m_kind.itemTable, QLatin1String(field)); };
+    struct Box {
+        QString label;
+        QString text;
+        int width;
+        Field field;
+    };
+    QList<Box> boxes;
+    if (m_kind.hasDongHo) {
+        boxes << Box { QStringLiteral("동"), item.dong, width("Dong"), Field::Dong }
+              << Box { QStringLiteral("호"), item.ho, width("Ho"), Field::Ho };
+    }
+    boxes << Box { screen.nameLabel, item.name, width("Bigo"), Field::Name }
+          << Box { QStringLiteral("납부자번호"), item.payerNumber, width("NapbuNo"), Field::PayerNumber }
+          << Box { screen.remarkLabel, item.remark, remarkWidth(m_kind), Field::Remark };
+    for (const Box& box : boxes) {
+        const QString refusal = FieldText::refusal(box.label, box.text, box.width);
+        if (!refusal.isEmpty())
+            return std::make_pair(refusal, box.field);
+    }
+    return std::nullopt;
+}
+
 TransferItems::Outcome TransferItems::copy(qint64 key)
 {
     const BatchInfo batch = batchInfo();
     const std::optional<Row> source = row(key);
     if (!batch.exists || batch.state > BatchState::AwaitingSending || !source)
         return {};
+    // Every column the kind declares is copied as stored; only a deposit to a merged bank takes the new code.
     const ItemScreen& screen = screenOf(m_kind);
-    Item item;
-    item.batch = m_batch;
-    item.fundCategory = source->item.fundCategory;
-    item.bankCode = !screen.copiedBankFrom.isEmpty() && source->item.bankCode == screen.copiedBankFrom
-        ? screen.copiedBankTo
-        : source->item.bankCode;
-    item.account = source->item.account;
-    item.transferDate = batch.transferDate;
-    item.amount = source->item.amount;
-    item.outcome = NotYetTransferred;
-    item.payerNumber = source->item.payerNumber;
-    item.name = source->item.name;
-    item.remark = source->item.remark;
-    item.salary = source->item.salary;
-    item.dong = source->item.dong;
-    item.ho = source->item.ho;
-    item.state = source->item.state == BatchState::NoItems ? BatchState::NoItems : BatchState::AwaitingSending;
-    // The new row's number in the batch; the send-file writer numbers the items again.
-    item.dataNo = count() + 1;
-
-    QVariantMap values { { m_kind.batchKey, m_batch }, { QStringLiteral("Gubun"), item.fundCategory },
-        { QStringLiteral("BankCode"), item.bankCode }, { QStringLiteral("BankNo"), item.account },
-        { QStringLiteral("IcheDate"), item.transferDate },
-        { QStringLiteral("IcheMoney"), SqlValue::stored(item.amount) }, { QStringLiteral("IcheYebu"), item.outcome },
-        { QStringLiteral("NapbuNo"), item.payerNumber }, { QStringLiteral("Bigo"), item.name },
-        { QStringLiteral("Kita"), item.remark }, { QStringLiteral("State"), item.state },
-        { QStringLiteral("DataNo"), item.dataNo } };
-    if (m_kind.hasSalary)
-        values.insert(QStringLiteral("Salary"), item.salary);
+    const QStringList columns = m_kind.copiedItemColumns();
+    QStringList values = columns;
+    QVariantList bound { m_batch, SqlValue::stored(batch.transferDate), NotYetTransferred,
+        source->item.state == BatchState::NoItems ? BatchState::NoItems : BatchState::AwaitingSending, count() + 1 };
+    if (!screen.copiedBankFrom.isEmpty()) {
+        values.replace(columns.indexOf(QStringLiteral("BankCode")),
+            QStringLiteral("CASE WHEN BankCode = ? THEN ? ELSE BankCode END"));
+        bound << screen.copiedBankFrom << screen.copiedBankTo;
+    }
+    bound << key << m_batch;
+    // DataNo is the new row's number in the batch; the send-file writer numbers the items again.
+    const QString sql = QStringLiteral("INSERT INTO %1 (%2, IcheDate, IcheYebu, State, DataNo, %3) "
+                                       "SELECT ?, ?, ?, ?, ?, %4 FROM %1 WHERE %5 = ? AND %2 = ?")
+                            .arg(m_kind.itemTable, m_kind.batchKey, columns.join(QStringLiteral(", ")),
+                                values.join(QStringLiteral(", ")), m_kind.itemKey);
     Database& database = m_context.database();
     TransactionGuard transaction(database);
-    const WriteResult written
-        = transaction.isActive() ? database.insert(m_kind.itemTable, values) : WriteResult::Failed;
-    if (written == WriteResult::Ok)
-        item.key = database.scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
-    if (written != WriteResult::Ok || !transaction.commit()) {
+    qint64 copied = 0;
+    if (transaction.isActive() && database.exec(sql, bound))
+        copied = database.scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
+    if (copied == 0 || !transaction.commit()) {
         m_context.reportError(database.lastError());
         return {};
     }
     Outcome outcome;
     outcome.done = true;
-    outcome.item = item;
+    outcome.item = row(copied).value_or(Row()).item;
     outcome.count = 1;
     return outcome;
 }
@@ -561,12 +636,13 @@ TransferItems::Outcome TransferItems::changeAmount(const QString& text, qint64 c
     if (!batch.exists || batch.state > BatchState::AwaitingSending || !currentRow
         || currentRow->item.state >= BatchState::Sent)
         return {};
-    Money amount;
-    if (!Money::parse(text, amount))
-        return refuse(AmountBad, Field::None, currentRow->item);
+    const std::optional<Money> typed = parseAmount(text);
+    if (!typed)
+        return refuse(AmountOutOfRange, Field::Amount, currentRow->item);
     // The amount every changed item takes must pass what saving one of them checks.
-    if (!(Money() < amount))
-        return refuse(AmountNotPositive, Field::Amount, currentRow->item);
+    const Money amount = *typed;
+    if (const auto refusal = amountRefusal(amount))
+        return refuse(refusal->first, refusal->second, currentRow->item);
     if (m_kind.isApartment() && apartmentLimit() < amount)
         return refuse(apartmentLimitText(), Field::Amount, currentRow->item);
 
@@ -618,7 +694,7 @@ TransferItems::Outcome TransferItems::findBadAccount(qint64 current) const
     for (int i = std::max(0, indexOf(all, current)); i < all.size(); ++i) {
         const Item& item = all.at(i).item;
         QString text;
-        if (!banks.contains(item.bankCode))
+        if (!banks.contains(item.bankCode) || !m_kind.reachesBank(item.bankCode))
             text = QStringLiteral("은행코드 오류가 발견되었습니다.");
         else if (!isValidAccount(item.bankCode, item.account))
             text = QStringLiteral("계좌번호 오류가 발견되었습니다.");

@@ -26,7 +26,7 @@ class Workspace;
 class TransferItems {
 public:
     // The editor that gets the focus.
-    enum class Field { None, BankCode, Account, Amount, FundCategory };
+    enum class Field { None, BankCode, Account, Amount, FundCategory, Name, PayerNumber, Remark, Dong, Ho };
     // 정 렬: 정렬 안함, 계좌번호 순으로 정렬, then 자금구분 순으로 정렬, or for apartments 동-호수 순으로 정렬 and
     // 입주자명 순으로 정렬.
     enum class Order { Key, Account, FundCategory, DongHo, ResidentName };
@@ -95,6 +95,16 @@ public:
     // The bulk amount change's input box.
     static QString amountInputTitle() { return QStringLiteral("이체금액 입력"); }
     static QString amountInputPrompt() { return QStringLiteral("이체금액 :"); }
+    // An amount as typed: digits and "," only, whole won from 0 to MaxAmount; nothing for anything else. Blank is 0.
+    static std::optional<Money> parseAmount(const QString& text);
+    // The most one item carries: what the amount field of the bank's files holds.
+    static constexpr qint64 MaxAmount = 2147483647;
+    static QString amountRangeText();
+    // The longest account the bank's files carry, in digits without hyphens.
+    static constexpr int MaxAccountDigits = 15;
+    // The CP949 bytes of the remark box (Kita): the passbook text of a deposit, the withdrawal's remark, the
+    // apartment's account holder.
+    static int remarkWidth(const TransferKind& kind);
     // The ORDER BY of an order, for this screen and the batch screen's item table (the printout follows it).
     static QString orderBy(const TransferKind& kind, Order order);
     // The columns of an order within one batch, ending with the item key.
@@ -136,6 +146,8 @@ public:
     // 저 장 of a new (key 0) or edited item. A refused save keeps the entry: the outcome's item holds what the
     // editor shows then (a merged bank's code already replaced).
     Outcome save(const Item& edited);
+    // The same with the amount as the box holds it: refused at once, focus on the amount, when it is not an amount.
+    Outcome save(const Item& edited, const QString& typedAmount);
     // 복 사 of one item into a new item of the batch.
     Outcome copy(qint64 key);
     // 삭 제: asks for the selected items (the current one when none is selected) and deletes them.
@@ -168,6 +180,9 @@ private:
     bool isValidAccount(const QString& bankCode, const QString& account) const;
     QList<Row> select(const QString& where, const QVariantList& values) const;
     Outcome refuse(const QString& text, Field focus, const Item& item) const;
+    // The first refusal of the amount and of the typed texts, in the order of the boxes; none when they may be stored.
+    std::optional<std::pair<QString, Field>> textRefusal(const Item& item) const;
+    std::optional<std::pair<QString, Field>> amountRefusal(Money amount) const;
     Outcome found(const Row& row, const QString& message = {}) const;
 
     Workspace& m_context;

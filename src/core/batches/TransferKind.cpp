@@ -41,3 +41,14 @@ const TransferKind& TransferKind::apartment()
         QStringLiteral("GroupAp1"), QStringLiteral("GroupAp2") };
     return kind;
 }
+
+QStringList TransferKind::copiedItemColumns() const
+{
+    QStringList columns { QStringLiteral("BankCode"), QStringLiteral("BankNo"), QStringLiteral("IcheMoney"),
+        QStringLiteral("Gubun"), QStringLiteral("NapbuNo"), QStringLiteral("Bigo"), QStringLiteral("Kita") };
+    if (hasSalary)
+        columns << QStringLiteral("Salary");
+    if (hasDongHo)
+        columns << QStringLiteral("Dong") << QStringLiteral("Ho");
+    return columns;
+}

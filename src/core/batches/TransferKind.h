@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // The three kinds of transfer batch, declared once for the screens, the send-file writers and the importers:
 // their tables and keys, the institution settings that name their files, and the few rules only one kind has.
@@ -51,6 +52,11 @@ struct TransferKind {
     {
         return isDeposit() || (code >= QLatin1String("10") && code <= QLatin1String(isWithdrawal() ? "15" : "16"));
     }
+
+    // What an item of the kind carries from the user, copied whole by an item copy, a batch copy and a batch made
+    // from a group: the bank and account, the amount, the fund category, the payer, the texts, and the salary
+    // (deposit) or the dong and ho (apartment).
+    QStringList copiedItemColumns() const;
 
     // The E record of its files totals the items at other banks (deposit); the other kinds write zeros there.
     bool countsOtherBanksAtEnd() const { return isDeposit(); }

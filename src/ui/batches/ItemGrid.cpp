@@ -38,10 +38,12 @@ TDM1::CodeKind fundKind(const TransferKind& kind)
                                                                                      : TDM1::CodeKind::CodeT;
 }
 
-LazyColumn bankName(const Extras& extras, const TDM1* codes)
+// A code outside the kind's banks shows no name, as the item screen and 오류 계좌 검색 treat it.
+LazyColumn bankName(const Extras& extras, const TDM1* codes, const TransferKind& kind)
 {
-    return LazyColumn::calculated(QStringLiteral("은 행 명"), 12, [extras, codes](const QVariantList& row) {
-        return codes->name(TDM1::CodeKind::Bank, extras.text(row, BankCode));
+    return LazyColumn::calculated(QStringLiteral("은 행 명"), 12, [extras, codes, &kind](const QVariantList& row) {
+        const QString code = extras.text(row, BankCode);
+        return kind.reachesBank(code) ? codes->name(TDM1::CodeKind::Bank, code) : QString();
     });
 }
 
@@ -74,7 +76,7 @@ QList<LazyColumn> depositColumns(const Extras& extras, const TDM1* codes, TDM1::
     return {
         LazyColumn::calculated(QStringLiteral("급여구분"), 8,
             [extras](const QVariantList& row) { return TransferItems::salaryName(extras.at(row, Salary).toInt()); }),
-        bankName(extras, codes),
+        bankName(extras, codes, TransferKind::deposit()),
         LazyColumn::calculated(QStringLiteral("통장인자내역"), 12,
             [extras, codes, funds](const QVariantList& row) { return codes->name(funds, extras.text(row, Gubun)); }),
         LazyColumn::text(QStringLiteral("성  명"), 10, QStringLiteral("Bigo")),
@@ -87,9 +89,10 @@ QList<LazyColumn> depositColumns(const Extras& extras, const TDM1* codes, TDM1::
 
 QList<LazyColumn> withdrawalColumns(const Extras& extras, const TDM1* codes, const bool* consentShown)
 {
+    const TransferKind& kind = TransferKind::withdrawal();
     return {
         consent(extras, consentShown),
-        bankName(extras, codes),
+        bankName(extras, codes, kind),
         LazyColumn::text(QStringLiteral("납부자번호"), 14, QStringLiteral("NapbuNo")),
         LazyColumn::text(QStringLiteral("성  명"), 10, QStringLiteral("Bigo")),
         account(extras),
@@ -100,6 +103,7 @@ QList<LazyColumn> withdrawalColumns(const Extras& extras, const TDM1* codes, con
 
 QList<LazyColumn> apartmentColumns(const Extras& extras, const TDM1* codes, const bool* consentShown)
 {
+    const TransferKind& kind = TransferKind::apartment();
     return {
         consent(extras, consentShown),
         LazyColumn::text(QStringLiteral("동"), 5, QStringLiteral("Dong")),
@@ -108,7 +112,7 @@ QList<LazyColumn> apartmentColumns(const Extras& extras, const TDM1* codes, cons
         LazyColumn::calculated(QStringLiteral("납부자번호"), 10,
             [extras](
                 const QVariantList& row) { return extras.text(row, Dong).trimmed() + extras.text(row, Ho).trimmed(); }),
-        bankName(extras, codes),
+        bankName(extras, codes, kind),
         account(extras),
         LazyColumn::text(QStringLiteral("예금주명"), 10, QStringLiteral("Kita")),
         LazyColumn::money(QStringLiteral("이체금액"), 14, QStringLiteral("IcheMoney")),

@@ -63,8 +63,7 @@ TfmTong2::TfmTong2(Workspace& workspace, const TransferKind& kind, qint64 batch,
     , m_ho(new FieldEdit(kind.itemTable, QStringLiteral("Ho"), FieldEdit::Plain, this))
     , m_fundCode(new FieldEdit(2, FieldEdit::UpperCase, this))
     , m_fund(new QComboBox(this))
-    , m_remark(kind.hasDongHo ? new FieldEdit(kind.itemTable, QStringLiteral("Kita"), FieldEdit::Plain, this)
-                              : new FieldEdit(kind.withdraws ? 13 : 12, FieldEdit::Plain, this))
+    , m_remark(new FieldEdit(TransferItems::remarkWidth(kind), FieldEdit::Plain, this))
     , m_salary(new QComboBox(this))
     , m_outcome(new QLineEdit(this))
     , m_date(new QLineEdit(this))
@@ -370,8 +369,6 @@ TransferItems::Item TfmTong2::fromEditors() const
     TransferItems::Item item = m_editing;
     item.bankCode = m_bankCode->text();
     item.account = m_account->text();
-    Money amount;
-    item.amount = Money::parse(m_amount->text(), amount) ? amount : Money();
     item.name = m_name->text();
     item.payerNumber = m_payer->text();
     item.dong = m_dong->text();
@@ -396,6 +393,21 @@ void TfmTong2::focus(TransferItems::Field field)
         break;
     case TransferItems::Field::FundCategory:
         m_fundCode->setFocus();
+        break;
+    case TransferItems::Field::Name:
+        m_name->setFocus();
+        break;
+    case TransferItems::Field::PayerNumber:
+        m_payer->setFocus();
+        break;
+    case TransferItems::Field::Remark:
+        m_remark->setFocus();
+        break;
+    case TransferItems::Field::Dong:
+        m_dong->setFocus();
+        break;
+    case TransferItems::Field::Ho:
+        m_ho->setFocus();
         break;
     case TransferItems::Field::None:
         break;
@@ -425,7 +437,7 @@ bool TfmTong2::startEdit()
 
 bool TfmTong2::save()
 {
-    const TransferItems::Outcome outcome = m_items.save(fromEditors());
+    const TransferItems::Outcome outcome = m_items.save(fromEditors(), m_amount->text());
     if (!outcome.done) {
         showItem(outcome.item, QString());
         focus(outcome.focus);

@@ -347,6 +347,7 @@ TEST(FbctlCommands, BatchRunsTheBatchRules)
 TEST(FbctlCommands, ItemAddSavesThroughTheItemScreensChecks)
 {
     const QString accountQuestion = u("계좌번호가 적절하지 않습니다.\r\r그냥 저장하시겠습니까?");
+    const QString amountRange = u("이체금액은 2,147,483,647원 이하의 원 단위 금액이어야 합니다.");
     const FbctlRow rows[] = {
         { args({ "sql",
               "INSERT INTO Tong1 (TongID, GiganID10, IcheDate, State) VALUES (1, '9900000001', "
@@ -366,6 +367,17 @@ TEST(FbctlCommands, ItemAddSavesThroughTheItemScreensChecks)
             u("은행코드가 적절하지 않습니다.") },
         { args({ "item", "add", "deposit", "1", "--bank", "11", "--account", "12345678901", "--amount", "0" }), 1, {},
             u("이체금액은 0보다 큰 금액을 입력해야 합니다.") },
+        { args({ "item", "add", "deposit", "1", "--bank", "02", "--account", "1234567890123456", "--amount", "1000" }),
+            1, {}, u("계좌번호는 15자리까지 입력할 수 있습니다.") },
+        { args({ "item", "add", "deposit", "1", "--bank", "11", "--account", "12345678901", "--amount", "1000.5" }), 1,
+            {}, amountRange },
+        { args({ "item", "add", "deposit", "1", "--bank", "11", "--account", "12345678901", "--amount", "3000000000" }),
+            1, {}, amountRange },
+        { args({ "item", "add", "deposit", "1", "--bank", "11", "--account", "12345678901", "--amount", "-5" }), 1, {},
+            amountRange },
+        { args({ "item", "add", "deposit", "1", "--bank", "11", "--account", "12345678901", "--amount", "5", "--payer",
+              "P\r\n1" }),
+            1, {}, u("납부자번호에는 줄바꿈이나 탭 문자를 입력할 수 없습니다.") },
         { args({ "item", "add", "deposit", "1", "--bank", "11", "--account", "12345678901", "--amount", "5", "--fund",
               "99" }),
             1, {}, u("자금구분이 적절하지 않습니다.") },
@@ -385,21 +397,26 @@ TEST(FbctlCommands, ItemAddSavesThroughTheItemScreensChecks)
             1, {}, u("item: no apartment batch 1") },
         { args({ "item", "add", "deposit", "1", "--bank", "11", "--account", "1", "--amount", "5", "--dong", "101" }),
             2, {}, u("item: expected") },
+        { args({ "item", "copy", "deposit", "1", "1" }), 0, u("4\n"), {} },
+        { args({ "item", "copy", "deposit", "1", "9" }), 1, {}, u("item: no item 9 in deposit batch 1") },
+        { args({ "item", "copy", "deposit", "2", "1" }), 1, {}, u("item: deposit batch 2 is read-only") },
+        { args({ "item", "copy", "deposit", "1" }), 2, {}, u("item: expected") },
         { args({ "sql",
               "SELECT Tong2ID, TongID, Gubun, BankCode, BankNo, IcheMoney, IcheYebu, State, Bigo, NapbuNo "
               "FROM Tong2 ORDER BY Tong2ID" }),
             0,
             u("1\t1\t01\t11\t12345678901\t10000000\tZ\t1\t홍길동\tP7\n"
               "2\t1\t03\t88\t12345678901\t50000\tZ\t1\t\t\n"
-              "3\t1\t01\t11\t123\t50000\tZ\t1\t\t\n"),
+              "3\t1\t01\t11\t123\t50000\tZ\t1\t\t\n"
+              "4\t1\t01\t11\t12345678901\t10000000\tZ\t1\t홍길동\tP7\n"),
             {} },
         { args({ "item", "add", "cheque", "1", "--bank", "11", "--account", "1", "--amount", "5" }), 2, {},
             u("item: expected") },
         { args({ "item", "add", "deposit", "x", "--bank", "11", "--account", "1", "--amount", "5" }), 2, {},
             u("item: expected") },
         { args({ "item", "add", "deposit", "1", "--bank", "11", "--amount", "5" }), 2, {}, u("item: expected") },
-        { args({ "item", "add", "deposit", "1", "--bank", "11", "--account", "1", "--amount", "five" }), 2, {},
-            u("item: expected") },
+        { args({ "item", "add", "deposit", "1", "--bank", "11", "--account", "1", "--amount", "five" }), 1, {},
+            amountRange },
         { args({ "item", "add", "deposit", "1", "--bank", "11", "--account", "1", "--amount", "5", "--color", "red" }),
             2, {}, u("item: expected") },
         { args({ "item", "add", "deposit", "1", "--bank" }), 2, {}, u("item: expected") },

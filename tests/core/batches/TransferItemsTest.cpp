@@ -140,6 +140,100 @@ TEST(TransferItems, SaveChecksInOrderWithTheirMessageAndFocus)
     }
 }
 
+// Amounts are whole won that the bank's files can carry, typed as digits and "," only.
+TEST(TransferItems, TypedAmountsAreWholeWonWithinWhatTheFileCarries)
+{
+    const QString outOfRange = QStringLiteral("이체금액은 2,147,483,647원 이하의 원 단위 금액이어야 합니다.");
+    const struct {
+        const char* typed;
+        qint64 stored; // 0: refused
+        QString message;
+    } cases[] = {
+        { "1", 10000, {} },
+        { "2,147,483,647", Q_INT64_C(21474836470000), {} },
+        { " 2147483647 ", Q_INT64_C(21474836470000), {} },
+        { "2147483648", 0, outOfRange },
+        { "99999999999999999999", 0, outOfRange },
+        { "1000.5", 0, outOfRange },
+        { "-5", 0, outOfRange },
+        { "1e5", 0, outOfRange },
+        { "", 0, QStringLiteral("이체금액은 0보다 큰 금액을 입력해야 합니다.") },
+    };
+    for (const auto& c : cases) {
+        Items t;
+        const TransferItems::Outcome outcome = t.items.save(t.valid(), QString::fromUtf8(c.typed));
+        EXPECT_EQ(outcome.done, c.stored != 0) << c.typed;
+        EXPECT_EQ(t.home.messages.lastText(), c.message) << c.typed;
+        EXPECT_EQ(outcome.focus, c.message.isEmpty() ? Field::None : Field::Amount) << c.typed;
+        EXPECT_EQ(t.home.value("SELECT IcheMoney FROM Tong2").toLongLong(), c.stored) << c.typed;
+    }
+    // An amount that reaches the rules another way is held to the same.
+    for (const Money amount : { Money::fromStored(10005000), Money::fromWon(2147483648) }) {
+        Items t;
+        Item item = t.valid();
+        item.amount = amount;
+        EXPECT_FALSE(t.items.save(item).done);
+        EXPECT_EQ(t.home.messages.lastText(), outOfRange);
+        EXPECT_EQ(t.itemCount(), 0);
+    }
+}
+
+// An account the bank's files cannot carry is never stored, whatever the check and whatever "그냥 저장" says; texts
+// keep to their columns and never break a line of the file.
+TEST(TransferItems, AccountsAndTextsThatDoNotFitAreRefusedWithTheirField)
+{
+    const QString tooLong = QStringLiteral("계좌번호는 15자리까지 입력할 수 있습니다.");
+    struct Case {
+        const char* account;
+        bool check;
+        QString name;
+        QString payer;
+        QString remark;
+        QString message;
+        Field focus;
+    };
+    const QString name20 = QStringLiteral("가나다라마바사아자차");
+    const Case cases[] = {
+        { "123456789012345", true, {}, {}, {}, {}, Field::None },
+        { "1234-5678-9012-345", false, {}, {}, {}, {}, Field::None },
+        { "1234567890123456", true, {}, {}, {}, tooLong, Field::Account },
+        { "1234567890123456", false, {}, {}, {}, tooLong, Field::Account },
+        { "1234-5678-9012-3456", false, {}, {}, {}, tooLong, Field::Account },
+        { "12345\r\n678901", false, {}, {}, {}, QStringLiteral("계좌번호에는 줄바꿈이나 탭 문자를 입력할 수 없습니다."),
+            Field::Account },
+        { "12345678901", false, name20, QString(24, QLatin1Char('9')), QStringLiteral("가나다라마바"), {},
+            Field::None },
+        { "12345678901", false, name20 + "A", {}, {},
+            QStringLiteral("성명은 20바이트(한글 10자)까지 입력할 수 있습니다."), Field::Name },
+        { "12345678901", false, {}, QString(25, QLatin1Char('9')), {},
+            QStringLiteral("납부자번호는 24바이트(한글 12자)까지 입력할 수 있습니다."), Field::PayerNumber },
+        { "12345678901", false, {}, QStringLiteral("P\r\n1"), {},
+            QStringLiteral("납부자번호에는 줄바꿈이나 탭 문자를 입력할 수 없습니다."), Field::PayerNumber },
+        { "12345678901", false, {}, {}, QStringLiteral("가나다라마바A"),
+            QStringLiteral("비고는 12바이트(한글 6자)까지 입력할 수 있습니다."), Field::Remark },
+        { "12345678901", false, QStringLiteral("홍\t길동"), {}, {},
+            QStringLiteral("성명에는 줄바꿈이나 탭 문자를 입력할 수 없습니다."), Field::Name },
+    };
+    for (const Case& c : cases) {
+        Items t;
+        t.home.context().setAccountNumberCheck(c.check);
+        t.home.messages.answerYes();
+        Item item = t.valid();
+        item.account = QString::fromUtf8(c.account);
+        item.name = c.name;
+        item.payerNumber = c.payer;
+        item.remark = c.remark;
+        const TransferItems::Outcome outcome = t.items.save(item);
+        const std::string label = std::string(c.account) + " " + c.name.toStdString() + " " + c.payer.toStdString();
+        EXPECT_EQ(outcome.done, c.message.isEmpty()) << label;
+        EXPECT_EQ(outcome.focus, c.focus) << label;
+        if (!c.message.isEmpty()) {
+            EXPECT_EQ(t.home.messages.lastText(), c.message) << label;
+        }
+        EXPECT_EQ(t.itemCount(), c.message.isEmpty() ? 1 : 0) << label;
+    }
+}
+
 TEST(TransferItems, SavedItemLosesItsHyphensAndShowsTheBanksOnes)
 {
     Items t;
@@ -298,6 +392,54 @@ TEST(TransferItems, CopyTakesTheItemsValuesWithTheBatchDateAndBankSix)
     }
 }
 
+TEST(TransferItems, ACopiedApartmentItemKeepsItsDongHoAndPayerNumber)
+{
+    ImportTestHome home;
+    ASSERT_TRUE(home.insert("Apt1",
+        { { "AptID", 1 }, { "GiganID10", "9900000003" }, { "IcheDate", QDate(2026, 12, 11) }, { "State", 1 } }));
+    ASSERT_TRUE(home.insert("Apt2",
+        { { "AptID", 1 }, { "Gubun", "01" }, { "BankCode", "11" }, { "BankNo", "12345678901" },
+            { "IcheMoney", Money::fromWon(1000).stored() }, { "NapbuNo", "1011502" }, { "Dong", "101" },
+            { "Ho", "1502" }, { "Bigo", "입주자" }, { "Kita", "예금주" }, { "State", 1 } }));
+    TransferItems items(home.context(), TransferKind::apartment(), 1);
+    const TransferItems::Outcome copied = items.copy(home.value("SELECT Apt2ID FROM Apt2").toLongLong());
+    ASSERT_TRUE(copied.done);
+    EXPECT_EQ(copied.item.dong, "101");
+    EXPECT_EQ(copied.item.ho, "1502");
+    EXPECT_EQ(home.value("SELECT NapbuNo || '|' || Dong || '|' || Ho || '|' || Bigo || '|' || Kita FROM Apt2 "
+                         "WHERE Apt2ID = ?",
+                      { copied.item.key })
+                  .toString(),
+        "1011502|101|1502|입주자|예금주");
+    // An edit of the copy keeps the payer number it takes from the dong and ho.
+    home.messages.answerYes();
+    ASSERT_TRUE(items.save(copied.item).done);
+    EXPECT_EQ(home.value("SELECT NapbuNo FROM Apt2 WHERE Apt2ID = ?", { copied.item.key }).toString(), "1011502");
+}
+
+// A bank code outside the kind's banks (left by a copy or an older version) is found before it is sent.
+TEST(TransferItems, WithdrawalItemsOutsideTheKindsBanksAreFoundAndShowNoBankName)
+{
+    ImportTestHome home;
+    ASSERT_TRUE(home.insert("Tong21",
+        { { "TongID", 1 }, { "GiganID10", "9900000002" }, { "IcheDate", QDate(2026, 12, 11) }, { "State", 1 } }));
+    for (const char* bank : { "11", "20" }) {
+        ASSERT_TRUE(home.insert("Tong22",
+            { { "TongID", 1 }, { "Gubun", "01" }, { "BankCode", bank }, { "BankNo", "12345678901" },
+                { "IcheMoney", Money::fromWon(1000).stored() }, { "State", 1 } }));
+    }
+    home.context().setAccountNumberCheck(false);
+    TransferItems items(home.context(), TransferKind::withdrawal(), 1);
+    const QList<TransferItems::Row> rows = items.rows();
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_FALSE(rows.at(0).bankName.isEmpty());
+    EXPECT_EQ(rows.at(1).bankName, "");
+    const TransferItems::Outcome found = items.findBadAccount(rows.at(0).item.key);
+    EXPECT_TRUE(found.done);
+    EXPECT_EQ(found.item.key, rows.at(1).item.key);
+    EXPECT_EQ(home.messages.lastText(), "은행코드 오류가 발견되었습니다.");
+}
+
 TEST(TransferItems, DeleteAsksForTheSelectedCountAndLogs)
 {
     struct Case {
@@ -361,9 +503,12 @@ TEST(TransferItems, BulkAmountChangeStoresAValidAmountOnTheSelectedItems)
     const Case cases[] = {
         { "5,000", true, true, { 5000, 5000, 3 }, "" },
         { "0", true, false, { 1, 2, 3 }, "이체금액은 0보다 큰 금액을 입력해야 합니다." },
-        { "-7", false, false, { 1, 2, 3 }, "이체금액은 0보다 큰 금액을 입력해야 합니다." },
-        { "12a", true, false, { 1, 2, 3 }, "이체금액이 적절하지 않습니다." },
-        { "", false, false, { 1, 2, 3 }, "이체금액이 적절하지 않습니다." },
+        { "-7", false, false, { 1, 2, 3 }, "이체금액은 2,147,483,647원 이하의 원 단위 금액이어야 합니다." },
+        { "12a", true, false, { 1, 2, 3 }, "이체금액은 2,147,483,647원 이하의 원 단위 금액이어야 합니다." },
+        { "1000.5", true, false, { 1, 2, 3 }, "이체금액은 2,147,483,647원 이하의 원 단위 금액이어야 합니다." },
+        { "2147483648", true, false, { 1, 2, 3 }, "이체금액은 2,147,483,647원 이하의 원 단위 금액이어야 합니다." },
+        { "2,147,483,647", false, true, { 1, 2147483647, 3 }, "" },
+        { "", false, false, { 1, 2, 3 }, "이체금액은 0보다 큰 금액을 입력해야 합니다." },
     };
     for (const Case& c : cases) {
         Items t;

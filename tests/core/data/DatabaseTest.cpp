@@ -74,16 +74,87 @@ TEST_F(WorkingDatabase, KeyViolationIsToldApartFromOtherErrors)
     EXPECT_FALSE(PreparedInsert(database, "CODEP", { "Nope" }).isValid());
 }
 
-TEST_F(WorkingDatabase, WritesCutTextAndStoreValuesInTableForm)
+// What is typed is what is stored: every writing path refuses a text wider than its field in CP949 bytes, names the
+// table and the field, and stores nothing of the row.
+TEST_F(WorkingDatabase, EveryWritingPathRefusesATextWiderThanItsField)
 {
-    ASSERT_EQ(database.insert("BANKCODE", { { "Id", "771" }, { "Name", Korean20 + "한" } }), WriteResult::Ok);
-    EXPECT_EQ(database.scalar("SELECT Name FROM BANKCODE WHERE Id = '77'").toString(), Korean20);
-    ASSERT_EQ(database.update("BANKCODE", { { "Name", "A" + Korean20 } }, "Id = ?", { "77" }), WriteResult::Ok);
-    EXPECT_EQ(database.scalar("SELECT Name FROM BANKCODE WHERE Id = '77'").toString(), "A" + Korean20.left(19));
+    const struct {
+        const char* table;
+        const char* field;
+        QString text;
+        bool fits;
+    } cases[] = {
+        { "BANKCODE", "Name", Korean20, true }, // 40 bytes of 40
+        { "BANKCODE", "Name", Korean20 + "한", false },
+        { "BANKCODE", "Name", "A" + Korean20, false },
+        { "BANKCODE", "Name", QString(39, QLatin1Char('x')) + "가", false }, // the syllable's second byte is the 41st
+        { "BANKCODE", "Name", QString(38, QLatin1Char('x')) + "가", true },
+        { "Tong2", "BankNo", "123456789012345", true },
+        { "Tong2", "BankNo", "1234567890123456", false },
+        { "Tong1", "Comment", QString(80, QLatin1Char('x')), true },
+        { "Tong1", "Comment", QString(81, QLatin1Char('x')), false },
+    };
+    for (const auto& c : cases) {
+        const QString table = QString::fromLatin1(c.table);
+        const QString field = QString::fromLatin1(c.field);
+        const QString named = table + QLatin1Char('.') + field;
+        ASSERT_TRUE(database.exec(QStringLiteral("DELETE FROM %1").arg(table)));
+        const QVariantMap keys = table == "BANKCODE" ? QVariantMap { { "Id", "77" } }
+            : table == "Tong1"                       ? QVariantMap { { "TongID", 1 } }
+                                                     : QVariantMap { { "TongID", 1 }, { "Tong2ID", 1 } };
+        QVariantMap row = keys;
+        row.insert(field, c.text);
+        const auto written = [&](const char* way) -> std::pair<bool, QString> {
+            if (!database.exec(QStringLiteral("DELETE FROM %1").arg(table)))
+                return { false, database.lastError() };
+            const QString how = QString::fromLatin1(way);
+            if (how == "insert")
+                return { database.insert(table, row) == WriteResult::Ok, database.lastError() };
+            if (how == "update") {
+                const bool keyed = database.insert(table, keys) == WriteResult::Ok;
+                return { keyed && database.update(table, { { field, c.text } }, {}) == WriteResult::Ok,
+                    database.lastError() };
+            }
+            if (how == "prepared") {
+                PreparedInsert prepared(database, table, row.keys());
+                return { prepared.insert(row.values()) == WriteResult::Ok, prepared.error() };
+            }
+            BulkInsert bulk(database, table, row.keys());
+            return { bulk.add(row.values()) && bulk.finish(), bulk.error() };
+        };
+        for (const char* way : { "insert", "update", "prepared", "bulk" }) {
+            const auto [ok, error] = written(way);
+            const std::string what = named.toStdString() + " " + way + " " + c.text.toStdString();
+            EXPECT_EQ(ok, c.fits) << what;
+            if (!c.fits) {
+                EXPECT_TRUE(error.contains(named)) << what << " " << error.toStdString();
+            }
+            const QVariant stored = database.scalar(QStringLiteral("SELECT %1 FROM %2").arg(field, table));
+            EXPECT_EQ(stored, c.fits ? QVariant(c.text) : QVariant()) << what;
+        }
+    }
+}
 
+// Fields of the bank's files are stored as far as their columns hold them: only an insert that says so cuts.
+TEST_F(WorkingDatabase, OnlyAnInsertThatSaysSoCutsToTheWidth)
+{
+    TransactionGuard transaction(database);
+    BulkInsert insert(database, "Ilban2", { "Ilban_id", "Ip_p_id" }, InsertColumns::WideText::Cut);
+    ASSERT_TRUE(insert.add({ 42 }, { Korean20 + "한" }));
+    ASSERT_TRUE(insert.add({ 43 }, { "A" + Korean20 }));
+    ASSERT_TRUE(insert.finish()) << insert.error().toStdString();
+    ASSERT_TRUE(transaction.commit());
+    EXPECT_EQ(database.scalar("SELECT Ip_p_id FROM Ilban2 WHERE Ilban_id = 42").toString(), Korean20.left(10));
+    EXPECT_EQ(database.scalar("SELECT Ip_p_id FROM Ilban2 WHERE Ilban_id = 43").toString(), "A" + Korean20.left(9));
+    EXPECT_EQ(
+        TableCatalogue::instance().cutToColumn("Tong2", "BankNo", "1234567890123456").toString(), "123456789012345");
+}
+
+TEST_F(WorkingDatabase, WritesStoreValuesInTableForm)
+{
     PreparedInsert insert(database, "Tong1", { "TongID", "IcheDate", "SendDate", "Stime", "TotMoney", "Comment" });
     ASSERT_EQ(insert.insert({ 1, QDate(2026, 12, 10), QDate(), QTime(9, 5, 3), SqlValue::stored(Money::fromWon(1500)),
-                  QString(90, QLatin1Char('x')) }),
+                  QString(80, QLatin1Char('x')) }),
         WriteResult::Ok);
     QSqlQuery row(database.connection());
     ASSERT_TRUE(row.exec("SELECT IcheDate, SendDate, Stime, TotMoney, length(Comment) FROM Tong1") && row.next());
@@ -225,7 +296,7 @@ TEST_F(WorkingDatabase, BulkInsertStoresEveryRowWithItsSharedValues)
         BulkInsert insert(database, "Ilban2", { "Ilban_id", "Trade_num", "Trade_dt", "Ip_p_id", "Trade_mon" });
         ASSERT_TRUE(insert.isValid()) << insert.error().toStdString();
         for (int i = 0; i < count; ++i)
-            ASSERT_TRUE(insert.add({ 42 }, { QString::number(i), QDate(2026, 12, 10), Korean20 + "한", i * 10 }));
+            ASSERT_TRUE(insert.add({ 42 }, { QString::number(i), QDate(2026, 12, 10), Korean20.left(10), i * 10 }));
         ASSERT_TRUE(insert.finish()) << insert.error().toStdString();
         ASSERT_TRUE(transaction.commit());
         QSqlQuery rows(database.connection());

@@ -1,4 +1,5 @@
 #include "SendTestHome.h"
+#include "core/batches/TransferItems.h"
 #include "core/exchange/GenerationRun.h"
 
 #include <QDir>
@@ -219,6 +220,24 @@ TEST_F(ApartmentGoldenTest, KeepsTheCodeShortJustAfterMidnight)
 
     ASSERT_EQ(generate(), GenerationRun::Outcome::Generated) << error.toStdString();
     expectFiles({ "Apt_1_000001" }, { "Apt_1" });
+}
+
+// 복 사 of an apartment item keeps its dong, ho and payer number, and the file carries them for both items.
+TEST_F(ApartmentGoldenTest, ACopiedItemIsSentWithItsDongAndHo)
+{
+    addBatch(1, "1002-111-222333", "12", 30000, "201", "101");
+    TransferItems items(home.context(), TransferKind::apartment(), 1);
+    const qint64 source = home.row("SELECT Apt2ID FROM Apt2").value("Apt2ID").toLongLong();
+    ASSERT_TRUE(items.copy(source).done);
+    ASSERT_EQ(generate(), GenerationRun::Outcome::Generated) << error.toStdString();
+
+    const QList<QByteArray> lines = home.sent("Apt_1").split('\n');
+    ASSERT_EQ(lines.size(), 6); // header, S, two D, E and the empty rest after the last CR LF
+    for (const QByteArray& line : lines.mid(2, 2)) {
+        EXPECT_EQ(line.left(1), "D");
+        EXPECT_EQ(line.mid(94, 8), "201-0101");
+        EXPECT_EQ(line.mid(119, 10), "201  101  ");
+    }
 }
 
 } // namespace
