@@ -47,7 +47,7 @@ TEST_F(TfmTong1Test, ABatchIsEnteredAndListed)
 
     screen.trigger(TfmTong1::Command::Insert);
     ASSERT_TRUE(screen.isEditing());
-    EXPECT_EQ(screen.findChild<QComboBox*>("cbInstitution")->currentData().toString(), "9900000001");
+    EXPECT_EQ(screen.findChild<QLineEdit*>("edInstitutionCode")->text(), "9900000001");
     EXPECT_EQ(screen.findChild<QLineEdit*>("edMoBankNo")->text(), "123-45-678901");
     EXPECT_EQ(screen.findChild<QDateEdit*>("deIcheDate")->date(), QDate(2026, 12, 11));
     EXPECT_FALSE(screen.action(TfmTong1::Command::Insert)->isEnabled());
@@ -79,7 +79,7 @@ TEST_F(TfmTong1Test, TheWithdrawalListWorksOnItsOwnTables)
     screen.show();
     EXPECT_EQ(screen.windowTitle(), QStringLiteral("대량출금-이용기관정보"));
     screen.trigger(TransferBatchWindow::Command::Insert);
-    EXPECT_EQ(screen.findChild<QComboBox*>("cbInstitution")->currentData().toString(), "9900000002");
+    EXPECT_EQ(screen.findChild<QLineEdit*>("edInstitutionCode")->text(), "9900000002");
     EXPECT_EQ(screen.findChild<QDateEdit*>("deIcheDate")->date(), QDate(2026, 12, 11));
     screen.findChild<QLineEdit*>("edPass")->setText("w");
     screen.findChild<QDateEdit*>("deIcheDate")->setDate(QDate(2026, 12, 24));
