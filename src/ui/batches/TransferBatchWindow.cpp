@@ -422,12 +422,7 @@ void TransferBatchWindow::showCurrent()
 
 void TransferBatchWindow::showHeader(const TransferBatches::Header& header)
 {
-    int index = m_institution->findData(header.institutionRow);
-    for (int i = 0; index < 0 && i < m_institutions.size(); ++i) {
-        if (m_institutions.at(i).code == header.institution)
-            index = i;
-    }
-    m_institution->setCurrentIndex(index);
+    m_institution->setCurrentIndex(m_institution->findData(header.institutionRow));
     m_password->setText(header.password);
     m_date->setDate(header.date.isValid() ? header.date : m_workspace.clock().today());
     m_remark->setText(header.remark);
