@@ -67,7 +67,7 @@ int add(CliSession& session, TransferBatches& batches, const QHash<QString, QStr
     header.institution = options.value(QStringLiteral("--institution"));
     header.date = QDate::fromString(options.value(QStringLiteral("--date")), DateFormat);
     header.password = options.contains(QStringLiteral("--password")) ? options.value(QStringLiteral("--password"))
-                                                                     : batches.institutionPassword(header.institution);
+                                                                     : batches.institutionPassword(header);
     header.remark = options.value(QStringLiteral("--title"));
     const TransferBatches::Outcome outcome = batches.save(header);
     if (!outcome.saved) {
@@ -100,6 +100,15 @@ int toggle(CliSession& session, TransferBatches& batches, qint64 key, bool hold)
     return batches.toggleHold(key) ? 0 : 1;
 }
 
+// A sent batch keeps the totals the bank was given; the other refusals have told their message already.
+int close(CliSession& session, TransferBatches& batches, qint64 key)
+{
+    const TransferBatches::Closing closing = batches.close(key);
+    if (closing == TransferBatches::Closing::NotOpen)
+        session.err() << "batch: batch " << key << " is " << BatchState::name(batches.state(key)) << Qt::endl;
+    return closing == TransferBatches::Closing::Closed ? 0 : 1;
+}
+
 int run(CliSession& session, const QString& action, QStringList arguments, const QHash<QString, QString>& options)
 {
     const TransferKind* kind = TransferKind::named(arguments.value(0));
@@ -127,14 +136,16 @@ int run(CliSession& session, const QString& action, QStringList arguments, const
         return add(session, batches, options);
     if (action == QLatin1String("list"))
         return list(session, batches);
+    for (const qint64 key : keys) {
+        if (batches.state(key) < BatchState::NoItems) {
+            session.err() << "batch: no batch " << key << Qt::endl;
+            return 1;
+        }
+    }
     if (action == QLatin1String("delete"))
         return batches.remove(keys) ? 0 : 1;
-    if (batches.state(keys.first()) < BatchState::NoItems) {
-        session.err() << "batch: no batch " << keys.first() << Qt::endl;
-        return 1;
-    }
     if (action == QLatin1String("close"))
-        return batches.closeItems(keys.first()) ? 0 : 1;
+        return close(session, batches, keys.first());
     if (action == QLatin1String("copy")) {
         const std::optional<qint64> copy = batches.copy(keys.first(), options.contains(QStringLiteral("--failed")));
         if (!copy)

@@ -65,8 +65,9 @@ bool parse(const QStringList& arguments, Request& request)
             request.options.style = PrintOptions::Style(index);
         } else if (option == QLatin1String("--data") && takeIndex(value, 2, index))
             request.options.data = PrintOptions::Data(index);
-        else if (option == QLatin1String("--order") && takeIndex(value, 2, index))
-            request.order = TransferItems::Order(index);
+        else if (option == QLatin1String("--order")
+            && takeIndex(value, static_cast<int>(TransferItems::orders(*request.kind).size()) - 1, index))
+            request.order = TransferItems::orders(*request.kind).at(index).second;
         else
             return false;
     }
@@ -119,7 +120,7 @@ QList<CliCommand> printCommands()
     return { { QStringLiteral("print"),
         Usage
             + QStringLiteral("\n    a batch's printout as a PDF (A4) or its items as a text file; --list: the "
-                             "kind's batches"),
+                             "kind's batches; --order: the entry of the item screen's 정 렬 menu, from 0"),
         &runPrint } };
 }
 

@@ -55,6 +55,14 @@ int runRun(CliSession& session, const QStringList& arguments)
     if (sending && !SendReceiveRun::sameDayAllows(context))
         return 1;
     SendReceiveRun::Listener listener;
+    // Each red line on stderr as it comes: a later line (a receive after a failed generation) would hide it.
+    QString told;
+    listener.status = [&session, &told](const QString& text, bool failure) {
+        if (failure) {
+            session.err() << text << Qt::endl;
+            told = text;
+        }
+    };
     listener.rowAdded
         = [&session](const TEdiInfo& row) { session.out() << SendReceiveRun::cells(row).join(u'\t') << Qt::endl; };
     SendReceiveRun run(context, mode->second, listener,
@@ -62,7 +70,10 @@ int runRun(CliSession& session, const QStringList& arguments)
     const bool succeeded = run.runAll();
     for (const EdiImportError& refusal : run.refusals())
         session.err() << refusal.text() << Qt::endl;
-    (succeeded ? session.out() : session.err()) << run.statusText() << Qt::endl;
+    if (succeeded)
+        session.out() << run.statusText() << Qt::endl;
+    else if (run.statusText() != told)
+        session.err() << run.statusText() << Qt::endl;
     return succeeded ? 0 : 1;
 }
 

@@ -133,6 +133,11 @@ int runRead(CliSession& session, const QStringList& given, QStringList arguments
     const int columnCount = columns.toInt(&numeric);
     if (!numeric || columnCount < 1)
         return usage(session, given);
+    const int widest = WorkbookLimits().columns;
+    if (columnCount > widest) {
+        session.err() << "xlsx: a sheet has at most " << widest << " columns, not " << columns << Qt::endl;
+        return 2;
+    }
     WorkbookImport import(session.context().progress());
     if (!import.importWorkbook(arguments.first(), columnCount)) {
         session.err() << import.errorString() << Qt::endl;

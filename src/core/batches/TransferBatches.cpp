@@ -4,6 +4,7 @@
 #include "core/batches/BatchState.h"
 #include "core/calendar/BusinessDays.h"
 #include "core/common/Clock.h"
+#include "core/common/FieldText.h"
 #include "core/common/Messages.h"
 #include "core/common/Progress.h"
 #include "core/data/Database.h"
@@ -12,6 +13,8 @@
 #include "core/data/TDM1.h"
 #include "core/data/TableCatalogue.h"
 #include "core/data/TransactionGuard.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -49,16 +52,15 @@ TransferBatches::TransferBatches(Workspace& context, const TransferKind& kind, c
 
 std::optional<TransferBatches::Header> TransferBatches::newBatch() const
 {
-    const QVariant first
-        = m_context.database().scalar(QStringLiteral("SELECT TRIM(%1) FROM Usercode WHERE %1 <> '' ORDER BY %1 LIMIT 1")
-                                          .arg(m_kind.institutionColumn));
-    if (first.isNull()) {
+    const QList<Institution> listed = institutions();
+    if (listed.isEmpty()) {
         m_context.messages().information(
             QStringLiteral("환경설정의 이용자설정에서 기관코드을 등록하신 후 작업하십시오."));
         return std::nullopt;
     }
     Header header;
-    header.institution = first.toString();
+    header.institution = listed.first().code;
+    header.institutionRow = listed.first().row;
     // A withdrawal is usually ordered for the next business day; the other kinds leave the date to the user.
     if (m_kind.isWithdrawal())
         header.date = BusinessDays(m_context.data().holidays(), m_context.clock()).nextBusinessDay();
@@ -80,22 +82,25 @@ QList<std::pair<qint64, QString>> TransferBatches::groups() const
     return result;
 }
 
-QList<std::pair<QString, QString>> TransferBatches::institutions() const
+// Institutions sharing a code are listed by name, so that the first of them is the one a header without a chosen
+// row takes.
+QList<TransferBatches::Institution> TransferBatches::institutions() const
 {
-    QList<std::pair<QString, QString>> result;
+    QList<Institution> result;
     SqliteStatement query(m_context.database(),
-        QStringLiteral("SELECT TRIM(%1), Name FROM Usercode WHERE %1 <> '' ORDER BY %1").arg(m_kind.institutionColumn));
+        QStringLiteral("SELECT Rec, TRIM(%1), Name FROM Usercode WHERE %1 <> '' ORDER BY %1, Name, Rec")
+            .arg(m_kind.institutionColumn));
     if (!query.select({}))
         return result;
     while (query.next())
-        result << std::pair { query.text(0), query.text(1) };
+        result << Institution { query.integer(0), query.text(1), query.text(2) };
     return result;
 }
 
 std::optional<TransferBatches::Header> TransferBatches::header(qint64 id) const
 {
     SqliteStatement query(m_context.database(),
-        QStringLiteral("SELECT GiganID10, Pass, IcheDate, %1, %2 FROM %3 WHERE %4 = ?")
+        QStringLiteral("SELECT GiganID10, Pass, IcheDate, %1, %2, MoBankNo FROM %3 WHERE %4 = ?")
             .arg(m_kind.remarkColumn, m_kind.hasSalary ? QStringLiteral("Salary") : QStringLiteral("1"),
                 m_kind.batchTable, m_kind.batchKey));
     if (!query.select({ id }) || !query.next())
@@ -107,6 +112,18 @@ std::optional<TransferBatches::Header> TransferBatches::header(qint64 id) const
     header.date = SqlValue::date(query.value(2));
     header.remark = query.text(3);
     header.salary = static_cast<int>(query.integer(4));
+    const QString carried = m_kind.motherAccountColumn.isEmpty()
+        ? QStringLiteral("0")
+        : QStringLiteral("(%1 IS ?)").arg(m_kind.motherAccountColumn);
+    QVariantList bound { header.institution, header.password };
+    if (!m_kind.motherAccountColumn.isEmpty())
+        bound << query.value(5);
+    header.institutionRow = m_context.database()
+                                .scalar(QStringLiteral("SELECT Rec FROM Usercode WHERE TRIM(%1) = ? "
+                                                       "ORDER BY (%2 IS ?) + %3 DESC, Name LIMIT 1")
+                                            .arg(m_kind.institutionColumn, m_kind.passwordColumn, carried),
+                                    bound)
+                                .toLongLong();
     return header;
 }
 
@@ -128,29 +145,42 @@ TransferBatches::Outcome TransferBatches::save(Header& header)
         return refuse(QStringLiteral("기관명 항목이 누락되었습니다. "), Field::Institution);
     if (header.password.isEmpty())
         return refuse(QStringLiteral("기관비밀번호 항목이 누락되었습니다."), Field::Password);
-    if (header.password != institutionPassword(header.institution))
+    if (header.password != institutionPassword(header))
         return refuse(QStringLiteral("기관비밀번호가 틀립니다."), Field::Password);
+    const QString remark = FieldText::refusal(QStringLiteral("비고"), header.remark,
+        TableCatalogue::instance().width(m_kind.batchTable, m_kind.remarkColumn));
+    if (!remark.isEmpty())
+        return refuse(remark, Field::Remark);
     if (!write(header))
         return { false, Field::Institution };
     return { true, Field::None };
 }
 
-QString TransferBatches::institutionPassword(const QString& institution) const
+QString TransferBatches::institutionPassword(const Header& header) const
 {
-    return institutionValue(institution, m_kind.passwordColumn);
+    return institutionValue(header, m_kind.passwordColumn);
 }
 
-QString TransferBatches::motherAccount(const QString& institution) const
+QString TransferBatches::motherAccount(const Header& header) const
 {
-    return m_kind.motherAccountColumn.isEmpty() ? QString() : institutionValue(institution, m_kind.motherAccountColumn);
+    return m_kind.motherAccountColumn.isEmpty() ? QString() : institutionValue(header, m_kind.motherAccountColumn);
 }
 
-QString TransferBatches::institutionValue(const QString& institution, const QString& column) const
+bool TransferBatches::hasInstitution(qint64 id) const
 {
     return m_context.database()
-        .scalar(QStringLiteral("SELECT %1 FROM Usercode WHERE TRIM(%2) = ? ORDER BY Name LIMIT 1")
+        .scalar(QStringLiteral("SELECT TRIM(COALESCE(GiganID10, '')) <> '' FROM %1 WHERE %2 = ?")
+                    .arg(m_kind.batchTable, m_kind.batchKey),
+            { id })
+        .toBool();
+}
+
+QString TransferBatches::institutionValue(const Header& header, const QString& column) const
+{
+    return m_context.database()
+        .scalar(QStringLiteral("SELECT %1 FROM Usercode WHERE TRIM(%2) = ? ORDER BY Rec = ? DESC, Name LIMIT 1")
                     .arg(column, m_kind.institutionColumn),
-            { institution })
+            { header.institution.trimmed(), header.institutionRow })
         .toString();
 }
 
@@ -166,7 +196,7 @@ bool TransferBatches::write(Header& header)
     if (m_kind.toIO != 0)
         values.insert(QStringLiteral("TOIO"), m_kind.toIO);
     if (!m_kind.motherAccountColumn.isEmpty())
-        values.insert(QStringLiteral("MoBankNo"), motherAccount(header.institution));
+        values.insert(QStringLiteral("MoBankNo"), motherAccount(header));
     WriteResult result;
     if (isNew) {
         const std::optional<qint64> key = database.nextKey(m_kind.batchTable, m_kind.batchKey);
@@ -324,7 +354,8 @@ void TransferBatches::tellMergedBanks(const MergedBanks& merged) const
 
 bool TransferBatches::remove(const QList<qint64>& ids)
 {
-    if (ids.isEmpty())
+    if (ids.isEmpty()
+        || std::any_of(ids.begin(), ids.end(), [this](qint64 id) { return state(id) < BatchState::NoItems; }))
         return false;
     Messages& messages = m_context.messages();
     if (!messages.question(QStringLiteral("선택된 %1개의 자료를 삭제하시겠습니까?").arg(ids.size()))
@@ -365,6 +396,16 @@ bool TransferBatches::withinFundLimit(qint64 id) const
         return true;
     m_context.messages().information(QStringLiteral("한번에 15개 이상의 항목(자금구분)을 전송할 수 없습니다."));
     return false;
+}
+
+TransferBatches::Closing TransferBatches::close(qint64 id)
+{
+    const int current = state(id);
+    if (current < BatchState::NoItems || current >= BatchState::Sent)
+        return Closing::NotOpen;
+    if (!withinFundLimit(id))
+        return Closing::OverFundLimit;
+    return closeItems(id) ? Closing::Closed : Closing::Failed;
 }
 
 bool TransferBatches::closeItems(qint64 id)

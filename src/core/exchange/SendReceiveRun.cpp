@@ -167,7 +167,8 @@ bool SendReceiveRun::offerReceiveOnly()
             QStringLiteral("송신할 자료가 없습니다.\r\r수신 처리만 진행하시겠습니까 ?"), true))
         return false;
     m_mode = Mode::Receive;
-    m_failed = false;
+    // Nothing to send is no failure of the receive that follows; an error writing the send files stays one.
+    m_failed = m_erred;
     return true;
 }
 
@@ -175,9 +176,13 @@ void SendReceiveRun::transmitAndImport()
 {
     const bool importNow = transmit();
     if (importNow && m_mode != Mode::Send) {
+        const QString unrecorded = m_unrecorded;
         clearRows();
         import();
         logRows();
+        // The import's line would hide that the send is not recorded as sent: the next run asks about it.
+        if (!unrecorded.isEmpty())
+            setStatus(unrecorded, true);
     }
 }
 
@@ -238,8 +243,11 @@ bool SendReceiveRun::transmit()
             return m_mode == Mode::SendReceive && receiveOk;
         }
         setStatus(QStringLiteral("송신 상태를 기록합니다."));
-        if (!recordSendState(m_stamp))
-            return false;
+        // What came back is imported all the same: the next run would empty the receive path before it.
+        if (!recordSendState(m_stamp)) {
+            m_unrecorded = m_status;
+            return m_mode == Mode::SendReceive && receiveOk;
+        }
         QFile::remove(pendingFile());
         setStatus(name + QStringLiteral(" 성공."));
         logRows();
@@ -383,6 +391,7 @@ void SendReceiveRun::setStatus(const QString& text, bool failure)
 {
     m_status = text;
     m_failed = m_failed || failure;
+    m_erred = m_erred || failure;
     if (m_listener.status)
         m_listener.status(text, failure);
 }

@@ -50,10 +50,11 @@ public:
     bool checkDates();
     // Writes the send files and lists them; false when nothing is to be sent, the user cancelled or it failed.
     bool generate();
-    // 송수신 with nothing to send: asks whether to receive only; Yes turns the run into a receive.
+    // 송수신 with nothing to send: asks whether to receive only; Yes turns the run into a receive, which still
+    // fails the run when writing the send files failed.
     bool offerReceiveOnly();
     // Hands the files to the module (sending modes after generate()), records the send state, and imports what
-    // came back; also the whole of the receiving modes.
+    // came back, even when the send state could not be recorded; also the whole of the receiving modes.
     void transmitAndImport();
 
     // What fbctl runs: every step in order with the questions answered by the messages seam. True on success.
@@ -84,4 +85,6 @@ private:
     QList<EdiImportError> m_refusals;
     QString m_status;
     bool m_failed = false;
+    bool m_erred = false; // a status line in red was shown: the run fails whatever follows
+    QString m_unrecorded; // the failure to record a send that the module made
 };

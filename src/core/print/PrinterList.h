@@ -1,9 +1,13 @@
 #pragma once
 
-// Whether the print system lists any printer: without one the options dialog offers the file only and 목록 출력
-// shows its preview.
+class Report;
+
+// The print system: whether it lists any printer (without one the options dialog offers the file only and 목록 출력
+// shows its preview), and a report printed on its default printer.
 class PrinterList {
 public:
     virtual ~PrinterList() = default;
     virtual bool hasPrinter() const = 0;
+    // False when the printer could not take the report.
+    virtual bool print(const Report& report) const = 0;
 };

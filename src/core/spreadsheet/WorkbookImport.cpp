@@ -35,7 +35,8 @@ WorkbookImport::WorkbookImport(Progress& progress, const WorkbookLimits& limits)
 
 bool WorkbookImport::importWorkbook(const QString& path, int columnCount)
 {
-    m_grid = WorkbookGrid(columnCount);
+    // No sheet is wider than the limit: more columns would only be blank cells kept for every row.
+    m_grid = WorkbookGrid(qMin(columnCount, m_limits.columns));
     m_error.clear();
     if (path.trimmed().isEmpty()) {
         m_grid = WorkbookGrid();

@@ -15,8 +15,8 @@ class WorkbookImport {
 public:
     explicit WorkbookImport(Progress& progress, const WorkbookLimits& limits = {});
 
-    // columnCount columns of each row are kept. A blank file name reads nothing and succeeds. False with
-    // errorString() naming the file and the part, or the sheet and cell, that could not be read.
+    // columnCount columns of each row are kept, at most the limit's. A blank file name reads nothing and succeeds.
+    // False with errorString() naming the file and the part, or the sheet and cell, that could not be read.
     bool importWorkbook(const QString& path, int columnCount);
     const WorkbookGrid& grid() const { return m_grid; }
     const QString& errorString() const { return m_error; }

@@ -569,14 +569,13 @@ void TfmTong2::showOwnCommands()
     action(Command::Edit)->setEnabled(browsing && hasItem && writable && itemState < BatchState::Sent);
 }
 
-// A batch still to be sent first keeps to its kind's fund-category limit: past it the screen stays open.
+// A batch still to be sent past its kind's fund-category limit keeps the screen open.
 void TfmTong2::closeEvent(QCloseEvent* event)
 {
-    TransferBatches batches(m_workspace, m_items.kind(), QString());
-    if (!m_items.isReadOnly() && !batches.withinFundLimit(m_items.batch())) {
+    if (TransferBatches(m_workspace, m_items.kind(), QString()).close(m_items.batch())
+        == TransferBatches::Closing::OverFundLimit) {
         event->ignore();
         return;
     }
     EntryScreen::closeEvent(event);
-    batches.closeItems(m_items.batch());
 }

@@ -12,6 +12,7 @@
 #include "ui/batches/TfmFindTon1.h"
 #include "ui/batches/TfmTong2.h"
 #include "ui/batches/TfmTong3.h"
+#include "ui/common/FieldEdit.h"
 #include "ui/common/LazyGrid.h"
 #include "ui/common/LazyTableModel.h"
 #include "ui/print/ReportOutput.h"
@@ -73,7 +74,7 @@ TransferBatchWindow::TransferBatchWindow(
     , m_password(new QLineEdit(this))
     , m_motherAccount(new QLineEdit(this))
     , m_date(new QDateEdit(this))
-    , m_remark(new QLineEdit(this))
+    , m_remark(new FieldEdit(kind.batchTable, kind.remarkColumn, FieldEdit::Plain, this))
     , m_model(new LazyTableModel(workspace.database(), batchList(kind), this))
     , m_grid(new LazyGrid(m_model, this))
 {
@@ -190,7 +191,6 @@ QWidget* TransferBatchWindow::buildHeader()
     m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     m_date->setCalendarPopup(true);
     m_remark->setObjectName(QStringLiteral("edRemark"));
-    m_remark->setMaxLength(80);
     grid->addWidget(new QLabel(QStringLiteral("기관업체명"), panel), 0, 0);
     grid->addWidget(m_institution, 0, 1);
     grid->addWidget(m_institutionCode, 0, 2);
@@ -207,8 +207,10 @@ QWidget* TransferBatchWindow::buildHeader()
     grid->addWidget(m_date, 1, 4);
     grid->addWidget(new QLabel(QStringLiteral("비    고"), panel), 2, 0);
     grid->addWidget(m_remark, 2, 1, 1, 4);
-    for (const auto& [code, name] : m_batches.institutions())
-        m_institution->addItem(name, code);
+    // Institutions may share a code: the row chosen is the one whose password and mother account the batch takes.
+    m_institutions = m_batches.institutions();
+    for (const TransferBatches::Institution& institution : std::as_const(m_institutions))
+        m_institution->addItem(institution.name, institution.row);
     connect(m_institution, &QComboBox::currentIndexChanged, this, &TransferBatchWindow::showInstitution);
     return panel;
 }
@@ -319,7 +321,9 @@ void TransferBatchWindow::startEdit()
 
 void TransferBatchWindow::save()
 {
-    m_header.institution = m_institution->currentData().toString();
+    const TransferBatches::Institution chosen = chosenInstitution();
+    m_header.institution = chosen.code;
+    m_header.institutionRow = chosen.row;
     m_header.password = m_password->text();
     m_header.date = m_date->date();
     m_header.remark = m_remark->text();
@@ -327,6 +331,7 @@ void TransferBatchWindow::save()
     if (!outcome.saved) {
         QWidget* focus = outcome.focus == TransferBatches::Field::Date ? static_cast<QWidget*>(m_date)
             : outcome.focus == TransferBatches::Field::Password        ? static_cast<QWidget*>(m_password)
+            : outcome.focus == TransferBatches::Field::Remark          ? static_cast<QWidget*>(m_remark)
                                                                        : static_cast<QWidget*>(m_institution);
         focus->setFocus();
         return;
@@ -382,6 +387,10 @@ void TransferBatchWindow::openItems()
     const qint64 batch = currentBatch();
     if (batch == 0)
         return;
+    if (!m_batches.hasInstitution(batch)) {
+        m_institution->setFocus();
+        return;
+    }
     TfmTong2::execute(m_workspace, m_batches.kind(), batch, this);
     reload(batch);
 }
@@ -389,7 +398,10 @@ void TransferBatchWindow::openItems()
 void TransferBatchWindow::search()
 {
     m_toolBar->setEnabled(false);
-    TfmFindTon1 dialog(m_batches.institutions(), m_grid, m_model, m_workspace.messages(), this);
+    QList<std::pair<QString, QString>> institutions;
+    for (const TransferBatches::Institution& institution : std::as_const(m_institutions))
+        institutions << std::pair { institution.code, institution.name };
+    TfmFindTon1 dialog(institutions, m_grid, m_model, m_workspace.messages(), this);
     dialog.exec();
     m_toolBar->setEnabled(true);
     m_grid->clearSelection();
@@ -410,19 +422,26 @@ void TransferBatchWindow::showCurrent()
 
 void TransferBatchWindow::showHeader(const TransferBatches::Header& header)
 {
-    const int index = m_institution->findData(header.institution);
-    m_institution->setCurrentIndex(index);
+    m_institution->setCurrentIndex(m_institution->findData(header.institutionRow));
     m_password->setText(header.password);
     m_date->setDate(header.date.isValid() ? header.date : m_workspace.clock().today());
     m_remark->setText(header.remark);
     showInstitution();
 }
 
+TransferBatches::Institution TransferBatchWindow::chosenInstitution() const
+{
+    return m_institutions.value(m_institution->currentIndex());
+}
+
 void TransferBatchWindow::showInstitution()
 {
-    const QString code = m_institution->currentData().toString();
-    m_institutionCode->setText(code);
-    const QString account = m_batches.motherAccount(code);
+    TransferBatches::Header chosen;
+    const TransferBatches::Institution institution = chosenInstitution();
+    chosen.institution = institution.code;
+    chosen.institutionRow = institution.row;
+    m_institutionCode->setText(institution.code);
+    const QString account = m_batches.motherAccount(chosen);
     m_motherAccount->setText(
         account.isEmpty() ? QString() : AcctNoRules().Hyphenate(BankGroup::centralBankCode(), account));
 }

@@ -6,6 +6,7 @@
 
 #include <QHash>
 
+class FieldEdit;
 class LazyTableModel;
 class QAction;
 class QComboBox;
@@ -76,6 +77,8 @@ private:
     void showState();
     void reload(qint64 selectBatch);
     void showInstitution();
+    // The institution of the drop-down's entry; an empty one when none is chosen.
+    TransferBatches::Institution chosenInstitution() const;
 
     Workspace& m_workspace;
     TransferBatches m_batches;
@@ -84,12 +87,13 @@ private:
     QToolBar* m_toolBar;
     QHash<Command, QAction*> m_actions;
     QMenu* m_sortMenu;
+    QList<TransferBatches::Institution> m_institutions; // the drop-down's entries
     QComboBox* m_institution;
     QLineEdit* m_institutionCode;
     QLineEdit* m_password;
     QLineEdit* m_motherAccount;
     QDateEdit* m_date;
-    QLineEdit* m_remark;
+    FieldEdit* m_remark;
     LazyTableModel* m_model;
     LazyGrid* m_grid;
 };

@@ -1,15 +1,13 @@
 #include "ui/print/ReportOutput.h"
 
 #include "core/app/Workspace.h"
+#include "core/common/Messages.h"
 #include "core/common/Progress.h"
 #include "core/print/PrinterList.h"
 #include "core/print/TransferBatchPrint.h"
 #include "ui/print/ReportPreview.h"
 #include "ui/print/SystemPrinterList.h"
 #include "ui/print/TfmPrintOption.h"
-#include "ui/print/painter/ReportPainter.h"
-
-#include <QPrinter>
 
 ReportOutput::ReportOutput(Workspace& context, const PrinterList& printers, QWidget* parent)
     : m_context(context)
@@ -32,11 +30,12 @@ void ReportOutput::print(std::shared_ptr<const Report> report)
         preview(std::move(report));
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
     Progress& progress = m_context.progress();
     progress.showMessage(report->documentName());
-    ReportPainter::print(*report, printer);
+    const bool printed = m_printers.print(*report);
     progress.close();
+    if (!printed)
+        m_context.messages().information(QStringLiteral("인쇄에 실패했습니다."));
 }
 
 void ReportOutput::preview(std::shared_ptr<const Report> report)

@@ -6,4 +6,5 @@
 class SystemPrinterList : public PrinterList {
 public:
     bool hasPrinter() const override;
+    bool print(const Report& report) const override;
 };

@@ -101,6 +101,7 @@ TEST(FbctlCommands, EachCommandAnswersAndRefusesOnAFreshHome)
         { args({ "sql", "SELEC 1" }), 1, {}, u("syntax error") },
         { args({ "sql", "SELECT * FROM NoSuchTable" }), 1, {}, u("no such table: NoSuchTable") },
         { args({ "sql" }), 2, {}, u("usage: fbctl sql \"STATEMENT\"") },
+        { args({ "print", "deposit", "1", "--pdf", "{home}a.pdf", "--order", "3" }), 2, {}, u("print: expected") },
         { args({ "sql", "SELECT 1", "SELECT 2" }), 2, {}, u("usage: fbctl sql \"STATEMENT\"") },
 
         { args({ "calendar", "2024" }), 0,
@@ -320,6 +321,9 @@ TEST(FbctlCommands, BatchRunsTheBatchRules)
             u("은행코드 21,26은 조흥/신한은행 통합으로 88로 자동으로 바뀌었습니다.") },
         { args({ "sql", "SELECT TongID, BankCode, State FROM Tong2 ORDER BY Tong2ID" }), 0,
             u("1\t21\t0\n1\t11\t0\n2\t88\t1\n"), {} },
+        { args({ "sql", "UPDATE Tong1 SET State = 2 WHERE TongID = 2" }), 0, {}, {} },
+        { args({ "batch", "close", "deposit", "2" }), 1, {}, u("batch: batch 2 is 송신완료") },
+        { args({ "batch", "delete", "deposit", "999", "--yes" }), 1, {}, u("batch: no batch 999") },
         { args({ "batch", "delete", "deposit", "1", "2" }), 1, {}, u("선택된 2개의 자료를 삭제하시겠습니까? [no]") },
         { args({ "batch", "delete", "deposit", "1", "2", "--yes" }), 0, {}, {} },
         { args({ "batch", "list", "deposit" }), 0, {}, {} },
@@ -335,6 +339,19 @@ TEST(FbctlCommands, BatchRunsTheBatchRules)
               "--today", "2026-12-10" }),
             0, u("1\n"), {} },
         { args({ "sql", "SELECT TongID, TOIO, Comment FROM Tong21" }), 0, u("1\t2\t회비\n"), {} },
+        { args({ "batch", "add", "withdrawal", "--institution", "9900000002", "--date", "2026-12-14", "--title",
+              "회\r\n비", "--today", "2026-12-10" }),
+            1, {}, u("비고에는 줄바꿈이나 탭 문자를 입력할 수 없습니다.") },
+        { args({ "sql",
+              "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 16) INSERT INTO Tong22 "
+              "(TongID, BankCode, Gubun, IcheMoney, State) SELECT 1, '11', printf('%02d', i), 10000, 1 FROM n" }),
+            0, {}, {} },
+        { args({ "batch", "close", "withdrawal", "1" }), 1, {},
+            u("한번에 15개 이상의 항목(자금구분)을 전송할 수 없습니다.") },
+        { args({ "batch", "list", "withdrawal" }), 0, u("1\t2026-12-14\t9900000002\t-1\t0\t0\n"), {} },
+        { args({ "sql", "DELETE FROM Tong22 WHERE Gubun = '16'" }), 0, {}, {} },
+        { args({ "batch", "close", "withdrawal", "1" }), 0, {}, {} },
+        { args({ "batch", "list", "withdrawal" }), 0, u("1\t2026-12-14\t9900000002\t1\t15\t15\n"), {} },
         { args({ "batch", "copy", "deposit", "x" }), 2, {}, u("batch: expected") },
         { args({ "batch", "add", "deposit", "--date", "2026-12-14" }), 2, {}, u("batch: expected") },
     };
@@ -540,6 +557,17 @@ TEST(FbctlCommands, RunSendsAndReceivesAsItsWindowDoes)
         { args({ "run", "send", "--now", "2026-12-10 15:00:00" }), 1, {}, u("송신할 자료가 없습니다.") },
         { args({ "run", "receive", "--now", "2026-12-10 15:00:00" }), 1, {}, u("수신할 파일이 없습니다") },
         { args({ "run", "fetch" }), 2, {}, u("run: expected run send|sendreceive|receive|rereceive") },
+        // A failed generation offers the receive only; what it receives is imported, yet the run failed.
+        { args({ "sql",
+              "INSERT INTO Tong1 (TongID, GiganID10, IcheDate, State) VALUES (2, '9900000001', '2026-12-14', 1)" }),
+            0, {}, {} },
+        { args({ "sql",
+              "INSERT INTO Tong2 (TongID, Gubun, BankCode, BankNo, IcheMoney, Salary, State) VALUES "
+              "(2, '01', 'K1', '123', 10000, 1, 1)" }),
+            0, {}, {} },
+        { args({ "run", "sendreceive", "--yes", "--offline", "--now", "2026-12-10 15:00:00" }), 1, {},
+            u("송신 자료 생성중 오류가 발생하였습니다."), Out::Contains, u("{home}Recv/CD456"),
+            readFileBytes(testDataPath(u("edi/deposit_current"))) },
     };
     const FbctlHome home;
     for (const FbctlRow& row : rows)
@@ -677,6 +705,8 @@ TEST(FbctlCommands, XlsxTemplateWritesTheConsentWorkbookAndReadGivesItsGrid)
         { args({ "xlsx", "read", "{home}Out/none.xlsx" }), 1, {},
             u("엑셀 파일을 읽지 못했습니다.\n{home}Out/none.xlsx") },
         { args({ "xlsx", "read", "{home}Out/escapes.xlsx", "--columns", "0" }), 2, {}, u("xlsx: expected") },
+        { args({ "xlsx", "read", "{home}Out/escapes.xlsx", "--columns", "2000000000" }), 2, {},
+            u("xlsx: a sheet has at most 16384 columns, not 2000000000") },
     };
     const FbctlHome home;
     ASSERT_TRUE(QDir().mkpath(home.expand(u("{home}Out"))));

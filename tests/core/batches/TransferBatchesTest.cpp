@@ -127,6 +127,91 @@ TEST_F(TransferBatchesTest, ANewBatchTakesItsDefaultsAndTheInstitutionsAccount)
         home.messages.lastText(), QStringLiteral("환경설정의 이용자설정에서 기관코드을 등록하신 후 작업하십시오."));
 }
 
+// The remark is stored as typed or refused with the focus on it: no wider than its column, no line breaks.
+TEST_F(TransferBatchesTest, TheRemarkFitsItsColumnOrIsRefused)
+{
+    ASSERT_TRUE(home.database().exec("UPDATE Usercode SET APPASS = 'a' WHERE APID10 = '9900000003'"));
+    TransferBatches apartments(home.context(), TransferKind::apartment(), TransferKind::apartment().batchCaption);
+    struct Case {
+        TransferBatches& kind;
+        const char* institution;
+        const char* password;
+        QString remark;
+        QString message; // empty: saved
+    };
+    const Case cases[] = {
+        { batches, "9900000001", "Pw12", QString(40, u'가'), {} },
+        { batches, "9900000001", "Pw12", QString(40, u'가') + QStringLiteral("a"),
+            QStringLiteral("비고는 80바이트(한글 40자)까지 입력할 수 있습니다.") },
+        { batches, "9900000001", "Pw12", QStringLiteral("12월\r\n급여"),
+            QStringLiteral("비고에는 줄바꿈이나 탭 문자를 입력할 수 없습니다.") },
+        { batches, "9900000001", "Pw12", QStringLiteral("관리\t비"),
+            QStringLiteral("비고에는 줄바꿈이나 탭 문자를 입력할 수 없습니다.") },
+        { apartments, "9900000003", "a", QString(10, u'관'), {} },
+        { apartments, "9900000003", "a", QString(9, u'관') + QStringLiteral("abc"),
+            QStringLiteral("비고는 20바이트(한글 10자)까지 입력할 수 있습니다.") },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.remark.toStdString());
+        const QString table = c.kind.kind().batchTable;
+        const int before = home.value(QStringLiteral("SELECT count(*) FROM %1").arg(table)).toInt();
+        TransferBatches::Header header;
+        header.institution = QString::fromLatin1(c.institution);
+        header.password = QString::fromLatin1(c.password);
+        header.date = QDate(2026, 12, 14);
+        header.remark = c.remark;
+        home.messages.clear();
+        const TransferBatches::Outcome outcome = c.kind.save(header);
+        EXPECT_EQ(outcome.saved, c.message.isEmpty());
+        EXPECT_EQ(home.messages.lastText(), c.message);
+        if (!c.message.isEmpty()) {
+            EXPECT_EQ(outcome.focus, Field::Remark);
+            EXPECT_EQ(home.value(QStringLiteral("SELECT count(*) FROM %1").arg(table)).toInt(), before);
+            continue;
+        }
+        EXPECT_EQ(home.value(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+                                 .arg(c.kind.kind().remarkColumn, table, c.kind.kind().batchKey),
+                          { header.id })
+                      .toString(),
+            c.remark);
+    }
+}
+
+// Two institutions may share a deposit code: the one chosen gives the password compared and the mother account
+// stored, and the stored batch finds it again; without a choice the first by name is taken.
+TEST_F(TransferBatchesTest, TheInstitutionChosenIsTheOneUsed)
+{
+    ASSERT_TRUE(home.insert("Usercode",
+        { { "Name", QStringLiteral("하나기관") }, { "TOID10", "9900000001" }, { "TOPASS", "Other" },
+            { "BankNoT1", "5556667778" } }));
+    const qint64 second
+        = home.value("SELECT Rec FROM Usercode WHERE Name = ?", { QStringLiteral("하나기관") }).toLongLong();
+    const QList<TransferBatches::Institution> listed = batches.institutions();
+    ASSERT_EQ(listed.size(), 3);
+    EXPECT_EQ(listed.at(0).name, QStringLiteral("테스트기관"));
+    EXPECT_EQ(listed.at(1).row, second);
+
+    TransferBatches::Header chosen = header(QDate(2026, 12, 14));
+    chosen.institutionRow = second;
+    EXPECT_FALSE(batches.save(chosen).saved);
+    EXPECT_EQ(home.messages.lastText(), QStringLiteral("기관비밀번호가 틀립니다."));
+    chosen.password = QStringLiteral("Other");
+    ASSERT_TRUE(batches.save(chosen).saved);
+    EXPECT_EQ(batchRow(chosen.id).value("MoBankNo").toString(), "5556667778");
+    EXPECT_EQ(batches.header(chosen.id)->institutionRow, second);
+    EXPECT_EQ(batches.motherAccount(chosen), "5556667778");
+
+    TransferBatches::Header unchosen = header(QDate(2026, 12, 14));
+    EXPECT_EQ(batches.institutionPassword(unchosen), "Pw12");
+    ASSERT_TRUE(batches.save(unchosen).saved);
+    EXPECT_EQ(batchRow(unchosen.id).value("MoBankNo").toString(), "1002003004005");
+    EXPECT_EQ(batches.header(unchosen.id)->institutionRow, listed.at(0).row);
+
+    EXPECT_TRUE(batches.hasInstitution(unchosen.id));
+    ASSERT_TRUE(home.database().exec("UPDATE Tong1 SET GiganID10 = '  ' WHERE TongID = ?", { unchosen.id }));
+    EXPECT_FALSE(batches.hasInstitution(unchosen.id)) << "its items do not open";
+}
+
 // 1 → 0 → 1 with every item; batches without items, sent or received do not move.
 TEST_F(TransferBatchesTest, HoldAndReleaseTakeTheItemsAlong)
 {
@@ -184,6 +269,41 @@ TEST_F(TransferBatchesTest, ClosingTheItemsSetsTotalsAndState)
     EXPECT_EQ(batchRow(sent).value("TotNo").toInt(), 0) << "a sent batch keeps its totals";
 }
 
+// Closing the items of a withdrawal batch keeps to 15 fund categories among the unsent items: past them nothing
+// changes; a sent batch is not closed again.
+TEST_F(TransferBatchesTest, ClosingKeepsToTheFundCategoryLimit)
+{
+    ASSERT_TRUE(home.database().exec("UPDATE Usercode SET TO2PASS = 'w' WHERE TOID210 = '9900000002'"));
+    TransferBatches withdrawals(home.context(), TransferKind::withdrawal(), TransferKind::withdrawal().batchCaption);
+    TransferBatches::Header batch;
+    batch.institution = QStringLiteral("9900000002");
+    batch.password = QStringLiteral("w");
+    batch.date = QDate(2026, 12, 14);
+    ASSERT_TRUE(withdrawals.save(batch).saved);
+    for (int fund = 1; fund <= 16; ++fund) {
+        ASSERT_TRUE(home.insert("Tong22",
+            { { "TongID", batch.id }, { "BankCode", "11" }, { "Gubun", QString::number(fund).rightJustified(2, '0') },
+                { "IcheMoney", Money::fromWon(1000).stored() }, { "State", 1 } }));
+    }
+    EXPECT_EQ(withdrawals.close(batch.id), TransferBatches::Closing::OverFundLimit);
+    EXPECT_EQ(home.messages.lastText(), QStringLiteral("한번에 15개 이상의 항목(자금구분)을 전송할 수 없습니다."));
+    const QVariantMap untouched = home.row("SELECT TotNo, State FROM Tong21 WHERE TongID = ?", { batch.id });
+    EXPECT_EQ(untouched.value("TotNo").toInt(), 0);
+    EXPECT_EQ(untouched.value("State").toInt(), -1);
+
+    ASSERT_TRUE(home.database().exec("DELETE FROM Tong22 WHERE Gubun = '16'"));
+    EXPECT_EQ(withdrawals.close(batch.id), TransferBatches::Closing::Closed);
+    const QVariantMap closed = home.row("SELECT TotNo, State FROM Tong21 WHERE TongID = ?", { batch.id });
+    EXPECT_EQ(closed.value("TotNo").toInt(), 15);
+    EXPECT_EQ(closed.value("State").toInt(), 1);
+
+    ASSERT_TRUE(home.database().exec("UPDATE Tong21 SET State = 2"));
+    home.messages.clear();
+    EXPECT_EQ(withdrawals.close(batch.id), TransferBatches::Closing::NotOpen);
+    EXPECT_EQ(withdrawals.close(batch.id + 1), TransferBatches::Closing::NotOpen);
+    EXPECT_TRUE(home.messages.shown().isEmpty());
+}
+
 // Copies take the next business day; merged banks' codes change on the copy and the user is told; the failed
 // items alone may be none.
 TEST_F(TransferBatchesTest, CopiesTakeAllOrFailedItems)
@@ -233,6 +353,10 @@ TEST_F(TransferBatchesTest, DeletesAskTwiceAndTakeAllOrNothing)
     addItem(first, "11", 1000);
     addItem(second, "11", 1000);
     addItem(kept, "11", 1000);
+
+    EXPECT_FALSE(batches.remove({ first, 999 }));
+    EXPECT_TRUE(home.messages.shown().isEmpty()) << "a batch that is not there is not asked about";
+    EXPECT_FALSE(log().contains(QStringLiteral("자료삭제")));
 
     home.messages.answerYes();
     home.messages.answerNo();

@@ -182,6 +182,44 @@ TEST_F(SendReceiveRunTest, NothingToSendOffersAReceiveOnly)
     EXPECT_TRUE(statuses.contains(QStringLiteral("자료 수신 처리중입니다."))) << statuses.join('|').toStdString();
 }
 
+// A failure writing the send files still lets 송수신 receive, but the run stays failed.
+TEST_F(SendReceiveRunTest, AReceiveAfterAFailedGenerationStillFails)
+{
+    deposit(1, QDate(2026, 12, 14));
+    ASSERT_TRUE(home.database().exec("UPDATE Tong2 SET BankCode = 'K1'"));
+    home.context().setOfflineMode(true);
+    writeFileBytes(home.context().paths().receivePath() + "CD456", readFileBytes(testDataPath("edi/deposit_current")));
+    home.messages.answerYes();
+    home.messages.answerYes();
+    SendReceiveRun sending = run(SendReceiveRun::Mode::SendReceive);
+    EXPECT_FALSE(sending.runAll());
+    EXPECT_TRUE(statuses.contains(QStringLiteral("!송신 자료 생성중 오류가 발생하였습니다.")))
+        << statuses.join('|').toStdString();
+    EXPECT_EQ(sending.mode(), SendReceiveRun::Mode::Receive);
+    EXPECT_EQ(sending.statusText(), QStringLiteral("수신된 자료의 처리가 완료되었습니다."));
+    EXPECT_FALSE(sending.rows().isEmpty());
+}
+
+// A send the module made whose state cannot be recorded still has what came back imported, and says so last;
+// the next run asks about the unrecorded send.
+TEST_F(SendReceiveRunTest, WhatCameBackIsImportedWhenTheSendStateIsNotRecorded)
+{
+    deposit(1, QDate(2026, 12, 14));
+    ASSERT_TRUE(home.database().exec("CREATE TRIGGER refuse BEFORE UPDATE OF State ON Tong1 "
+                                     "WHEN OLD.State = 1 AND NEW.State = 2 BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    home.context().setOfflineMode(true);
+    const QString received = home.context().paths().receivePath() + "CD456";
+    writeFileBytes(received, readFileBytes(testDataPath("edi/deposit_current")));
+    SendReceiveRun sending = run(SendReceiveRun::Mode::SendReceive);
+    EXPECT_FALSE(sending.runAll());
+    EXPECT_EQ(home.ediModule.calls, QStringList { "SendReceive" });
+    EXPECT_TRUE(statuses.contains(QStringLiteral("수신된 자료의 처리가 완료되었습니다.")))
+        << statuses.join('|').toStdString();
+    EXPECT_EQ(sending.statusText(), QStringLiteral("\"Tong1\"의 송신 상태 기록 실패."));
+    EXPECT_FALSE(sending.rows().isEmpty());
+    EXPECT_TRUE(QFile::exists(home.context().paths().dataDir() + "SendPending")) << "the next run asks about it";
+}
+
 // Offline, a receive answered Yes skips the network and imports what lies in the receive path, deleting nothing.
 TEST_F(SendReceiveRunTest, AnOfflineReceiveTakesWhatLiesThere)
 {

@@ -1,6 +1,7 @@
 #include "PrintFixture.h"
 #include "core/print/TransferBatchPrint.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -144,6 +145,54 @@ TEST(FbctlPrint, TheTextFileIsReplacedOnlyWithYes)
     run = fbctl(t, arguments + QStringList { QStringLiteral("--yes") });
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(readFileBytes(text), readFileBytes(testDataPath(QStringLiteral("print/apartment_export.txt"))));
+}
+
+// --order picks the entry of the kind's own 정 렬 menu: the apartment's third and fourth are 동-호수 and 입주자명.
+TEST(FbctlPrint, TheOrderIsTheKindsOwn)
+{
+    PrintFixture t;
+    t.home.insert(QStringLiteral("Apt2"),
+        { { "AptID", 1 }, { "Dong", "100" }, { "Ho", "0101" }, { "Bigo", QStringLiteral("가입주") },
+            { "BankCode", "11" }, { "BankNo", "22345678901" }, { "IcheDate", QDate(2026, 12, 11) },
+            { "IcheMoney", qint64(1000) * 10000 }, { "Gubun", "02" }, { "NapbuNo", "1000101" }, { "State", 1 } });
+    const QString text = t.path(QStringLiteral("items.txt"));
+    const struct {
+        const char* order;
+        int exitCode;
+        bool addedFirst;
+    } cases[] = { { "0", 0, false }, { "2", 0, true }, { "3", 0, true }, { "4", 2, false } };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.order);
+        QFile::remove(text);
+        const FbctlRun run = fbctl(t,
+            { QStringLiteral("apartment"), QStringLiteral("1"), QStringLiteral("--text"), text,
+                QStringLiteral("--order"), QString::fromLatin1(c.order) });
+        ASSERT_EQ(run.exitCode, c.exitCode) << run.err.toStdString();
+        if (c.exitCode != 0) {
+            EXPECT_TRUE(run.err.contains(QStringLiteral("print: expected"))) << run.err.toStdString();
+            continue;
+        }
+        const QByteArray written = readFileBytes(text);
+        EXPECT_EQ(written.indexOf("1000101") < written.indexOf("1011203"), c.addedFirst);
+    }
+    EXPECT_EQ(fbctl(t,
+                  { QStringLiteral("deposit"), QStringLiteral("1"), QStringLiteral("--text"), text,
+                      QStringLiteral("--order"), QStringLiteral("3") })
+                  .exitCode,
+        2);
+}
+
+// The PDF replaces the file only once it is whole, and leaves no temporary file beside it.
+TEST(FbctlPrint, ThePdfReplacesTheFileWhole)
+{
+    PrintFixture t;
+    const QString pdf = t.path(QStringLiteral("Out/batch.pdf"));
+    ASSERT_TRUE(QDir().mkpath(t.path(QStringLiteral("Out"))));
+    writeFileBytes(pdf, "old");
+    EXPECT_EQ(fbctl(t, { QStringLiteral("deposit"), QStringLiteral("1"), QStringLiteral("--pdf"), pdf }).exitCode, 0);
+    EXPECT_TRUE(readFileBytes(pdf).startsWith("%PDF"));
+    EXPECT_EQ(QDir(t.path(QStringLiteral("Out"))).entryList(QDir::Files | QDir::Hidden),
+        QStringList { QStringLiteral("batch.pdf") });
 }
 
 TEST(FbctlPrint, TheBatchListIsPrintedToAPdf)

@@ -3,6 +3,7 @@
 #include "ui/batches/TfmApt1.h"
 #include "ui/batches/TfmFindTon1.h"
 #include "ui/batches/TfmTong21.h"
+#include "ui/common/FieldEdit.h"
 #include "ui/common/LazyTableModel.h"
 
 #include <QAction>
@@ -46,7 +47,7 @@ TEST_F(TfmTong1Test, ABatchIsEnteredAndListed)
 
     screen.trigger(TfmTong1::Command::Insert);
     ASSERT_TRUE(screen.isEditing());
-    EXPECT_EQ(screen.findChild<QComboBox*>("cbInstitution")->currentData().toString(), "9900000001");
+    EXPECT_EQ(screen.findChild<QLineEdit*>("edInstitutionCode")->text(), "9900000001");
     EXPECT_EQ(screen.findChild<QLineEdit*>("edMoBankNo")->text(), "123-45-678901");
     EXPECT_EQ(screen.findChild<QDateEdit*>("deIcheDate")->date(), QDate(2026, 12, 11));
     EXPECT_FALSE(screen.action(TfmTong1::Command::Insert)->isEnabled());
@@ -78,7 +79,7 @@ TEST_F(TfmTong1Test, TheWithdrawalListWorksOnItsOwnTables)
     screen.show();
     EXPECT_EQ(screen.windowTitle(), QStringLiteral("대량출금-이용기관정보"));
     screen.trigger(TransferBatchWindow::Command::Insert);
-    EXPECT_EQ(screen.findChild<QComboBox*>("cbInstitution")->currentData().toString(), "9900000002");
+    EXPECT_EQ(screen.findChild<QLineEdit*>("edInstitutionCode")->text(), "9900000002");
     EXPECT_EQ(screen.findChild<QDateEdit*>("deIcheDate")->date(), QDate(2026, 12, 11));
     screen.findChild<QLineEdit*>("edPass")->setText("w");
     screen.findChild<QDateEdit*>("deIcheDate")->setDate(QDate(2026, 12, 24));
@@ -104,6 +105,33 @@ TEST_F(TfmTong1Test, TheApartmentListHasNoMotherAccount)
     const QAbstractItemModel* model = screen.grid()->model();
     EXPECT_EQ(model->headerData(2, Qt::Horizontal).toString(), QStringLiteral("의뢰금액"));
     EXPECT_EQ(model->headerData(6, Qt::Horizontal).toString(), QStringLiteral("상태"));
+}
+
+// Of two institutions sharing a code, the one chosen in the drop-down shows and gives its mother account, and the
+// stored batch shows it again; the remark box takes as many bytes as its column.
+TEST_F(TfmTong1Test, TheChosenInstitutionIsTheOneSaved)
+{
+    ASSERT_TRUE(home.insert("Usercode",
+        { { "Name", QStringLiteral("하나기관") }, { "TOID10", "9900000001" }, { "TOPASS", "Other" },
+            { "BankNoT1", "55566677788" } }));
+    TfmTong1 screen(home.context());
+    screen.show();
+    screen.trigger(TfmTong1::Command::Insert);
+    auto* institutions = screen.findChild<QComboBox*>("cbInstitution");
+    ASSERT_EQ(institutions->itemText(1), QStringLiteral("하나기관"));
+    institutions->setCurrentIndex(1);
+    EXPECT_EQ(screen.findChild<QLineEdit*>("edMoBankNo")->text(), "555-66-677788");
+    auto* remark = screen.findChild<FieldEdit*>("edRemark");
+    ASSERT_NE(remark, nullptr);
+    EXPECT_EQ(remark->maxBytes(), 80);
+    screen.findChild<QLineEdit*>("edPass")->setText("Other");
+    screen.trigger(TfmTong1::Command::Save);
+    ASSERT_FALSE(screen.isEditing()) << home.messages.lastText().toStdString();
+    EXPECT_EQ(home.value("SELECT MoBankNo FROM Tong1 WHERE TongID = 1").toString(), "55566677788");
+    EXPECT_EQ(institutions->currentIndex(), 1) << "the stored batch shows the institution it was saved with";
+
+    TfmApt1 apartments(home.context());
+    EXPECT_EQ(apartments.findChild<FieldEdit*>("edRemark")->maxBytes(), 20);
 }
 
 // Two selected batches go in one delete; a sent batch cannot be edited but can be copied.

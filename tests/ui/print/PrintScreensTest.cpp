@@ -3,6 +3,7 @@
 #include "core/print/TransferBatchPrint.h"
 #include "core/print/TransferReportForms.h"
 #include "ui/batches/TfmTong1.h"
+#include "ui/print/ReportOutput.h"
 #include "ui/print/ReportPageView.h"
 #include "ui/print/ReportPreview.h"
 #include "ui/print/SystemPrinterList.h"
@@ -28,14 +29,22 @@ namespace {
 
 class FixedPrinters : public PrinterList {
 public:
-    explicit FixedPrinters(bool any)
+    explicit FixedPrinters(bool any, bool prints = true)
         : m_any(any)
+        , m_prints(prints)
     {
     }
     bool hasPrinter() const override { return m_any; }
+    bool print(const Report&) const override
+    {
+        ++printed;
+        return m_prints;
+    }
+    mutable int printed = 0;
 
 private:
     bool m_any;
+    bool m_prints;
 };
 
 // Rows counting what is read of them: every value is the row's number.
@@ -165,6 +174,20 @@ TEST(ReportPreview, OpensOnPageOneAndPaintsOnlyThePagesInView)
     EXPECT_EQ(view->visiblePages().first, 1999);
     EXPECT_TRUE(rows->read.contains(report->pagination().firstRow(1999)));
     EXPECT_FALSE(rows->read.contains(0));
+}
+
+// A direct printout the printer did not take is told, not passed over as printed.
+TEST(ReportOutput, ADirectPrintThatFailsSaysSo)
+{
+    PrintFixture t;
+    for (const bool prints : { true, false }) {
+        const FixedPrinters printers(true, prints);
+        t.home.messages.clear();
+        ReportOutput(t.home.context(), printers, nullptr)
+            .print(TransferBatchPrint::batchList(t.home.context(), TransferKind::deposit()));
+        EXPECT_EQ(printers.printed, 1);
+        EXPECT_EQ(t.home.messages.lastText(), prints ? QString() : QStringLiteral("인쇄에 실패했습니다."));
+    }
 }
 
 TEST(TransferBatchWindowPrint, PrintSavesTheBatchThroughTheOptionsDialog)

@@ -2,11 +2,14 @@
 
 #include "core/print/Report.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
+#include <QTemporaryFile>
 #include <array>
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -89,10 +92,22 @@ bool ReportPainter::print(const Report& report, QPrinter& printer)
     return painter.end();
 }
 
+// Written under a temporary name beside the file and renamed over it once complete: a failure leaves the old file.
 bool ReportPainter::writePdf(const Report& report, const QString& fileName)
 {
+    const QFileInfo target(fileName);
+    QTemporaryFile temporary(
+        target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
+    if (!temporary.open())
+        return false;
+    temporary.close();
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(fileName);
-    return print(report, printer) && QFileInfo(fileName).size() > 0;
+    printer.setOutputFileName(temporary.fileName());
+    if (!print(report, printer) || QFileInfo(temporary.fileName()).size() == 0)
+        return false;
+    if (std::rename(QFile::encodeName(temporary.fileName()).constData(), QFile::encodeName(fileName).constData()) != 0)
+        return false;
+    temporary.setAutoRemove(false);
+    return true;
 }

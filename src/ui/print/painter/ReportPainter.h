@@ -20,7 +20,7 @@ public:
     // Prints the pages the printer's range asks for (all when it sets none), each drawn on its own; false when the
     // printer cannot be started.
     static bool print(const Report& report, QPrinter& printer);
-    // A PDF of the whole report, A4 portrait, replacing the file.
+    // A PDF of the whole report, A4 portrait, replacing the file only once it is complete.
     static bool writePdf(const Report& report, const QString& fileName);
 
 private:
