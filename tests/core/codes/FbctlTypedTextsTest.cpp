@@ -56,10 +56,10 @@ QStringList consent(const QString& account, const QString& payer, const QString&
 TEST(FbctlTypedTexts, RefusedWithTheMessageAndNothingStored)
 {
     const QString breaks = QStringLiteral("에는 줄바꿈이나 탭 문자를 입력할 수 없습니다.");
-    const QString withdrawals = QStringLiteral(
-        "Name=가나상사 TONG2OUT=CW123 TONG2IN=CW456 TOID210=9900000002 TO2PASS=1234 TO2BCODE=BK00001 AUTHSENDTYPE=면제");
-    const QStringList institution = QStringList { QStringLiteral("institution"), QStringLiteral("put") }
-        + withdrawals.split(QLatin1Char(' '));
+    const QString withdrawals = QStringLiteral("Name=가나상사 TONG2OUT=CW123 TONG2IN=CW456 TOID210=9900000002 "
+                                               "TO2PASS=1234 TO2BCODE=BK00001 AUTHSENDTYPE=면제");
+    const QStringList institution
+        = QStringList { QStringLiteral("institution"), QStringLiteral("put") } + withdrawals.split(QLatin1Char(' '));
     const FbctlRun runs[] = {
         { institution, 0, {}, {} },
         { institution + args({ "BankNoT2=123-456" }), 1, {}, "대량출금 모계좌번호는 숫자만 입력할 수 있습니다." },
