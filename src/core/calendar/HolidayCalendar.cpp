@@ -7,7 +7,7 @@ int monthDay(int month, int day)
     return month * 100 + day;
 }
 
-// The Part of the calendar every office keeps: month and day "MMDD".
+// The fixed holidays, the same for every office, as month and day "MMDD".
 const QSet<int> SolarList { 101, 301, 501, 505, 606, 815, 1003, 1009, 1225, 127, 415 };
 const QSet<int> LunarList { 1230, 101, 102, 408, 814, 815, 816 };
 

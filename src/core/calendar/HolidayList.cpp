@@ -1,11 +1,13 @@
 #include "core/calendar/HolidayList.h"
 
 #include "core/app/Workspace.h"
+#include "core/common/FieldText.h"
 #include "core/common/Messages.h"
 #include "core/data/Database.h"
 #include "core/data/SqlValue.h"
 #include "core/data/SqliteStatement.h"
 #include "core/data/TDM1.h"
+#include "core/data/TableCatalogue.h"
 
 #include <algorithm>
 
@@ -49,6 +51,13 @@ bool HolidayList::add(const QDate& date, const QString& name)
         return refuse(QStringLiteral("%1은(는) 이미 휴일입니다.").arg(date.toString(Qt::ISODate)));
     if (name.trimmed().isEmpty())
         return refuse(QStringLiteral("휴일 이름을 입력하십시오."));
+    const QString label = QStringLiteral("휴일 이름");
+    if (FieldText::breaksLine(name))
+        return refuse(FieldText::breaksLineMessage(label));
+    if (const QString refused = FieldText::refusal(label, name.trimmed(),
+            TableCatalogue::instance().width(QStringLiteral("HolidayList"), QStringLiteral("Name")));
+        !refused.isEmpty())
+        return refuse(refused);
     return write(QStringLiteral("INSERT INTO HolidayList (HDate, Added, Name) VALUES (?, 1, ?)"),
         { date, name.trimmed() }, QStringLiteral("휴일 추가 %1 %2").arg(date.toString(Qt::ISODate), name.trimmed()));
 }

@@ -24,7 +24,8 @@ public:
     // Every weekday holiday of the year by the rules, then changed by the office's list, in date order; removed
     // days stay in the list as removed.
     QList<Day> year(int year) const;
-    // False, with a message, for a weekend day, a day that is a holiday already, or a blank name.
+    // False, with a message, for a weekend day, a day that is a holiday already, a blank name, or a name with a
+    // line-breaking character or wider than its column.
     bool add(const QDate& date, const QString& name);
     // Takes an added day off the list or removes a holiday of the rules; false, with a message, for a day that
     // is no holiday.

@@ -2,6 +2,7 @@
 
 #include "core/app/Workspace.h"
 #include "core/common/FB_CommonFunctions.h"
+#include "core/common/FieldText.h"
 #include "core/common/Messages.h"
 #include "core/data/Database.h"
 #include "core/data/SqliteStatement.h"
@@ -12,6 +13,16 @@ namespace {
 const QString Insert = QStringLiteral("입력");
 const QString Change = QStringLiteral("수정");
 const QString Delete = QStringLiteral("삭제");
+const QString CodeLabel = QStringLiteral("코드");
+const QString NameLabel = QStringLiteral("코드명");
+
+// The refusal of a text for a box of width bytes: a line-breaking character anywhere, or more bytes than the box
+// holds once the text is as it will be stored.
+QString refusal(const QString& label, const QString& typed, const QString& stored, int width)
+{
+    return FieldText::breaksLine(typed) ? FieldText::breaksLineMessage(label)
+                                        : FieldText::refusal(label, stored, width);
+}
 
 } // namespace
 
@@ -123,10 +134,7 @@ QString CodeTables::storedCode(const QString& code) const
 {
     const QString trimmed = code.trimmed().toUpper();
     const int width = codeWidth();
-    if (width == 0)
-        return trimmed;
-    // The box holds at most its width: a longer code keeps what the box would have taken.
-    return trimmed.left(width).rightJustified(width, QLatin1Char('0'));
+    return width == 0 ? trimmed : trimmed.rightJustified(width, QLatin1Char('0'));
 }
 
 QList<CodeTables::Row> CodeTables::rows() const
@@ -183,6 +191,10 @@ CodeTables::SaveOutcome CodeTables::save(const Edit& edit)
 {
     if (!canChange())
         return {};
+    if (const QString refused = refusal(CodeLabel, edit.code, storedCode(edit.code), codeWidth()); !refused.isEmpty())
+        return refuse(refused, Field::Code);
+    if (const QString refused = refusal(NameLabel, edit.name, edit.name, nameWidth()); !refused.isEmpty())
+        return refuse(refused, Field::Name);
     const QString symbols = FB_CommonFunctions::symbolsOf(edit.name.trimmed());
     if (!symbols.isEmpty()) {
         // Shown as a message with only an OK button; Messages has no box without an icon.

@@ -74,11 +74,12 @@ public:
     bool isEditForm() const { return m_editForm; }
     // 입력, 수정 and 삭제 are offered only for an editable table opened in edit form.
     bool canChange() const { return isEditable() && m_editForm; }
-    // The most characters the code and name boxes take; 0 (no limit) for tables that are only viewed.
+    // The most CP949 bytes the code and name boxes take and save() stores; 0 (no limit) for tables that are only
+    // viewed. A name of an editable table is sent to the bank in 12 bytes, narrower than its column.
     int codeWidth() const { return isEditable() ? EditableCodeWidth : 0; }
     int nameWidth() const { return isEditable() ? EditableNameWidth : 0; }
     // The code as it is stored: trimmed, upper case, and for a box with a width padded on the left with "0" to
-    // it, or cut to its first characters when longer.
+    // it. A longer code stays longer: save() refuses it.
     QString storedCode(const QString& code) const;
 
     // Every row in code order; empty when the table cannot be read (the error is reported).
@@ -89,7 +90,8 @@ public:
     bool canInsert() const;
     // 수정: false when the table may not be changed or the user declines the bank table's warning.
     bool canEdit() const;
-    // 저장 of a new or edited row, checked in the screen's order; a refusal shows its message and names the box.
+    // 저장 of a new or edited row, checked in the screen's order after the boxes' widths and line-breaking
+    // characters; a refusal shows its message and names the box.
     SaveOutcome save(const Edit& edit);
     // 삭제: the bank table's warning, then the question with the number of selected rows (1 when none is
     // selected); false when the user declines either.

@@ -1,13 +1,19 @@
 #include "core/codes/InstitutionSettings.h"
 
 #include "core/app/Workspace.h"
+#include "core/common/FB_CommonFunctions.h"
+#include "core/common/FieldText.h"
 #include "core/common/Messages.h"
 #include "core/data/Database.h"
 #include "core/data/SqliteStatement.h"
+#include "core/data/TableCatalogue.h"
 
 namespace {
 
 const QString Table = QStringLiteral("Usercode");
+// The batches copy the mother account into their own 15-byte field and the bank file carries it: digits only, at
+// most 14 of them.
+constexpr int MotherAccountDigits = 14;
 
 // One service group of the screen: its boxes and the word its messages name it by.
 struct Group {
@@ -33,6 +39,50 @@ const QList<Group>& groups()
             QStringLiteral("APPASS"), QStringLiteral("APBCODE"), QString(), QStringLiteral("Apt1") },
     };
     return list;
+}
+
+// The typed columns in the screen's order, each with the label a message names it by: the screen's label, after
+// the group's name where several groups have a box of that label.
+const QList<std::pair<QString, QString>>& labelledColumns()
+{
+    static const QList<std::pair<QString, QString>> columns = [] {
+        QList<std::pair<QString, QString>> list { { QStringLiteral("Name"), QStringLiteral("기관명칭") } };
+        for (const Group& group : groups()) {
+            list << std::pair { group.sendFile, group.kind + QStringLiteral(" 송신화일정보") }
+                 << std::pair { group.receiveFile, group.kind + QStringLiteral(" 수신화일정보") }
+                 << std::pair { group.code, group.kind + QStringLiteral(" 기관코드") }
+                 << std::pair { group.password, group.kind + QStringLiteral(" 기관비밀번호") }
+                 << std::pair { group.bankSide, group.kind + QStringLiteral(" 거래은행 ID") };
+            if (!group.motherAccount.isEmpty())
+                list << std::pair { group.motherAccount, group.kind + QStringLiteral(" 모계좌번호") };
+        }
+        list << std::pair { QStringLiteral("HY1"), QStringLiteral("CMS 자금수납 수신화일정보") }
+             << std::pair { QStringLiteral("HY2"), QStringLiteral("CMS 받을어음 수신화일정보") }
+             << std::pair { QStringLiteral("HY3"), QStringLiteral("통장거래내역 수신화일정보") }
+             << std::pair { QStringLiteral("AUTHSENDTYPE"), QStringLiteral("증빙제출구분") };
+        return list;
+    }();
+    return columns;
+}
+
+bool isMotherAccount(const QString& column)
+{
+    return column == QLatin1String("BankNoT1") || column == QLatin1String("BankNoT2");
+}
+
+// Why a column's text cannot be stored: a line-breaking character as typed, or, as it will be stored, more bytes
+// than the column holds; a mother account also anything but at most 14 digits. Empty when it can.
+QString textRefusal(const QString& column, const QString& label, const QString& typed, const QString& stored)
+{
+    if (FieldText::breaksLine(typed))
+        return FieldText::breaksLineMessage(label);
+    if (!isMotherAccount(column))
+        return FieldText::refusal(label, stored, TableCatalogue::instance().width(Table, column));
+    if (!stored.isEmpty() && !FB_CommonFunctions::allDigits(stored))
+        return FieldText::topic(label) + QStringLiteral(" 숫자만 입력할 수 있습니다.");
+    if (stored.size() > MotherAccountDigits)
+        return FieldText::topic(label) + QStringLiteral(" %1자리까지 입력할 수 있습니다.").arg(MotherAccountDigits);
+    return {};
 }
 
 // The file identifiers and bank-side identifiers are kept in upper case.
@@ -134,6 +184,7 @@ bool InstitutionSettings::confirmCodesInUse(const Row& row) const
 
 InstitutionSettings::Outcome InstitutionSettings::save(Row& row)
 {
+    const Row typed = row;
     for (const QString& column : editedColumns())
         row.values.insert(column, row.value(column).trimmed());
     for (const QString& column : upperCaseColumns())
@@ -141,6 +192,11 @@ InstitutionSettings::Outcome InstitutionSettings::save(Row& row)
     row.values.insert(QStringLiteral("TRegisterIN"), consentFileCode());
     row.values.insert(QStringLiteral("TRegisterOUT"), consentFileCode());
 
+    for (const auto& [column, label] : labelledColumns()) {
+        const QString refused = textRefusal(column, label, typed.value(column), row.value(column));
+        if (!refused.isEmpty())
+            return refuse(refused, column);
+    }
     Outcome outcome;
     if (row.value(QStringLiteral("Name")).isEmpty())
         return refuse(QStringLiteral("기관명칭 항목이 누락되었습니다."), QStringLiteral("Name"));

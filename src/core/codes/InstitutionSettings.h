@@ -43,7 +43,9 @@ public:
     // declines.
     bool confirmCodesInUse(const Row& row) const;
     // Checks, asks about duplicate codes, writes, logs. The row's values are trimmed, the identifiers upper-cased,
-    // and the consent identifiers set.
+    // and the consent identifiers set. Every typed text is checked first, in the screen's order, for line-breaking
+    // characters and its column's width in CP949 bytes, the mother accounts for at most 14 digits; the message
+    // names the box by its label.
     Outcome save(Row& row);
     // Asks, logs and deletes; false when declined or refused.
     bool remove(const Row& row);

@@ -2,6 +2,14 @@
 
 namespace ConsentAccount {
 
+QString normalised(const QString& account)
+{
+    QString kept = account;
+    kept.remove(QLatin1Char('-'));
+    kept.remove(QLatin1Char(' '));
+    return kept;
+}
+
 QString displayBankno(const QString& account)
 {
     QString digits = account;

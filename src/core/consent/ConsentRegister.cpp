@@ -4,7 +4,7 @@
 #include "core/accounts/Bank.h"
 #include "core/app/Workspace.h"
 #include "core/common/Clock.h"
-#include "core/common/FB_CommonFunctions.h"
+#include "core/common/FieldText.h"
 #include "core/common/Messages.h"
 #include "core/common/Progress.h"
 #include "core/consent/ConsentAccount.h"
@@ -14,6 +14,7 @@
 #include "core/data/SqlValue.h"
 #include "core/data/SqliteStatement.h"
 #include "core/data/TDM1.h"
+#include "core/data/TableCatalogue.h"
 #include "core/data/TransactionGuard.h"
 
 #include <algorithm>
@@ -37,6 +38,8 @@ const QString ApartmentPrefix = QStringLiteral("아파트-");
 const QString BankCodeMissing = QStringLiteral("은행명(은행코드) 항목이 누락되었습니다.");
 const QString BankCodeBad = QStringLiteral("은행코드가 적절하지 않습니다.");
 const QString AccountMissing = QStringLiteral("계좌번호 항목이 누락되었습니다.");
+const QString AccountLabel = QStringLiteral("계좌번호");
+const QString AccountTooLong = QStringLiteral("계좌번호는 15자리까지 입력할 수 있습니다.");
 const QString RealNameMissing = QStringLiteral("실명번호를 입력하세요");
 const QString ResidentNumberReplaced
     = QStringLiteral("실명번호의 주민등록번호는 생년월일로 대체 되었습니다.\r\n확인 후 수정해 주시기 바랍니다.");
@@ -286,6 +289,35 @@ bool ConsentRegister::isKnownBank(const QString& code) const
         > 0;
 }
 
+ConsentRegister::Refusal ConsentRegister::textRefusal(const Consent& consent)
+{
+    if (FieldText::breaksLine(consent.account))
+        return { FieldText::breaksLineMessage(AccountLabel), Field::Account };
+    if (FieldText::bytes(ConsentAccount::normalised(consent.account)) > ConsentAccount::MaxDigits)
+        return { AccountTooLong, Field::Account };
+    struct Text {
+        const QString& text;
+        const char* column;
+        const char* label;
+        Field focus;
+    };
+    const Text texts[] = {
+        { consent.name, "NAME", "성명", Field::Name },
+        { consent.institution, "Giganid", "기관업체코드", Field::Institution },
+        { consent.bankCode, "Bankcd", "은행코드", Field::BankCode },
+        { consent.payerNumber, "NapbuNO", "납부자번호", Field::Payer },
+        { consent.realNameNumber, "JuminNO", "실명번호", Field::RealName },
+        { consent.branch, "BanksubCD", "지점코드", Field::None },
+    };
+    for (const Text& text : texts) {
+        const QString refusal = FieldText::refusal(QString::fromUtf8(text.label), text.text,
+            TableCatalogue::instance().width(Table, QString::fromLatin1(text.column)));
+        if (!refusal.isEmpty())
+            return { refusal, text.focus };
+    }
+    return {};
+}
+
 bool ConsentRegister::isDuplicate(
     const QString& institution, const QString& bankCode, const QString& account, const QString& payerNumber) const
 {
@@ -294,14 +326,18 @@ bool ConsentRegister::isDuplicate(
     return database()
                .scalar(QStringLiteral("SELECT count(*) FROM TongRegister WHERE Giganid = ? AND Bankcd = ? AND "
                                       "Bankno = ? AND upper(NapbuNO) = ?"),
-                   { institution, bankCode, FB_CommonFunctions::digitsOnly(account), payerNumber.toUpper() })
+                   { institution, bankCode, ConsentAccount::normalised(account), payerNumber.toUpper() })
                .toInt()
         > 0;
 }
 
 bool ConsentRegister::store(const Consent& consent)
 {
-    const QString account = Bank::withoutHyphens(consent.account);
+    m_keyViolation = false;
+    m_storeRefusal = textRefusal(consent).message;
+    if (!m_storeRefusal.isEmpty())
+        return false;
+    const QString account = ConsentAccount::normalised(consent.account);
     const QVariantMap values { { QStringLiteral("Giganid"), consent.institution },
         { QStringLiteral("Bankcd"), consent.bankCode }, { QStringLiteral("Bankno"), account },
         { QStringLiteral("DisplayBankno"), ConsentAccount::displayBankno(account) },
@@ -317,10 +353,13 @@ bool ConsentRegister::store(const Consent& consent)
 ConsentRegister::Outcome ConsentRegister::save(const Consent& entered)
 {
     Consent consent = entered;
-    if (!isListedInstitution(consent.institution))
-        consent.institution.clear();
     if (!consent.requested.isValid())
         consent.requested = m_context.clock().now();
+    if (const Refusal refused = textRefusal(consent); !refused.message.isEmpty())
+        return refuse(refused.message, refused.focus, consent);
+    // The listed code is stored, not the spelling it was chosen by.
+    consent.institution = isListedInstitution(consent.institution) ? consent.institution.trimmed() : QString();
+    consent.account = ConsentAccount::normalised(consent.account);
     Messages& messages = m_context.messages();
     if (consent.bankCode.trimmed().isEmpty())
         return refuse(BankCodeMissing, Field::BankCode, consent);
@@ -339,7 +378,7 @@ ConsentRegister::Outcome ConsentRegister::save(const Consent& entered)
     if (consent.institution.trimmed().isEmpty())
         return refuse(InstitutionMissing, Field::Institution, consent);
     const AcctNoRules module;
-    if (!Bank(module, m_context).isValid(consent.bankCode, Bank::withoutHyphens(consent.account))
+    if (!Bank(module, m_context).isValid(consent.bankCode, consent.account)
         && !messages.question(AccountQuestion, false)) {
         Outcome refused;
         refused.message = AccountQuestion;
@@ -350,8 +389,7 @@ ConsentRegister::Outcome ConsentRegister::save(const Consent& entered)
     if (isDuplicate(consent.institution, consent.bankCode, consent.account, consent.payerNumber)) {
         const QString text = caption() + QStringLiteral("[자료변환-중복 데이타 발견]") + QStringLiteral("\n\r")
             + QStringLiteral("기관:") + consent.institution + QStringLiteral(",은행:") + consent.bankCode
-            + QStringLiteral(",계좌:") + FB_CommonFunctions::digitsOnly(consent.account) + QStringLiteral(",납부자:")
-            + consent.payerNumber.toUpper();
+            + QStringLiteral(",계좌:") + consent.account + QStringLiteral(",납부자:") + consent.payerNumber.toUpper();
         return refuse(text, Field::None, consent);
     }
 
@@ -368,7 +406,6 @@ ConsentRegister::Outcome ConsentRegister::save(const Consent& entered)
     Outcome outcome;
     outcome.done = true;
     outcome.consent = consent;
-    outcome.consent.account = Bank::withoutHyphens(consent.account);
     outcome.consent.key = database().scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
     if (m_continuousEntry) {
         outcome.next = newConsent();

@@ -81,6 +81,12 @@ public:
         QString code;
     };
 
+    // Why a consent cannot be stored as typed, and the editor to focus; an empty message when it can.
+    struct Refusal {
+        QString message;
+        Field focus = Field::None;
+    };
+
     // The search dialog's four fields; a blank field matches anything, a filled one only its exact value.
     struct Search {
         QString name;
@@ -118,14 +124,21 @@ public:
     // 저 장 of a new consent. A refused save keeps the entry as the outcome's consent.
     Outcome save(const Consent& entered);
 
-    // The duplicate rule on plain values: a stored consent of the same institution, bank, account (its digits) and
-    // payer number (in any case).
+    // What keeps a consent's texts from being stored as they were given: a CR, LF, TAB or NUL, or more CP949 bytes
+    // than the column holds, in any of them; an account of more than 15 digits once normalised. Asked by save()
+    // and store() alike, so that no way in stores a different account than the one given.
+    static Refusal textRefusal(const Consent& consent);
+
+    // The duplicate rule on plain values: a stored consent of the same institution, bank, account (normalised, as
+    // store() keeps it) and payer number (in any case).
     bool isDuplicate(
         const QString& institution, const QString& bankCode, const QString& account, const QString& payerNumber) const;
-    // Stores one new consent as given (the account without hyphens, DisplayBankno, CheckJumin); the caller holds the
-    // transaction.
+    // Stores one new consent as given (the account normalised, DisplayBankno, CheckJumin); the caller holds the
+    // transaction. Refuses what textRefusal() refuses.
     bool store(const Consent& consent);
-    // What the last failed store said: a duplicate key or another database error.
+    // What the last failed store said: the refusal of a text (empty when none), a duplicate key or another database
+    // error.
+    const QString& lastStoreRefusal() const { return m_storeRefusal; }
     bool lastStoreWasKeyViolation() const { return m_keyViolation; }
 
     // 등록신청(등록대기) and 해지신청(해지대기).
@@ -157,4 +170,5 @@ private:
     Workspace& m_context;
     bool m_continuousEntry = false;
     bool m_keyViolation = false;
+    QString m_storeRefusal;
 };

@@ -3,12 +3,12 @@
 #include "core/app/Workspace.h"
 #include "core/calendar/HolidayList.h"
 #include "core/common/Clock.h"
+#include "ui/common/FieldEdit.h"
 
 #include <QBoxLayout>
 #include <QDateEdit>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -43,7 +43,7 @@ TfmHoliday::TfmHoliday(Workspace& workspace, QWidget* parent)
     , m_year(new QSpinBox(this))
     , m_days(new QTableWidget(0, 3, this))
     , m_date(new QDateEdit(this))
-    , m_name(new QLineEdit(this))
+    , m_name(new FieldEdit(QStringLiteral("HolidayList"), QStringLiteral("Name"), FieldEdit::Plain, this))
 {
     setObjectName(QStringLiteral("fmHoliday"));
     setWindowTitle(QStringLiteral("휴일 관리"));
@@ -62,7 +62,6 @@ TfmHoliday::TfmHoliday(Workspace& workspace, QWidget* parent)
     m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     m_date->setDate(today);
     m_name->setObjectName(QStringLiteral("edName"));
-    m_name->setMaxLength(20);
 
     auto* yearRow = new QHBoxLayout;
     yearRow->addWidget(new QLabel(QStringLiteral("연도"), this));

@@ -4,9 +4,9 @@
 
 #include <memory>
 
+class FieldEdit;
 class HolidayList;
 class QDateEdit;
-class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
@@ -33,5 +33,5 @@ private:
     QSpinBox* m_year;
     QTableWidget* m_days;
     QDateEdit* m_date;
-    QLineEdit* m_name;
+    FieldEdit* m_name;
 };

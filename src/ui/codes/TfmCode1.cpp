@@ -112,6 +112,9 @@ QWidget* TfmCode1::buildPanel()
     m_evidence->setParent(evidence);
     m_evidence->setObjectName(QStringLiteral("cbAUTHSENDTYPE"));
     m_evidence->setEditable(true);
+    // The typed text goes through the same box as every other column, so that it keeps to its width and takes
+    // the focus after a refusal.
+    m_evidence->setLineEdit(new FieldEdit(Table, QStringLiteral("AUTHSENDTYPE"), FieldEdit::Plain, m_evidence));
     m_evidence->addItems({ QStringLiteral("제출"), QStringLiteral("일부면제"), QStringLiteral("면제") });
     evidenceForm->addRow(QStringLiteral("증빙제출구분"), m_evidence);
     grid->addWidget(evidence, 3, 2);
@@ -150,7 +153,6 @@ void TfmCode1::showRow(const InstitutionSettings::Row& row)
         if (QLineEdit* edit = box(column))
             edit->setText(row.value(column));
     }
-    m_evidence->setCurrentText(row.value(QStringLiteral("AUTHSENDTYPE")));
 }
 
 InstitutionSettings::Row TfmCode1::current() const
@@ -166,7 +168,6 @@ InstitutionSettings::Row TfmCode1::fromBoxes() const
         if (const QLineEdit* edit = box(column))
             row.values.insert(column, edit->text());
     }
-    row.values.insert(QStringLiteral("AUTHSENDTYPE"), m_evidence->currentText());
     return row;
 }
 

@@ -97,7 +97,7 @@ TfmTongRegister::TfmTongRegister(Workspace& workspace, QWidget* parent)
     , m_register(workspace)
     , m_name(new FieldEdit(QStringLiteral("TongRegister"), QStringLiteral("NAME"), FieldEdit::Plain, this))
     , m_institutions(new QComboBox(this))
-    , m_institution(new QLineEdit(this))
+    , m_institution(new FieldEdit(QStringLiteral("TongRegister"), QStringLiteral("Giganid"), FieldEdit::Plain, this))
     , m_bankCode(new FieldEdit(2, FieldEdit::DigitsOnly, this))
     , m_bank(new QComboBox(this))
     , m_account(new FieldEdit(14, FieldEdit::DigitsOnly, this))
@@ -225,7 +225,9 @@ QWidget* TfmTongRegister::buildEntryPanel()
         m_bank->addItem(bank.name, bank.id);
     m_account->setObjectName(QStringLiteral("EdBankNo"));
     m_payer->setObjectName(QStringLiteral("EdNapbuNo"));
-    m_payer->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[A-Za-z0-9]*")), m_payer));
+    // Letters and digits only, one byte each: the pattern keeps the box's 13 bytes as well.
+    m_payer->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[A-Za-z0-9]{0,13}")), m_payer));
     m_realName->setObjectName(QStringLiteral("EdJuminNO"));
     m_requested->setObjectName(QStringLiteral("DBDateRequestDate"));
     m_requested->setDisplayFormat(DateTimeFormat);

@@ -100,7 +100,7 @@ private:
     QHash<OwnCommand, QPushButton*> m_buttons;
     FieldEdit* m_name;
     QComboBox* m_institutions;
-    QLineEdit* m_institution;
+    FieldEdit* m_institution;
     FieldEdit* m_bankCode;
     QComboBox* m_bank;
     FieldEdit* m_account;

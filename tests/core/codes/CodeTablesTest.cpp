@@ -175,26 +175,64 @@ TEST(CodeTables, SavePadsTheCodeAndLogsEachChange)
     EXPECT_EQ(padded.id, "07");
     EXPECT_TRUE(tables.save({ "08", "8", "기타수입", 0 }).saved);
     EXPECT_TRUE(tables.save({ {}, "a ", "Etc", 0 }).saved);
-    EXPECT_TRUE(tables.save({ {}, "123", "세자리", 0 }).saved);
 
     EXPECT_EQ(home.value("SELECT Name FROM codeV WHERE Id = '07'"), "환급금2");
     EXPECT_EQ(home.value("SELECT Name FROM codeV WHERE Id = '08'"), "기타수입");
     EXPECT_EQ(home.value("SELECT Name FROM codeV WHERE Id = '0A'"), "Etc");
-    EXPECT_EQ(home.value("SELECT Name FROM codeV WHERE Id = '12'"), "세자리");
     EXPECT_EQ(home.value("SELECT count(*) FROM codeV WHERE Id = '7'"), 0);
     EXPECT_EQ(home.messages.shown().size(), 1); // the delete question only
     EXPECT_EQ(logText(home),
         "10 09:05:03      대량입금 자금구분 코드 삭제, ID 07, Name 환급금\r\n"
         "10 09:05:03      대량입금 자금구분 코드 입력, ID 07, Name 환급금2\r\n"
         "10 09:05:03      대량입금 자금구분 코드 수정, ID 08, Name 기타수입\r\n"
-        "10 09:05:03      대량입금 자금구분 코드 입력, ID 0A, Name Etc\r\n"
-        "10 09:05:03      대량입금 자금구분 코드 입력, ID 12, Name 세자리\r\n");
+        "10 09:05:03      대량입금 자금구분 코드 입력, ID 0A, Name Etc\r\n");
 
     // Moving a code onto another one is a duplicate too.
     const CodeTables::SaveOutcome moved = tables.save({ "08", "1", "기타", 0 });
     EXPECT_FALSE(moved.saved);
     EXPECT_EQ(moved.focus, Field::Code);
     EXPECT_EQ(home.value("SELECT Name FROM codeV WHERE Id = '08'"), "기타수입");
+}
+
+// The boxes' widths and the line-breaking characters are the rule's, not only the editor's: fbctl has no editor.
+// A name is as wide as the bank file's 12 bytes, a double-byte character counting two.
+TEST(CodeTables, CodesAndNamesKeepToTheirBoxes)
+{
+    const QString nameTooWide = QStringLiteral("코드명은 12바이트(한글 6자)까지 입력할 수 있습니다.");
+    struct Case {
+        const char* code;
+        QString name;
+        QString message; // empty: saved
+        Field focus;
+    };
+    const Case cases[] = {
+        { "10", QStringLiteral("가나다라마바"), {}, Field::None },
+        { "11", QStringLiteral("ABCDEFGHIJKL"), {}, Field::None },
+        { "12", QStringLiteral("A가나다라마바"), nameTooWide, Field::Name },
+        { "13", QStringLiteral("가나다라마바사"), nameTooWide, Field::Name },
+        { "14", QStringLiteral("수당\r\n"), QStringLiteral("코드명에는 줄바꿈이나 탭 문자를 입력할 수 없습니다."),
+            Field::Name },
+        { "15", QStringLiteral("수") + QChar(0) + QStringLiteral("당"),
+            QStringLiteral("코드명에는 줄바꿈이나 탭 문자를 입력할 수 없습니다."), Field::Name },
+        { "1\t", QStringLiteral("수당"), QStringLiteral("코드에는 줄바꿈이나 탭 문자를 입력할 수 없습니다."),
+            Field::Code },
+        { "123", QStringLiteral("수당"), QStringLiteral("코드는 2바이트(한글 1자)까지 입력할 수 있습니다."),
+            Field::Code },
+    };
+    ImportTestHome home;
+    ASSERT_TRUE(home.isOpen());
+    CodeTables tables(home.context(), 19, Deposits, true);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        home.messages.clear();
+        const CodeTables::SaveOutcome outcome = tables.save({ {}, c.code, c.name, 0 });
+        EXPECT_EQ(outcome.saved, c.message.isEmpty());
+        EXPECT_EQ(outcome.focus, c.focus);
+        EXPECT_EQ(home.messages.texts(), c.message.isEmpty() ? QStringList() : QStringList { c.message });
+    }
+    EXPECT_EQ(home.value("SELECT group_concat(Id || ':' || Name, ',') FROM (SELECT * FROM codeV WHERE Id > '09' "
+                         "OR length(Id) <> 2 ORDER BY Id)"),
+        "10:가나다라마바,11:ABCDEFGHIJKL");
 }
 
 TEST(CodeTables, TheNinetyNinthRowCanBeEnteredAndTheHundredthCannot)

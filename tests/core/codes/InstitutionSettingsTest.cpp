@@ -62,6 +62,61 @@ TEST_F(InstitutionSettingsTest, ChecksRunInTheirOrderAndFocusTheFaultyBox)
     EXPECT_EQ(home.value("SELECT count(*) FROM Usercode").toInt(), 2);
 }
 
+// Every typed text is checked before the other rules, in the screen's order: no line-breaking character, no more
+// CP949 bytes than its column holds, and a mother account of digits only, at most 14. The message names the box by
+// its label on the screen and the box gets the focus; fbctl reaches the same rule.
+TEST_F(InstitutionSettingsTest, TypedTextsKeepToTheirColumns)
+{
+    const Row deposits = rowOf({ { "Name", "가" }, { "TONGOUT", "CD123" }, { "TONGIN", "CD456" },
+        { "TOID10", "7700000001" }, { "TOPASS", "1234" }, { "TOBCODE", "BK00001" } });
+    const auto with = [&deposits](const char* column, const QString& value) {
+        Row row = deposits;
+        row.values.insert(QString::fromLatin1(column), value);
+        return row;
+    };
+    const QString breaks = QStringLiteral("에는 줄바꿈이나 탭 문자를 입력할 수 없습니다.");
+    struct Case {
+        Row row;
+        QString message;
+        const char* focus;
+    };
+    const Case cases[] = {
+        { with("Name", QStringLiteral("가나\n다")), QStringLiteral("기관명칭") + breaks, "Name" },
+        { with("Name", QStringLiteral("A") + QString(20, QChar(0xAC00))),
+            QStringLiteral("기관명칭은 40바이트(한글 20자)까지 입력할 수 있습니다."), "Name" },
+        { with("TOID10", QStringLiteral("77000000011")),
+            QStringLiteral("대량입금 기관코드는 10바이트(한글 5자)까지 입력할 수 있습니다."), "TOID10" },
+        { with("TOPASS", QStringLiteral("12\t34")), QStringLiteral("대량입금 기관비밀번호") + breaks, "TOPASS" },
+        { with("TO2BCODE", QStringLiteral("가나다라마")),
+            QStringLiteral("대량출금 거래은행 ID는 8바이트(한글 4자)까지 입력할 수 있습니다."), "TO2BCODE" },
+        { with("APIN", QStringLiteral("AP") + QChar(0) + QStringLiteral("12")),
+            QStringLiteral("아파트뱅킹 수신화일정보") + breaks, "APIN" },
+        { with("BankNoT1", QStringLiteral("123-456")),
+            QStringLiteral("대량입금 모계좌번호는 숫자만 입력할 수 있습니다."), "BankNoT1" },
+        { with("BankNoT2", QStringLiteral("123456789012345")),
+            QStringLiteral("대량출금 모계좌번호는 14자리까지 입력할 수 있습니다."), "BankNoT2" },
+        { with("BankNoT1", QStringLiteral("12345\r\n")), QStringLiteral("대량입금 모계좌번호") + breaks, "BankNoT1" },
+        { with("HY3", QStringLiteral("가나다")),
+            QStringLiteral("통장거래내역 수신화일정보는 5바이트(한글 2자)까지 입력할 수 있습니다."), "HY3" },
+        { with("AUTHSENDTYPE", QStringLiteral("면제\r")), QStringLiteral("증빙제출구분") + breaks, "AUTHSENDTYPE" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message.toStdString());
+        home.messages.clear();
+        Row row = c.row;
+        const InstitutionSettings::Outcome outcome = settings.save(row);
+        EXPECT_FALSE(outcome.saved);
+        EXPECT_EQ(outcome.focus, c.focus);
+        EXPECT_EQ(home.messages.texts(), QStringList { c.message });
+    }
+    EXPECT_EQ(home.value("SELECT count(*) FROM Usercode").toInt(), 2);
+
+    Row widest = with("Name", QString(20, QChar(0xAC00)));
+    widest.values.insert("BankNoT1", "12345678901234");
+    ASSERT_TRUE(settings.save(widest).saved) << home.messages.lastText().toStdString();
+    EXPECT_EQ(home.value("SELECT BankNoT1 FROM Usercode WHERE TOID10 = '7700000001'").toString(), "12345678901234");
+}
+
 // Only the apartment group: the other groups are not checked. Identifiers go upper case, the consent identifiers
 // are set, and a withdrawal code nobody else has leaves TOIO unset.
 TEST_F(InstitutionSettingsTest, AnApartmentOnlyInstitutionSaves)

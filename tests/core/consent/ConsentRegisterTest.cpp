@@ -225,6 +225,123 @@ TEST_F(ConsentRegisterTest, DuplicateRule)
     EXPECT_TRUE(consents.save(entry(Submits, "12", "123-45-678901", "Ab1")).done);
 }
 
+// An account of more than 15 digits, hyphens and spaces not counted, is refused before the account check, so that
+// neither the check being off nor "그냥 저장" answered Yes stores it.
+TEST_F(ConsentRegisterTest, AnAccountOfMoreThanFifteenDigitsIsNeverStored)
+{
+    struct Case {
+        const char* account;
+        bool check;
+        const char* stored; // none: refused
+    };
+    const Case cases[] = {
+        { "123456789012345", false, "123456789012345" },
+        { "1234-5678-9012-345", true, "123456789012345" },
+        { "1234567890123456", false, nullptr },
+        { "1234567890123456", true, nullptr },
+        { "1234-5678-9012-3456", false, nullptr },
+        { "1234 5678-9012-3456", true, nullptr },
+    };
+    home.messages.answerYes();
+    int payer = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.account) + (c.check ? " check on" : " check off"));
+        home.context().setAccountNumberCheck(c.check);
+        home.messages.clear();
+        const QString payerNumber = QStringLiteral("P%1").arg(++payer);
+        const ConsentRegister::Outcome outcome = consents.save(entry(Submits, "11", c.account, payerNumber));
+        EXPECT_EQ(outcome.done, c.stored != nullptr);
+        if (c.stored) {
+            EXPECT_EQ(home.row("SELECT Bankno FROM TongRegister WHERE NapbuNO = ?", { payerNumber }).value("Bankno"),
+                c.stored);
+            continue;
+        }
+        EXPECT_EQ(home.messages.texts(), QStringList { "계좌번호는 15자리까지 입력할 수 있습니다." });
+        EXPECT_EQ(outcome.focus, Field::Account);
+    }
+    EXPECT_EQ(home.column("SELECT count(*) FROM TongRegister"), QStringList { "2" });
+
+    // The bulk intake's way in refuses it too.
+    EXPECT_FALSE(consents.store(entry(Submits, "11", "1234567890123456", "P9")));
+    EXPECT_EQ(consents.lastStoreRefusal(), "계좌번호는 15자리까지 입력할 수 있습니다.");
+    EXPECT_FALSE(consents.lastStoreWasKeyViolation());
+    EXPECT_EQ(home.column("SELECT count(*) FROM TongRegister"), QStringList { "2" });
+}
+
+// One account spelled with spaces or hyphens or without is one consent, whichever spelling came first: it is
+// compared as it is stored.
+TEST_F(ConsentRegisterTest, AnAccountIsComparedAsItIsStored)
+{
+    const std::pair<const char*, const char*> orders[] = {
+        { "123 456", "123456" },
+        { "123456", "123 456" },
+        { "12-34 56", "1 2 3 4 5 6" },
+    };
+    int payer = 0;
+    for (const auto& [first, second] : orders) {
+        SCOPED_TRACE(std::string(first) + " then " + second);
+        const QString payerNumber = QStringLiteral("P%1").arg(++payer);
+        ASSERT_TRUE(consents.save(entry(Submits, "11", first, payerNumber)).done);
+        EXPECT_TRUE(consents.isDuplicate(Submits, "11", second, payerNumber));
+        home.messages.clear();
+        EXPECT_FALSE(consents.save(entry(Submits, "11", second, payerNumber)).done);
+        EXPECT_EQ(home.messages.lastText(),
+            "출금동의 등록/해지[자료변환-중복 데이타 발견]\n\r기관:9900000002,은행:11,계좌:123456,납부자:"
+                + payerNumber);
+    }
+    EXPECT_EQ(home.column("SELECT Bankno || ':' || DisplayBankno FROM TongRegister"),
+        QStringList({ "123456:00000000123456", "123456:00000000123456", "123456:00000000123456" }));
+
+    ASSERT_TRUE(consents.store(entry(Submits, "11", "654 321", "P9")));
+    EXPECT_EQ(home.column("SELECT Bankno FROM TongRegister WHERE NapbuNO = 'P9'"), QStringList { "654321" });
+    EXPECT_TRUE(consents.isDuplicate(Submits, "11", "654-321", "p9"));
+}
+
+// A typed text with a line-breaking character, or wider than its column in CP949 bytes, is refused before the
+// other checks, naming the field; nothing is stored.
+TEST_F(ConsentRegisterTest, TextsThatWouldBreakOrNotFitAreRefused)
+{
+    const auto with = [](auto change) {
+        ConsentRegister::Consent consent = entry(Submits, "11", "12345678901", "P1");
+        change(consent);
+        return consent;
+    };
+    const QString breaks = QStringLiteral("에는 줄바꿈이나 탭 문자를 입력할 수 없습니다.");
+    struct Case {
+        const char* label;
+        ConsentRegister::Consent consent;
+        QString message;
+        Field focus;
+    };
+    const Case cases[] = {
+        { "name CR", with([](auto& c) { c.name = "홍\r길동"; }), "성명" + breaks, Field::Name },
+        { "name of 21 bytes", with([](auto& c) { c.name = "A가나다라마바사아자차"; }),
+            "성명은 20바이트(한글 10자)까지 입력할 수 있습니다.", Field::Name },
+        { "institution LF", with([](auto& c) { c.institution = "9900000002\n"; }), "기관업체코드" + breaks,
+            Field::Institution },
+        { "bank CR", with([](auto& c) { c.bankCode = "1\r"; }), "은행코드" + breaks, Field::BankCode },
+        { "account LF", with([](auto& c) { c.account = "12345\n678901"; }), "계좌번호" + breaks, Field::Account },
+        { "payer CR LF", with([](auto& c) { c.payerNumber = "P\r\n1"; }), "납부자번호" + breaks, Field::Payer },
+        { "payer of 21 bytes", with([](auto& c) { c.payerNumber = "P12345678901234567890"; }),
+            "납부자번호는 20바이트(한글 10자)까지 입력할 수 있습니다.", Field::Payer },
+        { "real name TAB", with([](auto& c) { c.realNameNumber = "800101\t"; }), "실명번호" + breaks, Field::RealName },
+        { "real name NUL", with([](auto& c) { c.realNameNumber = QStringLiteral("8001") + QChar(0) + "01"; }),
+            "실명번호" + breaks, Field::RealName },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        home.messages.clear();
+        const ConsentRegister::Outcome outcome = consents.save(c.consent);
+        EXPECT_FALSE(outcome.done);
+        EXPECT_EQ(home.messages.texts(), QStringList { c.message });
+        EXPECT_EQ(outcome.focus, c.focus);
+    }
+    EXPECT_EQ(home.column("SELECT count(*) FROM TongRegister"), QStringList { "0" });
+
+    ASSERT_TRUE(consents.save(with([](auto& c) { c.name = "가나다라마바사아자차"; })).done);
+    EXPECT_EQ(home.column("SELECT NAME FROM TongRegister"), QStringList { "가나다라마바사아자차" });
+}
+
 TEST_F(ConsentRegisterTest, StartNewRefusedWhileASelectedRowIsInFlight)
 {
     const qint64 waiting = add(Submits, "P1", 0);

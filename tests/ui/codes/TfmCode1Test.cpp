@@ -2,6 +2,7 @@
 #include "ImportTestHome.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QTest>
@@ -81,6 +82,33 @@ TEST_F(TfmCode1Test, BoxesKeepToTheirFieldsAndEnterMovesOn)
     EXPECT_EQ(screen.focusWidget(), box(screen, "TONGIN"));
     QTest::keyClick(box(screen, "TONGIN"), Qt::Key_Return, Qt::ShiftModifier);
     EXPECT_EQ(screen.focusWidget(), sendFile);
+}
+
+// The evidence kind is typed in the drop-down's own box, which keeps to its column and takes the focus after a
+// refusal like every other box.
+TEST_F(TfmCode1Test, TheEvidenceKindIsABoxOfItsColumn)
+{
+    TfmCode1 screen(home.context(), QStringLiteral("이용자설정"), false);
+    screen.show();
+    screen.trigger(EntryScreen::Command::Insert);
+    QLineEdit* evidence = box(screen, "AUTHSENDTYPE");
+    ASSERT_NE(evidence, nullptr);
+    evidence->insert(QStringLiteral("일부면제입니"));
+    EXPECT_TRUE(evidence->text().isEmpty()) << "12 bytes do not fit 10";
+    evidence->insert(QStringLiteral("일부면제입"));
+    EXPECT_EQ(evidence->text(), QStringLiteral("일부면제입"));
+
+    box(screen, "Name")->setText(QStringLiteral("다라상사"));
+    evidence->setText(QStringLiteral("면제\t"));
+    screen.trigger(EntryScreen::Command::Save);
+    EXPECT_TRUE(screen.isEditing());
+    EXPECT_EQ(home.messages.lastText(), QStringLiteral("증빙제출구분에는 줄바꿈이나 탭 문자를 입력할 수 없습니다."));
+    EXPECT_EQ(screen.focusWidget(), screen.findChild<QComboBox*>("cbAUTHSENDTYPE")) << "its box's focus proxy";
+
+    evidence->setText(QStringLiteral("면제"));
+    screen.trigger(EntryScreen::Command::Save);
+    EXPECT_FALSE(screen.isEditing());
+    EXPECT_EQ(home.value("SELECT AUTHSENDTYPE FROM Usercode WHERE Name = '다라상사'").toString(), "면제");
 }
 
 TEST_F(TfmCode1Test, TheViewOnlyFormOffersOnlyClose)

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -75,6 +76,33 @@ TEST_F(TfmTongRegisterTest, AConsentIsEnteredAndCounted)
     EXPECT_EQ(child<QLineEdit>(screen, "EdStatus")->text(), "등록대기");
     EXPECT_EQ(screen.grid()->model()->data(screen.grid()->model()->index(0, 4)).toString(), "123-45-678901");
     EXPECT_TRUE(screen.action(EntryScreen::Command::Delete)->isEnabled());
+}
+
+// The boxes take no more than the screen allows; a text that reaches the rule anyway is refused there and its box
+// gets the focus.
+TEST_F(TfmTongRegisterTest, TheEntryBoxesKeepToTheirWidths)
+{
+    TfmTongRegister screen(home.context());
+    screen.show();
+    screen.trigger(EntryScreen::Command::Insert);
+    auto* payer = child<QLineEdit>(screen, "EdNapbuNo");
+    payer->setFocus();
+    QTest::keyClicks(payer, "ab-12345678901234");
+    EXPECT_EQ(payer->text(), "ab12345678901");
+    auto* account = child<QLineEdit>(screen, "EdBankNo");
+    account->setFocus();
+    QTest::keyClicks(account, "1234-5678 9012-3456");
+    EXPECT_EQ(account->text(), "12345678901234");
+
+    child<QLineEdit>(screen, "EdBigo")->setText("홍\n길동");
+    child<QLineEdit>(screen, "EdBank")->setText("11");
+    child<QLineEdit>(screen, "EdJuminNO")->setText("800101");
+    child<QLineEdit>(screen, "Giganid")->setText("9900000002");
+    screen.trigger(EntryScreen::Command::Save);
+    EXPECT_TRUE(screen.isEditing());
+    EXPECT_EQ(home.messages.lastText(), "성명에는 줄바꿈이나 탭 문자를 입력할 수 없습니다.");
+    EXPECT_EQ(screen.focusWidget(), child<QLineEdit>(screen, "EdBigo"));
+    EXPECT_EQ(states(), QStringList());
 }
 
 TEST_F(TfmTongRegisterTest, SelectAllQueuesEveryRowOfTheFilter)
