@@ -295,13 +295,13 @@ std::optional<qint64> TransferBatches::copy(qint64 id, bool failedOnly)
     return target;
 }
 
-// One statement copies the items in their stored order; merged banks' codes change on deposit items only.
 // One statement copies the items in their stored order. Merged banks' codes change on deposit items only; an
 // apartment item loses the hyphens of its account and takes its payer number from its dong and ho.
 qint64 TransferBatches::copyItems(qint64 source, qint64 target, const QDate& date, bool failedOnly)
 {
-    QStringList columns = present(m_kind.itemTable,
-        { "Gubun", "Bigo", "BankNo", "IcheMoney", "NapbuNo", "DataNo", "Kita", "Salary", "Dong", "Ho" });
+    QStringList columns = m_kind.copiedItemColumns();
+    columns.removeOne(QStringLiteral("BankCode"));
+    columns << QStringLiteral("DataNo");
     QStringList values = columns;
     if (m_kind.isApartment()) {
         values[columns.indexOf(QStringLiteral("BankNo"))] = QStringLiteral("REPLACE(BankNo, '-', '')");
@@ -405,7 +405,10 @@ TransferBatches::Closing TransferBatches::close(qint64 id)
         return Closing::NotOpen;
     if (!withinFundLimit(id))
         return Closing::OverFundLimit;
-    return closeItems(id) ? Closing::Closed : Closing::Failed;
+    m_context.progress().showMessage(QStringLiteral("자료 집계 처리 중..."));
+    const bool closed = closeItems(id);
+    m_context.progress().close();
+    return closed ? Closing::Closed : Closing::Failed;
 }
 
 bool TransferBatches::closeItems(qint64 id)
@@ -420,7 +423,6 @@ bool TransferBatches::closeItems(qint64 id)
                                              : QStringLiteral("(BankCode < '10' OR BankCode > '16')");
     const QString part = QStringLiteral("SELECT count(*), COALESCE(SUM(IcheMoney), 0) FROM %1 WHERE %2 = ?")
                              .arg(m_kind.itemTable, m_kind.batchKey);
-    m_context.progress().showMessage(QStringLiteral("자료 집계 처리 중..."));
     SqliteStatement totals(m_context.database(),
         part + QStringLiteral(" UNION ALL ") + part + QStringLiteral(" AND ") + central + QStringLiteral(" UNION ALL ")
             + part + QStringLiteral(" AND BankCode BETWEEN '12' AND '15' UNION ALL ") + part + QStringLiteral(" AND ")
@@ -434,7 +436,7 @@ bool TransferBatches::closeItems(qint64 id)
         values.insert(counts.at(group), read ? totals.integer(0) : 0);
         values.insert(amounts.at(group), read ? totals.integer(1) : 0);
     }
-    m_context.progress().close();
+
     if (!read)
         return fail();
     const qint64 items = values.value(QStringLiteral("E1TotNo")).toLongLong();

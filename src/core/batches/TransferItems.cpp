@@ -4,6 +4,7 @@
 #include "core/accounts/Bank.h"
 #include "core/app/Workspace.h"
 #include "core/batches/BatchState.h"
+#include "core/batches/TransferBatches.h"
 #include "core/common/FieldText.h"
 #include "core/common/Messages.h"
 #include "core/common/Progress.h"
@@ -372,6 +373,15 @@ bool TransferItems::isValidAccount(const QString& bankCode, const QString& accou
     return Bank(module, m_context).isValid(bankCode, Bank::withoutHyphens(account));
 }
 
+// A closed batch (held or awaiting sending) keeps the totals that closing its items computes, so that what a script
+// changes is counted as the bank will get it.
+bool TransferItems::keepTotals(const BatchInfo& batch)
+{
+    if (batch.state != BatchState::NotSendable && batch.state != BatchState::AwaitingSending)
+        return true;
+    return TransferBatches(m_context, m_kind, m_kind.batchCaption).closeItems(m_batch);
+}
+
 TransferItems::Outcome TransferItems::refuse(const QString& text, Field focus, const Item& item) const
 {
     m_context.messages().information(text);
@@ -489,7 +499,7 @@ TransferItems::Outcome TransferItems::save(const Item& edited)
                 : database.update(m_kind.itemTable, values, m_kind.itemKey + QStringLiteral(" = ?"), { item.key });
     if (isNew && written == WriteResult::Ok)
         item.key = database.scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
-    if (written != WriteResult::Ok || !transaction.commit()) {
+    if (written != WriteResult::Ok || !keepTotals(batch) || !transaction.commit()) {
         m_context.log().append(database.lastError(), true);
         const QString text = written == WriteResult::KeyViolation ? DuplicateKey : WriteFailed;
         messages.error(text);
@@ -584,7 +594,7 @@ TransferItems::Outcome TransferItems::copy(qint64 key)
     qint64 copied = 0;
     if (transaction.isActive() && database.exec(sql, bound))
         copied = database.scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
-    if (copied == 0 || !transaction.commit()) {
+    if (copied == 0 || !keepTotals(batch) || !transaction.commit()) {
         m_context.reportError(database.lastError());
         return {};
     }
@@ -616,7 +626,7 @@ TransferItems::Outcome TransferItems::remove(qint64 current, const QList<qint64>
                             .arg(m_kind.itemTable, m_kind.itemKey, m_kind.batchKey);
     for (int i = 0; deleted && i < keys.size(); ++i)
         deleted = database.exec(sql, { keys.at(i), m_batch });
-    deleted = deleted && transaction.commit();
+    deleted = deleted && keepTotals(batch) && transaction.commit();
     progress.close();
     if (!deleted) {
         m_context.reportError(database.lastError());
@@ -659,7 +669,7 @@ TransferItems::Outcome TransferItems::changeAmount(const QString& text, qint64 c
             == WriteResult::Ok;
         progress.step();
     }
-    changed = changed && transaction.commit();
+    changed = changed && keepTotals(batch) && transaction.commit();
     progress.close();
     if (!changed) {
         m_context.reportError(database.lastError());

@@ -21,8 +21,9 @@ class Workspace;
 // message, as the screen has those commands disabled. Editing and the bulk amount change also need the item's own
 // State below 2.
 //
-// Closing the screen is not here: the screen discards an unsaved entry and then calls TransferBatches::closeItems
-// for this batch, which recomputes the batch totals and state.
+// Closing the screen is not here: the screen discards an unsaved entry and then calls TransferBatches::close for this
+// batch, which checks the fund categories and recomputes the batch totals and state. A change to a batch already
+// closed (held or awaiting sending) recomputes its totals at once, in the change's transaction.
 class TransferItems {
 public:
     // The editor that gets the focus.
@@ -174,6 +175,7 @@ private:
     };
 
     BatchInfo batchInfo() const;
+    bool keepTotals(const BatchInfo& batch);
     Item newItem(const BatchInfo& batch) const;
     bool isKnownBank(const QString& code) const;
     bool isKnownFund(const QString& code) const;

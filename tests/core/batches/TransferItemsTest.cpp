@@ -440,6 +440,32 @@ TEST(TransferItems, WithdrawalItemsOutsideTheKindsBanksAreFoundAndShowNoBankName
     EXPECT_EQ(home.messages.lastText(), "은행코드 오류가 발견되었습니다.");
 }
 
+// What a script adds to a closed batch is counted as the bank will get it: every change recomputes the totals that
+// closing computes, in its own transaction.
+TEST(TransferItems, AChangeToAClosedBatchKeepsItsTotals)
+{
+    Items t;
+    const auto totals = [&t] {
+        return t.home.value("SELECT TotNo || '/' || TotMoney || '/' || E1JunNo || '/' || State FROM Tong1").toString();
+    };
+    t.home.messages.answerYes();
+    const TransferItems::Outcome saved = t.items.save(t.valid(), QStringLiteral("1,000"));
+    ASSERT_TRUE(saved.done);
+    EXPECT_EQ(totals(), "1/10000000/1/1");
+    const TransferItems::Outcome copied = t.items.copy(saved.item.key);
+    ASSERT_TRUE(copied.done);
+    EXPECT_EQ(totals(), "2/20000000/2/1");
+    ASSERT_TRUE(t.items.changeAmount(QStringLiteral("3000"), copied.item.key, {}).done);
+    EXPECT_EQ(totals(), "2/40000000/2/1");
+    t.home.messages.answerYes();
+    ASSERT_TRUE(t.items.remove(saved.item.key, {}).done);
+    EXPECT_EQ(totals(), "1/30000000/1/1");
+
+    ASSERT_TRUE(t.home.database().exec("UPDATE Tong1 SET State = 0"));
+    ASSERT_TRUE(t.items.save(t.valid(), QStringLiteral("500")).done);
+    EXPECT_EQ(totals(), "2/35000000/2/0");
+}
+
 TEST(TransferItems, DeleteAsksForTheSelectedCountAndLogs)
 {
     struct Case {
