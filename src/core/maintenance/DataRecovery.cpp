@@ -168,14 +168,16 @@ bool DataRecovery::joinParts(const QString& folder, const QString& stamp, const 
     if (!target.open(QIODevice::WriteOnly))
         return unreadable(QStringLiteral("%1: %2").arg(joined, target.errorString()));
     for (int number = 1;; ++number) {
-        QString part = existing(folder, BackupName::part(stamp, number));
-        QString last = number > 1 ? existing(folder, BackupName::lastPart(stamp)) : QString();
-        while (part.isEmpty() && last.isEmpty()) {
+        QString part;
+        QString last;
+        for (;;) {
+            part = existing(folder, BackupName::part(stamp, number));
+            last = number > 1 ? existing(folder, BackupName::lastPart(stamp)) : QString();
+            if (!part.isEmpty() || !last.isEmpty())
+                break;
             if (m_workspace.messages().messageBox(PartMissing, Messages::Buttons::OkCancel, Messages::Button::Cancel)
                 != Messages::Button::Ok)
                 return cancelled();
-            part = existing(folder, BackupName::part(stamp, number));
-            last = number > 1 ? existing(folder, BackupName::lastPart(stamp)) : QString();
         }
         const QString read = part.isEmpty() ? last : part;
         if (!appendFile(target, read))
