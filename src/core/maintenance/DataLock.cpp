@@ -16,7 +16,7 @@ constexpr int PausesInAll = 500;
 } // namespace
 
 DataLock::DataLock(const WorkingPaths& paths, Pause pause)
-    : m_path(paths.programDir() + fileName())
+    : m_path(paths.programDir() + QStringLiteral("data.lock"))
     , m_pause(std::move(pause))
 {
 }

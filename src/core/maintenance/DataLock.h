@@ -8,8 +8,8 @@ class WorkingPaths;
 
 // Keeps the writers of a home's data and the work that replaces its database apart. Every program and command
 // that writes holds the lock shared for as long as it may write; restore and reorganisation hold it exclusively,
-// so that no row is committed into a database about to be replaced. The lock is the system's (flock) on a file in
-// the home: a program lets go of it however it ends.
+// so that no row is committed into a database about to be replaced. The lock is the system's (flock) on
+// <home>/data.lock: a program lets go of it however it ends.
 class DataLock {
 public:
     enum class Use { Shared, Exclusive };
@@ -26,7 +26,6 @@ public:
     // file can be opened (a home not made yet), nobody can hold one and this is true.
     bool take(Use use, Messages& messages);
 
-    static QString fileName() { return QStringLiteral("data.lock"); }
     static QString busyMessage();
     // Pauses 10 ms at a time, for five seconds in all.
     static bool waitAFewSeconds(int attempts);
