@@ -72,6 +72,8 @@ int main(int argc, char** argv)
         return 1;
     }
     ProgramSession session(workspace);
+    if (!session.dataLock().take(DataLock::Use::Shared, messages))
+        return 1;
 
     const int tourAt = static_cast<int>(arguments.indexOf(QStringLiteral("--screenshot-tour")));
     if (tourAt >= 0) {

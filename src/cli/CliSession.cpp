@@ -67,7 +67,8 @@ bool ConsoleDesktop::openUrl(const QUrl& url)
 }
 
 CliSession::CliSession(const QString& home)
-    : m_clock(QDateTime::currentDateTime())
+    : m_dataLock(WorkingPaths(home))
+    , m_clock(QDateTime::currentDateTime())
     , m_mailboxModule(WorkingPaths(home).programDir(), m_clock, &m_setupDialog)
     , m_context(WorkingPaths(home),
           { m_messages, m_progress, m_clock, m_desktop, m_processes, m_fileDialogs, m_mailboxModule, m_notices })

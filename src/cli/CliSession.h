@@ -10,6 +10,7 @@
 #include "core/common/ProcessList.h"
 #include "core/common/Progress.h"
 #include "core/edi/comm/MailboxModule.h"
+#include "core/maintenance/DataLock.h"
 
 #include <QTextStream>
 #include <memory>
@@ -41,11 +42,13 @@ public:
     bool openUrl(const QUrl& url) override;
 };
 
-// One fbctl run: the home, the seams and the workspace over them.
+// One fbctl run: the home, the seams and the workspace over them, and the home's data lock, let go of only after
+// the workspace has closed the database.
 class CliSession {
 public:
     explicit CliSession(const QString& home);
 
+    DataLock& dataLock() { return m_dataLock; }
     Workspace& context() { return m_context; }
     // What the command line sets in place of the communication module's settings dialog.
     OptionsSetupDialog& setupDialog() { return m_setupDialog; }
@@ -56,6 +59,7 @@ public:
     QTextStream& err() { return m_err; }
 
 private:
+    DataLock m_dataLock;
     ConsoleMessages m_messages;
     NullProgress m_progress;
     FixedClock m_clock;
@@ -75,6 +79,9 @@ struct CliCommand {
     QString name;
     QString usage;
     int (*run)(CliSession& session, const QStringList& arguments);
+    // The data lock is held shared around the run; a command that replaces the database takes it exclusively
+    // itself.
+    bool sharesData = true;
 };
 
 // For a command that takes no arguments: true, with a message, when some were given (exit status 2), so that a

@@ -2,6 +2,7 @@
 
 #include "core/data/TDM1.h"
 #include "core/maintenance/DataBackup.h"
+#include "core/maintenance/DataLock.h"
 #include "core/maintenance/DataRecovery.h"
 #include "core/maintenance/DataRefresh.h"
 #include "core/maintenance/HomeLock.h"
@@ -62,6 +63,14 @@ int runBackup(CliSession& session, const QStringList& given)
     return 0;
 }
 
+// The desktop program holds the home for hours: refused at once while it runs. Other commands write for moments:
+// waited for a few seconds.
+bool takeHome(CliSession& session, HomeLock& lock)
+{
+    Messages& messages = session.context().messages();
+    return lock.take(messages) && session.dataLock().take(DataLock::Use::Exclusive, messages);
+}
+
 int runRestore(CliSession& session, const QStringList& given)
 {
     QStringList arguments = given;
@@ -69,7 +78,7 @@ int runRestore(CliSession& session, const QStringList& given)
     if (arguments.size() != 1)
         return usageError(session, "restore ARCHIVE [--yes]");
     HomeLock lock(session.context().paths());
-    if (!lock.take(session.context().messages()))
+    if (!takeHome(session, lock))
         return 1;
     DataRecovery recovery(session.context());
     return finish(session, recovery.restoreFrom(QDir::current().absoluteFilePath(arguments.first())),
@@ -81,7 +90,7 @@ int runReorganise(CliSession& session, const QStringList& arguments)
     if (refuseArguments(session, QStringLiteral("reorganise"), arguments))
         return 2;
     HomeLock lock(session.context().paths());
-    if (!lock.take(session.context().messages()))
+    if (!takeHome(session, lock))
         return 1;
     DataRefresh refresh(session.context());
     return finish(session, refresh.reorganise(), QStringLiteral("자료 재정리가 완료되었습니다."));
@@ -97,8 +106,8 @@ QList<CliCommand> maintenanceCommands()
             runBackup },
         { QStringLiteral("restore"),
             QStringLiteral("restore ARCHIVE [--yes]    replace the data with a backup (asks; --yes answers Yes)"),
-            runRestore },
+            runRestore, false },
         { QStringLiteral("reorganise"), QStringLiteral("reorganise    rebuild the database from the blank one"),
-            runReorganise },
+            runReorganise, false },
     };
 }

@@ -81,6 +81,8 @@ int main(int argc, char** argv)
     for (const CliCommand& command : commands) {
         if (command.name == arguments.value(0)) {
             CliSession session(home);
+            if (command.sharesData && !session.dataLock().take(DataLock::Use::Shared, session.messages()))
+                return 1;
             return command.run(session, arguments.mid(1));
         }
     }

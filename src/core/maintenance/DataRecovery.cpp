@@ -37,6 +37,16 @@ bool appendFile(QIODevice& target, const QString& path)
     return true;
 }
 
+// The file in folder named name, case aside: the name check ignores case, and archives copied from other systems
+// keep whatever case they were given there. Empty when there is none.
+QString existing(const QString& folder, const QString& name)
+{
+    if (QFileInfo(folder + name).isFile())
+        return folder + name;
+    const QStringList found = QDir(folder).entryList({ name }, QDir::Files, QDir::Name);
+    return found.isEmpty() ? QString() : folder + found.first();
+}
+
 } // namespace
 
 DataRecovery::DataRecovery(Workspace& workspace, MaintenanceSteps steps)
@@ -68,6 +78,12 @@ QString DataRecovery::unreadableMessage()
 QString DataRecovery::cancelledMessage()
 {
     return QStringLiteral("자료 복구 작업이 취소되었습니다.");
+}
+
+QString DataRecovery::unmovedMessage()
+{
+    return QStringLiteral("자료는 복구되었으나 다음 파일을 자료 폴더로 옮기지 못했습니다.\r\r%1\r\r이 파일들은 %2에 "
+                          "남아 있습니다.");
 }
 
 QString DataRecovery::replaceQuestion()
@@ -121,6 +137,14 @@ bool DataRecovery::restoreFrom(const QString& chosenFile)
         m_workspace.reportError(swap.error());
         return false;
     }
+    // The files that could not follow the database stay where they are for the user to move.
+    if (!swap.unmoved().isEmpty()) {
+        QStringList names;
+        for (const QString& file : swap.unmoved())
+            names << QFileInfo(file).fileName();
+        m_workspace.messages().error(unmovedMessage().arg(names.join(QLatin1Char('\r')), staging));
+        return false;
+    }
     QDir(staging).removeRecursively();
     QFile::remove(temp + QStringLiteral("Restore.zip"));
     return true;
@@ -130,8 +154,8 @@ bool DataRecovery::restoreFrom(const QString& chosenFile)
 // joined in order, asking for each one that is not there yet.
 bool DataRecovery::obtainArchive(const QString& folder, const QString& stamp, QString& archive)
 {
-    archive = folder + BackupName::archive(stamp);
-    if (QFileInfo::exists(archive))
+    archive = existing(folder, BackupName::archive(stamp));
+    if (!archive.isEmpty())
         return true;
     archive = MaintenanceFiles::tempDir(m_workspace.paths()) + QStringLiteral("Restore.zip");
     m_workspace.progress().showMessage(QStringLiteral("자료를 읽어 들이고 있습니다"));
@@ -144,17 +168,21 @@ bool DataRecovery::joinParts(const QString& folder, const QString& stamp, const 
     if (!target.open(QIODevice::WriteOnly))
         return unreadable(QStringLiteral("%1: %2").arg(joined, target.errorString()));
     for (int number = 1;; ++number) {
-        const QString part = folder + BackupName::part(stamp, number);
-        const QString last = folder + BackupName::lastPart(stamp);
-        while (!QFileInfo::exists(part) && !(number > 1 && QFileInfo::exists(last))) {
+        QString part;
+        QString last;
+        for (;;) {
+            part = existing(folder, BackupName::part(stamp, number));
+            last = number > 1 ? existing(folder, BackupName::lastPart(stamp)) : QString();
+            if (!part.isEmpty() || !last.isEmpty())
+                break;
             if (m_workspace.messages().messageBox(PartMissing, Messages::Buttons::OkCancel, Messages::Button::Cancel)
                 != Messages::Button::Ok)
                 return cancelled();
         }
-        const bool isLast = !QFileInfo::exists(part);
-        if (!appendFile(target, isLast ? last : part))
-            return unreadable(QStringLiteral("cannot read %1").arg(isLast ? last : part));
-        if (isLast)
+        const QString read = part.isEmpty() ? last : part;
+        if (!appendFile(target, read))
+            return unreadable(QStringLiteral("cannot read %1").arg(read));
+        if (part.isEmpty())
             return target.commit() || unreadable(QStringLiteral("%1: %2").arg(joined, target.errorString()));
     }
 }

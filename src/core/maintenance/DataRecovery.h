@@ -25,6 +25,8 @@ public:
     static QString unreadableMessage();
     static QString cancelledMessage();
     static QString replaceQuestion();
+    // The database is in place but the named files stayed in the folder given.
+    static QString unmovedMessage();
 
 private:
     bool obtainArchive(const QString& folder, const QString& stamp, QString& archive);

@@ -1,11 +1,14 @@
 #include "core/maintenance/DatabaseSwap.h"
 
 #include "core/app/Workspace.h"
+#include "core/common/Clock.h"
 #include "core/maintenance/MaintenanceFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -15,11 +18,6 @@ DatabaseSwap::DatabaseSwap(Workspace& workspace, MaintenanceSteps steps)
     : m_workspace(workspace)
     , m_steps(std::move(steps))
 {
-}
-
-QString DatabaseSwap::keptDatabase() const
-{
-    return MaintenanceFiles::tempDir(m_workspace.paths()) + WorkingPaths::databaseFileName();
 }
 
 bool DatabaseSwap::replace(const QString& newDatabase, const QStringList& otherFiles)
@@ -42,12 +40,18 @@ bool DatabaseSwap::replace(const QString& newDatabase, const QStringList& otherF
                         .arg(newDatabase, live, QString::fromLocal8Bit(std::strerror(errno))));
     for (const QString& file : otherFiles) {
         const QString target = paths.dataDir() + QFileInfo(file).fileName();
-        if (std::rename(QFile::encodeName(file).constData(), QFile::encodeName(target).constData()) != 0)
-            m_workspace.log().append(QStringLiteral("cannot rename %1 to %2").arg(file, target), true);
+        if (std::rename(QFile::encodeName(file).constData(), QFile::encodeName(target).constData()) != 0) {
+            m_workspace.log().append(QStringLiteral("cannot rename %1 to %2: %3")
+                                         .arg(file, target, QString::fromLocal8Bit(std::strerror(errno))),
+                true);
+            m_unmoved << file;
+        }
     }
     MaintenanceFiles::sync(paths.dataDir());
-    if (QFileInfo::exists(keptDatabase()))
-        m_workspace.log().append(QStringLiteral("자료 교체: 이전 자료는 %1에 보관되어 있습니다.").arg(keptDatabase()));
+    if (!m_kept.isEmpty()) {
+        m_workspace.log().append(QStringLiteral("자료 교체: 이전 자료는 %1에 보관되어 있습니다.").arg(m_kept));
+        removeOldestKept();
+    }
     return !m_steps || m_steps(MaintenanceStep::Renamed);
 }
 
@@ -56,14 +60,41 @@ bool DatabaseSwap::replace(const QString& newDatabase, const QStringList& otherF
 bool DatabaseSwap::keepOldDatabase()
 {
     const QString live = m_workspace.paths().databaseFile();
-    const QString kept = keptDatabase();
-    if (!QDir().mkpath(MaintenanceFiles::tempDir(m_workspace.paths())))
-        return fail(QStringLiteral("cannot make %1").arg(MaintenanceFiles::tempDir(m_workspace.paths())));
-    QFile::remove(kept);
-    if (::link(QFile::encodeName(live).constData(), QFile::encodeName(kept).constData()) == 0)
-        return MaintenanceFiles::sync(MaintenanceFiles::tempDir(m_workspace.paths()))
-            || fail(QStringLiteral("cannot write %1 to the disk").arg(kept));
-    return MaintenanceFiles::copyFile(live, kept, m_error);
+    const QString folder = MaintenanceFiles::tempDir(m_workspace.paths());
+    if (!QDir().mkpath(folder))
+        return fail(QStringLiteral("cannot make %1").arg(folder));
+    // Two swaps within a second keep both copies, the later one numbered.
+    const QString stamp = m_workspace.clock().now().toString(QStringLiteral("yyyyMMddHHmmss"));
+    QString kept = folder + QStringLiteral("FbMorv-%1.db").arg(stamp);
+    for (int number = 2; QFileInfo::exists(kept); ++number)
+        kept = folder + QStringLiteral("FbMorv-%1-%2.db").arg(stamp).arg(number);
+    if (::link(QFile::encodeName(live).constData(), QFile::encodeName(kept).constData()) == 0) {
+        if (!MaintenanceFiles::sync(folder))
+            return fail(QStringLiteral("cannot write %1 to the disk").arg(kept));
+    } else if (!MaintenanceFiles::copyFile(live, kept, m_error)) {
+        return false;
+    }
+    m_kept = kept;
+    return true;
+}
+
+// Oldest first by the time in the name, and within a second by the number.
+void DatabaseSwap::removeOldestKept()
+{
+    static const QRegularExpression name(QStringLiteral("^FbMorv-([0-9]{14})(?:-([0-9]+))?\\.db$"));
+    const QDir folder(MaintenanceFiles::tempDir(m_workspace.paths()));
+    QList<std::pair<std::pair<QString, int>, QString>> kept;
+    for (const QString& file : folder.entryList(QDir::Files)) {
+        const QRegularExpressionMatch match = name.match(file);
+        if (match.hasMatch())
+            kept.append({ { match.captured(1), match.captured(2).isEmpty() ? 1 : match.captured(2).toInt() }, file });
+    }
+    std::sort(kept.begin(), kept.end());
+    for (qsizetype oldest = 0; oldest + KeptDatabases < kept.size(); ++oldest) {
+        const QString file = folder.filePath(kept.at(oldest).second);
+        if (!QFile::remove(file))
+            m_workspace.log().append(QStringLiteral("cannot remove %1").arg(file), true);
+    }
 }
 
 bool DatabaseSwap::fail(const QString& text)

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QTime>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -13,6 +14,8 @@ constexpr double LastSerial = 2958466;
 constexpr int FirstSerialAfterLeapBug = 61;
 // Beyond this a rounded whole number no longer holds every digit.
 constexpr double LargestExactWhole = 1e15;
+// The spreadsheet program shows no number wider than this; a format asking for more gets no more.
+constexpr int WidestNumber = 255;
 
 bool isDateId(int id)
 {
@@ -94,7 +97,7 @@ CellText::Format CellText::builtIn(int id)
 CellText::Format CellText::ofCode(const QString& code)
 {
     if (!code.isEmpty() && code.count(u'0') == code.size())
-        return { Shape::Zeros, int(code.size()) };
+        return { Shape::Zeros, int(std::min<qsizetype>(code.size(), WidestNumber)) };
     const QString letters = formatLetters(code);
     const bool time = letters.contains(u'h') || letters.contains(u's');
     const bool date = letters.contains(u'y') || letters.contains(u'd') || (letters.contains(u'm') && !time);

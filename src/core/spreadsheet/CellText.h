@@ -3,13 +3,13 @@
 #include <QString>
 
 // The text a spreadsheet shows for a number: in full (up to 15 significant digits), as a date and/or time under a
-// date or time format, padded under a zeros-only format ("000000").
+// date or time format, padded under a zeros-only format ("000000", at most 255 wide).
 class CellText {
 public:
     enum class Shape { Number, Date, DateTime, Time, Zeros };
     struct Format {
         Shape shape = Shape::Number;
-        int width = 0; // the zeros of a zeros-only format
+        int width = 0; // the zeros of a zeros-only format, at most 255
     };
 
     // The shape of a built-in number format id.

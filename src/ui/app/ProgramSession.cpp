@@ -7,6 +7,12 @@
 
 #include <cstdlib>
 
+ProgramSession::ProgramSession(Workspace& workspace, DataLock::Pause pause)
+    : m_workspace(workspace)
+    , m_dataLock(workspace.paths(), std::move(pause))
+{
+}
+
 int ProgramSession::readUpgradeSwitch()
 {
     return EdiEnvironment(m_workspace).settings().comType();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/maintenance/DataLock.h"
+
 class TfmMain;
 class Workspace;
 
@@ -7,15 +9,14 @@ class Workspace;
 // and closing take in the subsystems behind it. A step whose subsystem is not built yet does nothing.
 class ProgramSession {
 public:
-    explicit ProgramSession(Workspace& workspace)
-        : m_workspace(workspace)
-    {
-    }
+    explicit ProgramSession(Workspace& workspace, DataLock::Pause pause = DataLock::waitAFewSeconds);
     virtual ~ProgramSession() = default;
     ProgramSession(const ProgramSession&) = delete;
     ProgramSession& operator=(const ProgramSession&) = delete;
 
     Workspace& workspace() const { return m_workspace; }
+    // Held shared from the start to the end of the program, exclusively around a restore or reorganisation.
+    DataLock& dataLock() { return m_dataLock; }
 
     // Creation (no database yet).
     virtual int readUpgradeSwitch(); // the communication setting COM-TYPE, -1 when missing
@@ -37,4 +38,5 @@ public:
 
 private:
     Workspace& m_workspace;
+    DataLock m_dataLock;
 };

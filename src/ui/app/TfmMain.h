@@ -63,6 +63,7 @@ public:
     bool isCloseEnabled() const;
 
     Workspace& context() const { return m_context; }
+    ProgramSession& session() const { return m_session; }
     // Refills the two code lists from the database; a database error goes to the error box.
     bool loadCodeLists();
     // The notice line from the delivered notice file or the settings; after every send/receive run.

@@ -7,6 +7,7 @@
 #include "core/maintenance/DataBackup.h"
 #include "core/maintenance/DataRecovery.h"
 #include "core/maintenance/DataRefresh.h"
+#include "ui/app/ProgramSession.h"
 #include "ui/app/TfmMain.h"
 
 #include <QDir>
@@ -32,8 +33,8 @@ bool MaintenanceCommands::backup()
 
 void MaintenanceCommands::restore()
 {
-    const bool done = m_window.withDatabaseClosed(
-        [this] { return DataRecovery(m_workspace).restore() && m_workspace.data().openAndUpgrade(); });
+    const bool done
+        = replacing([this] { return DataRecovery(m_workspace).restore() && m_workspace.data().openAndUpgrade(); });
     if (done)
         m_workspace.messages().information(QStringLiteral("자료 복구가 완료되었습니다."));
 }
@@ -42,10 +43,21 @@ void MaintenanceCommands::reorganise()
 {
     if (m_workspace.messages().question(QStringLiteral("현재 자료를 먼저 백업 하시겠습니까?")))
         backup();
-    const bool done = m_window.withDatabaseClosed(
-        [this] { return DataRefresh(m_workspace).reorganise() && m_workspace.data().openAndUpgrade(); });
+    const bool done
+        = replacing([this] { return DataRefresh(m_workspace).reorganise() && m_workspace.data().openAndUpgrade(); });
     if (done)
         m_workspace.messages().information(QStringLiteral("자료 재정리가 완료되었습니다."));
+}
+
+// Nothing is done while fbctl writes; afterwards the program holds the data shared again, as for its whole run.
+bool MaintenanceCommands::replacing(const std::function<bool()>& work)
+{
+    DataLock& lock = m_window.session().dataLock();
+    if (!lock.take(DataLock::Use::Exclusive, m_workspace.messages()))
+        return false;
+    const bool done = m_window.withDatabaseClosed(work);
+    lock.take(DataLock::Use::Shared, m_workspace.messages());
+    return done;
 }
 
 void MaintenanceCommands::backupAfterUpgrade()

@@ -2,11 +2,14 @@
 
 #include "core/maintenance/SystemStorage.h"
 
+#include <functional>
+
 class TfmMain;
 class Workspace;
 
 // The main window's side of backup, restore and reorganisation: the database closed around the work and
-// reopened whatever it did, completion told only when every step went through.
+// reopened whatever it did, completion told only when every step went through. Restore and reorganisation wait a
+// few seconds for fbctl commands that write, and are refused while one still does.
 class MaintenanceCommands {
 public:
     explicit MaintenanceCommands(TfmMain& window);
@@ -21,6 +24,9 @@ public:
     void backupAfterUpgrade();
 
 private:
+    // The work with the data lock held exclusively and the database closed.
+    bool replacing(const std::function<bool()>& work);
+
     TfmMain& m_window;
     Workspace& m_workspace;
     SystemStorage m_storage;

@@ -60,7 +60,7 @@ TEST(DataRecovery, RestoresTheBackupAndKeepsTheReplacedDatabase)
     EXPECT_EQ(home.bank03(), QStringLiteral("백업 은행"));
     EXPECT_EQ(readFileBytes(home.path(QStringLiteral("Data/Memo.txt"))), QByteArray("backed up"));
     EXPECT_EQ(home.messages.texts(), QStringList { Question });
-    EXPECT_EQ(MaintenanceHome::scalar(home.path(QStringLiteral("Data/Temp/FbMorv.db")),
+    EXPECT_EQ(MaintenanceHome::scalar(home.path(QStringLiteral("Data/Temp/FbMorv-20240309140521.db")),
                   QStringLiteral("SELECT Name FROM BANKCODE WHERE Id = '03'")),
         QStringLiteral("현재 은행"));
 }
@@ -93,6 +93,58 @@ TEST(DataRecovery, PartsAreJoinedAskingForAMissingOne)
     home.messages.answerYes();
     ASSERT_TRUE(recovery.restoreFrom(base + QStringLiteral(".001")));
     EXPECT_EQ(home.bank03(), QStringLiteral("백업 은행"));
+}
+
+// The name is checked case aside, and the archive or its parts are found as they are named in the folder.
+TEST(DataRecovery, NamesInAnyCaseAreFound)
+{
+    const struct {
+        const char* label;
+        QStringList parts; // empty: the whole archive under the chosen name
+        const char* chosen;
+    } cases[] = {
+        { "lower-case archive", {}, "fm2403091405.zip" },
+        { "upper-case extension", {}, "FM2403091405.ZIP" },
+        { "lower-case parts",
+            { QStringLiteral("fm2403091405.001"), QStringLiteral("fm2403091405.002"),
+                QStringLiteral("fm2403091405.end") },
+            "fm2403091405.001" },
+        { "parts in mixed case",
+            { QStringLiteral("fm2403091405.001"), QStringLiteral("FM2403091405.002"),
+                QStringLiteral("Fm2403091405.END") },
+            "fm2403091405.001" },
+    };
+    for (const auto& row : cases) {
+        RecoveryHome home;
+        const QByteArray bytes = readFileBytes(home.archive);
+        QFile::remove(home.archive);
+        const QString chosen = home.backupDir() + QString::fromUtf8(row.chosen);
+        if (row.parts.isEmpty())
+            writeFileBytes(chosen, bytes);
+        for (int at = 0; at < row.parts.size(); ++at)
+            writeFileBytes(home.backupDir() + row.parts.at(at),
+                at + 1 < row.parts.size() ? bytes.mid(at * 1000, 1000) : bytes.mid(at * 1000));
+        home.messages.answerYes();
+        DataRecovery recovery(home.context());
+        EXPECT_TRUE(recovery.restoreFrom(chosen)) << row.label << ": " << home.messages.lastText().toStdString();
+        EXPECT_EQ(home.bank03(), QStringLiteral("백업 은행")) << row.label;
+    }
+}
+
+// The database is in place, but a file of the archive that could not take its place in the data folder is named to
+// the user, left for them to move, and the restore does not report completion.
+TEST(DataRecovery, AFileThatCouldNotBeMovedIsToldAndKept)
+{
+    RecoveryHome home;
+    QDir().mkpath(home.path(QStringLiteral("Data/Memo.txt/in the way")));
+    home.messages.answerYes();
+    DataRecovery recovery(home.context());
+    EXPECT_FALSE(recovery.restoreFrom(home.archive));
+    EXPECT_EQ(home.messages.lastText(),
+        QStringLiteral("자료는 복구되었으나 다음 파일을 자료 폴더로 옮기지 못했습니다.\r\rMemo.txt\r\r이 파일들은 ")
+            + home.path(QStringLiteral("Data/Temp/Restore/")) + QStringLiteral("에 남아 있습니다."));
+    EXPECT_EQ(home.bank03(), QStringLiteral("백업 은행"));
+    EXPECT_EQ(readFileBytes(home.path(QStringLiteral("Data/Temp/Restore/Memo.txt"))), QByteArray("backed up"));
 }
 
 TEST(DataRecovery, RefusalsLeaveTheDatabaseAsItWas)

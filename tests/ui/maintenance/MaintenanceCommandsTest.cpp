@@ -2,6 +2,7 @@
 #include "core/data/Database.h"
 #include "core/data/TDM1.h"
 #include "core/maintenance/DataBackup.h"
+#include "core/maintenance/DataLock.h"
 #include "core/maintenance/Storage.h"
 #include "ui/app/MainCommand.h"
 #include "ui/app/ProgramSession.h"
@@ -51,7 +52,7 @@ protected:
     void trigger(const QString& command) { frame.mainMenu().item(command)->trigger(); }
 
     TestHome home;
-    ProgramSession session { home.context() };
+    ProgramSession session { home.context(), [](int) { return false; } };
     TfmMain frame { session, {} };
 };
 
@@ -88,6 +89,22 @@ TEST_F(MaintenanceCommandsTest, ReorganiseAnsweredYesBacksUpFirst)
             QStringLiteral("자료 받기가 완료되었습니다."), QStringLiteral("자료 재정리가 완료되었습니다.") }));
     EXPECT_TRUE(QFileInfo::exists(home.path(QStringLiteral("Backup/FM2403091405.zip"))));
     EXPECT_EQ(bank03(), QStringLiteral("기업은행"));
+}
+
+TEST_F(MaintenanceCommandsTest, RestoreAndReorganiseAreRefusedWhileFbctlWrites)
+{
+    DataLock writer(home.context().paths(), [](int) { return false; });
+    ASSERT_TRUE(writer.take(DataLock::Use::Shared, home.messages));
+    home.messages.answerNo();
+    trigger(MainCommand::Reorganise);
+    trigger(MainCommand::Restore);
+    EXPECT_EQ(home.messages.texts(),
+        (QStringList { QStringLiteral("현재 자료를 먼저 백업 하시겠습니까?"),
+            QStringLiteral("다른 작업이 진행중입니다."), QStringLiteral("다른 작업이 진행중입니다.") }));
+    EXPECT_TRUE(home.fileDialogs.startedIn.isEmpty());
+    EXPECT_TRUE(QDir(home.path(QStringLiteral("Data/Temp"))).entryList({ QStringLiteral("FbMorv-*") }).isEmpty());
+    EXPECT_TRUE(frame.isEnabled());
+    EXPECT_TRUE(home.context().database().isOpen());
 }
 
 TEST_F(MaintenanceCommandsTest, BackupCancelledInTheDialogSaysNothing)
