@@ -381,36 +381,13 @@ TransferItems::Item TfmTong2::fromEditors() const
 
 void TfmTong2::focus(TransferItems::Field field)
 {
-    switch (field) {
-    case TransferItems::Field::BankCode:
-        m_bankCode->setFocus();
-        break;
-    case TransferItems::Field::Account:
-        m_account->setFocus();
-        break;
-    case TransferItems::Field::Amount:
-        m_amount->setFocus();
-        break;
-    case TransferItems::Field::FundCategory:
-        m_fundCode->setFocus();
-        break;
-    case TransferItems::Field::Name:
-        m_name->setFocus();
-        break;
-    case TransferItems::Field::PayerNumber:
-        m_payer->setFocus();
-        break;
-    case TransferItems::Field::Remark:
-        m_remark->setFocus();
-        break;
-    case TransferItems::Field::Dong:
-        m_dong->setFocus();
-        break;
-    case TransferItems::Field::Ho:
-        m_ho->setFocus();
-        break;
-    case TransferItems::Field::None:
-        break;
+    using Field = TransferItems::Field;
+    const std::pair<Field, QWidget*> editors[] = { { Field::BankCode, m_bankCode }, { Field::Account, m_account },
+        { Field::Amount, m_amount }, { Field::FundCategory, m_fundCode }, { Field::Name, m_name },
+        { Field::PayerNumber, m_payer }, { Field::Remark, m_remark }, { Field::Dong, m_dong }, { Field::Ho, m_ho } };
+    for (const auto& [which, editor] : editors) {
+        if (which == field)
+            editor->setFocus();
     }
 }
 

@@ -16,6 +16,13 @@ const char* const Exempt = "9900000004";
 using Button = Messages::Button;
 using Field = ConsentRegister::Field;
 
+struct SaveCase {
+    const char* label;
+    ConsentRegister::Consent consent;
+    QString message;
+    Field focus;
+};
+
 class ConsentRegisterTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -57,6 +64,20 @@ protected:
     }
 
     QStringList states() { return home.column("SELECT NapbuNO || ':' || Status FROM TongRegister ORDER BY NapbuNO"); }
+
+    // Each entry is refused with its one message and focus; nothing is stored.
+    template <size_t N> void expectRefused(const SaveCase (&cases)[N])
+    {
+        for (const SaveCase& c : cases) {
+            SCOPED_TRACE(c.label);
+            home.messages.clear();
+            const ConsentRegister::Outcome outcome = consents.save(c.consent);
+            EXPECT_FALSE(outcome.done);
+            EXPECT_EQ(home.messages.texts(), QStringList { c.message });
+            EXPECT_EQ(outcome.focus, c.focus);
+        }
+        EXPECT_EQ(home.column("SELECT count(*) FROM TongRegister"), QStringList { "0" });
+    }
 
     static ConsentRegister::Selection keys(const QList<qint64>& keys) { return { keys, false, {} }; }
 
@@ -115,13 +136,6 @@ TEST(ResidentNumberRuleTest, CutOverByBankGroupAndDay)
     EXPECT_TRUE(ResidentNumberRule::isResidentNumber("8001011234567"));
 }
 
-struct SaveCase {
-    const char* label;
-    ConsentRegister::Consent consent;
-    const char* message;
-    Field focus;
-};
-
 // The checks of 저 장 in their order: each case fails exactly one check and every later one.
 TEST_F(ConsentRegisterTest, SaveChecksInOrder)
 {
@@ -149,15 +163,7 @@ TEST_F(ConsentRegisterTest, SaveChecksInOrder)
         { "institution not listed", with([](auto& c) { c.institution = "1234567890"; }), "기관업체를 선택하세요",
             Field::Institution },
     };
-    for (const SaveCase& c : cases) {
-        SCOPED_TRACE(c.label);
-        home.messages.clear();
-        const ConsentRegister::Outcome outcome = consents.save(c.consent);
-        EXPECT_FALSE(outcome.done);
-        EXPECT_EQ(home.messages.texts(), QStringList { c.message });
-        EXPECT_EQ(outcome.focus, c.focus);
-    }
-    EXPECT_EQ(home.column("SELECT count(*) FROM TongRegister"), QStringList { "0" });
+    expectRefused(cases);
 }
 
 TEST_F(ConsentRegisterTest, SaveStoresTheEntry)
@@ -307,13 +313,7 @@ TEST_F(ConsentRegisterTest, TextsThatWouldBreakOrNotFitAreRefused)
         return consent;
     };
     const QString breaks = QStringLiteral("에는 줄바꿈이나 탭 문자를 입력할 수 없습니다.");
-    struct Case {
-        const char* label;
-        ConsentRegister::Consent consent;
-        QString message;
-        Field focus;
-    };
-    const Case cases[] = {
+    const SaveCase cases[] = {
         { "name CR", with([](auto& c) { c.name = "홍\r길동"; }), "성명" + breaks, Field::Name },
         { "name of 21 bytes", with([](auto& c) { c.name = "A가나다라마바사아자차"; }),
             "성명은 20바이트(한글 10자)까지 입력할 수 있습니다.", Field::Name },
@@ -328,15 +328,7 @@ TEST_F(ConsentRegisterTest, TextsThatWouldBreakOrNotFitAreRefused)
         { "real name NUL", with([](auto& c) { c.realNameNumber = QStringLiteral("8001") + QChar(0) + "01"; }),
             "실명번호" + breaks, Field::RealName },
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
-        home.messages.clear();
-        const ConsentRegister::Outcome outcome = consents.save(c.consent);
-        EXPECT_FALSE(outcome.done);
-        EXPECT_EQ(home.messages.texts(), QStringList { c.message });
-        EXPECT_EQ(outcome.focus, c.focus);
-    }
-    EXPECT_EQ(home.column("SELECT count(*) FROM TongRegister"), QStringList { "0" });
+    expectRefused(cases);
 
     ASSERT_TRUE(consents.save(with([](auto& c) { c.name = "가나다라마바사아자차"; })).done);
     EXPECT_EQ(home.column("SELECT NAME FROM TongRegister"), QStringList { "가나다라마바사아자차" });
