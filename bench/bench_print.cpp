@@ -165,7 +165,7 @@ int main(int argc, char** argv)
     timer.start();
     FixedPrintOptions toPreview(previewed);
     const PrintRun::Outcome preview = PrintRun(context, toPreview).run(job);
-    ReportPreview window(preview.report);
+    ReportPreview window(preview.report, context.messages());
     window.show();
     window.view()->viewport()->grab();
     const double firstPageMs = double(timer.nsecsElapsed()) / 1e6;

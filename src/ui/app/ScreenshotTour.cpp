@@ -146,7 +146,8 @@ bool ScreenshotTour::shootPrint()
         return false;
     TfmTong1 batches(m_context);
     const TransferBatchPrint job(m_context, TransferKind::deposit(), batches.currentBatch());
-    ReportPreview preview(job.report(PrintOptions::Style::Full, job.rows(PrintOptions::Data::All)));
+    ReportPreview preview(
+        job.report(PrintOptions::Style::Full, job.rows(PrintOptions::Data::All)), m_context.messages());
     preview.resize(900, 1000);
     return shoot(preview, QStringLiteral("ReportPreview"));
 }

@@ -35,12 +35,12 @@ void ReportOutput::print(std::shared_ptr<const Report> report)
     const bool printed = m_printers.print(*report);
     progress.close();
     if (!printed)
-        m_context.messages().information(QStringLiteral("인쇄에 실패했습니다."));
+        m_context.messages().information(PrinterList::failedText());
 }
 
 void ReportOutput::preview(std::shared_ptr<const Report> report)
 {
-    ReportPreview preview(std::move(report), m_parent);
+    ReportPreview preview(std::move(report), m_context.messages(), m_parent);
     preview.exec();
 }
 

@@ -1,5 +1,7 @@
 #include "ui/print/ReportPreview.h"
 
+#include "core/common/Messages.h"
+#include "core/print/PrinterList.h"
 #include "core/print/Report.h"
 #include "ui/print/ReportPageView.h"
 #include "ui/print/painter/ReportPainter.h"
@@ -19,9 +21,10 @@ const QList<int> Percentages { 50, 75, 100, 150, 200 };
 
 } // namespace
 
-ReportPreview::ReportPreview(std::shared_ptr<const Report> report, QWidget* parent)
+ReportPreview::ReportPreview(std::shared_ptr<const Report> report, Messages& messages, QWidget* parent)
     : QDialog(parent)
     , m_report(report)
+    , m_messages(messages)
     , m_view(new ReportPageView(report, this))
     , m_page(new QSpinBox(this))
     , m_pageCount(new QLabel(this))
@@ -91,6 +94,6 @@ void ReportPreview::print()
     dialog.setMinMax(1, m_report->pageCount());
     dialog.setOption(QAbstractPrintDialog::PrintPageRange);
     dialog.setOption(QAbstractPrintDialog::PrintToFile);
-    if (dialog.exec() == QDialog::Accepted)
-        ReportPainter::print(*m_report, printer);
+    if (dialog.exec() == QDialog::Accepted && !ReportPainter::print(*m_report, printer))
+        m_messages.information(PrinterList::failedText());
 }

@@ -6,6 +6,7 @@
 class QComboBox;
 class QLabel;
 class QSpinBox;
+class Messages;
 class Report;
 class ReportPageView;
 
@@ -14,7 +15,7 @@ class ReportPageView;
 class ReportPreview : public QDialog {
     Q_OBJECT
 public:
-    explicit ReportPreview(std::shared_ptr<const Report> report, QWidget* parent = nullptr);
+    ReportPreview(std::shared_ptr<const Report> report, Messages& messages, QWidget* parent = nullptr);
 
     ReportPageView* view() const { return m_view; }
     // 인 쇄: the print dialog, then the pages it asks for.
@@ -25,6 +26,7 @@ private:
     void zoomTo(int index);
 
     std::shared_ptr<const Report> m_report;
+    Messages& m_messages;
     ReportPageView* m_view;
     QSpinBox* m_page;
     QLabel* m_pageCount;

@@ -1,4 +1,5 @@
 #include "../../core/print/PrintFixture.h"
+#include "ScriptedMessages.h"
 #include "core/print/PrinterList.h"
 #include "core/print/TransferBatchPrint.h"
 #include "core/print/TransferReportForms.h"
@@ -158,7 +159,8 @@ TEST(ReportPreview, OpensOnPageOneAndPaintsOnlyThePagesInView)
 {
     auto rows = std::make_shared<CountedRows>(100000);
     auto report = std::make_shared<const Report>(TransferReportForms(TransferKind::deposit()).list(), rows);
-    ReportPreview preview(report);
+    ScriptedMessages messages;
+    ReportPreview preview(report, messages);
     preview.show();
     preview.view()->viewport()->grab();
     ReportPageView* view = preview.view();
