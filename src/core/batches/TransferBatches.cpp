@@ -436,7 +436,6 @@ bool TransferBatches::closeItems(qint64 id)
         values.insert(counts.at(group), read ? totals.integer(0) : 0);
         values.insert(amounts.at(group), read ? totals.integer(1) : 0);
     }
-
     if (!read)
         return fail();
     const qint64 items = values.value(QStringLiteral("E1TotNo")).toLongLong();
