@@ -16,7 +16,9 @@ const QString Usage = QStringLiteral(
     "[--now \"YYYY-MM-DD HH:MM:SS\"] [--yes]\n"
     "    enters a consent through the register's checks and prints its key INSTITUTION/BANK/ACCOUNT/PAYER\n"
     "  consent queue register|cancel KEY... [--now \"YYYY-MM-DD HH:MM:SS\"] [--yes]\n"
-    "    queues the consents of the keys for registration or cancellation\n"
+    "  consent queue register|cancel --all [--institution CODE] [--state S] [--now \"YYYY-MM-DD HH:MM:SS\"] [--yes]\n"
+    "    queues the consents of the keys, or every consent of the filter (the screen's select all), for registration\n"
+    "    or cancellation\n"
     "  consent list [--institution CODE] [--state S]\n"
     "    key, state, state name, name, real-name number, send date, receive date, result per consent\n"
     "  consent delete KEY... [--yes]\n"
@@ -103,26 +105,49 @@ int runAdd(CliSession& session, const QStringList& arguments, const QStringList&
     return 0;
 }
 
-// The keys as the grid's selection; false, with a message, when one names no consent.
-bool selectionOf(CliSession& session, const ConsentRegister& consents, const QStringList& keys,
-    ConsentRegister::Selection& selection)
+// "--state S" and "--institution CODE" as a filter; false when the state is not a number or the institution empty.
+bool filterOf(const QHash<QString, QString>& options, ConsentRegister::Filter& filter)
 {
-    for (const QString& key : keys) {
-        const std::optional<qint64> row = consents.keyOf(key);
-        if (!row) {
-            session.err() << "consent: no consent " << key << Qt::endl;
+    if (options.contains(QStringLiteral("--state"))) {
+        bool numeric = false;
+        filter.state = options.value(QStringLiteral("--state")).toInt(&numeric);
+        if (!numeric)
             return false;
-        }
-        selection.keys << *row;
+    }
+    if (options.contains(QStringLiteral("--institution"))) {
+        filter.institution = options.value(QStringLiteral("--institution"));
+        if (filter.institution.isEmpty())
+            return false;
     }
     return true;
 }
 
+// The keys as the grid's selection; false, with a message, when one names no consent.
+bool selectionOf(CliSession& session, const ConsentRegister& consents, const QStringList& keys,
+    ConsentRegister::Selection& selection)
+{
+    QString unknown;
+    if (consents.keysOf(keys, selection.keys, unknown))
+        return true;
+    if (!unknown.isEmpty())
+        session.err() << "consent: no consent " << unknown << Qt::endl;
+    return false;
+}
+
+// The keys given, or with --all every consent of the filter, as the screen's select all chooses them.
 int runQueue(CliSession& session, const QStringList& arguments, const QStringList& given)
 {
+    QStringList words = arguments;
+    const qsizetype all = words.removeAll(QStringLiteral("--all"));
     QHash<QString, QString> options;
     QStringList rest;
-    if (!split(arguments, { QStringLiteral("--now") }, options, rest) || !takeNow(session, options) || rest.size() < 2)
+    const QStringList known = all > 0
+        ? QStringList { QStringLiteral("--now"), QStringLiteral("--institution"), QStringLiteral("--state") }
+        : QStringList { QStringLiteral("--now") };
+    ConsentRegister::Selection selection;
+    selection.all = all > 0;
+    if (all > 1 || !split(words, known, options, rest) || !filterOf(options, selection.filter)
+        || !takeNow(session, options) || (selection.all ? rest.size() != 1 : rest.size() < 2))
         return usage(session, given);
     const QString what = rest.takeFirst();
     if (what != QLatin1String("register") && what != QLatin1String("cancel"))
@@ -130,7 +155,6 @@ int runQueue(CliSession& session, const QStringList& arguments, const QStringLis
     if (!openWorkingData(session))
         return 1;
     ConsentRegister consents(session.context());
-    ConsentRegister::Selection selection;
     if (!selectionOf(session, consents, rest, selection))
         return 1;
     const ConsentRegister::Outcome queued = what == QLatin1String("register") ? consents.queueRegistrations(selection)
@@ -146,17 +170,12 @@ int runList(CliSession& session, const QStringList& arguments, const QStringList
         || !rest.isEmpty())
         return usage(session, given);
     ConsentRegister::Filter filter;
-    if (options.contains(QStringLiteral("--state"))) {
-        bool numeric = false;
-        filter.state = options.value(QStringLiteral("--state")).toInt(&numeric);
-        if (!numeric)
-            return usage(session, given);
-    }
+    if (!filterOf(options, filter))
+        return usage(session, given);
     if (!openWorkingData(session))
         return 1;
     const ConsentRegister consents(session.context());
-    for (const ConsentRegister::Consent& consent :
-        consents.list(filter, options.value(QStringLiteral("--institution")))) {
+    for (const ConsentRegister::Consent& consent : consents.list(filter)) {
         session.out() << ConsentRegister::keyText(consent) << '\t' << consent.state << '\t'
                       << ConsentState::name(consent.state) << '\t' << consent.name << '\t' << consent.realNameNumber
                       << '\t' << dateTimeText(consent.sent) << '\t' << dateTimeText(consent.received) << '\t'

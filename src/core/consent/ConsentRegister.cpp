@@ -18,6 +18,8 @@
 #include "core/data/TransactionGuard.h"
 
 #include <algorithm>
+#include <array>
+#include <memory>
 
 namespace {
 
@@ -29,6 +31,8 @@ const QString ChosenRows = QStringLiteral("rowid IN (SELECT id FROM temp.ChosenC
 const QString Columns = QStringLiteral("rowid, Giganid, Bankcd, Bankno, NapbuNO, Status, NAME, BanksubCD, "
                                        "RequestDate, Senddate, Receivedate, ResultCD, CheckJumin, JuminNO, ResultYN");
 const QString KeyOrder = QStringLiteral("Giganid, Bankcd, Bankno, NapbuNO");
+// The columns of a key text, in its order; the unique index TongRegister_PK has them in the same order.
+constexpr std::array<const char*, 4> KeyParts { "Giganid", "Bankcd", "Bankno", "NapbuNO" };
 // The screen asks the resident-number rule for this bank whatever the consent's bank is.
 const QString ResidentRuleBank = QStringLiteral("11");
 const QString Exempt = QStringLiteral("면제");
@@ -109,12 +113,22 @@ ConsentRegister::Consent consentOf(const SqliteStatement& query)
 
 QString ConsentRegister::filterWhere(const Filter& filter)
 {
-    return filter.state ? QStringLiteral("Status = ?") : QString();
+    QStringList where;
+    if (filter.state)
+        where << QStringLiteral("Status = ?");
+    if (!filter.institution.isEmpty())
+        where << QStringLiteral("Giganid = ?");
+    return where.join(QStringLiteral(" AND "));
 }
 
 QVariantList ConsentRegister::filterValues(const Filter& filter)
 {
-    return filter.state ? QVariantList { *filter.state } : QVariantList();
+    QVariantList values;
+    if (filter.state)
+        values << *filter.state;
+    if (!filter.institution.isEmpty())
+        values << filter.institution;
+    return values;
 }
 
 QStringList ConsentRegister::orderColumns(Order order)
@@ -227,29 +241,64 @@ std::optional<ConsentRegister::Consent> ConsentRegister::consent(qint64 key) con
 
 std::optional<qint64> ConsentRegister::keyOf(const QString& keyText) const
 {
-    const QStringList parts = keyText.split(QLatin1Char('/'));
-    if (parts.size() != 4)
+    QList<qint64> keys;
+    QString unknown;
+    if (!keysOf({ keyText }, keys, unknown))
         return std::nullopt;
-    const QVariant key = database().scalar(
-        QStringLiteral("SELECT rowid FROM TongRegister WHERE ifnull(Giganid, '') = ? AND ifnull(Bankcd, '') = ? "
-                       "AND ifnull(Bankno, '') = ? AND ifnull(NapbuNO, '') = ?"),
-        { parts.at(0), parts.at(1), parts.at(2), parts.at(3) });
-    if (key.isNull())
-        return std::nullopt;
-    return key.toLongLong();
+    return keys.first();
+}
+
+// The parts are compared as stored, so that the key's unique index finds the row. An empty part stands for an empty
+// or a NULL column, as keyText() prints both; only the parts given then narrow the search.
+bool ConsentRegister::keysOf(const QStringList& keyTexts, QList<qint64>& keys, QString& unknown) const
+{
+    // One statement for each pattern of empty parts, prepared when first needed.
+    std::array<std::unique_ptr<SqliteStatement>, 1 << KeyParts.size()> lookups;
+    for (const QString& keyText : keyTexts) {
+        const QStringList parts = keyText.split(QLatin1Char('/'));
+        if (parts.size() != static_cast<qsizetype>(KeyParts.size())) {
+            unknown = keyText;
+            return false;
+        }
+        size_t pattern = 0;
+        QVariantList values;
+        for (size_t i = 0; i < KeyParts.size(); ++i) {
+            const QString& part = parts.at(static_cast<qsizetype>(i));
+            if (part.isEmpty())
+                pattern |= size_t(1) << i;
+            else
+                values << part;
+        }
+        std::unique_ptr<SqliteStatement>& lookup = lookups.at(pattern);
+        if (!lookup) {
+            QStringList where;
+            for (size_t i = 0; i < KeyParts.size(); ++i)
+                where << QString::fromLatin1((pattern & (size_t(1) << i)) ? "ifnull(%1, '') = ''" : "%1 = ?")
+                             .arg(QString::fromLatin1(KeyParts.at(i)));
+            lookup = std::make_unique<SqliteStatement>(database(),
+                QStringLiteral("SELECT rowid FROM TongRegister WHERE %1 LIMIT 1")
+                    .arg(where.join(QStringLiteral(" AND "))));
+        }
+        const bool found = lookup->select(values) && lookup->next();
+        if (!lookup->error().isEmpty()) {
+            m_context.reportError(lookup->error());
+            return false;
+        }
+        if (!found) {
+            unknown = keyText;
+            return false;
+        }
+        keys << lookup->integer(0);
+    }
+    return true;
 }
 
 QList<ConsentRegister::Consent> ConsentRegister::list(const Filter& filter, const QString& institution) const
 {
-    QStringList where;
-    QVariantList values = filterValues(filter);
-    if (filter.state)
-        where << filterWhere(filter);
-    if (!institution.isEmpty()) {
-        where << QStringLiteral("Giganid = ?");
-        values << institution;
-    }
-    return select(where.join(QStringLiteral(" AND ")), values, KeyOrder);
+    Filter narrowed = filter;
+    if (!institution.isEmpty())
+        narrowed.institution = institution;
+    return select(filterWhere(narrowed), filterValues(narrowed), KeyOrder);
 }
 
 ConsentRegister::Consent ConsentRegister::newConsent() const

@@ -57,9 +57,10 @@ public:
         int count = 0;
     };
 
-    // The radio filter: one state, or every row ("전체").
+    // The radio filter: one state, or every row ("전체"); fbctl may narrow it to one institution's rows.
     struct Filter {
         std::optional<int> state;
+        QString institution; // Giganid; empty for every institution
     };
 
     // The grid's selection: the keys chosen, or every row of the filter.
@@ -96,7 +97,8 @@ public:
     };
 
     static QString caption() { return QStringLiteral("출금동의 등록/해지"); }
-    // The grid's WHERE clause and values for a filter, and its ORDER BY columns (the primary key as tie-break).
+    // The WHERE clause and values of a filter, the one rule behind the grid's counts, select all and fbctl's --all;
+    // and the grid's ORDER BY columns (the primary key as tie-break).
     static QString filterWhere(const Filter& filter);
     static QVariantList filterValues(const Filter& filter);
     static QStringList orderColumns(Order order);
@@ -116,7 +118,10 @@ public:
     std::optional<Consent> consent(qint64 key) const;
     // The row of a key text; none when it is malformed or no row has it.
     std::optional<qint64> keyOf(const QString& keyText) const;
-    // Every consent of the filter in primary-key order, optionally of one institution.
+    // The rows of key texts in their order, each found through the key's index. False at the first text that is
+    // malformed or names no row, which unknown then holds.
+    bool keysOf(const QStringList& keyTexts, QList<qint64>& keys, QString& unknown) const;
+    // Every consent of the filter in primary-key order; a non-empty institution narrows it to that institution.
     QList<Consent> list(const Filter& filter, const QString& institution = {}) const;
 
     // 입 력: refused while a selected row is in flight; else the new consent's values, focus on the name.

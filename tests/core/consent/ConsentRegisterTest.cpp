@@ -470,7 +470,7 @@ TEST_F(ConsentRegisterTest, SelectAllFollowsTheFilter)
     add(Exempt, "P2", 6);
     add(Exempt, "P3", 3);
     home.messages.answer(Button::Ok);
-    const ConsentRegister::Selection errors { {}, true, { 3 } };
+    const ConsentRegister::Selection errors { {}, true, { 3, {} } };
     EXPECT_EQ(consents.selectedCount(errors), 2);
     ASSERT_TRUE(consents.queueRegistrations(errors).done);
     EXPECT_EQ(states(), QStringList({ "P1:0", "P2:6", "P3:0" }));
@@ -516,7 +516,7 @@ TEST_F(ConsentRegisterTest, SearchMatchesExactlyInTheGridOrder)
     EXPECT_EQ(consents.search({ {}, "800101", {}, {} }, false, third, all, order).consent.key, second);
     EXPECT_FALSE(consents.search({ {}, "800101", {}, {} }, false, second, all, order).done);
     EXPECT_EQ(home.messages.lastText(), "더이상 조건에 해당하는 자료가 없습니다.");
-    EXPECT_FALSE(consents.search({ "을", {}, {}, {} }, true, 0, { 3 }, order).done);
+    EXPECT_FALSE(consents.search({ "을", {}, {}, {} }, true, 0, { 3, {} }, order).done);
 }
 
 TEST_F(ConsentRegisterTest, InstitutionList)
