@@ -1,7 +1,8 @@
 // 100,000 consents of an institution that submits evidence, each with an evidence record sent yesterday: select all
-// and queue the registrations, replace the resident registration numbers, and delete every selected row, each beside
-// a floor measured in the same run: a bare UPDATE or DELETE of the same rows in one transaction. The median of
-// several runs each.
+// and queue the registrations, queue them as fbctl's --all of one institution and state does, queue them by their
+// 100,000 key texts, replace the resident registration numbers, and delete every selected row, each beside a floor
+// measured in the same run: a bare UPDATE or DELETE of the same rows in one transaction. The median of several runs
+// each.
 #include "BenchSupport.h"
 #include "core/consent/ConsentRegister.h"
 #include "core/data/Database.h"
@@ -28,6 +29,21 @@ bool addInstitution(Database& database)
         == WriteResult::Ok;
 }
 
+QString bankOf(int consent)
+{
+    return QStringLiteral("1") + QString::number(consent % 6);
+}
+
+QString accountOf(int consent)
+{
+    return QString::number(30000000000LL + consent);
+}
+
+QString payerOf(int consent)
+{
+    return QStringLiteral("P") + QString::number(consent);
+}
+
 // Every consent afresh in state 3 with the real-name number, and its evidence sent yesterday.
 bool refill(Database& database, const QString& realName)
 {
@@ -41,9 +57,9 @@ bool refill(Database& database, const QString& realName)
         { QStringLiteral("BANKCD"), QStringLiteral("CUSTNO"), QStringLiteral("CMSSERIALNO"), QStringLiteral("ACCTNO"),
             QStringLiteral("AUTHTYPE"), QStringLiteral("SENDDATE"), QStringLiteral("SENDSTATE") });
     for (int i = 0; ok && i < Consents; ++i) {
-        const QString bank = QStringLiteral("1") + QString::number(i % 6);
-        const QString account = QString::number(30000000000LL + i);
-        const QString payer = QStringLiteral("P") + QString::number(i);
+        const QString bank = bankOf(i);
+        const QString account = accountOf(i);
+        const QString payer = payerOf(i);
         ok = consent.insert({ Institution, bank, account, payer, 3, QStringLiteral("이름"), realName, 2001 })
                 == WriteResult::Ok
             && evidence.insert({ bank, Institution, payer, account, QStringLiteral("1"), QStringLiteral("20261209"),
@@ -85,12 +101,25 @@ int main(int argc, char** argv)
     }
     ConsentRegister consents(home.context());
     const ConsentRegister::Selection all { {}, true, {} };
-    Timings queue, queueFloor, birthdates, birthdatesFloor, remove, removeFloor;
+    const ConsentRegister::Selection filtered { {}, true, { 3, Institution } };
+    QStringList keyTexts;
+    for (int i = 0; i < Consents; ++i) {
+        ConsentRegister::Consent consent;
+        consent.institution = Institution;
+        consent.bankCode = bankOf(i);
+        consent.account = accountOf(i);
+        consent.payerNumber = payerOf(i);
+        keyTexts << ConsentRegister::keyText(consent);
+    }
+    const QString queued = QStringLiteral(
+        "UPDATE TongRegister SET Status = 0, Receivedate = NULL, Senddate = NULL, ResultYN = NULL, ResultCD = NULL");
+    Timings queue, queueFloor, queueFiltered, queueFilteredFloor, queueKeyed, birthdates, birthdatesFloor, remove,
+        removeFloor;
     for (int run = 0; run < Runs; ++run) {
         const bool ok = measure(database, BirthDate, queueFloor, [&] {
-            return bare(database,
-                QStringLiteral("UPDATE TongRegister SET Status = 0, Receivedate = NULL, "
-                               "Senddate = NULL, ResultYN = NULL, ResultCD = NULL"));
+            return bare(database, queued);
+        }) && measure(database, BirthDate, queueFilteredFloor, [&] {
+            return bare(database, queued + QStringLiteral(" WHERE Status = 3 AND Giganid = '%1'").arg(Institution));
         }) && measure(database, ResidentNumber, birthdatesFloor, [&] {
             return bare(database, QStringLiteral("UPDATE TongRegister SET JuminNO = substr(JuminNO, 1, 6)"));
         }) && measure(database, BirthDate, removeFloor, [&] {
@@ -99,6 +128,13 @@ int main(int argc, char** argv)
             return consents.replaceResidentNumbers().count == Consents;
         }) && measure(database, BirthDate, queue, [&] {
             return consents.queueRegistrations(all).count == Consents;
+        }) && measure(database, BirthDate, queueFiltered, [&] {
+            return consents.queueRegistrations(filtered).count == Consents;
+        }) && measure(database, BirthDate, queueKeyed, [&] {
+            ConsentRegister::Selection keyed;
+            QString unknown;
+            return consents.keysOf(keyTexts, keyed.keys, unknown)
+                && consents.queueRegistrations(keyed).count == Consents;
         }) && measure(database, BirthDate, remove, [&] { return consents.remove(0, all).count == Consents; });
         if (!ok) {
             out << "run failed: " << database.lastError() << Qt::endl;
@@ -106,6 +142,10 @@ int main(int argc, char** argv)
         }
     }
     printFigures(out, QStringLiteral("select all + 등록신청 of %1 consents").arg(Consents), queue,
+        QStringLiteral("a bare UPDATE of the same rows"), queueFloor);
+    printFigures(out, QStringLiteral("--all --institution --state + 등록신청 of %1 consents").arg(Consents),
+        queueFiltered, QStringLiteral("a bare UPDATE of the same rows by the same WHERE"), queueFilteredFloor);
+    printFigures(out, QStringLiteral("등록신청 of %1 consents given by key").arg(Consents), queueKeyed,
         QStringLiteral("a bare UPDATE of the same rows"), queueFloor);
     printFigures(out, QStringLiteral("주민번호변경 of %1 consents").arg(Consents), birthdates,
         QStringLiteral("a bare UPDATE of the same rows"), birthdatesFloor);

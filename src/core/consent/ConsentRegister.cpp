@@ -471,21 +471,31 @@ bool ConsentRegister::chooseRows(const Selection& selection) const
         m_context.reportError(data.lastError());
         return false;
     }
-    bool inserted = false;
     if (selection.all) {
         const QString where = filterWhere(selection.filter);
-        inserted = data.exec(QStringLiteral("INSERT INTO %1 SELECT rowid FROM TongRegister%2")
-                                 .arg(Chosen, where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where),
-            filterValues(selection.filter));
-    } else {
-        SqliteStatement insert(data, QStringLiteral("INSERT OR IGNORE INTO %1 VALUES (?)").arg(Chosen));
-        inserted = insert.isValid();
-        for (int i = 0; inserted && i < selection.keys.size(); ++i)
-            inserted = insert.run({ selection.keys.at(i) }) == WriteResult::Ok;
+        const bool inserted
+            = data.exec(QStringLiteral("INSERT INTO %1 SELECT rowid FROM TongRegister%2")
+                            .arg(Chosen, where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where),
+                filterValues(selection.filter));
+        if (!inserted)
+            m_context.reportError(data.lastError());
+        return inserted;
     }
-    if (!inserted)
-        m_context.reportError(data.lastError());
-    return inserted;
+    // The keys go in under one savepoint: alone, each insert would be a transaction of its own.
+    SqliteStatement insert(data, QStringLiteral("INSERT OR IGNORE INTO %1 VALUES (?)").arg(Chosen));
+    if (!insert.isValid() || !data.exec(QStringLiteral("SAVEPOINT ChooseRows"))) {
+        m_context.reportError(insert.isValid() ? data.lastError() : insert.error());
+        return false;
+    }
+    bool inserted = true;
+    for (int i = 0; inserted && i < selection.keys.size(); ++i)
+        inserted = insert.run({ selection.keys.at(i) }) == WriteResult::Ok;
+    const QString error = insert.error();
+    if (!data.exec(QStringLiteral("RELEASE ChooseRows")) || !inserted) {
+        m_context.reportError(inserted ? data.lastError() : error);
+        return false;
+    }
+    return true;
 }
 
 std::optional<QString> ConsentRegister::firstInFlightName() const
