@@ -19,13 +19,15 @@ int usageError(CliSession& session, const char* usage)
 }
 
 // The work ends as the main window ends it: the database opened and upgraded, completion told only when both went
-// through.
+// through. A failed work has said why; a database that does not open afterwards is said here.
 int finish(CliSession& session, bool done, const QString& completion)
 {
     Workspace& workspace = session.context();
-    done = done && workspace.data().openAndUpgrade();
+    const bool opened = done && workspace.data().openAndUpgrade();
+    if (done && !opened)
+        session.err() << "cannot open the working database: " << workspace.data().lastError() << Qt::endl;
     workspace.data().close();
-    if (!done)
+    if (!opened)
         return 1;
     workspace.messages().information(completion);
     return 0;

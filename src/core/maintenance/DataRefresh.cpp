@@ -28,7 +28,7 @@ bool DataRefresh::reorganise()
 {
     const WorkingPaths& paths = m_workspace.paths();
     if (!QFileInfo::exists(paths.blankDatabase())) {
-        m_workspace.log().append(QStringLiteral("%1 is missing: nothing reorganised").arg(paths.blankDatabase()), true);
+        m_workspace.reportError(QStringLiteral("%1 is missing: nothing reorganised").arg(paths.blankDatabase()));
         return false;
     }
     m_workspace.progress().showMessage(QStringLiteral("자료 재정리를 준비중입니다."));
@@ -62,8 +62,13 @@ QString DataRefresh::build(const QString& source)
         fail(QStringLiteral("cannot clear %1").arg(target));
         return {};
     }
-    if (!MaintenanceFiles::copyFile(paths.blankDatabase(), target, m_error)
-        || !upgrade(target, QStringLiteral("DataRefreshNew")) || !upgrade(source, QStringLiteral("DataRefreshOld")))
+    if (!MaintenanceFiles::copyFile(paths.blankDatabase(), target, m_error))
+        return {};
+    if (!upgrade(target, QStringLiteral("DataRefreshNew"))) {
+        fail(QStringLiteral("%1 (a copy of %2)").arg(m_error, paths.blankDatabase()));
+        return {};
+    }
+    if (!upgrade(source, QStringLiteral("DataRefreshOld")))
         return {};
     Database database(QStringLiteral("DataRefresh"));
     if (!database.open(target) || !database.exec(QStringLiteral("ATTACH DATABASE ? AS src"), { source })) {

@@ -103,7 +103,8 @@ TEST(FbctlConsentQueue, QueuesExactlyTheFilteredConsentsOrTheKeysGiven)
     for (const QueueCase& c : cases) {
         SCOPED_TRACE(c.label);
         const QueueHome home;
-        const Exit run = fbctl(home.path(), QStringList { QStringLiteral("consent"), QStringLiteral("queue") } + c.arguments);
+        const Exit run
+            = fbctl(home.path(), QStringList { QStringLiteral("consent"), QStringLiteral("queue") } + c.arguments);
         EXPECT_EQ(run.exitCode, c.exitCode) << run.err.toStdString();
         EXPECT_TRUE(run.err.contains(c.errContains)) << run.err.toStdString();
         EXPECT_EQ(home.states(), c.states);
@@ -125,7 +126,8 @@ TEST(FbctlConsentQueue, RefusesKeysBesideAllAndAFilterWithoutIt)
     const QueueHome home;
     for (const QStringList& arguments : refused) {
         SCOPED_TRACE(arguments.join(u' ').toStdString());
-        const Exit run = fbctl(home.path(), QStringList { QStringLiteral("consent"), QStringLiteral("queue") } + arguments);
+        const Exit run
+            = fbctl(home.path(), QStringList { QStringLiteral("consent"), QStringLiteral("queue") } + arguments);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_TRUE(run.err.contains(QStringLiteral("consent: expected"))) << run.err.toStdString();
     }
