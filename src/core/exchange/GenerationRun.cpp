@@ -59,6 +59,7 @@ void GenerationRun::start()
     m_stamp = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second()));
     m_rows.clear();
     m_fileNames.clear();
+    m_files = SendFileSet();
     m_withdrawalData = false;
     m_error.clear();
 }
@@ -76,6 +77,7 @@ GenerationRun::Outcome GenerationRun::publish(const EdiSendOutput& output, Trans
     }
     m_rows = output.rows;
     m_withdrawalData = output.withdrawalData;
+    m_files = output.files;
     for (const SendFile& file : output.files.files())
         m_fileNames << file.name;
     return Outcome::Generated;
