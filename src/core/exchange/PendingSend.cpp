@@ -79,8 +79,8 @@ bool parseLine(const QStringList& fields, QList<PendingSend::File>& files)
 }
 
 // Every range through one prepared statement: the values before, the range's ends and the values after.
-bool runRanges(SqliteStatement& statement, const QVariantList& before, const QList<KeyRange>& ranges,
-    const QVariantList& after)
+bool runRanges(
+    SqliteStatement& statement, const QVariantList& before, const QList<KeyRange>& ranges, const QVariantList& after)
 {
     for (const KeyRange& range : ranges) {
         if (statement.run(before + QVariantList { range.first, range.last } + after) != WriteResult::Ok)
