@@ -112,8 +112,7 @@ TEST_F(SendSafetyTest, ChangesWaitForTheSendAndChangeNothingMeanwhile)
             } },
         { "batch close",
             [&] {
-                return TransferBatches(home.context(), deposit, QString()).close(1)
-                    == TransferBatches::Closing::Closed;
+                return TransferBatches(home.context(), deposit, QString()).close(1) == TransferBatches::Closing::Closed;
             } },
     };
     SendReceiveRun run = sendRun(home.context());
