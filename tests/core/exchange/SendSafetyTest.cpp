@@ -197,6 +197,58 @@ TEST(SendRunLock, FbctlRefusesASecondRun)
     EXPECT_TRUE(fbctl.readAllStandardOutput().isEmpty());
 }
 
+QString fbctl(const QString& home, const QStringList& arguments, int& exitCode)
+{
+    QProcess process;
+    process.start(QStringLiteral(FB_FBCTL), QStringList { QStringLiteral("--home"), home } + arguments);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    exitCode = process.exitCode();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Items added by another process while fbctl sends a large batch: every item recorded as sent is in the delivered
+// file, and none is left awaiting sending in the batch sent.
+TEST(SendRunLock, NothingAddedDuringASendIsRecordedAsSent)
+{
+    QTemporaryDir dir;
+    const QString home = dir.filePath(QStringLiteral("home/"));
+    int exitCode = -1;
+    const QList<QStringList> setup {
+        { "init" },
+        { "comm", "config", "--login", "FIRM01" },
+        { "institution", "put", "Name=가나상사", "TOID10=9900000001", "TONGOUT=CD123", "TONGIN=CD456",
+            "TOBCODE=BK00001", "TOPASS=1234", "BankNoT1=10020030040" },
+        { "sql",
+            "INSERT INTO Tong1 (TongID, GiganID10, IcheDate, State, Salary) VALUES (1, '9900000001', '2026-12-14', 1, "
+            "1)" },
+        { "sql",
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000) INSERT INTO Tong2 "
+            "(TongID, Gubun, BankCode, BankNo, IcheMoney, Salary, State, IcheDate) SELECT 1, '01', '11', "
+            "'0123456789', 10000000, 1, 1, '2026-12-14' FROM n" },
+    };
+    for (const QStringList& arguments : setup) {
+        fbctl(home, arguments, exitCode);
+        ASSERT_EQ(exitCode, 0) << arguments.join(' ').toStdString();
+    }
+
+    QProcess adds;
+    adds.start(QStringLiteral("/bin/sh"),
+        { QStringLiteral("-c"),
+            QStringLiteral("for i in $(seq 1 10); do \"$0\" --home \"$1\" item add deposit 1 --bank 11 --account "
+                           "12345678901 --amount 5 >/dev/null 2>&1; done"),
+            QStringLiteral(FB_FBCTL), home });
+    ASSERT_TRUE(adds.waitForStarted());
+    const QString sent = fbctl(home, { "run", "send", "--yes", "--now", "2026-12-10 09:05:03" }, exitCode);
+    EXPECT_EQ(exitCode, 0) << sent.toStdString();
+    ASSERT_TRUE(adds.waitForFinished(120000));
+
+    const QByteArray file = readFileBytes(home + QStringLiteral("Van/outbox/Tong1_1"));
+    const QString recorded = fbctl(home, { "sql", "SELECT count(*) FROM Tong2 WHERE State = 2" }, exitCode);
+    EXPECT_EQ(recorded, QString::number(file.count("\r\n") - 3) + u'\n');
+    EXPECT_EQ(fbctl(home, { "sql", "SELECT State, count(*) FROM Tong2 WHERE State <> 2 GROUP BY State" }, exitCode),
+        QString());
+}
+
 const QString App = QStringLiteral("FBMorv.exe");
 
 struct Killed { };
