@@ -15,7 +15,8 @@ class EdiSettings;
 // which may be a shared or mounted folder: our files go into its outbox/, where the bank side takes them
 // out; the bank side's files for us lie in inbox/ and move to inbox/done/ once received. Nothing is ever
 // seen half-written: a file is written under a hidden temporary name beside its target and then renamed.
-// The module keeps its call log, its record of transmissions and its last receive in <home>/EdiComm/.
+// The module keeps its call log, its record of transmissions (each file journalled as it is renamed into the outbox),
+// its last receive and, while it sends, the temporaries in flight in <home>/EdiComm/.
 class MailboxModule : public EdiModule {
 public:
     static const QString MailboxValue;
