@@ -71,14 +71,20 @@ TEST_F(SendSafetyTest, TheRecordingMarksExactlyWhatTheFilesCarry)
     home.insert("TongRegister",
         { { "Giganid", "9900000002" }, { "Bankcd", "20" }, { "Bankno", "123456" }, { "NapbuNO", "C1" },
             { "Status", 0 } });
+    const auto item = [&](int key, const char* account) {
+        home.addItem("Tong2", 1,
+            { { "Tong2ID", key }, { "Gubun", "01" }, { "BankCode", "11" }, { "BankNo", account }, { "IcheMoney", 7 } });
+    };
+    item(3, "300");
     SendReceiveRun run = sendRun(home.context());
     ASSERT_TRUE(run.generate()) << run.statusText().toStdString();
-    home.addItem("Tong2", 1, { { "Gubun", "01" }, { "BankCode", "11" }, { "BankNo", "999" }, { "IcheMoney", 7 } });
+    item(2, "200"); // between the keys written
+    item(4, "400");
     ASSERT_TRUE(home.database().exec("UPDATE TongRegister SET Status = 4"));
     run.transmitAndImport();
     ASSERT_FALSE(run.failed()) << run.statusText().toStdString();
-    EXPECT_EQ(home.column("SELECT BankNo || ':' || State FROM Tong2 ORDER BY Tong2ID"),
-        (QStringList { "0123456789:2", "999:1" }));
+    EXPECT_EQ(home.column("SELECT Tong2ID || ':' || State FROM Tong2 ORDER BY Tong2ID"),
+        (QStringList { "1:2", "2:1", "3:2", "4:1" }));
     EXPECT_EQ(count("SELECT State FROM Tong1"), 2);
     EXPECT_EQ(count("SELECT Status FROM TongRegister"), 4);
 }
