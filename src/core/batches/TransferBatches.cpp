@@ -13,6 +13,7 @@
 #include "core/data/TDM1.h"
 #include "core/data/TableCatalogue.h"
 #include "core/data/TransactionGuard.h"
+#include "core/exchange/SendLock.h"
 
 #include <algorithm>
 
@@ -197,6 +198,9 @@ bool TransferBatches::write(Header& header)
         values.insert(QStringLiteral("TOIO"), m_kind.toIO);
     if (!m_kind.motherAccountColumn.isEmpty())
         values.insert(QStringLiteral("MoBankNo"), motherAccount(header));
+    SendLock sending(m_context.paths());
+    if (!sending.takeForChange(m_context.messages()))
+        return false;
     WriteResult result;
     if (isNew) {
         const std::optional<qint64> key = database.nextKey(m_kind.batchTable, m_kind.batchKey);
@@ -240,6 +244,9 @@ bool TransferBatches::toggleHold(qint64 id)
     if (!m_context.messages().question(question))
         return false;
     const int next = hold ? BatchState::NotSendable : BatchState::AwaitingSending;
+    SendLock sending(m_context.paths());
+    if (!sending.takeForChange(m_context.messages(), [&] { return state(id) == current; }))
+        return false;
     Database& database = m_context.database();
     TransactionGuard transaction(database);
     const bool done = transaction.isActive()
@@ -361,6 +368,9 @@ bool TransferBatches::remove(const QList<qint64>& ids)
     if (!messages.question(QStringLiteral("선택된 %1개의 자료를 삭제하시겠습니까?").arg(ids.size()))
         || !messages.question(QStringLiteral("한번 삭제된 자료는 다시 복구할 수 없습니다.\r\r정말 삭제하시겠습니까?")))
         return false;
+    SendLock sending(m_context.paths());
+    if (!sending.takeForChange(messages))
+        return false;
     Database& database = m_context.database();
     m_context.progress().showMessage(QStringLiteral("자료 삭제 처리 중..."));
     TransactionGuard transaction(database);
@@ -405,6 +415,9 @@ TransferBatches::Closing TransferBatches::close(qint64 id)
         return Closing::NotOpen;
     if (!withinFundLimit(id))
         return Closing::OverFundLimit;
+    SendLock sending(m_context.paths());
+    if (!sending.takeForChange(m_context.messages()))
+        return Closing::Failed;
     m_context.progress().showMessage(QStringLiteral("자료 집계 처리 중..."));
     const bool closed = closeItems(id);
     m_context.progress().close();

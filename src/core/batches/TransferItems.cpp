@@ -14,6 +14,7 @@
 #include "core/data/TDM1.h"
 #include "core/data/TableCatalogue.h"
 #include "core/data/TransactionGuard.h"
+#include "core/exchange/SendLock.h"
 
 #include <QLocale>
 #include <QSet>
@@ -493,6 +494,11 @@ TransferItems::Outcome TransferItems::save(const Item& edited)
         values.insert(QStringLiteral("State"), item.state);
     }
     Database& database = m_context.database();
+    SendLock sending(m_context.paths());
+    if (!sending.takeForChange(messages, [&] { return batchInfo().state == batch.state; })) {
+        refused.item = item;
+        return refused;
+    }
     TransactionGuard transaction(database);
     const WriteResult written = !transaction.isActive() ? WriteResult::Failed
         : isNew                                         ? database.insert(m_kind.itemTable, values)
@@ -590,6 +596,9 @@ TransferItems::Outcome TransferItems::copy(qint64 key)
                             .arg(m_kind.itemTable, m_kind.batchKey, columns.join(QStringLiteral(", ")),
                                 values.join(QStringLiteral(", ")), m_kind.itemKey);
     Database& database = m_context.database();
+    SendLock sending(m_context.paths());
+    if (!sending.takeForChange(m_context.messages(), [&] { return batchInfo().state == batch.state; }))
+        return {};
     TransactionGuard transaction(database);
     qint64 copied = 0;
     if (transaction.isActive() && database.exec(sql, bound))
@@ -616,6 +625,9 @@ TransferItems::Outcome TransferItems::remove(qint64 current, const QList<qint64>
     if (!m_context.messages().question(outcome.message, false))
         return outcome;
 
+    SendLock sending(m_context.paths());
+    if (!sending.takeForChange(m_context.messages(), [&] { return batchInfo().state == batch.state; }))
+        return outcome;
     Progress& progress = m_context.progress();
     if (!selected.isEmpty())
         progress.showMessage(QStringLiteral("자료 삭제 처리 중..."));
@@ -657,6 +669,9 @@ TransferItems::Outcome TransferItems::changeAmount(const QString& text, qint64 c
         return refuse(apartmentLimitText(), Field::Amount, currentRow->item);
 
     const QList<qint64> keys = keysOf(current, selected);
+    SendLock sending(m_context.paths());
+    if (!sending.takeForChange(m_context.messages(), [&] { return batchInfo().state == batch.state; }))
+        return {};
     Progress& progress = m_context.progress();
     progress.showProgress(QStringLiteral("이체금액 변경 처리 중..."), 0, static_cast<int>(keys.size()), true);
     Database& database = m_context.database();

@@ -39,7 +39,9 @@ GenerationRun::Outcome GenerationRun::run()
     if (!emptySendPath())
         return Outcome::Failed;
     TransactionGuard transaction(m_database);
-    if (!transaction.isActive())
+    // The write lock is taken first: a transaction that has read and then writes is refused at once ("database is
+    // locked") while another program writes, where one that writes first waits for it.
+    if (!transaction.isActive() || !m_database.exec(QStringLiteral("UPDATE Tong1 SET State = State WHERE 0")))
         return fail(
             QStringLiteral("송신 자료를 기록할 수 없습니다: %1").arg(m_database.connection().lastError().text()));
     EdiSendOutput output;
@@ -59,6 +61,7 @@ void GenerationRun::start()
     m_stamp = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second()));
     m_rows.clear();
     m_fileNames.clear();
+    m_files = SendFileSet();
     m_withdrawalData = false;
     m_error.clear();
 }
@@ -76,6 +79,7 @@ GenerationRun::Outcome GenerationRun::publish(const EdiSendOutput& output, Trans
     }
     m_rows = output.rows;
     m_withdrawalData = output.withdrawalData;
+    m_files = output.files;
     for (const SendFile& file : output.files.files())
         m_fileNames << file.name;
     return Outcome::Generated;

@@ -29,6 +29,8 @@ public:
     const QDateTime& stamp() const { return m_stamp; }
     const QList<TEdiInfo>& rows() const { return m_rows; }
     const QStringList& fileNames() const { return m_fileNames; }
+    // The files written, with the keys each carries.
+    const SendFileSet& files() const { return m_files; }
     // Whether a withdrawal or apartment D record was written: the run then checks the payers' consents.
     bool withdrawalData() const { return m_withdrawalData; }
     const QString& error() const { return m_error; }
@@ -49,6 +51,7 @@ private:
     QDateTime m_stamp;
     QList<TEdiInfo> m_rows;
     QStringList m_fileNames;
+    SendFileSet m_files;
     bool m_withdrawalData = false;
     QString m_error;
 };

@@ -6,14 +6,15 @@
 #include "core/batches/TransferKind.h"
 #include "core/common/Clock.h"
 #include "core/common/Messages.h"
-#include "core/consent/ConsentState.h"
 #include "core/data/Database.h"
 #include "core/data/SqlValue.h"
-#include "core/data/TransactionGuard.h"
 #include "core/edi/comm/EdiComm32.h"
+#include "core/edi/comm/EdiModule.h"
+#include "core/edi/comm/EdiSettings.h"
 #include "core/exchange/EdiImportRun.h"
 #include "core/exchange/GenerationRun.h"
 #include "core/exchange/TCheckSendDate.h"
+#include "core/maintenance/DataLock.h"
 
 #include <QDir>
 #include <QFile>
@@ -101,10 +102,20 @@ QStringList SendReceiveRun::cells(const TEdiInfo& row, const QString& wonSign)
 
 SendReceiveRun::SendReceiveRun(Workspace& context, Mode mode, Listener listener, ConsentPreview preview)
     : m_context(context)
+    , m_runLock(context.paths())
+    , m_sendLock(context.paths())
     , m_mode(mode)
     , m_listener(std::move(listener))
     , m_preview(std::move(preview))
 {
+}
+
+bool SendReceiveRun::begin()
+{
+    if (m_runLock.take())
+        return true;
+    setStatus(RunLock::busyMessage(), true);
+    return false;
 }
 
 bool SendReceiveRun::checkDates()
@@ -126,12 +137,27 @@ bool SendReceiveRun::checkDates()
 
 bool SendReceiveRun::generate()
 {
+    if (!begin())
+        return false;
     setStatus(QStringLiteral("송신 자료를 생성중입니다."));
+    if (!m_sendLock.takeForSending()) {
+        setStatus(DataLock::busyMessage(), true);
+        return false;
+    }
+    if (generateFiles())
+        return true;
+    m_sendLock.release();
+    return false;
+}
+
+bool SendReceiveRun::generateFiles()
+{
     if (!recoverUnrecordedSend())
         return false;
     GenerationRun generation(m_context.database(), m_context);
     const GenerationRun::Outcome outcome = generation.run();
     m_stamp = generation.stamp();
+    m_pending = PendingSend(m_stamp, generation.files());
     for (const TEdiInfo& row : generation.rows())
         addRow(row);
     if (outcome == GenerationRun::Outcome::Failed) {
@@ -162,7 +188,7 @@ bool SendReceiveRun::generate()
 
 bool SendReceiveRun::offerReceiveOnly()
 {
-    if (m_mode != Mode::SendReceive
+    if (m_mode != Mode::SendReceive || !m_runLock.isHeld()
         || !m_context.messages().question(
             QStringLiteral("송신할 자료가 없습니다.\r\r수신 처리만 진행하시겠습니까 ?"), true))
         return false;
@@ -174,6 +200,8 @@ bool SendReceiveRun::offerReceiveOnly()
 
 void SendReceiveRun::transmitAndImport()
 {
+    if (!begin())
+        return;
     const bool importNow = transmit();
     if (importNow && m_mode != Mode::Send) {
         const QString unrecorded = m_unrecorded;
@@ -188,36 +216,81 @@ void SendReceiveRun::transmitAndImport()
 
 bool SendReceiveRun::runAll()
 {
-    const bool sending = m_mode == Mode::Send || m_mode == Mode::SendReceive;
-    if (sending && (!checkDates() || (!generate() && !offerReceiveOnly())))
+    if (!begin())
         return false;
-    transmitAndImport();
-    return !m_failed;
+    const bool sending = m_mode == Mode::Send || m_mode == Mode::SendReceive;
+    const bool proceed = !sending || (checkDates() && (generate() || offerReceiveOnly()));
+    if (proceed)
+        transmitAndImport();
+    m_sendLock.release();
+    m_runLock.release();
+    return proceed && !m_failed;
 }
 
-// A send the module made but the program never recorded (the program ended in between) leaves its batches awaiting
-// sending: the next run asks before it sends them again.
+// A send the program never recorded (it ended while the module worked or before the recording) leaves its batches
+// awaiting sending: what the module delivered is recorded as sent now and the rest is written again. Only files the
+// module cannot tell about are asked about.
 bool SendReceiveRun::recoverUnrecordedSend()
 {
-    QFile pending(pendingFile());
-    if (!pending.exists())
+    if (!QFile::exists(pendingFile()))
         return true;
-    const QDateTime stamp = pending.open(QIODevice::ReadOnly)
-        ? QDateTime::fromString(QString::fromLatin1(pending.readAll()).trimmed(), Qt::ISODate)
-        : QDateTime();
-    pending.close();
-    const bool record = stamp.isValid()
+    const std::optional<PendingSend> pending = PendingSend::load(pendingFile());
+    if (!pending) {
+        m_context.log().append(QStringLiteral("지난 송신 기록을 읽을 수 없어 다시 송신함"), true);
+        QFile::remove(pendingFile());
+        return true;
+    }
+    QList<PendingSend::File> unknown;
+    QList<PendingSend::File> delivered = deliveredFiles(*pending, unknown);
+    if (!unknown.isEmpty()
         && m_context.messages().question(
             QStringLiteral("지난 송신(%1)이 송신완료로 기록되지 않았습니다.\r이미 은행으로 송신된 자료일 수 "
                            "있으니 송신 결과 보고서를 확인하십시오.\r\r지난 송신 자료를 송신완료로 "
                            "기록하시겠습니까?\r(아니오: 그 자료를 다시 송신합니다)")
-                .arg(stamp.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"))));
-    if (record && !recordSendState(stamp))
+                .arg(pending->stamp().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"))))) {
+        delivered << unknown;
+    }
+    if (!delivered.isEmpty() && !recordSent(*pending, delivered))
         return false;
-    m_context.log().append(record ? QStringLiteral("지난 송신을 송신완료로 기록함")
-                                  : QStringLiteral("지난 송신을 기록하지 않고 다시 송신함"));
+    QStringList recorded;
+    QStringList again;
+    for (const PendingSend::File& file : pending->files()) {
+        const bool sent = std::any_of(
+            delivered.begin(), delivered.end(), [&](const auto& other) { return other.name == file.name; });
+        (sent ? recorded : again) << file.name;
+    }
+    if (!recorded.isEmpty())
+        m_context.log().append(QStringLiteral("지난 송신을 송신완료로 기록함: ") + recorded.join(QStringLiteral(", ")));
+    if (!again.isEmpty())
+        m_context.log().append(
+            QStringLiteral("지난 송신을 기록하지 않고 다시 송신함: ") + again.join(QStringLiteral(", ")));
     QFile::remove(pendingFile());
     return true;
+}
+
+// The files the module says it delivered; those it cannot tell about land in unknown.
+QList<PendingSend::File> SendReceiveRun::deliveredFiles(
+    const PendingSend& pending, QList<PendingSend::File>& unknown) const
+{
+    QList<PendingSend::File> delivered;
+    for (const PendingSend::File& file : pending.files()) {
+        const EdiModule::Delivery delivery
+            = m_context.ediModule().delivery(EdiSettings::AppName, file.name, file.digest);
+        if (delivery == EdiModule::Delivery::Delivered)
+            delivered << file;
+        else if (delivery == EdiModule::Delivery::Unknown)
+            unknown << file;
+    }
+    return delivered;
+}
+
+bool SendReceiveRun::recordSent(const PendingSend& pending, const QList<PendingSend::File>& files)
+{
+    QString table;
+    if (pending.record(m_context.database(), files, table))
+        return true;
+    setStatus(QStringLiteral("\"%1\"의 송신 상태 기록 실패.").arg(table), true);
+    return false;
 }
 
 bool SendReceiveRun::transmit()
@@ -230,33 +303,45 @@ bool SendReceiveRun::transmit()
     bool sendOk = false;
     bool receiveOk = false;
     const bool sending = m_mode == Mode::Send || m_mode == Mode::SendReceive;
-    if (sending) {
-        QFile pending(pendingFile());
-        if (pending.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            pending.write(m_stamp.toString(Qt::ISODate).toLatin1());
+    // Without the record of what is being sent a program ending now could not tell what went: nothing goes.
+    if (sending && !m_pending.save(pendingFile())) {
+        m_sendLock.release();
+        setStatus(QStringLiteral("송신 기록 \"%1\"을(를) 쓸 수 없어 송신하지 않았습니다.").arg(pendingFile()), true);
+        return false;
     }
+    if (sending)
+        reach(QStringLiteral("marker"));
     callModule(comm, sendOk, receiveOk);
-    if (sending) {
-        if (!sendOk) {
-            QFile::remove(pendingFile());
-            setStatus(comm.resultText(), true);
-            return m_mode == Mode::SendReceive && receiveOk;
-        }
-        setStatus(QStringLiteral("송신 상태를 기록합니다."));
-        // What came back is imported all the same: the next run would empty the receive path before it.
-        if (!recordSendState(m_stamp)) {
-            m_unrecorded = m_status;
-            return m_mode == Mode::SendReceive && receiveOk;
-        }
-        QFile::remove(pendingFile());
-        setStatus(name + QStringLiteral(" 성공."));
-        logRows();
-        return m_mode == Mode::SendReceive && receiveOk;
+    if (!sending) {
+        if (receivePathHasFiles())
+            return true;
+        setStatus(m_context.offlineMode() ? QStringLiteral("수신 처리할 파일이 없습니다.") : comm.resultText(), true);
+        return false;
     }
-    if (receivePathHasFiles())
-        return true;
-    setStatus(m_context.offlineMode() ? QStringLiteral("수신 처리할 파일이 없습니다.") : comm.resultText(), true);
-    return false;
+    const bool receiveNext = m_mode == Mode::SendReceive && receiveOk;
+    if (!sendOk) {
+        // Files the module delivered before it failed are sent all the same.
+        QList<PendingSend::File> unknown;
+        const QList<PendingSend::File> delivered = deliveredFiles(m_pending, unknown);
+        if (delivered.isEmpty() || recordSent(m_pending, delivered))
+            QFile::remove(pendingFile());
+        m_sendLock.release();
+        setStatus(comm.resultText(), true);
+        return receiveNext;
+    }
+    setStatus(QStringLiteral("송신 상태를 기록합니다."));
+    // What came back is imported all the same: the next run would empty the receive path before it.
+    const bool recorded = recordSent(m_pending, m_pending.files());
+    m_sendLock.release();
+    if (!recorded) {
+        m_unrecorded = m_status;
+        return receiveNext;
+    }
+    reach(QStringLiteral("recorded"));
+    QFile::remove(pendingFile());
+    setStatus(name + QStringLiteral(" 성공."));
+    logRows();
+    return receiveNext;
 }
 
 // The module's call for the mode. Offline, a plain send or receive may skip the network: whatever lies in the
@@ -292,43 +377,6 @@ bool SendReceiveRun::askOffline()
     return m_context.messages().question(QStringLiteral("이 프로그램은 장애처리용으로 실행되었습니다.\r\rEDI 망에 "
                                                         "접속하지 않고 처리를 진행하시겠습니까?\r"),
         true);
-}
-
-// The batches and items written under the run's stamp become sent, and so do exactly the consent requests written
-// in the run (those held back keep waiting): all of it or nothing.
-bool SendReceiveRun::recordSendState(const QDateTime& stamp)
-{
-    Database& database = m_context.database();
-    TransactionGuard transaction(database);
-    const QVariant date = SqlValue::stored(stamp.date());
-    const QVariant time = SqlValue::stored(stamp.time());
-    for (const TransferKind* kind :
-        { &TransferKind::deposit(), &TransferKind::withdrawal(), &TransferKind::apartment() }) {
-        const QString batches = QStringLiteral("SELECT %1 FROM %2 WHERE SendDate = ? AND Stime = ?")
-                                    .arg(kind->batchKey, kind->batchTable);
-        const QList<std::pair<QString, QString>> statements {
-            { kind->batchTable,
-                QStringLiteral("UPDATE %1 SET State = ? WHERE State = ? AND SendDate = ? AND Stime = ?")
-                    .arg(kind->batchTable) },
-            { kind->itemTable,
-                QStringLiteral("UPDATE %1 SET State = ? WHERE State = ? AND %2 IN (%3)")
-                    .arg(kind->itemTable, kind->batchKey, batches) },
-        };
-        for (const auto& [table, sql] : statements) {
-            if (!database.exec(sql, { BatchState::Sent, BatchState::AwaitingSending, date, time })) {
-                setStatus(QStringLiteral("\"%1\"의 송신 상태 기록 실패.").arg(table), true);
-                return false;
-            }
-        }
-    }
-    if (!database.exec(
-            QStringLiteral("UPDATE TongRegister SET Status = Status + 1 WHERE Status IN (?, ?) AND Senddate = ?"),
-            { ConsentState::AwaitingRegistration, ConsentState::AwaitingCancellation, SqlValue::stored(stamp) })
-        || !transaction.commit()) {
-        setStatus(QStringLiteral("\"TongRegister\"의 송신 상태 기록 실패."), true);
-        return false;
-    }
-    return true;
 }
 
 void SendReceiveRun::import()
@@ -401,6 +449,12 @@ void SendReceiveRun::stop(const QString& text)
 {
     setStatus(text);
     m_failed = true;
+}
+
+void SendReceiveRun::reach(const QString& step) const
+{
+    if (m_checkpoint)
+        m_checkpoint(step);
 }
 
 QString SendReceiveRun::pendingFile() const

@@ -3,6 +3,8 @@
 #include "core/consent/ItemConsents.h"
 #include "core/edi/TEdiInfo.h"
 #include "core/edi/receive/EdiImportError.h"
+#include "core/exchange/PendingSend.h"
+#include "core/exchange/SendLock.h"
 
 #include <QDateTime>
 #include <QList>
@@ -45,10 +47,14 @@ public:
     // Why received files were refused by the import.
     const QList<EdiImportError>& refusals() const { return m_refusals; }
 
+    // Takes the home's run lock, held until the run is destroyed or runAll() ends: one send/receive run at a time.
+    // False, told in red, while another run holds it; the steps below then do nothing.
+    bool begin();
     // The sending modes first warn of transfer dates out of the bank's window and of dates already sent, for the
     // apartment, deposit and withdrawal batches; false when the user stops (sending is then not offered).
     bool checkDates();
     // Writes the send files and lists them; false when nothing is to be sent, the user cancelled or it failed.
+    // From here until the send state is recorded no batch can be changed (SendLock).
     bool generate();
     // 송수신 with nothing to send: asks whether to receive only; Yes turns the run into a receive, which still
     // fails the run when writing the send files failed.
@@ -57,11 +63,20 @@ public:
     // came back, even when the send state could not be recorded; also the whole of the receiving modes.
     void transmitAndImport();
 
-    // What fbctl runs: every step in order with the questions answered by the messages seam. True on success.
+    // What fbctl runs: every step in order with the questions answered by the messages seam, and the run lock let go
+    // of at the end. True on success.
     bool runAll();
 
+    // Called at each step of a send ("marker", "recorded"): tests stop the program there.
+    using Checkpoint = std::function<void(const QString& step)>;
+    void setCheckpoint(Checkpoint checkpoint) { m_checkpoint = std::move(checkpoint); }
+
 private:
+    bool generateFiles();
     bool recoverUnrecordedSend();
+    bool recordSent(const PendingSend& pending, const QList<PendingSend::File>& files);
+    QList<PendingSend::File> deliveredFiles(const PendingSend& pending, QList<PendingSend::File>& unknown) const;
+    void reach(const QString& step) const;
     bool transmit();
     void callModule(EdiComm32& comm, bool& sendOk, bool& receiveOk);
     bool askOffline();
@@ -77,10 +92,14 @@ private:
     QString pendingFile() const;
 
     Workspace& m_context;
+    RunLock m_runLock;
+    SendLock m_sendLock;
     Mode m_mode;
     Listener m_listener;
     ConsentPreview m_preview;
     QDateTime m_stamp;
+    PendingSend m_pending; // what generate() wrote
+    Checkpoint m_checkpoint;
     QList<TEdiInfo> m_rows;
     QList<EdiImportError> m_refusals;
     QString m_status;

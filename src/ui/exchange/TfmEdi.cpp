@@ -126,6 +126,13 @@ void TfmEdi::reject()
 void TfmEdi::start()
 {
     m_working = true;
+    if (!m_run.begin()) {
+        m_send->hide();
+        m_stop->hide();
+        m_exit->show();
+        finish();
+        return;
+    }
     const bool sending
         = m_run.mode() == SendReceiveRun::Mode::Send || m_run.mode() == SendReceiveRun::Mode::SendReceive;
     if (sending) {

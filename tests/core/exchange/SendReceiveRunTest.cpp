@@ -235,8 +235,8 @@ TEST_F(SendReceiveRunTest, AnOfflineReceiveTakesWhatLiesThere)
     EXPECT_EQ(statuses.last(), QStringLiteral("!수신 자료 처리중 오류가 발생하였습니다."));
 }
 
-// The program ending between the module's send and the recording leaves the batch awaiting sending: the next run
-// asks before it sends it again.
+// The program ending between the module's send and the recording leaves the batch awaiting sending: with a module
+// that keeps no record the next run asks before it sends it again.
 TEST_F(SendReceiveRunTest, AnUnrecordedSendIsNotSentAgainWithoutAQuestion)
 {
     for (const bool recordIt : { true, false }) {
@@ -244,9 +244,11 @@ TEST_F(SendReceiveRunTest, AnUnrecordedSendIsNotSentAgainWithoutAQuestion)
         home.database().exec("DELETE FROM Tong1");
         deposit(1, QDate(2026, 12, 14));
         home.ediModule.onSend = [] { throw std::runtime_error("the program ends"); };
-        SendReceiveRun crashed = run(SendReceiveRun::Mode::Send);
-        ASSERT_TRUE(crashed.checkDates() && crashed.generate());
-        EXPECT_THROW(crashed.transmitAndImport(), std::runtime_error);
+        {
+            SendReceiveRun crashed = run(SendReceiveRun::Mode::Send);
+            ASSERT_TRUE(crashed.checkDates() && crashed.generate());
+            EXPECT_THROW(crashed.transmitAndImport(), std::runtime_error);
+        }
         ASSERT_EQ(state("SELECT State FROM Tong1"), 1);
 
         home.ediModule.onSend = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // The communication module behind its six entry points. Each takes the application name and returns a
@@ -15,6 +16,12 @@ public:
     virtual int sendReceive(const QString& appName, int& sendCode, int& receiveCode) = 0;
     virtual int reReceive(const QString& appName) = 0;
     virtual int resultReceiveNoDlg(const QString& appName) = 0;
+
+    enum class Delivery { Delivered, NotDelivered, Unknown };
+    // What became of a file handed to send() by a program that ended before it learnt the outcome, given the
+    // application name, the file's name in the send directory and the SHA-256 of its bytes in hexadecimal. A module
+    // that keeps no record cannot tell.
+    virtual Delivery delivery(const QString&, const QString&, const QByteArray&) { return Delivery::Unknown; }
 };
 
 // The documented failure codes of the module.

@@ -182,8 +182,9 @@ bool MailboxModule::openSession(const QString& appName, Session& session, int& f
     return true;
 }
 
-// Every file is first written into the outbox under a temporary name; only when all are there do they get
-// their names, so a failure part-way sends nothing.
+// Every file is first written into the outbox under a temporary name, listed in the record of the send in flight;
+// only when all are there do they get their names, each journalled as it goes. A failure part-way sends nothing
+// more, and a program ending part-way leaves what delivery() needs to tell which files went.
 int MailboxModule::sendFiles(const Session& session, QStringList& names) const
 {
     const QString sendDir = existingDirectory(session.config.SendDir);
@@ -192,39 +193,128 @@ int MailboxModule::sendFiles(const Session& session, QStringList& names) const
     const QStringList files = fileNamesIn(sendDir);
     if (files.isEmpty())
         return EdiCode::Nothing;
+    QDir().mkpath(stateDir());
+    forgetSendInFlight();
 
     QList<Transmission> transmissions;
     QStringList temporaries;
     for (const QString& name : files) {
         QByteArray bytes;
         if (!FileFunctions::readWhole(sendDir + name, bytes)) {
-            removeAll(temporaries);
+            abandon(temporaries);
             return EdiCode::Stopped;
         }
         const QString temporary = writeTemporary(session.outbox, bytes);
         if (temporary.isEmpty()) {
-            removeAll(temporaries);
+            abandon(temporaries);
             return EdiCode::DirectoryMissing;
         }
         temporaries << temporary;
         transmissions << Transmission::fromSendFile(name, bytes, m_clock.now());
+        if (!recordSendInFlight(transmissions, temporaries)) {
+            abandon(temporaries);
+            return EdiCode::Stopped;
+        }
     }
+    reach(QStringLiteral("temporary"));
 
+    const TransmissionJournal journal(journalFile());
     int sent = 0;
     for (; sent < files.size(); ++sent) {
-        transmissions[sent].outboxFile = renameWithoutOverwriting(temporaries[sent], session.outbox, files[sent]);
-        if (transmissions[sent].outboxFile.isEmpty())
+        Transmission& transmission = transmissions[sent];
+        transmission.outboxFile = renameWithoutOverwriting(temporaries[sent], session.outbox, files[sent]);
+        if (transmission.outboxFile.isEmpty())
             break;
+        reach(QStringLiteral("renamed"));
+        journal.append({ transmission });
+        reach(QStringLiteral("journalled"));
         QFile::remove(sendDir + files[sent]);
         names << files[sent];
     }
-    QDir().mkpath(stateDir());
-    TransmissionJournal(journalFile()).append(transmissions.mid(0, sent));
     if (sent < files.size()) {
-        removeAll(temporaries.mid(sent));
+        abandon(temporaries.mid(sent));
         return EdiCode::DirectoryMissing;
     }
+    QFile::remove(sendInFlightFile());
     return sent;
+}
+
+// The record goes first: a temporary it lists and that is gone would count as renamed into the outbox.
+void MailboxModule::abandon(const QStringList& temporaries) const
+{
+    QFile::remove(sendInFlightFile());
+    removeAll(temporaries);
+}
+
+bool MailboxModule::recordSendInFlight(const QList<Transmission>& transmissions, const QStringList& temporaries) const
+{
+    QByteArray lines;
+    for (int i = 0; i < transmissions.size(); ++i)
+        lines += transmissions.at(i).digest + '\t' + temporaries.at(i).toUtf8() + '\n';
+    return writeWhole(sendInFlightFile(), lines);
+}
+
+// The temporary the record of the send in flight lists for the digest; empty when it lists none.
+QString MailboxModule::temporaryInFlight(const QByteArray& digest) const
+{
+    QByteArray record;
+    FileFunctions::readWhole(sendInFlightFile(), record);
+    for (const QByteArray& line : record.split('\n')) {
+        if (line.startsWith(digest + '\t'))
+            return QString::fromUtf8(line.mid(digest.size() + 1));
+    }
+    return {};
+}
+
+// A send that ended part-way has been settled by the run before this one: its temporaries will never be renamed.
+void MailboxModule::forgetSendInFlight() const
+{
+    QByteArray record;
+    if (!FileFunctions::readWhole(sendInFlightFile(), record))
+        return;
+    for (const QByteArray& line : record.split('\n')) {
+        const qsizetype tab = line.indexOf('\t');
+        if (tab > 0)
+            QFile::remove(QString::fromUtf8(line.mid(tab + 1)));
+    }
+    QFile::remove(sendInFlightFile());
+}
+
+EdiModule::Delivery MailboxModule::delivery(const QString& appName, const QString& fileName, const QByteArray& digest)
+{
+    const TransmissionJournal journal(journalFile());
+    if (journal.holds(digest))
+        return Delivery::Delivered;
+    Session session;
+    int failure = 0;
+    if (!openSession(appName, session, failure))
+        return Delivery::Unknown;
+    // Renamed into the outbox, under its name or a numbered one, but not journalled yet.
+    for (const QString& name : fileNamesIn(session.outbox)) {
+        QByteArray bytes;
+        if ((name != fileName && !name.startsWith(fileName + QLatin1Char('.')))
+            || !FileFunctions::readWhole(session.outbox + name, bytes))
+            continue;
+        Transmission transmission = Transmission::fromSendFile(fileName, bytes, m_clock.now());
+        if (transmission.digest != digest)
+            continue;
+        transmission.outboxFile = session.outbox + name;
+        journal.append({ transmission });
+        return Delivery::Delivered;
+    }
+    const QString temporary = temporaryInFlight(digest);
+    if (temporary.isEmpty())
+        return Delivery::NotDelivered;
+    if (QFile::exists(temporary))
+        return QFile::remove(temporary) ? Delivery::NotDelivered : Delivery::Unknown;
+    // Renamed and perhaps taken by the bank side already, or removed by someone else.
+    return Delivery::Unknown;
+}
+
+void MailboxModule::reach(const QString& step) const
+{
+    if (m_checkpoint)
+        m_checkpoint(step);
 }
 
 QString MailboxModule::newDoneFolder(const QString& inbox) const

@@ -3,8 +3,10 @@
 #include "core/edi/comm/EdiModule.h"
 #include "core/edi/comm/EnvSetupDialog.h"
 #include "core/edi/comm/TEdiConfig.h"
+#include "core/edi/comm/TransmissionJournal.h"
 
 #include <QStringList>
+#include <functional>
 
 class Clock;
 class EdiSettings;
@@ -13,7 +15,8 @@ class EdiSettings;
 // which may be a shared or mounted folder: our files go into its outbox/, where the bank side takes them
 // out; the bank side's files for us lie in inbox/ and move to inbox/done/ once received. Nothing is ever
 // seen half-written: a file is written under a hidden temporary name beside its target and then renamed.
-// The module keeps its call log, its record of transmissions and its last receive in <home>/EdiComm/.
+// The module keeps its call log, its record of transmissions (each file journalled as it is renamed into the outbox),
+// its last receive and, while it sends, the temporaries in flight in <home>/EdiComm/.
 class MailboxModule : public EdiModule {
 public:
     static const QString MailboxValue;
@@ -33,6 +36,12 @@ public:
     int reReceive(const QString& appName) override;
     // Writes the send report RptEDI into the result directory: one line per transmission.
     int resultReceiveNoDlg(const QString& appName) override;
+    // Delivered when the journal or the outbox has the file; not delivered when its temporary was never renamed.
+    Delivery delivery(const QString& appName, const QString& fileName, const QByteArray& digest) override;
+
+    // Called at each step of a send ("temporary", "renamed", "journalled"): tests stop the program there.
+    using Checkpoint = std::function<void(const QString& step)>;
+    void setCheckpoint(Checkpoint checkpoint) { m_checkpoint = std::move(checkpoint); }
 
     MailboxSetup currentSetup(const QString& appName) const;
     // Stores the setup as the settings dialog does (password shifted); 1, or EdiCode::RegistryError.
@@ -43,6 +52,8 @@ public:
     QString callLogFile() const { return stateDir() + QStringLiteral("EdiComm32.log"); }
     QString journalFile() const { return stateDir() + QStringLiteral("Journal.txt"); }
     QString lastReceiveFile() const { return stateDir() + QStringLiteral("LastReceive.txt"); }
+    // The temporaries of the send in progress, by digest; removed once every file has its name.
+    QString sendInFlightFile() const { return stateDir() + QStringLiteral("Sending.txt"); }
 
 private:
     struct Session {
@@ -55,6 +66,11 @@ private:
     bool openSession(const QString& appName, Session& session, int& failure) const;
     QString reachableMailbox(const QString& stored) const;
     int sendFiles(const Session& session, QStringList& names) const;
+    void abandon(const QStringList& temporaries) const;
+    bool recordSendInFlight(const QList<Transmission>& transmissions, const QStringList& temporaries) const;
+    QString temporaryInFlight(const QByteArray& digest) const;
+    void forgetSendInFlight() const;
+    void reach(const QString& step) const;
     int receiveFiles(const Session& session, QStringList& names) const;
     static QString deliveryPath(const QString& name, const QString& receiveDir, const QString& resultDir);
     int markTakenAndReport(const QString& resultDir) const;
@@ -64,4 +80,5 @@ private:
     QString m_programDir;
     const Clock& m_clock;
     EnvSetupDialog* m_dialog;
+    Checkpoint m_checkpoint;
 };

@@ -5,6 +5,7 @@
 #include "core/common/RecordWriter.h"
 #include "core/edi/HeaderLayouts.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QSaveFile>
 #include <algorithm>
@@ -68,6 +69,7 @@ QByteArray journalLine(const Transmission& transmission)
         transmission.receivedAt.isValid() ? transmission.receivedAt.toString(StampFormat) : QString(),
         QString::number(transmission.receiveCount),
         journalField(transmission.state),
+        QString::fromLatin1(transmission.digest),
     };
     return fields.join(QLatin1Char('\t')).toUtf8() + '\n';
 }
@@ -75,7 +77,8 @@ QByteArray journalLine(const Transmission& transmission)
 bool parseJournalLine(const QByteArray& line, Transmission& transmission)
 {
     const QStringList fields = QString::fromUtf8(line).split(QLatin1Char('\t'));
-    if (fields.size() != 9)
+    // Lines written before the digest was kept have nine fields.
+    if (fields.size() != 9 && fields.size() != 10)
         return false;
     transmission.sentAt = QDateTime::fromString(fields[0], StampFormat);
     transmission.outboxFile = fields[1];
@@ -86,6 +89,7 @@ bool parseJournalLine(const QByteArray& line, Transmission& transmission)
     transmission.receivedAt = QDateTime::fromString(fields[6], StampFormat);
     transmission.receiveCount = fields[7].toInt();
     transmission.state = fields[8];
+    transmission.digest = fields.value(9).toLatin1();
     return transmission.sentAt.isValid();
 }
 
@@ -103,6 +107,7 @@ Transmission Transmission::fromSendFile(const QString& fileName, const QByteArra
     transmission.infoName = fileName;
     transmission.text = isText(bytes);
     transmission.size = bytes.size();
+    transmission.digest = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
     const RecordReader header(
         HeaderLayouts::neHead(), QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), HeaderSize)));
     if (bytes.startsWith("<<") && bytes.size() >= HeaderSize) {
@@ -126,6 +131,13 @@ QList<Transmission> TransmissionJournal::load() const
     return transmissions;
 }
 
+bool TransmissionJournal::holds(const QByteArray& digest) const
+{
+    const QList<Transmission> transmissions = load();
+    return std::any_of(transmissions.begin(), transmissions.end(),
+        [&](const Transmission& transmission) { return transmission.digest == digest; });
+}
+
 bool TransmissionJournal::append(const QList<Transmission>& transmissions) const
 {
     QFile file(m_file);
@@ -134,7 +146,7 @@ bool TransmissionJournal::append(const QList<Transmission>& transmissions) const
     QByteArray lines;
     for (const Transmission& transmission : transmissions)
         lines += journalLine(transmission);
-    return file.write(lines) == lines.size();
+    return file.write(lines) == lines.size() && file.flush();
 }
 
 bool TransmissionJournal::save(const QList<Transmission>& transmissions) const

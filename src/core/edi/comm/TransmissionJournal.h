@@ -17,6 +17,8 @@ struct Transmission {
     QDateTime receivedAt;
     int receiveCount = 0;
     QString state;
+    // The SHA-256 of the bytes sent in hexadecimal: how a run that ended before it learnt the outcome finds its files.
+    QByteArray digest;
 
     // Names the transmission from the send file's header line: the sending code and the bank-side code
     // (the help desk's code for a support upload); a file without a header goes by its file name.
@@ -32,6 +34,7 @@ public:
     }
 
     QList<Transmission> load() const;
+    bool holds(const QByteArray& digest) const;
     bool append(const QList<Transmission>& transmissions) const;
     bool save(const QList<Transmission>& transmissions) const;
 

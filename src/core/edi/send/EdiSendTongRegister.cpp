@@ -57,7 +57,8 @@ bool EdiSendTongRegister::write(EdiSendOutput& output)
         if (!settings)
             continue;
         const QList<Consent> consents = readConsents(code);
-        output.files.add(QStringLiteral("Register_%1").arg(++fileNumber), file(code, *settings, withdrawal, consents));
+        output.files.add(QStringLiteral("Register_%1").arg(++fileNumber), file(code, *settings, withdrawal, consents),
+            keysOf(consents));
         markSent(consents);
         const QString kind = withdrawal ? QStringLiteral("대량출금-") : QStringLiteral("아파트-");
         output.rows << TEdiInfo { TEdiInfo::ConsentRequest,
@@ -86,6 +87,17 @@ QByteArray EdiSendTongRegister::file(const QString& institution, const SendInsti
         .set(QStringLiteral("등록건수"), registrations)
         .set(QStringLiteral("해지건수"), records - registrations);
     return bytes + end.bytes() + endOfLine();
+}
+
+SentKeys EdiSendTongRegister::keysOf(const QList<Consent>& consents)
+{
+    QMap<int, QList<qint64>> rows;
+    for (const Consent& consent : consents)
+        rows[consent.status] << consent.row;
+    SentKeys keys;
+    for (auto status = rows.cbegin(); status != rows.cend(); ++status)
+        keys.consents.insert(status.key(), KeyRuns::of(status.value()));
+    return keys;
 }
 
 void EdiSendTongRegister::markSent(const QList<Consent>& consents)

@@ -44,6 +44,7 @@ private:
     QByteArray header(const SendInstitutions::Row& settings, bool withdrawal) const;
     QByteArray dataRecord(const Consent& consent, int recordNumber) const;
     void markSent(const QList<Consent>& consents);
+    static SentKeys keysOf(const QList<Consent>& consents);
     QByteArray requestDate(const Consent& consent) const;
     void select(
         const QString& sql, const QVariantList& values, const std::function<void(const SqliteStatement&)>& eachRow);

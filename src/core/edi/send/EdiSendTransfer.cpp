@@ -173,6 +173,7 @@ EdiSendTransfer::OpenFile EdiSendTransfer::openFile(
     file.name = m_kind.filePrefix + QString::number(number);
     file.institution = batch.institution;
     file.date = batch.date;
+    file.keys.kind = &m_kind;
     file.settings = institutions.find(m_kind.institutionColumn, batch.institution);
     if (!file.settings)
         throw EdiSendError { QStringLiteral("%1 자료(%2 %3)의 기관코드 \"%4\"이(가) 이용자설정(%5)에 없습니다.")
@@ -206,7 +207,7 @@ void EdiSendTransfer::closeFile(OpenFile& file, EdiSendOutput& output) const
     end.set(
         QStringLiteral("검증값"), EdiSendFields::fileCheckValue(file.records, file.amount, file.addends, m_modulus));
     file.bytes += end.bytes() + endOfLine();
-    output.files.add(file.name, file.bytes);
+    output.files.add(file.name, file.bytes, file.keys);
 }
 
 void EdiSendTransfer::writeBatch(const Batch& batch, int batchNumber, OpenFile& file, EdiSendOutput& output)
@@ -216,6 +217,7 @@ void EdiSendTransfer::writeBatch(const Batch& batch, int batchNumber, OpenFile& 
     execute(*m_batchWriteBack,
         { SqlValue::stored(m_run.stamp.date()), SqlValue::stored(m_run.stamp.time()), batchNumber, batch.id });
     writeBackItems(batch, firstRecord, written);
+    file.keys.batches << SentBatch { batch.id, written.keys.ranges() };
     if (written.count > 0 && m_kind.withdraws)
         output.withdrawalData = true;
     output.rows << TEdiInfo { TEdiInfo::kindOf(m_kind), SendInstitutions::text(*file.settings, QStringLiteral("Name")),
@@ -234,11 +236,7 @@ EdiSendTransfer::WrittenItems EdiSendTransfer::writeItems(const Batch& batch, in
     WrittenItems written;
     while (m_items->next()) {
         const Item item = currentItem();
-        if (written.count == 0)
-            written.firstKey = item.id;
-        else
-            written.keysRunOn = written.keysRunOn && item.id == written.lastKey + 1;
-        written.lastKey = item.id;
+        written.keys.add(item.id);
         written.won += writeItem(item, batch, batchNumber, file);
         ++written.count;
     }
@@ -260,8 +258,9 @@ void EdiSendTransfer::reserveFor(const Batch& batch, OpenFile& file)
 // case) take it from their key; the others from their rank in that order.
 void EdiSendTransfer::writeBackItems(const Batch& batch, qint64 firstRecord, const WrittenItems& written)
 {
-    if (written.keysRunOn)
-        execute(*m_itemNumbersFromKeys, { written.firstKey - firstRecord - 1, batch.id });
+    const QList<KeyRange>& ranges = written.keys.ranges();
+    if (ranges.size() == 1)
+        execute(*m_itemNumbersFromKeys, { ranges.first().first - firstRecord - 1, batch.id });
     else
         execute(*m_itemNumbersByRank, { firstRecord, batch.id });
     execute(*m_itemDateWriteBack, { SqlValue::stored(batch.date), batch.id, SqlValue::stored(batch.date) });

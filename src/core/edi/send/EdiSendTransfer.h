@@ -94,14 +94,13 @@ private:
         qint64 addends = 0;
         qint64 groupRecords[3] = { 0, 0, 0 };
         qint64 groupAmounts[3] = { 0, 0, 0 };
+        SentKeys keys;
     };
 
     struct WrittenItems {
         qint64 count = 0;
         qint64 won = 0;
-        qint64 firstKey = 0;
-        qint64 lastKey = 0;
-        bool keysRunOn = true;
+        KeyRuns keys; // in the order written
     };
 
     QList<Batch> readBatches();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/edi/send/SentKeys.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -7,12 +9,16 @@
 struct SendFile {
     QString name;
     QByteArray bytes;
+    SentKeys keys;
 };
 
 // The send files of one generation run, held until every row is known and then written together.
 class SendFileSet {
 public:
-    void add(const QString& name, const QByteArray& bytes) { m_files << SendFile { name, bytes }; }
+    void add(const QString& name, const QByteArray& bytes, const SentKeys& keys)
+    {
+        m_files << SendFile { name, bytes, keys };
+    }
     const QList<SendFile>& files() const { return m_files; }
     bool isEmpty() const { return m_files.isEmpty(); }
 
