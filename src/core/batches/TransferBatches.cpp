@@ -2,6 +2,7 @@
 
 #include "core/app/Workspace.h"
 #include "core/batches/BatchState.h"
+#include "core/batches/SendLock.h"
 #include "core/calendar/BusinessDays.h"
 #include "core/common/Clock.h"
 #include "core/common/FieldText.h"
@@ -13,7 +14,6 @@
 #include "core/data/TDM1.h"
 #include "core/data/TableCatalogue.h"
 #include "core/data/TransactionGuard.h"
-#include "core/exchange/SendLock.h"
 
 #include <algorithm>
 

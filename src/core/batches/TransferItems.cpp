@@ -4,6 +4,7 @@
 #include "core/accounts/Bank.h"
 #include "core/app/Workspace.h"
 #include "core/batches/BatchState.h"
+#include "core/batches/SendLock.h"
 #include "core/batches/TransferBatches.h"
 #include "core/common/FieldText.h"
 #include "core/common/Messages.h"
@@ -14,7 +15,6 @@
 #include "core/data/TDM1.h"
 #include "core/data/TableCatalogue.h"
 #include "core/data/TransactionGuard.h"
-#include "core/exchange/SendLock.h"
 
 #include <QLocale>
 #include <QSet>

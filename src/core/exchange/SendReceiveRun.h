@@ -1,10 +1,11 @@
 #pragma once
 
+#include "core/batches/SendLock.h"
 #include "core/consent/ItemConsents.h"
 #include "core/edi/TEdiInfo.h"
 #include "core/edi/receive/EdiImportError.h"
 #include "core/exchange/PendingSend.h"
-#include "core/exchange/SendLock.h"
+#include "core/exchange/RunLock.h"
 
 #include <QDateTime>
 #include <QList>

@@ -9,7 +9,7 @@ class Workspace;
 // and closing take in the subsystems behind it. A step whose subsystem is not built yet does nothing.
 class ProgramSession {
 public:
-    explicit ProgramSession(Workspace& workspace, DataLock::Pause pause = DataLock::waitAFewSeconds);
+    explicit ProgramSession(Workspace& workspace, DataLock::Pause pause = HomeFileLock::waitAFewSeconds);
     virtual ~ProgramSession() = default;
     ProgramSession(const ProgramSession&) = delete;
     ProgramSession& operator=(const ProgramSession&) = delete;

@@ -1,5 +1,6 @@
 #include "SendTestHome.h"
 #include "TestHome.h"
+#include "core/batches/SendLock.h"
 #include "core/batches/TransferBatches.h"
 #include "core/batches/TransferItems.h"
 #include "core/common/Money.h"
@@ -7,7 +8,7 @@
 #include "core/edi/comm/EdiEnvironment.h"
 #include "core/edi/comm/MailboxModule.h"
 #include "core/edi/comm/TransmissionJournal.h"
-#include "core/exchange/SendLock.h"
+#include "core/exchange/RunLock.h"
 #include "core/exchange/SendReceiveRun.h"
 
 #include <QDir>
