@@ -1,30 +1,10 @@
-#include <QProcess>
+#include "FbctlRun.h"
+
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 // fbctl consent queue run as a program: the keys given, or with --all every consent of the filter.
 namespace {
-
-struct Exit {
-    int exitCode = -1;
-    QString err;
-};
-
-Exit fbctl(const QString& home, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(FB_FBCTL), QStringList { QStringLiteral("--home"), home } + arguments);
-    EXPECT_TRUE(process.waitForFinished(60000)) << arguments.join(u' ').toStdString();
-    return { process.exitCode(), QString::fromUtf8(process.readAllStandardError()) };
-}
-
-QString output(const QString& home, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(FB_FBCTL), QStringList { QStringLiteral("--home"), home } + arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 // Two institutions of one exempt office row, five consents: A1 and A2 of 9900000002 in states 3 and 6, B1, B2 and B3
 // of 9900000003 in states 3, 7 and 3, B3 without a payer number.
@@ -47,7 +27,7 @@ public:
                                "('9900000003', '11', '1005', NULL, 3, '마', '800101', 2001)") },
         };
         for (const QStringList& arguments : setup) {
-            const Exit run = fbctl(m_home, arguments);
+            const FbctlRun run = runFbctl(m_home, arguments);
             EXPECT_EQ(run.exitCode, 0) << arguments.join(u' ').toStdString() << '\n' << run.err.toStdString();
         }
     }
@@ -56,10 +36,11 @@ public:
     // PAYER:STATE:RESULT of every consent in the order they were added; "-" for a NULL.
     QString states() const
     {
-        return output(m_home,
+        return runFbctl(m_home,
             { QStringLiteral("sql"),
                 QStringLiteral("SELECT group_concat(ifnull(NapbuNO, '-') || ':' || Status || ':' || "
-                               "ifnull(ResultCD, '-'), ' ') FROM (SELECT * FROM TongRegister ORDER BY rowid)") });
+                               "ifnull(ResultCD, '-'), ' ') FROM (SELECT * FROM TongRegister ORDER BY rowid)") })
+            .out;
     }
 
 private:
@@ -103,8 +84,8 @@ TEST(FbctlConsentQueue, QueuesExactlyTheFilteredConsentsOrTheKeysGiven)
     for (const QueueCase& c : cases) {
         SCOPED_TRACE(c.label);
         const QueueHome home;
-        const Exit run
-            = fbctl(home.path(), QStringList { QStringLiteral("consent"), QStringLiteral("queue") } + c.arguments);
+        const FbctlRun run
+            = runFbctl(home.path(), QStringList { QStringLiteral("consent"), QStringLiteral("queue") } + c.arguments);
         EXPECT_EQ(run.exitCode, c.exitCode) << run.err.toStdString();
         EXPECT_TRUE(run.err.contains(c.errContains)) << run.err.toStdString();
         EXPECT_EQ(home.states(), c.states);
@@ -126,8 +107,8 @@ TEST(FbctlConsentQueue, RefusesKeysBesideAllAndAFilterWithoutIt)
     const QueueHome home;
     for (const QStringList& arguments : refused) {
         SCOPED_TRACE(arguments.join(u' ').toStdString());
-        const Exit run
-            = fbctl(home.path(), QStringList { QStringLiteral("consent"), QStringLiteral("queue") } + arguments);
+        const FbctlRun run
+            = runFbctl(home.path(), QStringList { QStringLiteral("consent"), QStringLiteral("queue") } + arguments);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_TRUE(run.err.contains(QStringLiteral("consent: expected"))) << run.err.toStdString();
     }

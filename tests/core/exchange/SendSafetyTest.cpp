@@ -1,3 +1,4 @@
+#include "FbctlRun.h"
 #include "SendTestHome.h"
 #include "TestHome.h"
 #include "core/batches/SendLock.h"
@@ -206,11 +207,9 @@ TEST(SendRunLock, FbctlRefusesASecondRun)
 
 QString fbctl(const QString& home, const QStringList& arguments, int& exitCode)
 {
-    QProcess process;
-    process.start(QStringLiteral(FB_FBCTL), QStringList { QStringLiteral("--home"), home } + arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    exitCode = process.exitCode();
-    return QString::fromUtf8(process.readAllStandardOutput());
+    const FbctlRun run = runFbctl(home, arguments);
+    exitCode = run.exitCode;
+    return run.out;
 }
 
 // Items added by another process while fbctl sends a large batch: every item recorded as sent is in the delivered

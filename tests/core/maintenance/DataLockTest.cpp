@@ -1,4 +1,5 @@
 #include "core/maintenance/DataLock.h"
+#include "FbctlRun.h"
 #include "MaintenanceHome.h"
 
 #include <QProcess>
@@ -14,13 +15,11 @@ bool giveUp(int)
     return false;
 }
 
-QString runFbctl(const QString& home, const QStringList& arguments, int& exitCode)
+QString fbctlOutput(const QString& home, const QStringList& arguments, int& exitCode)
 {
-    QProcess fbctl;
-    fbctl.start(QStringLiteral(FB_FBCTL), QStringList { QStringLiteral("--home"), home } + arguments);
-    EXPECT_TRUE(fbctl.waitForFinished(60000));
-    exitCode = fbctl.exitCode();
-    return QString::fromUtf8(fbctl.readAllStandardOutput() + fbctl.readAllStandardError());
+    const FbctlRun run = runFbctl(home, arguments);
+    exitCode = run.exitCode;
+    return run.out + run.err;
 }
 
 } // namespace
@@ -82,9 +81,9 @@ TEST(DataLock, NoItemAddedDuringAReorganisationIsLost)
     QTemporaryDir dir;
     const QString home = dir.filePath(QStringLiteral("home/"));
     int exitCode = -1;
-    runFbctl(home, { QStringLiteral("init") }, exitCode);
+    fbctlOutput(home, { QStringLiteral("init") }, exitCode);
     ASSERT_EQ(exitCode, 0);
-    runFbctl(home,
+    fbctlOutput(home,
         { QStringLiteral("sql"),
             QStringLiteral("INSERT INTO Tong1 (TongID, GiganID10, IcheDate, State) VALUES (1, '9900000001', "
                            "'2026-12-11', 1)") },
@@ -99,7 +98,7 @@ TEST(DataLock, NoItemAddedDuringAReorganisationIsLost)
             QStringLiteral(FB_FBCTL), home });
     ASSERT_TRUE(adds.waitForReadyRead(60000));
     for (int run = 0; run < 3; ++run) {
-        const QString output = runFbctl(home, { QStringLiteral("reorganise") }, exitCode);
+        const QString output = fbctlOutput(home, { QStringLiteral("reorganise") }, exitCode);
         EXPECT_EQ(exitCode, 0) << output.toStdString();
     }
     ASSERT_TRUE(adds.waitForFinished(60000));
@@ -107,6 +106,6 @@ TEST(DataLock, NoItemAddedDuringAReorganisationIsLost)
     EXPECT_EQ(outcomes.size(), 30);
     const qsizetype added = outcomes.count(QStringLiteral("added"));
     EXPECT_GT(added, 0);
-    EXPECT_EQ(runFbctl(home, { QStringLiteral("sql"), QStringLiteral("SELECT count(*) FROM Tong2") }, exitCode),
+    EXPECT_EQ(fbctlOutput(home, { QStringLiteral("sql"), QStringLiteral("SELECT count(*) FROM Tong2") }, exitCode),
         QString::number(added) + u'\n');
 }

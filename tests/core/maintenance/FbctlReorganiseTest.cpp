@@ -1,25 +1,12 @@
+#include "FbctlRun.h"
 #include "TestHome.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Exit {
-    int exitCode = -1;
-    QString err;
-};
-
-Exit fbctl(const QString& home, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(FB_FBCTL), QStringList { QStringLiteral("--home"), home } + arguments);
-    EXPECT_TRUE(process.waitForFinished(60000)) << arguments.join(u' ').toStdString();
-    return { process.exitCode(), QString::fromUtf8(process.readAllStandardError()) };
-}
 
 struct Failure {
     const char* label;
@@ -61,11 +48,11 @@ TEST(FbctlReorganise, EveryFailureSaysWhy)
         SCOPED_TRACE(failure.label);
         QTemporaryDir dir;
         const QString home = dir.filePath(QStringLiteral("home/"));
-        ASSERT_EQ(fbctl(home, { QStringLiteral("init") }).exitCode, 0);
+        ASSERT_EQ(runFbctl(home, { QStringLiteral("init") }).exitCode, 0);
         failure.spoil(home);
         const QByteArray before = readFileBytes(home + QStringLiteral("Data/FbMorv.db"));
 
-        const Exit run = fbctl(home, { QStringLiteral("reorganise") });
+        const FbctlRun run = runFbctl(home, { QStringLiteral("reorganise") });
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_TRUE(run.err.contains(failure.errContains)) << run.err.toStdString();
         EXPECT_TRUE(readFileBytes(home + QStringLiteral("Data/FbMorv.db")) == before);

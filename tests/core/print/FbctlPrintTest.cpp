@@ -1,30 +1,17 @@
+#include "FbctlRun.h"
 #include "PrintFixture.h"
 #include "core/print/TransferBatchPrint.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct FbctlRun {
-    int exitCode = -1;
-    QString err;
-};
-
 // fbctl print on the fixture's home, as a program.
 FbctlRun fbctl(const PrintFixture& t, const QStringList& arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(FB_FBCTL),
-        QStringList { QStringLiteral("--home"), t.path(), QStringLiteral("print") } + arguments);
-    FbctlRun run;
-    if (!process.waitForFinished(120000))
-        return run;
-    run.exitCode = process.exitCode();
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return runFbctl(t.path(), QStringList { QStringLiteral("print") } + arguments);
 }
 
 QString pdfText(const QString& file, int page)
