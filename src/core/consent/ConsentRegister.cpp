@@ -3,6 +3,7 @@
 #include "core/accounts/AcctNoRules.h"
 #include "core/accounts/Bank.h"
 #include "core/app/Workspace.h"
+#include "core/batches/SendLock.h"
 #include "core/common/Clock.h"
 #include "core/common/FieldText.h"
 #include "core/common/Messages.h"
@@ -586,6 +587,10 @@ ConsentRegister::Outcome ConsentRegister::queue(int state, const Selection& sele
         return {};
     if (holdsResidentNumber())
         return refuse(ResidentNumberSelected, Field::None, {});
+    // A send records the consents it wrote by their state: a queueing waits until it has.
+    SendLock sending(m_context.paths());
+    if (!sending.takeForChange(messages))
+        return {};
 
     Progress& progress = m_context.progress();
     progress.showMessage(Converting.arg(0));
