@@ -1,10 +1,10 @@
 #include "core/common/IniFile.h"
 
 #include "core/common/Cp949.h"
+#include "core/common/SyncedFile.h"
 
 #include <QFile>
 #include <QList>
-#include <QSaveFile>
 
 namespace {
 
@@ -95,6 +95,9 @@ bool IniFile::writeBytes(const QString& section, const QString& key, const QByte
         if (!inSection)
             continue;
         if (sameName(keyOf(lines[i]), key)) {
+            // A value already stored is not written again: a command that changes nothing leaves the file alone.
+            if (lines[i] == entry)
+                return true;
             lines[i] = entry;
             written = true;
         } else if (!lines[i].trimmed().isEmpty()) {
@@ -110,12 +113,10 @@ bool IniFile::writeBytes(const QString& section, const QString& key, const QByte
         lines.append(entry);
     }
 
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    QByteArray content;
     for (const QByteArray& line : lines)
-        file.write(line + "\r\n");
-    return file.commit();
+        content += line + "\r\n";
+    return SyncedFile::save(m_path, content);
 }
 
 QString IniFile::readString(const QString& section, const QString& key, const QString& fallback) const

@@ -215,7 +215,7 @@ bool DataBackup::writePart(QIODevice& archive, qint64 bytes, const QString& targ
             written = !chunk.isEmpty() && part.write(chunk) == chunk.size();
             left -= chunk.size();
         }
-        if (written && part.commit()) {
+        if (written && part.flush() && part.commit()) {
             m_written << target;
             return true;
         }

@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 
 // Every command of fbctl run as a program on a home made by "fbctl init". A row is one run: its arguments, the
 // exit status, the whole standard output (or a substring of it) and a substring of standard error. "{home}" in any of
@@ -24,6 +26,8 @@ struct FbctlRow {
     // A file written under the home before the run, for rows that work on what an earlier row left.
     QString writeFile = {};
     QByteArray fileBytes = {};
+    // When set, no file of the run may grow past this many bytes, as on a nearly full disk.
+    qint64 fileSizeLimit = 0;
 };
 
 class FbctlHome {
@@ -52,6 +56,13 @@ public:
             writeFileBytes(expand(row.writeFile), row.fileBytes);
 
         QProcess fbctl;
+        if (row.fileSizeLimit > 0) {
+            fbctl.setChildProcessModifier([limit = static_cast<rlim_t>(row.fileSizeLimit)] {
+                signal(SIGXFSZ, SIG_IGN);
+                const rlimit size { limit, limit };
+                setrlimit(RLIMIT_FSIZE, &size);
+            });
+        }
         fbctl.start(QStringLiteral(FB_FBCTL), arguments);
         ASSERT_TRUE(fbctl.waitForFinished(60000)) << label;
         const QString out = QString::fromUtf8(fbctl.readAllStandardOutput());
@@ -691,6 +702,40 @@ TEST(FbctlCommands, BackupRestoreAndReorganise)
     const QString twice = u("이 프로그램이 중복 실행되었습니다.");
     home.check({ args({ "reorganise" }), 1, {}, twice });
     home.check({ QStringList { QStringLiteral("restore"), first, QStringLiteral("--yes") }, 1, {}, twice });
+}
+
+// Commands that only read leave both settings files as they were, time included; a settings write that cannot be
+// completed fails and leaves the old file.
+TEST(FbctlCommands, SettingsAreWrittenWholeOrNotAtAll)
+{
+    const FbctlHome home;
+    home.check({ args({ "comm", "config", "--login", "FIRM01" }), 0, u("LoginID: FIRM01\n"), {}, Out::Contains });
+    const QDateTime longAgo(QDate(2020, 1, 2), QTime(3, 4, 5));
+    const QStringList files { home.expand(u("{home}Registry.ini")), home.expand(u("{home}Firm.ini")) };
+    QList<QByteArray> before;
+    for (const QString& path : files) {
+        before << readFileBytes(path);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+    }
+
+    const FbctlRow rows[] = {
+        { args({ "batch", "list", "deposit" }), 0, {}, {} },
+        { args({ "comm", "config" }), 0, u("LoginID: FIRM01\n"), {}, Out::Contains },
+        { args({ "holiday", "list", "2026" }), 0, {}, {}, Out::Contains },
+        { args({ "generate" }), 0, {}, u("송신할 자료가 없습니다.") },
+        { args({ "notice" }), 0, {}, {}, Out::Contains },
+        { args({ "comm", "config", "--login", "FIRM02" }), 1, {}, u("프로그램 오류 발생 (Registry 관련)"), Out::Exact,
+            {}, {}, 200 },
+    };
+    for (const FbctlRow& row : rows)
+        home.check(row);
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        EXPECT_EQ(readFileBytes(files[i]), before[i]) << files[i].toStdString();
+        EXPECT_EQ(QFileInfo(files[i]).lastModified(), longAgo) << files[i].toStdString();
+    }
+    home.check({ args({ "comm", "config", "--login", "FIRM02" }), 0, u("LoginID: FIRM02\n"), {}, Out::Contains });
 }
 
 TEST(FbctlCommands, XlsxTemplateWritesTheConsentWorkbookAndReadGivesItsGrid)
