@@ -55,7 +55,10 @@ TEST(SettingsFiles, AWriteThatCannotCompleteLeavesTheOldFile)
     const QByteArray firmBefore = readFileBytes(home.path(QStringLiteral("Firm.ini")));
     const QString longText(200, QLatin1Char('x'));
 
-    EXPECT_EQ(writeOnAFullDisk(Room, [&] { return registry.write(Key, { { QStringLiteral("LoginID"), longText } }); }),
+    EXPECT_EQ(writeOnAFullDisk(Room,
+                  [&] {
+                      return registry.write(Key, { { QStringLiteral("LoginID"), longText } });
+                  }),
         1);
     EXPECT_EQ(writeOnAFullDisk(Room, [&] { return firm.setNotice(longText); }), 1);
 
@@ -65,7 +68,10 @@ TEST(SettingsFiles, AWriteThatCannotCompleteLeavesTheOldFile)
     EXPECT_EQ(left, (QStringList { QStringLiteral("Firm.ini"), QStringLiteral("Registry.ini") }));
 
     // With room enough the same writes go through.
-    EXPECT_EQ(writeOnAFullDisk(4096, [&] { return registry.write(Key, { { QStringLiteral("LoginID"), longText } }); }),
+    EXPECT_EQ(writeOnAFullDisk(4096,
+                  [&] {
+                      return registry.write(Key, { { QStringLiteral("LoginID"), longText } });
+                  }),
         0);
     EXPECT_EQ(registry.readString(Key, QStringLiteral("Mailbox")), QStringLiteral("/srv/mailbox"));
     EXPECT_EQ(registry.readString(Key, QStringLiteral("LoginID")), longText);
@@ -105,8 +111,8 @@ TEST(SettingsFiles, RegistryValuesReadBackAsWritten)
         everyByte += QChar(byte);
     const QStringList values { everyByte, QStringLiteral("01450망"), QStringLiteral("a,b;c=d#e"),
         QStringLiteral("  spaced  "), QStringLiteral("@Variant(x)"), QStringLiteral("@@"),
-        QStringLiteral("C:\\\"quoted\"\\"), QChar(1) + QStringLiteral("1f"),
-        QString(), QStringLiteral("/srv/fb mail/box") };
+        QStringLiteral("C:\\\"quoted\"\\"), QChar(1) + QStringLiteral("1f"), QString(),
+        QStringLiteral("/srv/fb mail/box") };
     Registry::Values written;
     for (int i = 0; i < values.size(); ++i)
         written.append({ QStringLiteral("Value%1").arg(i), values[i] });
