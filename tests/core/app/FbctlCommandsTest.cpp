@@ -145,6 +145,12 @@ TEST(FbctlCommands, EachCommandAnswersAndRefusesOnAFreshHome)
         { args({ "business-days", "--today", "2024-9-13" }), 2, {},
             u("business-days: expected [--today YYYY-MM-DD], not \"--today 2024-9-13\"") },
         { args({ "business-days", "2024-09-13" }), 2, {}, u("business-days: expected [--today YYYY-MM-DD]") },
+        { args({ "business-days", "--today", "9999-12-17" }), 0, u("9999-12-20\n9999-12-31\n"), {} },
+        { args({ "business-days", "--today", "9999-12-31" }), 1, {},
+            u("business-days: the business days after 9999-12-31 fall past the calendar's last year 9999") },
+        { args({ "holiday", "list", "99999" }), 2, {},
+            u("holiday: a year must be a number from 1 to 9999, not \"99999\"") },
+        { args({ "holiday", "list", "0" }), 2, {}, u("holiday: a year must be a number from 1 to 9999, not \"0\"") },
 
         { args({ "code", "list", "21" }), 0, u("N\t불능\nY\t정상\nZ\t미처리\n"), {} },
         { args({ "code", "list", "3" }), 2, {}, u("code: no code table has the tag 3") },
@@ -182,6 +188,10 @@ TEST(FbctlCommands, EachCommandAnswersAndRefusesOnAFreshHome)
         { args({ "comm", "fetch" }), 2, {}, u("comm: unknown action \"fetch\"") },
         { args({ "comm", "config", "--port", "COM2" }), 2, {}, u("comm config: unknown option \"--port\"") },
         { args({ "comm", "config", "--login" }), 2, {}, u("comm config: --login needs a value") },
+        { args({ "comm", "config", "--mailbox", "{home}NoSuchBox" }), 1, {},
+            u("comm config: the mailbox folder {home}NoSuchBox does not exist (--create makes it)") },
+        { args({ "comm", "config", "--mailbox", "{home}Firm.ini", "--create" }), 1, {},
+            u("comm config: the mailbox folder {home}Firm.ini is not a folder") },
         { args({ "comm", "config" }), 0,
             u("LoginID: \nPassword: 없음\nMailbox: {home}Van/\nSendDir: {home}Send\nRecvDir: {home}Recv\n"
               "ResultDir: {home}Result\nPort: COM1 (38400)\n"),
@@ -527,6 +537,22 @@ TEST(FbctlCommands, DatabaseCommandsSendAHomeWithoutDatabaseToInit)
         home.check(row);
 }
 
+// An empty home would be the current directory: refused before anything is made there.
+TEST(FbctlCommands, AnEmptyHomeIsRefused)
+{
+    QTemporaryDir current;
+    for (const QStringList& home : { args({ "--home", "" }), args({ "--home=" }), args({ "--home", "  " }) }) {
+        QProcess fbctl;
+        fbctl.setWorkingDirectory(current.path());
+        fbctl.start(QStringLiteral(FB_FBCTL), home + args({ "init" }));
+        ASSERT_TRUE(fbctl.waitForFinished(60000));
+        EXPECT_EQ(fbctl.exitCode(), 2) << home.join(' ').toStdString();
+        EXPECT_EQ(
+            QString::fromUtf8(fbctl.readAllStandardError()), u("fbctl: --home needs a directory, not an empty name\n"));
+    }
+    EXPECT_TRUE(QDir(current.path()).isEmpty());
+}
+
 // In order: each row works on what the rows before it left in the home and the mailbox.
 TEST(FbctlCommands, CommMovesFilesThroughTheMailboxOnceALoginIsSet)
 {
@@ -535,6 +561,10 @@ TEST(FbctlCommands, CommMovesFilesThroughTheMailboxOnceALoginIsSet)
             u("LoginID: FIRM01\nPassword: 있음\nMailbox: {home}Van/\nSendDir: {home}Send\nRecvDir: {home}Recv\n"
               "ResultDir: {home}Result\nPort: COM1 (38400)\n"),
             {} },
+        { args({ "comm", "config", "--mailbox", "{home}Box", "--create" }), 0, u("Mailbox: {home}Box\n"), {},
+            Out::Contains },
+        { args({ "comm", "config", "--mailbox", "{home}Van/", "--create" }), 0, u("Mailbox: {home}Van/\n"), {},
+            Out::Contains },
         { args({ "comm", "send" }), 1, u("송신할 파일이 없습니다\n"), {} },
         { args({ "comm", "send" }), 0, u("송신 완료\n"), {}, Out::Exact, u("{home}Send/PAY0913"), "payments\r\n" },
         { args({ "comm", "report" }), 0, u("송수신 결과 파일 수신 완료\n{home}Result/RptEDI\n"), {} },
