@@ -4,6 +4,7 @@
 #include "core/common/SyncedFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QList>
 
 namespace {
@@ -77,6 +78,10 @@ QByteArray IniFile::readBytes(const QString& section, const QString& key, const 
 
 bool IniFile::writeBytes(const QString& section, const QString& key, const QByteArray& value) const
 {
+    // A file that cannot be read is never replaced by one holding only this value.
+    const QFileInfo stored(m_path);
+    if (stored.exists() && !stored.isReadable())
+        return false;
     QList<QByteArray> lines = readLines(m_path);
     const QByteArray entry = Cp949::encode(key) + '=' + value;
     int sectionEnd = -1;

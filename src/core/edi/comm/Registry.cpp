@@ -226,9 +226,11 @@ bool Registry::write(const QString& keyPath, const Values& values) const
     QFile stored(m_file);
     const QDateTime before = QFileInfo(m_file).lastModified();
     QList<QByteArray> lines;
-    if (stored.open(QIODevice::ReadOnly)) {
+    if (stored.exists()) {
+        // A file that cannot be read is never replaced by one holding only these values.
+        if (!stored.open(QIODevice::ReadOnly))
+            return false;
         lines = stored.readAll().split('\n');
-        stored.close();
     }
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
