@@ -11,7 +11,7 @@ TransactionGuard::TransactionGuard(Database& database)
 TransactionGuard::~TransactionGuard()
 {
     if (m_active)
-        m_database.exec(QStringLiteral("ROLLBACK"));
+        m_database.connection().rollback(); // leaves lastError() to the failure that brought it here
 }
 
 bool TransactionGuard::commit()
