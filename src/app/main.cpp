@@ -54,7 +54,13 @@ int main(int argc, char** argv)
     GuardedApplication app(argc, argv);
     useKoreanFont();
     QStringList arguments = app.arguments().mid(1);
-    const WorkingPaths paths(WorkingPaths::resolveHome(arguments));
+    const QString home = WorkingPaths::resolveHome(arguments);
+    // An empty name would make the current directory the home.
+    if (home.trimmed().isEmpty()) {
+        std::fputs("fbmorv: --home needs a directory, not an empty name\n", stderr);
+        return 2;
+    }
+    const WorkingPaths paths(home);
 
     TfrmWaitMsg waitWindow;
     QtMessages messages(waitWindow);

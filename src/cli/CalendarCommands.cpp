@@ -19,6 +19,11 @@ QDate parseDate(const QString& text)
     return QDate::fromString(text, DateFormat);
 }
 
+bool coversYear(int year)
+{
+    return year >= HolidayCalendar::FirstYear && year <= HolidayCalendar::LastYear;
+}
+
 // The calendar with the office's own list; a home without a database keeps to the rules, and is told so.
 const HolidayCalendar& officeCalendar(CliSession& session)
 {
@@ -35,8 +40,9 @@ int runCalendar(CliSession& session, const QStringList& arguments)
     for (const QString& argument : arguments) {
         bool isNumber = false;
         const int year = argument.toInt(&isNumber);
-        if (!isNumber || year < 1 || year > 9999) {
-            session.err() << "calendar: a year must be a number from 1 to 9999, not \"" << argument << '"' << Qt::endl;
+        if (!isNumber || !coversYear(year)) {
+            session.err() << "calendar: a year must be a number from " << HolidayCalendar::FirstYear << " to "
+                          << HolidayCalendar::LastYear << ", not \"" << argument << '"' << Qt::endl;
             return 2;
         }
         years << year;
@@ -83,6 +89,11 @@ int runBusinessDays(CliSession& session, const QStringList& arguments)
         session.clock().set(QDateTime(today, session.clock().now().time()));
     }
     const BusinessDays days(officeCalendar(session), session.clock());
+    if (!HolidayCalendar::covers(days.ninthBusinessDay())) {
+        session.err() << "business-days: the business days after " << session.clock().today().toString(DateFormat)
+                      << " fall past the calendar's last year " << HolidayCalendar::LastYear << Qt::endl;
+        return 1;
+    }
     session.out() << days.nextBusinessDay().toString(DateFormat) << '\n'
                   << days.ninthBusinessDay().toString(DateFormat) << Qt::endl;
     return 0;
@@ -112,6 +123,11 @@ int runHoliday(CliSession& session, const QStringList& arguments)
         session.err() << "holiday: expected add YYYY-MM-DD NAME | remove YYYY-MM-DD | restore YYYY-MM-DD | list "
                          "[YEAR], not \""
                       << arguments.join(' ') << '"' << Qt::endl;
+        return 2;
+    }
+    if (action == QLatin1String("list") && arguments.size() == 2 && !coversYear(year)) {
+        session.err() << "holiday: a year must be a number from " << HolidayCalendar::FirstYear << " to "
+                      << HolidayCalendar::LastYear << ", not \"" << arguments.at(1) << '"' << Qt::endl;
         return 2;
     }
     if (!openWorkingData(session))

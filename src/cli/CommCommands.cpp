@@ -4,6 +4,9 @@
 #include "core/edi/comm/EdiEnvironment.h"
 #include "core/edi/comm/MailboxModule.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
 
 bool parseConfigOptions(CliSession& session, const QStringList& arguments, OptionsSetupDialog& dialog)
@@ -42,11 +45,30 @@ void showSettings(CliSession& session, const EdiEnvironment& environment, const 
     out << "Port: " << config.Port << " (" << config.Speed << ")" << Qt::endl;
 }
 
-int runConfig(CliSession& session, const EdiEnvironment& environment, const QStringList& arguments)
+// A mailbox that is not there would take every send as delivered nowhere; it is made only when asked for.
+bool mailboxReady(CliSession& session, const QString& mailbox, bool create)
 {
+    if (mailbox.isEmpty() || QFileInfo(mailbox).isDir())
+        return true;
+    const char* problem = QFileInfo::exists(mailbox) ? "is not a folder"
+        : !create                                    ? "does not exist (--create makes it)"
+        : !QDir().mkpath(mailbox)                    ? "cannot be created"
+                                                     : nullptr;
+    if (problem == nullptr)
+        return true;
+    session.err() << "comm config: the mailbox folder " << mailbox << ' ' << problem << Qt::endl;
+    return false;
+}
+
+int runConfig(CliSession& session, const EdiEnvironment& environment, const QStringList& given)
+{
+    QStringList arguments = given;
+    const bool create = arguments.removeAll(QStringLiteral("--create")) > 0;
     OptionsSetupDialog& dialog = session.setupDialog();
     if (!parseConfigOptions(session, arguments, dialog))
         return 2;
+    if (dialog.mailbox && !mailboxReady(session, *dialog.mailbox, create))
+        return 1;
     if (dialog.hasAny()) {
         EdiComm32 comm(session.context().ediModule());
         if (!environment.runSettingsDialog(comm)) {
@@ -123,8 +145,8 @@ QList<CliCommand> commCommands()
         { QStringLiteral("comm"),
             QStringLiteral(
                 "comm send|receive|sendreceive|rereceive|report   run the communication module, print its result\n"
-                "  comm config [--login ID] [--password P] [--mailbox DIR]   show the communication settings, "
-                "set those given"),
+                "  comm config [--login ID] [--password P] [--mailbox DIR [--create]]   show the communication "
+                "settings, set those given; --create makes a mailbox folder that does not exist"),
             runComm },
     };
 }

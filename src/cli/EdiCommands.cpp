@@ -87,7 +87,10 @@ bool openWorkingData(CliSession& session)
     Workspace& context = session.context();
     TDM1& dataModule = context.data();
     const EdiEnvironment environment(context);
-    environment.startUp();
+    if (!environment.startUp()) {
+        session.err() << "cannot write " << context.paths().registryFile() << Qt::endl;
+        return false;
+    }
     if (!context.paths().createDirectories() || !environment.refreshWorkingPaths()) {
         session.err() << "cannot prepare the working directories and communication settings under "
                       << context.paths().programDir() << Qt::endl;

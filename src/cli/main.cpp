@@ -78,6 +78,11 @@ int main(int argc, char** argv)
         QTextStream(stdout) << AppInfo::serviceName() << ' ' << AppInfo::version() << Qt::endl;
         return 0;
     }
+    // An empty name would make the current directory the home.
+    if (home.trimmed().isEmpty()) {
+        QTextStream(stderr) << "fbctl: --home needs a directory, not an empty name" << Qt::endl;
+        return 2;
+    }
     for (const CliCommand& command : commands) {
         if (command.name == arguments.value(0)) {
             CliSession session(home);

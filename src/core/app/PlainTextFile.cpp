@@ -32,7 +32,8 @@ bool PlainTextFile::load(const QString& path)
 bool PlainTextFile::save(const QString& path, const QString& text)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(encode(text, m_encoding, m_crLf)) < 0 || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(encode(text, m_encoding, m_crLf)) < 0 || !file.flush()
+        || !file.commit()) {
         m_errorText = file.errorString();
         return false;
     }

@@ -223,7 +223,7 @@ bool TransferBatches::write(Header& header)
     if (result != WriteResult::Ok) {
         m_context.messages().information(result == WriteResult::KeyViolation
                 ? QStringLiteral("코드가 중복됩니다.")
-                : QStringLiteral("필수항목이 누락되었습니다."));
+                : database.writeFailure(QStringLiteral("필수항목이 누락되었습니다.")));
         return false;
     }
     // Only deposit batches log their saves and copies; deletes are logged for every kind.

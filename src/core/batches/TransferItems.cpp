@@ -507,7 +507,7 @@ TransferItems::Outcome TransferItems::save(const Item& edited)
         item.key = database.scalar(QStringLiteral("SELECT last_insert_rowid()")).toLongLong();
     if (written != WriteResult::Ok || !keepTotals(batch) || !transaction.commit()) {
         m_context.log().append(database.lastError(), true);
-        const QString text = written == WriteResult::KeyViolation ? DuplicateKey : WriteFailed;
+        const QString text = written == WriteResult::KeyViolation ? DuplicateKey : database.writeFailure(WriteFailed);
         messages.error(text);
         refused.item = item;
         refused.item.key = edited.key;

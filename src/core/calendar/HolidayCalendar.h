@@ -13,6 +13,14 @@
 // removes days of the fixed lists its bank opens on. Lookups are remembered per year.
 class HolidayCalendar {
 public:
+    // The years the calendar answers for; a date outside them is refused by whoever asks.
+    static constexpr int FirstYear = 1;
+    static constexpr int LastYear = 9999;
+    static bool covers(const QDate& date)
+    {
+        return date.isValid() && date.year() >= FirstYear && date.year() <= LastYear;
+    }
+
     // A weekday holiday of a year and why.
     struct Holiday {
         QDate date;

@@ -281,7 +281,7 @@ InstitutionSettings::Outcome InstitutionSettings::write(Row& row)
         return refuse(QStringLiteral("기관명칭이 중복됩니다."), QStringLiteral("Name"));
     if (result == WriteResult::Failed) {
         m_context.log().append(database.lastError(), true);
-        return refuse(QStringLiteral("입력한 내용이 불충분합니다."), QStringLiteral("Name"));
+        return refuse(database.writeFailure(QStringLiteral("입력한 내용이 불충분합니다.")), QStringLiteral("Name"));
     }
     if (isNew)
         row.rec = database

@@ -1,10 +1,11 @@
 #include "core/common/IniFile.h"
 
 #include "core/common/Cp949.h"
+#include "core/common/SyncedFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 
 namespace {
 
@@ -77,6 +78,10 @@ QByteArray IniFile::readBytes(const QString& section, const QString& key, const 
 
 bool IniFile::writeBytes(const QString& section, const QString& key, const QByteArray& value) const
 {
+    // A file that cannot be read is never replaced by one holding only this value.
+    const QFileInfo stored(m_path);
+    if (stored.exists() && !stored.isReadable())
+        return false;
     QList<QByteArray> lines = readLines(m_path);
     const QByteArray entry = Cp949::encode(key) + '=' + value;
     int sectionEnd = -1;
@@ -95,6 +100,9 @@ bool IniFile::writeBytes(const QString& section, const QString& key, const QByte
         if (!inSection)
             continue;
         if (sameName(keyOf(lines[i]), key)) {
+            // A value already stored is not written again: a command that changes nothing leaves the file alone.
+            if (lines[i] == entry)
+                return true;
             lines[i] = entry;
             written = true;
         } else if (!lines[i].trimmed().isEmpty()) {
@@ -110,12 +118,10 @@ bool IniFile::writeBytes(const QString& section, const QString& key, const QByte
         lines.append(entry);
     }
 
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    QByteArray content;
     for (const QByteArray& line : lines)
-        file.write(line + "\r\n");
-    return file.commit();
+        content += line + "\r\n";
+    return SyncedFile::save(m_path, content);
 }
 
 QString IniFile::readString(const QString& section, const QString& key, const QString& fallback) const

@@ -5,7 +5,8 @@
 
 // A Windows-style INI file kept in CP949 with CR LF line ends, read and written one key at a time.
 // Section and key names compare without case; lines this class does not touch are kept as they are.
-// A missing or unreadable file reads as empty; values are raw bytes (the password is not text).
+// A missing or unreadable file reads as empty; values are raw bytes (the password is not text). A write replaces the
+// file only once the whole new file is on the disk, and leaves it untouched when the value is already stored.
 class IniFile {
 public:
     explicit IniFile(const QString& path)

@@ -446,7 +446,7 @@ ConsentRegister::Outcome ConsentRegister::save(const Consent& entered)
     TransactionGuard transaction(database());
     if (!transaction.isActive() || !store(consent) || !transaction.commit()) {
         m_context.log().append(database().lastError(), true);
-        const QString text = m_keyViolation ? DuplicateKey : WriteFailed;
+        const QString text = m_keyViolation ? DuplicateKey : database().writeFailure(WriteFailed);
         messages.error(text);
         Outcome refused;
         refused.message = text;
@@ -609,7 +609,7 @@ ConsentRegister::Outcome ConsentRegister::queue(int state, const Selection& sele
     Outcome outcome;
     if (!committed) {
         m_context.log().append(data.lastError(), true);
-        messages.error(written == WriteResult::KeyViolation ? DuplicateKey : WriteFailed);
+        messages.error(written == WriteResult::KeyViolation ? DuplicateKey : data.writeFailure(WriteFailed));
         outcome.message = texts.failed;
         messages.information(texts.failed);
         return outcome;

@@ -18,7 +18,8 @@ bool copyTo(const QString& target, QString& error)
         return false;
     }
     QSaveFile copy(target);
-    if (!copy.open(QIODevice::WriteOnly) || copy.write(source.readAll()) != source.size() || !copy.commit()) {
+    if (!copy.open(QIODevice::WriteOnly) || copy.write(source.readAll()) != source.size() || !copy.flush()
+        || !copy.commit()) {
         error = QStringLiteral("cannot write %1: %2").arg(target, copy.errorString());
         return false;
     }

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlError>
+#include <sqlite3.h>
 
 namespace {
 
@@ -91,31 +92,53 @@ QSqlDatabase Database::connection() const
 bool Database::fail(const QString& text)
 {
     m_lastError = text;
+    m_lastErrorCode = 0;
+    return false;
+}
+
+bool Database::fail(const SqliteStatement& statement)
+{
+    m_lastError = statement.error();
+    m_lastErrorCode = statement.errorCode();
     return false;
 }
 
 WriteResult Database::refuse(const QString& text)
 {
-    m_lastError = text;
+    fail(text);
     return WriteResult::Failed;
+}
+
+QString Database::writeFailure(const QString& missingValue) const
+{
+    switch (m_lastErrorCode & 0xFF) {
+    case SQLITE_FULL:
+    case SQLITE_READONLY:
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+    case SQLITE_IOERR:
+        return m_lastError;
+    default:
+        return missingValue;
+    }
 }
 
 bool Database::exec(const QString& sql, const QVariantList& values)
 {
     SqliteStatement statement(*this, sql);
-    return statement.isValid() ? finish(statement, statement.run(values)) == WriteResult::Ok : fail(statement.error());
+    return statement.isValid() ? finish(statement, statement.run(values)) == WriteResult::Ok : fail(statement);
 }
 
 QVariant Database::scalar(const QString& sql, const QVariantList& values)
 {
     SqliteStatement statement(*this, sql);
     if (!statement.isValid()) {
-        fail(statement.error());
+        fail(statement);
         return {};
     }
     if (!statement.select(values) || !statement.next()) {
         if (!statement.error().isEmpty())
-            fail(statement.error());
+            fail(statement);
         return {};
     }
     return statement.value(0);
@@ -124,13 +147,17 @@ QVariant Database::scalar(const QString& sql, const QVariantList& values)
 WriteResult Database::run(const QString& sql, const QVariantList& values)
 {
     SqliteStatement statement(*this, sql);
-    return statement.isValid() ? finish(statement, statement.run(values)) : refuse(statement.error());
+    if (!statement.isValid()) {
+        fail(statement);
+        return WriteResult::Failed;
+    }
+    return finish(statement, statement.run(values));
 }
 
 WriteResult Database::finish(const SqliteStatement& statement, WriteResult result)
 {
     if (result != WriteResult::Ok)
-        m_lastError = statement.error();
+        fail(statement);
     return result;
 }
 

@@ -30,6 +30,10 @@ public:
     const QString& file() const { return m_file; }
     QSqlDatabase connection() const;
     const QString& lastError() const { return m_lastError; }
+    // What a save tells of its failed write: SQLite's own words when the database could not take the write at all
+    // (a full disk, a read-only file, another connection's lock, an I/O error), else missingValue, the save's
+    // text for a value the table requires.
+    QString writeFailure(const QString& missingValue) const;
 
     // Runs one statement with positional values. Every statement of this class and of SqliteStatement binds its
     // values through SqlValue::stored.
@@ -53,6 +57,7 @@ private:
     // The values of row in stored form, in field order, after the name and width checks; false with lastError().
     bool bindRow(const QString& table, const QVariantMap& row, QVariantList& values);
     bool fail(const QString& text);
+    bool fail(const SqliteStatement& statement);
     WriteResult refuse(const QString& text);
     WriteResult run(const QString& sql, const QVariantList& values);
     WriteResult finish(const SqliteStatement& statement, WriteResult result);
@@ -63,4 +68,5 @@ private:
     bool m_connected = false;
     QString m_file;
     QString m_lastError;
+    int m_lastErrorCode = 0; // SQLite's extended code of lastError, 0 for the failures of this class
 };

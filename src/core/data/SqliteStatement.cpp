@@ -43,6 +43,7 @@ SqliteStatement::SqliteStatement(const Database& database, const QString& sql)
             &m_statement, nullptr)
         != SQLITE_OK) {
         m_error = QString::fromUtf8(sqlite3_errmsg(m_connection));
+        m_errorCode = sqlite3_extended_errcode(m_connection);
         sqlite3_finalize(m_statement);
         m_statement = nullptr;
     }
@@ -144,6 +145,7 @@ bool SqliteStatement::bindAll(const QVariantList& values)
     if (!m_statement)
         return false;
     sqlite3_reset(m_statement);
+    m_errorCode = 0;
     if (values.size() != sqlite3_bind_parameter_count(m_statement)) {
         m_error = QStringLiteral("%1 values for %2 parameters")
                       .arg(values.size())
@@ -202,9 +204,10 @@ bool SqliteStatement::bindText(int parameter, const QString& text)
 // The error keeps SQLite's extended code, which is how the Qt driver reports it too.
 WriteResult SqliteStatement::fail()
 {
-    const int code = sqlite3_extended_errcode(m_connection);
+    m_errorCode = sqlite3_extended_errcode(m_connection);
     m_error = QString::fromUtf8(sqlite3_errmsg(m_connection));
     sqlite3_reset(m_statement);
-    return code == SQLITE_CONSTRAINT_PRIMARYKEY || code == SQLITE_CONSTRAINT_UNIQUE ? WriteResult::KeyViolation
-                                                                                    : WriteResult::Failed;
+    return m_errorCode == SQLITE_CONSTRAINT_PRIMARYKEY || m_errorCode == SQLITE_CONSTRAINT_UNIQUE
+        ? WriteResult::KeyViolation
+        : WriteResult::Failed;
 }

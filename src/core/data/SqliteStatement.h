@@ -44,6 +44,8 @@ public:
     // The key of the row inserted last on the connection.
     qint64 lastInsertId() const;
     const QString& error() const { return m_error; }
+    // SQLite's extended result code of the failure error() tells; 0 when there is none or it is not SQLite's.
+    int errorCode() const { return m_errorCode; }
 
 private:
     bool bindAll(const QVariantList& values);
@@ -56,4 +58,5 @@ private:
     QList<QByteArray> m_texts; // the bound texts, one per parameter
     QStringEncoder m_encoder { QStringEncoder::Utf8, QStringEncoder::Flag::Stateless };
     QString m_error;
+    int m_errorCode = 0;
 };

@@ -3,8 +3,10 @@
 #include "core/app/Workspace.h"
 #include "core/common/Clock.h"
 #include "core/common/FileDialogs.h"
+#include "core/common/FileFunctions.h"
 #include "core/common/Messages.h"
 #include "core/common/Progress.h"
+#include "core/common/SyncedFile.h"
 #include "core/maintenance/BackupName.h"
 #include "core/maintenance/MaintenanceFiles.h"
 #include "core/maintenance/Storage.h"
@@ -13,12 +15,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <sqlite3.h>
 
 namespace {
 
+// In a backup's work folder: the folder it writes to, its stamp, and 1 when it cuts the archive into parts there.
+const QString TargetRecord = QStringLiteral("target");
 const QString CannotCreateOnDisk = QStringLiteral("파일 %1를 생성할 수 없습니다.\r\r확인하여 주십시오.");
 const QString CannotCreateOnMedium
     = QStringLiteral("파일 %1를 생성할 수 없습니다.\r\r디스켓이 기록 가능한 상태인지 확인하여 주십시오.");
@@ -56,6 +61,36 @@ QString DataBackup::cancelledMessage()
     return QStringLiteral("자료 백업 처리가 취소되었습니다.");
 }
 
+void DataBackup::removeLeftovers(const WorkingPaths& paths)
+{
+    for (const QString& work : MaintenanceFiles::abandonedWorkFolders(paths)) {
+        QByteArray record;
+        if (FileFunctions::readWhole(QDir(work).filePath(TargetRecord), record)) {
+            const QStringList lines = QString::fromUtf8(record).split(QLatin1Char('\n'));
+            if (lines.size() == 3)
+                removeUnfinished(lines[0], lines[1], lines[2] == QLatin1String("1"));
+        }
+        QDir(work).removeRecursively();
+    }
+}
+
+// The files of the stamp a save file or the archive library had not yet renamed, and with sliced a set of parts
+// without its last one. On a removable medium parts stay: only the last medium holds the last part.
+void DataBackup::removeUnfinished(const QString& folder, const QString& stamp, bool sliced)
+{
+    const QRegularExpression name(QStringLiteral("^%1\\.(zip|end|[0-9]{3})(\\.[A-Za-z0-9]{6})?$")
+                                      .arg(QRegularExpression::escape(QStringLiteral("FM") + stamp)));
+    const QDir target(folder);
+    const bool finished = QFileInfo::exists(target.filePath(BackupName::lastPart(stamp)));
+    for (const QString& file : target.entryList(QDir::Files)) {
+        const QRegularExpressionMatch match = name.match(file);
+        const bool temporary = match.hasMatch() && !match.captured(2).isEmpty();
+        const bool unfinishedPart = match.hasMatch() && sliced && !finished && match.captured(1).at(0).isDigit();
+        if (temporary || unfinishedPart)
+            QFile::remove(target.filePath(file));
+    }
+}
+
 bool DataBackup::backup()
 {
     const QString folder = m_workspace.fileDialogs().folder(folderCaption(), m_workspace.paths().programDir());
@@ -65,6 +100,7 @@ bool DataBackup::backup()
 bool DataBackup::backupTo(const QString& chosenFolder)
 {
     m_written.clear();
+    removeLeftovers(m_workspace.paths());
     const QString folder = WorkingPaths::withTrailingSeparator(chosenFolder);
     m_workspace.progress().showMessage(QStringLiteral("자료 백업을 준비중입니다"));
     const QString stamp = BackupName::stamp(m_workspace.clock().now());
@@ -74,12 +110,20 @@ bool DataBackup::backupTo(const QString& chosenFolder)
             QStringLiteral("%1: cannot make a work folder").arg(MaintenanceFiles::tempDir(m_workspace.paths())));
         return false;
     }
+    const bool removable = m_storage.isRemovable(folder);
+    const bool sliced = !removable && m_partSize > 0;
+    QString error;
+    if (!SyncedFile::save(work->filePath(TargetRecord),
+            QStringList { folder, stamp, sliced ? QStringLiteral("1") : QStringLiteral("0") }.join('\n').toUtf8(),
+            &error)) {
+        m_workspace.reportError(error);
+        return false;
+    }
     const QString databaseCopy = work->filePath(WorkingPaths::databaseFileName());
     if (!copyDatabase(databaseCopy))
         return false;
     m_workspace.progress().showMessage(QStringLiteral("자료 압축 처리중..."));
-    const bool removable = m_storage.isRemovable(folder);
-    if (!removable && m_partSize <= 0)
+    if (!removable && !sliced)
         return writeArchive(folder + BackupName::archive(stamp), databaseCopy);
     const QString archive = work->filePath(QStringLiteral("archive.zip"));
     if (!writeArchive(archive, databaseCopy))
@@ -215,7 +259,7 @@ bool DataBackup::writePart(QIODevice& archive, qint64 bytes, const QString& targ
             written = !chunk.isEmpty() && part.write(chunk) == chunk.size();
             left -= chunk.size();
         }
-        if (written && part.commit()) {
+        if (written && part.flush() && part.commit()) {
             m_written << target;
             return true;
         }

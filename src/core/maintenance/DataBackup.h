@@ -25,6 +25,10 @@ public:
     // The files the last backup wrote, in part order.
     const QStringList& written() const { return m_written; }
 
+    // Removes what backups killed before their end left behind: their work folders and, where they wrote, their
+    // temporary files and an unfinished set of parts. What a running backup holds stays.
+    static void removeLeftovers(const WorkingPaths& paths);
+
     // The folder of an unattended backup: <home>/AUTODB_BACKUP/yyyymmddhhnnss/.
     static QString automaticFolder(const WorkingPaths& paths, const QDateTime& at);
     static QString folderCaption();
@@ -38,6 +42,7 @@ private:
     qint64 measureMedium(const QString& folder, const QString& stamp, int number);
     bool writePart(QIODevice& archive, qint64 bytes, const QString& target, const QString& failureText);
     bool cancel();
+    static void removeUnfinished(const QString& folder, const QString& stamp, bool sliced);
 
     Workspace& m_workspace;
     Storage& m_storage;

@@ -1,10 +1,14 @@
 #include "core/maintenance/MaintenanceFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 namespace MaintenanceFiles {
@@ -18,8 +22,25 @@ std::unique_ptr<QTemporaryDir> workFolder(const WorkingPaths& paths)
 {
     if (!QDir().mkpath(tempDir(paths)))
         return nullptr;
-    auto folder = std::make_unique<QTemporaryDir>(tempDir(paths) + QStringLiteral("work-XXXXXX"));
+    auto folder = std::make_unique<QTemporaryDir>(
+        tempDir(paths) + QStringLiteral("work-%1-XXXXXX").arg(QCoreApplication::applicationPid()));
     return folder->isValid() ? std::move(folder) : nullptr;
+}
+
+QStringList abandonedWorkFolders(const WorkingPaths& paths)
+{
+    static const QRegularExpression name(QStringLiteral("^work-([0-9]+)-[A-Za-z0-9]{6}$"));
+    QStringList folders;
+    const QDir temp(tempDir(paths));
+    for (const QString& entry : temp.entryList({ QStringLiteral("work-*") }, QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QRegularExpressionMatch match = name.match(entry);
+        bool isPid = false;
+        const pid_t pid = match.hasMatch() ? match.captured(1).toInt(&isPid) : 0;
+        // A process that runs, or one this user may not signal, still holds its folder.
+        if (isPid && pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH)
+            folders << temp.filePath(entry);
+    }
+    return folders;
 }
 
 bool isDatabaseCompanion(const QString& fileName)

@@ -3,6 +3,7 @@
 #include "core/common/WorkingPaths.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class QTemporaryDir;
@@ -12,8 +13,10 @@ namespace MaintenanceFiles {
 
 // Data/Temp/: the work of restore and reorganisation, and the database a swap replaced.
 QString tempDir(const WorkingPaths& paths);
-// A fresh folder under tempDir, removed with the object; null when it cannot be made.
+// A fresh folder under tempDir named with this process's id, removed with the object; null when it cannot be made.
 std::unique_ptr<QTemporaryDir> workFolder(const WorkingPaths& paths);
+// The work folders under tempDir whose process has ended without removing them (it was killed).
+QStringList abandonedWorkFolders(const WorkingPaths& paths);
 // A file SQLite keeps beside a database while it writes (-journal, -wal, -shm): it belongs to that database
 // alone and is never copied, packed or restored.
 bool isDatabaseCompanion(const QString& fileName);

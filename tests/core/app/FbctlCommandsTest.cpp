@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 
 // Every command of fbctl run as a program on a home made by "fbctl init". A row is one run: its arguments, the
 // exit status, the whole standard output (or a substring of it) and a substring of standard error. "{home}" in any of
@@ -24,6 +26,8 @@ struct FbctlRow {
     // A file written under the home before the run, for rows that work on what an earlier row left.
     QString writeFile = {};
     QByteArray fileBytes = {};
+    // When set, no file of the run may grow past this many bytes, as on a nearly full disk.
+    qint64 fileSizeLimit = 0;
 };
 
 class FbctlHome {
@@ -52,6 +56,13 @@ public:
             writeFileBytes(expand(row.writeFile), row.fileBytes);
 
         QProcess fbctl;
+        if (row.fileSizeLimit > 0) {
+            fbctl.setChildProcessModifier([limit = static_cast<rlim_t>(row.fileSizeLimit)] {
+                signal(SIGXFSZ, SIG_IGN);
+                const rlimit size { limit, limit };
+                setrlimit(RLIMIT_FSIZE, &size);
+            });
+        }
         fbctl.start(QStringLiteral(FB_FBCTL), arguments);
         ASSERT_TRUE(fbctl.waitForFinished(60000)) << label;
         const QString out = QString::fromUtf8(fbctl.readAllStandardOutput());
@@ -134,6 +145,12 @@ TEST(FbctlCommands, EachCommandAnswersAndRefusesOnAFreshHome)
         { args({ "business-days", "--today", "2024-9-13" }), 2, {},
             u("business-days: expected [--today YYYY-MM-DD], not \"--today 2024-9-13\"") },
         { args({ "business-days", "2024-09-13" }), 2, {}, u("business-days: expected [--today YYYY-MM-DD]") },
+        { args({ "business-days", "--today", "9999-12-17" }), 0, u("9999-12-20\n9999-12-31\n"), {} },
+        { args({ "business-days", "--today", "9999-12-31" }), 1, {},
+            u("business-days: the business days after 9999-12-31 fall past the calendar's last year 9999") },
+        { args({ "holiday", "list", "99999" }), 2, {},
+            u("holiday: a year must be a number from 1 to 9999, not \"99999\"") },
+        { args({ "holiday", "list", "0" }), 2, {}, u("holiday: a year must be a number from 1 to 9999, not \"0\"") },
 
         { args({ "code", "list", "21" }), 0, u("N\t불능\nY\t정상\nZ\t미처리\n"), {} },
         { args({ "code", "list", "3" }), 2, {}, u("code: no code table has the tag 3") },
@@ -171,6 +188,10 @@ TEST(FbctlCommands, EachCommandAnswersAndRefusesOnAFreshHome)
         { args({ "comm", "fetch" }), 2, {}, u("comm: unknown action \"fetch\"") },
         { args({ "comm", "config", "--port", "COM2" }), 2, {}, u("comm config: unknown option \"--port\"") },
         { args({ "comm", "config", "--login" }), 2, {}, u("comm config: --login needs a value") },
+        { args({ "comm", "config", "--mailbox", "{home}NoSuchBox" }), 1, {},
+            u("comm config: the mailbox folder {home}NoSuchBox does not exist (--create makes it)") },
+        { args({ "comm", "config", "--mailbox", "{home}Firm.ini", "--create" }), 1, {},
+            u("comm config: the mailbox folder {home}Firm.ini is not a folder") },
         { args({ "comm", "config" }), 0,
             u("LoginID: \nPassword: 없음\nMailbox: {home}Van/\nSendDir: {home}Send\nRecvDir: {home}Recv\n"
               "ResultDir: {home}Result\nPort: COM1 (38400)\n"),
@@ -516,6 +537,22 @@ TEST(FbctlCommands, DatabaseCommandsSendAHomeWithoutDatabaseToInit)
         home.check(row);
 }
 
+// An empty home would be the current directory: refused before anything is made there.
+TEST(FbctlCommands, AnEmptyHomeIsRefused)
+{
+    QTemporaryDir current;
+    for (const QStringList& home : { args({ "--home", "" }), args({ "--home=" }), args({ "--home", "  " }) }) {
+        QProcess fbctl;
+        fbctl.setWorkingDirectory(current.path());
+        fbctl.start(QStringLiteral(FB_FBCTL), home + args({ "init" }));
+        ASSERT_TRUE(fbctl.waitForFinished(60000));
+        EXPECT_EQ(fbctl.exitCode(), 2) << home.join(' ').toStdString();
+        EXPECT_EQ(
+            QString::fromUtf8(fbctl.readAllStandardError()), u("fbctl: --home needs a directory, not an empty name\n"));
+    }
+    EXPECT_TRUE(QDir(current.path()).isEmpty());
+}
+
 // In order: each row works on what the rows before it left in the home and the mailbox.
 TEST(FbctlCommands, CommMovesFilesThroughTheMailboxOnceALoginIsSet)
 {
@@ -524,6 +561,10 @@ TEST(FbctlCommands, CommMovesFilesThroughTheMailboxOnceALoginIsSet)
             u("LoginID: FIRM01\nPassword: 있음\nMailbox: {home}Van/\nSendDir: {home}Send\nRecvDir: {home}Recv\n"
               "ResultDir: {home}Result\nPort: COM1 (38400)\n"),
             {} },
+        { args({ "comm", "config", "--mailbox", "{home}Box", "--create" }), 0, u("Mailbox: {home}Box\n"), {},
+            Out::Contains },
+        { args({ "comm", "config", "--mailbox", "{home}Van/", "--create" }), 0, u("Mailbox: {home}Van/\n"), {},
+            Out::Contains },
         { args({ "comm", "send" }), 1, u("송신할 파일이 없습니다\n"), {} },
         { args({ "comm", "send" }), 0, u("송신 완료\n"), {}, Out::Exact, u("{home}Send/PAY0913"), "payments\r\n" },
         { args({ "comm", "report" }), 0, u("송수신 결과 파일 수신 완료\n{home}Result/RptEDI\n"), {} },
@@ -691,6 +732,40 @@ TEST(FbctlCommands, BackupRestoreAndReorganise)
     const QString twice = u("이 프로그램이 중복 실행되었습니다.");
     home.check({ args({ "reorganise" }), 1, {}, twice });
     home.check({ QStringList { QStringLiteral("restore"), first, QStringLiteral("--yes") }, 1, {}, twice });
+}
+
+// Commands that only read leave both settings files as they were, time included; a settings write that cannot be
+// completed fails and leaves the old file.
+TEST(FbctlCommands, SettingsAreWrittenWholeOrNotAtAll)
+{
+    const FbctlHome home;
+    home.check({ args({ "comm", "config", "--login", "FIRM01" }), 0, u("LoginID: FIRM01\n"), {}, Out::Contains });
+    const QDateTime longAgo(QDate(2020, 1, 2), QTime(3, 4, 5));
+    const QStringList files { home.expand(u("{home}Registry.ini")), home.expand(u("{home}Firm.ini")) };
+    QList<QByteArray> before;
+    for (const QString& path : files) {
+        before << readFileBytes(path);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+    }
+
+    const FbctlRow rows[] = {
+        { args({ "batch", "list", "deposit" }), 0, {}, {} },
+        { args({ "comm", "config" }), 0, u("LoginID: FIRM01\n"), {}, Out::Contains },
+        { args({ "holiday", "list", "2026" }), 0, {}, {}, Out::Contains },
+        { args({ "generate" }), 0, {}, u("송신할 자료가 없습니다.") },
+        { args({ "notice" }), 0, {}, {}, Out::Contains },
+        { args({ "comm", "config", "--login", "FIRM02" }), 1, {}, u("프로그램 오류 발생 (Registry 관련)"), Out::Exact,
+            {}, {}, 200 },
+    };
+    for (const FbctlRow& row : rows)
+        home.check(row);
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        EXPECT_EQ(readFileBytes(files[i]), before[i]) << files[i].toStdString();
+        EXPECT_EQ(QFileInfo(files[i]).lastModified(), longAgo) << files[i].toStdString();
+    }
+    home.check({ args({ "comm", "config", "--login", "FIRM02" }), 0, u("LoginID: FIRM02\n"), {}, Out::Contains });
 }
 
 TEST(FbctlCommands, XlsxTemplateWritesTheConsentWorkbookAndReadGivesItsGrid)

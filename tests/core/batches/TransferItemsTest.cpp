@@ -569,6 +569,7 @@ TEST(TransferItems, DatabaseErrorsOnSavingKeepTheEntry)
         { "CREATE UNIQUE INDEX once ON Tong2 (BankNo)", "코드가 중복됩니다." },
         { "CREATE TRIGGER refuse BEFORE INSERT ON Tong2 BEGIN SELECT RAISE(ABORT, 'no'); END",
             "필수항목이 누락되었습니다." },
+        { "PRAGMA query_only = 1", "attempt to write a readonly database" },
     };
     for (const Case& c : cases) {
         Items t;

@@ -74,6 +74,44 @@ TEST_F(WorkingDatabase, KeyViolationIsToldApartFromOtherErrors)
     EXPECT_FALSE(PreparedInsert(database, "CODEP", { "Nope" }).isValid());
 }
 
+// A save keeps its own text for a row the table refuses, and gives SQLite's words when the database could not take
+// the write at all, whether the statement or the transaction around it failed.
+TEST_F(WorkingDatabase, AWriteTheDatabaseCannotTakeIsToldInItsOwnWords)
+{
+    const QString missing = QStringLiteral("필수항목이 누락되었습니다.");
+    EXPECT_EQ(database.insert("EvidentialAuthKey", { { "SendId", "S1" } }), WriteResult::Failed);
+    EXPECT_EQ(database.writeFailure(missing), missing);
+
+    ASSERT_TRUE(database.exec("PRAGMA query_only = 1"));
+    EXPECT_EQ(database.insert("CODEP", { { "Id", "R1" }, { "Name", "읽기" } }), WriteResult::Failed);
+    EXPECT_EQ(database.writeFailure(missing), "attempt to write a readonly database");
+    ASSERT_TRUE(database.exec("PRAGMA query_only = 0"));
+
+    // The file may not grow: rows go in until its last page is full.
+    ASSERT_TRUE(database.exec("PRAGMA max_page_count = 1"));
+    {
+        TransactionGuard transaction(database);
+        WriteResult written = WriteResult::Ok;
+        for (int i = 0; i < 10000 && written == WriteResult::Ok; ++i)
+            written = database.insert("CODEP", { { "Id", QStringLiteral("F%1").arg(i) }, { "Name", Korean20 } });
+        EXPECT_EQ(written, WriteResult::Failed);
+        EXPECT_EQ(database.writeFailure(missing), "database or disk is full");
+    }
+    ASSERT_TRUE(database.exec("PRAGMA max_page_count = 1073741823"));
+
+    // Another connection holds the file; this one does not wait for it.
+    ASSERT_TRUE(database.exec("PRAGMA busy_timeout = 0"));
+    Database other(QStringLiteral("OtherWriter"));
+    ASSERT_TRUE(other.open(home.context().paths().databaseFile()));
+    ASSERT_TRUE(other.exec("BEGIN EXCLUSIVE"));
+    {
+        TransactionGuard transaction(database);
+        EXPECT_EQ(database.insert("CODEP", { { "Id", "L1" }, { "Name", "잠김" } }), WriteResult::Failed);
+        EXPECT_EQ(database.writeFailure(missing), "database is locked");
+    }
+    ASSERT_TRUE(other.exec("ROLLBACK"));
+}
+
 // What is typed is what is stored: every writing path refuses a text wider than its field in CP949 bytes, names the
 // table and the field, and stores nothing of the row.
 TEST_F(WorkingDatabase, EveryWritingPathRefusesATextWiderThanItsField)

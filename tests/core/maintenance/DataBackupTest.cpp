@@ -1,7 +1,9 @@
 #include "core/maintenance/DataBackup.h"
 #include "MaintenanceHome.h"
+#include "core/app/HomeSetup.h"
 #include "core/maintenance/ZipArchive.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -172,4 +174,53 @@ TEST(DataBackup, UnwritableFolderAsksAndStopsOnCancel)
     EXPECT_EQ(home.messages.texts(),
         (QStringList { QStringLiteral("파일 %1를 생성할 수 없습니다.\r\r확인하여 주십시오.").arg(target),
             QStringLiteral("자료 백업 처리가 취소되었습니다.") }));
+}
+
+// A killed backup leaves its work folder, files its save file or the archive library had not renamed yet, and parts
+// without the last one; the next backup and the next start remove them. A running backup's stay, as do finished
+// sets and files of other names.
+TEST(DataBackup, WhatAKilledBackupLeftIsRemovedAndWhatARunningOneHoldsStays)
+{
+    MaintenanceHome home;
+    const QString temp = home.path(QStringLiteral("Data/Temp/"));
+    const QString backupDir = home.backupDir();
+    const QString other = home.path(QStringLiteral("Other/"));
+    const QString live = QStringLiteral("work-%1-Zz99Yy").arg(QCoreApplication::applicationPid());
+    // A pid no system gives out stands for a process that has ended.
+    const auto leave = [&](const QString& work, const QString& record) {
+        QDir().mkpath(temp + work);
+        writeFileBytes(temp + work + QStringLiteral("/FbMorv.db"), "copy");
+        if (!record.isEmpty())
+            writeFileBytes(temp + work + QStringLiteral("/target"), record.toUtf8());
+    };
+    leave(QStringLiteral("work-999999999-AbC123"), backupDir + QStringLiteral("\n2403091300\n1"));
+    leave(QStringLiteral("work-999999998-DeF456"), other + QStringLiteral("\n2403091200\n0"));
+    leave(QStringLiteral("work-999999997-GhI789"), backupDir + QStringLiteral("\n2403091100\n1"));
+    leave(QStringLiteral("work-999999996-JkL012"), {});
+    leave(live, backupDir + QStringLiteral("\n2403091000\n1"));
+    const QStringList files { QStringLiteral("FM2403091300.001"), QStringLiteral("FM2403091300.002"),
+        QStringLiteral("FM2403091300.003.Xy12Zq"), QStringLiteral("FM2403091300.txt"),
+        QStringLiteral("FM2403091100.001"), QStringLiteral("FM2403091100.end"),
+        QStringLiteral("FM2403091100.end.Pp00Qq"), QStringLiteral("FM2403091000.001"),
+        QStringLiteral("FM2403091000.002.Tt55Uu") };
+    for (const QString& file : files)
+        writeFileBytes(backupDir + file, "part");
+    QDir().mkpath(other);
+    writeFileBytes(other + QStringLiteral("FM2403091200.zip.Qw34Er"), "part");
+    writeFileBytes(other + QStringLiteral("FM2403091200.001"), "part");
+
+    ScriptedStorage storage;
+    DataBackup backup(home.context(), storage);
+    ASSERT_TRUE(backup.backupTo(backupDir));
+
+    EXPECT_EQ(QDir(backupDir).entryList(QDir::Files, QDir::Name),
+        (QStringList { QStringLiteral("FM2403091000.001"), QStringLiteral("FM2403091000.002.Tt55Uu"),
+            QStringLiteral("FM2403091100.001"), QStringLiteral("FM2403091100.end"), QStringLiteral("FM2403091300.txt"),
+            QStringLiteral("FM2403091405.zip") }));
+    EXPECT_EQ(QDir(other).entryList(QDir::Files), QStringList { QStringLiteral("FM2403091200.001") });
+    EXPECT_EQ(QDir(temp).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList { live });
+
+    leave(QStringLiteral("work-999999999-MnO345"), backupDir + QStringLiteral("\n2403091000\n1"));
+    EXPECT_EQ(HomeSetup::layDown(home.context()), HomeSetup::Outcome::Done);
+    EXPECT_EQ(QDir(temp).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList { live });
 }

@@ -26,7 +26,8 @@ public:
     // Empty when the value is missing or not a whole number.
     std::optional<int> readInteger(const QString& keyPath, const QString& name) const;
 
-    // Writes the values under the key, creating it; false when the file cannot be written.
+    // Writes the values under the key, creating it; false when the file cannot be written, which then stays as it
+    // was. Values already stored are not written again, so a run that changes nothing leaves the file untouched.
     bool write(const QString& keyPath, const Values& values) const;
 
     const QString& file() const { return m_file; }
