@@ -92,7 +92,8 @@ bool AccountCodeConversion::exportAccounts()
         return false;
     }
     QSaveFile file(exportFile());
-    if (!file.open(QIODevice::WriteOnly) || file.write(lines.join("\r\n") + "\r\n") < 0 || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(lines.join("\r\n") + "\r\n") < 0 || !file.flush()
+        || !file.commit()) {
         messages.error(QStringLiteral("\"%1\" 파일을 저장할 수 없습니다.").arg(exportFile()));
         return false;
     }

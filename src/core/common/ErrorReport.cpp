@@ -21,7 +21,7 @@ bool ErrorReport::save(const QStringList& lines, const QStringList& reasons) con
         return false;
     for (int i = 0; i < lines.size(); ++i)
         file.write(Cp949::encode(lines.at(i) + QString::fromUtf8(Separator) + reasons.value(i)) + "\r\n");
-    return file.commit();
+    return file.flush() && file.commit();
 }
 
 bool ErrorReport::show(const QStringList& lines, const QStringList& reasons) const

@@ -153,7 +153,7 @@ bool PendingSend::save(const QString& path) const
     }
     const QByteArray bytes = lines.join(QLatin1Char('\n')).toUtf8() + '\n';
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit();
 }
 
 std::optional<PendingSend> PendingSend::load(const QString& path)

@@ -183,7 +183,8 @@ bool DataRecovery::joinParts(const QString& folder, const QString& stamp, const 
         if (!appendFile(target, read))
             return unreadable(QStringLiteral("cannot read %1").arg(read));
         if (part.isEmpty())
-            return target.commit() || unreadable(QStringLiteral("%1: %2").arg(joined, target.errorString()));
+            return (target.flush() && target.commit())
+                || unreadable(QStringLiteral("%1: %2").arg(joined, target.errorString()));
     }
 }
 

@@ -71,5 +71,5 @@ bool ReportFile::write(const QString& path, const PrintRows& rows, Progress& pro
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    return file.flush() && file.commit();
 }

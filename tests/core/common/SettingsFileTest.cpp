@@ -1,15 +1,11 @@
+#include "FullDisk.h"
 #include "TestHome.h"
 #include "core/common/FirmSettings.h"
 #include "core/edi/comm/Registry.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <functional>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 // Registry.ini and Firm.ini: what a write on a full disk and a write of nothing new leave behind.
 namespace {
@@ -18,22 +14,6 @@ const QString Key = QStringLiteral("Software/FBMorv.exe/EdiComm32/UserInfo");
 const QDateTime LongAgo(QDate(2020, 1, 2), QTime(3, 4, 5));
 // Room for the lock file a registry write takes, not for the settings these tests write.
 constexpr qint64 Room = 200;
-
-// Runs the write in a child process whose files cannot grow past limit bytes, as on a disk with that much free:
-// the exit status is 0 when the write said it succeeded.
-int writeOnAFullDisk(qint64 limit, const std::function<bool()>& write)
-{
-    const pid_t child = fork();
-    if (child == 0) {
-        signal(SIGXFSZ, SIG_IGN);
-        const rlimit size { static_cast<rlim_t>(limit), static_cast<rlim_t>(limit) };
-        setrlimit(RLIMIT_FSIZE, &size);
-        _exit(write() ? 0 : 1);
-    }
-    int status = -1;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 void makeOld(const QString& path)
 {

@@ -36,7 +36,7 @@ QStringList fileNamesIn(const QString& directory)
 bool writeWhole(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit();
 }
 
 bool copyAtomically(const QString& source, const QString& target)

@@ -156,7 +156,7 @@ bool TransmissionJournal::save(const QList<Transmission>& transmissions) const
         return false;
     for (const Transmission& transmission : transmissions)
         file.write(journalLine(transmission));
-    return file.commit();
+    return file.flush() && file.commit();
 }
 
 QByteArray TransmissionJournal::reportLine(const Transmission& transmission)
