@@ -1,6 +1,6 @@
+#include "core/edi/send/SendFileSet.h"
 #include "FullDisk.h"
 #include "TestHome.h"
-#include "core/edi/send/SendFileSet.h"
 
 #include <QDir>
 #include <QTemporaryDir>
