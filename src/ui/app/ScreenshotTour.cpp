@@ -29,6 +29,11 @@
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
+#include <QSize>
+
+namespace {
+const QSize ResizedMainWindow(1024, 720);
+} // namespace
 
 ScreenshotTour::ScreenshotTour(ProgramSession& session, const QString& directory)
     : m_session(session)
@@ -66,7 +71,11 @@ bool ScreenshotTour::shootMainWindow(TfmMain& frame)
     if (!m_openBusinessWindow)
         return true;
     m_openBusinessWindow(frame);
-    return shoot(frame, QStringLiteral("TfmMain-busy"));
+    if (!shoot(frame, QStringLiteral("TfmMain-busy")))
+        return false;
+    // Made larger, the business window takes the room: a batch list shows more rows.
+    frame.resize(ResizedMainWindow);
+    return shoot(frame, QStringLiteral("TfmMain-resized"));
 }
 
 bool ScreenshotTour::shootFileView()

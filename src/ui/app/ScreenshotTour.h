@@ -12,7 +12,8 @@ class QWidget;
 // TfmFileView.png, TfmAbout.png, ...), for the documentation. Runs without a user: nothing waits for input.
 class ScreenshotTour {
 public:
-    // Opens a business window in the frame for TfmMain-busy.png; without one that picture is left out.
+    // Opens a business window in the frame for TfmMain-busy.png and TfmMain-resized.png; without one both are left
+    // out.
     using OpenBusinessWindow = std::function<void(TfmMain&)>;
 
     ScreenshotTour(ProgramSession& session, const QString& directory);

@@ -28,6 +28,7 @@
 #include "ui/codes/TfmCode1.h"
 #include "ui/codes/TfmCode2.h"
 #include "ui/codes/TfmCode_Bank.h"
+#include "ui/common/LazyGrid.h"
 #include "ui/common/UserInputBlocker.h"
 #include "ui/consent/TfmTongRegister.h"
 #include "ui/edi/TfmEnvSetup.h"
@@ -113,6 +114,7 @@ TfmMain::TfmMain(ProgramSession& session, const QStringList& arguments, QWidget*
     , m_arguments(arguments)
     , m_mainMenu(MainMenuSet::createMainMenu(this))
     , m_subMainMenu(MainMenuSet::createSubMainMenu(this))
+    , m_layout(m_context.paths().registryFile())
 {
     buildWindow();
     runCreation(arguments);
@@ -126,13 +128,15 @@ TfmMain::~TfmMain()
 {
     m_destroying = true;
     setApplicationErrorHandler({});
+    if (LazyGrid::layout() == &m_layout)
+        LazyGrid::setLayout(nullptr);
 }
 
 void TfmMain::buildWindow()
 {
     setObjectName(QStringLiteral("fmMain"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+        | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setWindowIcon(MainArtwork::applicationIcon());
     QFont font(QStringLiteral("NanumGothic"));
     font.setPixelSize(13);
@@ -147,9 +151,61 @@ void TfmMain::buildWindow()
     buildBottomStrip();
 
     showMenu(*m_mainMenu);
-    setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    const QSize opening(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    setMinimumSize(opening);
+    resize(opening);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    restorePlacement();
+    LazyGrid::setLayout(&m_layout);
+}
+
+// The stored place, kept on the screen it was on (or the primary one) and never larger than that screen.
+void TfmMain::restorePlacement()
+{
+    m_normalGeometry = QRect(pos(), size());
+    const std::optional<ScreenLayout::Placement> stored = m_layout.placement(objectName());
+    if (stored) {
+        const QScreen* screen = QGuiApplication::screenAt(stored->normal.center());
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        const QRect available = screen ? screen->availableGeometry() : stored->normal;
+        const QSize size = stored->normal.size().boundedTo(available.size()).expandedTo(minimumSize());
+        const int left = qMax(available.left(), qMin(stored->normal.left(), available.right() + 1 - size.width()));
+        const int top = qMax(available.top(), qMin(stored->normal.top(), available.bottom() + 1 - size.height()));
+        resize(size);
+        move(left, top);
+        m_normalGeometry = QRect(pos(), this->size());
+        if (stored->maximised)
+            setWindowState(windowState() | Qt::WindowMaximized);
+    }
+    m_openedPlacement = { m_normalGeometry, stored && stored->maximised };
+}
+
+// A run that neither moved nor resized the window writes nothing.
+void TfmMain::savePlacement()
+{
+    const ScreenLayout::Placement placement { m_normalGeometry, windowState().testFlag(Qt::WindowMaximized) };
+    if (placement.normal != m_openedPlacement.normal || placement.maximised != m_openedPlacement.maximised)
+        m_layout.setPlacement(objectName(), placement);
+}
+
+void TfmMain::keepNormalGeometry()
+{
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+        m_normalGeometry = QRect(pos(), size());
+}
+
+void TfmMain::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    keepNormalGeometry();
+}
+
+void TfmMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    keepNormalGeometry();
 }
 
 void TfmMain::buildBottomStrip()
@@ -157,16 +213,12 @@ void TfmMain::buildBottomStrip()
     auto* strip = new QStatusBar(this);
     strip->setSizeGripEnabled(false);
     strip->setFixedHeight(StripHeight);
-    strip->setStyleSheet(QStringLiteral("QStatusBar { background: black; } QStatusBar::item { border: none; }"));
     m_noticeLabel = new QLabel(FirmSettings::DefaultNotice, strip);
     m_noticeLabel->setObjectName(QStringLiteral("lbl_Notice"));
     m_noticeLabel->setAlignment(Qt::AlignCenter);
-    m_noticeLabel->setStyleSheet(QStringLiteral("color: yellow; background: black;"));
-    // The scrolling notice is kept up to date but, as in every release so far, not shown.
-    m_noticeBar = new QLabel(QStringLiteral("공지사항"), strip);
-    m_noticeBar->setObjectName(QStringLiteral("NoticeBar"));
-    m_noticeBar->setAutoFillBackground(true);
-    m_noticeBar->hide();
+    // A long notice is cut at the window's edge rather than widening it; the tool tip holds it whole.
+    m_noticeLabel->setMinimumWidth(1);
+    m_noticeLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     strip->addPermanentWidget(m_noticeLabel, 1);
     setStatusBar(strip);
 
@@ -175,11 +227,9 @@ void TfmMain::buildBottomStrip()
     connect(
         m_noticeMenu->addAction(QStringLiteral("공지사항 보기")), &QAction::triggered, this, &TfmMain::showNoticeFile);
     m_noticeMenu->addAction(QStringLiteral("공지사항 삭제"))->setEnabled(false);
-    for (QLabel* label : { m_noticeLabel, m_noticeBar }) {
-        label->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(label, &QWidget::customContextMenuRequested, this,
-            [this, label](const QPoint& at) { m_noticeMenu->popup(label->mapToGlobal(at)); });
-    }
+    m_noticeLabel->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_noticeLabel, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint& at) { m_noticeMenu->popup(m_noticeLabel->mapToGlobal(at)); });
 }
 
 void TfmMain::runCreation(const QStringList& arguments)
@@ -374,6 +424,7 @@ void TfmMain::runFirstShow()
 void TfmMain::closeEvent(QCloseEvent* event)
 {
     if (businessWindowExists()) {
+        m_context.messages().information(QStringLiteral("열려 있는 업무 화면을 먼저 닫으십시오."));
         event->ignore();
         return;
     }
@@ -386,6 +437,7 @@ void TfmMain::runClosing()
     if (m_closed)
         return;
     m_closed = true;
+    savePlacement();
     m_context.log().append(AppInfo::fullTitle() + QStringLiteral(" 종료"));
     m_session.freeHolidayLists();
     m_session.closeDatabase();
@@ -520,21 +572,24 @@ bool TfmMain::loadCodeLists()
 
 void TfmMain::refreshNotice()
 {
-    m_noticeBar->setText(NoticeText::compute(m_context.paths(), m_context.settings()));
+    const QString text = NoticeText::compute(m_context.paths(), m_context.settings());
+    m_noticeLabel->setText(text);
+    m_noticeLabel->setToolTip(text);
 }
 
 QString TfmMain::noticeText() const
 {
-    return m_noticeBar->text();
+    return m_noticeLabel->text();
 }
 
 void TfmMain::applyNoticeColors()
 {
     const FirmSettings settings = m_context.settings();
-    QPalette palette = m_noticeBar->palette();
-    palette.setColor(QPalette::WindowText, colorFromStored(settings.noticeTextColor(), Qt::yellow));
-    palette.setColor(QPalette::Window, colorFromStored(settings.noticeBackColor(), Qt::black));
-    m_noticeBar->setPalette(palette);
+    const QString text = colorFromStored(settings.noticeTextColor(), Qt::yellow).name();
+    const QString back = colorFromStored(settings.noticeBackColor(), Qt::black).name();
+    statusBar()->setStyleSheet(
+        QStringLiteral("QStatusBar { background: %1; } QStatusBar::item { border: none; }").arg(back));
+    m_noticeLabel->setStyleSheet(QStringLiteral("color: %1; background: %2;").arg(text, back));
 }
 
 bool TfmMain::withDatabaseClosed(const std::function<bool()>& work)

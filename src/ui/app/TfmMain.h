@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/ScreenLayout.h"
 #include "core/exchange/SendReceiveRun.h"
 #include "ui/app/CommandTable.h"
 #include "ui/app/MainMenuSet.h"
@@ -20,13 +21,14 @@ class QMenu;
 
 // The frame of the program: at most one business window inside, otherwise the picture with its
 // buttons; the full menu bar MainMenu while idle and the reduced SubMainMenu while a business window
-// is open. Closing it ends the program.
+// is open. Closing it ends the program; it can be resized and opens where it was left.
 class TfmMain : public QMainWindow {
     Q_OBJECT
 public:
     using WindowFactory = std::function<BusinessWindow*()>;
     using WindowTest = std::function<bool(const BusinessWindow*)>;
 
+    // The size it first opens at, and the smallest it can be made: the picture keeps its layout.
     static constexpr int ClientWidth = 758;
     static constexpr int ClientHeight = 522;
 
@@ -66,7 +68,8 @@ public:
     ProgramSession& session() const { return m_session; }
     // Refills the two code lists from the database; a database error goes to the error box.
     bool loadCodeLists();
-    // The notice line from the delivered notice file or the settings; after every send/receive run.
+    // The notice line on the bottom strip, from the delivered notice file or the settings; after every send/receive
+    // run.
     void refreshNotice();
     QString noticeText() const;
     void applyNoticeColors();
@@ -84,11 +87,16 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildWindow();
     void buildBottomStrip();
+    void restorePlacement();
+    void savePlacement();
+    void keepNormalGeometry();
     void connectMenus();
     void connectPictureButtons();
     void registerCommands();
@@ -117,12 +125,15 @@ private:
     QMdiArea* m_mdiArea = nullptr;
     PictureArea* m_pictureArea = nullptr;
     QLabel* m_noticeLabel = nullptr;
-    QLabel* m_noticeBar = nullptr;
     QMenu* m_noticeMenu = nullptr;
     std::unique_ptr<MainMenuSet> m_mainMenu;
     std::unique_ptr<MainMenuSet> m_subMainMenu;
     MainMenuSet* m_currentMenu = nullptr;
     CommandTable m_commands;
+    ScreenLayout m_layout;
+    // Where the window is when neither maximised nor minimised: what is stored and restored.
+    QRect m_normalGeometry;
+    ScreenLayout::Placement m_openedPlacement;
     int m_upgradeSwitch = -1;
     bool m_shownOnce = false;
     bool m_closed = false;

@@ -1,5 +1,6 @@
 #include "ui/app/TfmMain.h"
 #include "TestHome.h"
+#include "core/app/ScreenLayout.h"
 #include "core/common/AppInfo.h"
 #include "core/common/Cp949.h"
 #include "core/common/IniFile.h"
@@ -12,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -146,6 +148,11 @@ TEST_F(TfmMainTest, BusinessWindowBringsTheReducedMenuAndCloseReturnsToThePictur
     QAction* close = reduced.item("mnuClose");
     EXPECT_EQ(close->text(), QStringLiteral("닫기"));
     EXPECT_EQ(close->shortcut(), QKeySequence(QStringLiteral("Ctrl+F4")));
+
+    frame->show();
+    EXPECT_FALSE(frame->close());
+    EXPECT_EQ(home.messages.texts(), QStringList({ "열려 있는 업무 화면을 먼저 닫으십시오." }));
+    EXPECT_TRUE(frame->isVisible());
 
     close->trigger();
     settle();
@@ -316,6 +323,64 @@ TEST_F(TfmMainTest, NoticeFollowsTheDeliveredFileAndASendReceiveRun)
     });
     frame->mainMenu().item("N11")->trigger();
     EXPECT_TRUE(frame->noticeText().startsWith(QStringLiteral("점검 안내 (")));
+}
+
+TEST_F(TfmMainTest, TheBottomStripShowsTheDeliveredNotice)
+{
+    QFile notice(home.path("Result/Notice.inf"));
+    ASSERT_TRUE(notice.open(QIODevice::WriteOnly));
+    notice.write(
+        Cp949::encode(QStringLiteral("[공지] 12월 31일 전산 점검\r\n점검 시간 전에 송신을 마쳐 주십시오.\r\n")));
+    ASSERT_TRUE(notice.flush());
+    ASSERT_TRUE(notice.setFileTime(QDateTime(QDate(2026, 12, 9), QTime(18, 0)), QFileDevice::FileModificationTime));
+    notice.close();
+
+    auto frame = makeFrame();
+    frame->show();
+    const QLabel* strip = frame->findChild<QLabel*>(QStringLiteral("lbl_Notice"));
+    ASSERT_NE(strip, nullptr);
+    EXPECT_TRUE(strip->isVisible());
+    EXPECT_EQ(strip->text(), QStringLiteral("[공지] 12월 31일 전산 점검 (2026년 12월 9일 수신)"));
+}
+
+// The offscreen screen is 800 x 600.
+TEST_F(TfmMainTest, AResizedWindowReopensWhereAndAsLargeAsItWasLeft)
+{
+    auto frame = makeFrame();
+    const QSize opening(TfmMain::ClientWidth, TfmMain::ClientHeight + frame->menuBar()->sizeHint().height());
+    EXPECT_EQ(frame->minimumSize(), opening);
+    frame->show();
+    ASSERT_TRUE(frame->close());
+    EXPECT_FALSE(QFile::exists(home.paths().registryFile()));
+
+    frame = makeFrame();
+    frame->show();
+    frame->resize(790, 590);
+    frame->move(4, 6);
+    ASSERT_TRUE(frame->close());
+    frame.reset();
+    EXPECT_TRUE(readFileBytes(home.paths().registryFile())
+                    .contains("[Software]\nFBMorv.exe\\Layout\\fmMain\\Left=4\nFBMorv.exe\\Layout\\fmMain\\Top=6\n"
+                              "FBMorv.exe\\Layout\\fmMain\\Width=790\nFBMorv.exe\\Layout\\fmMain\\Height=590\n"
+                              "FBMorv.exe\\Layout\\fmMain\\Maximized=0\n"));
+
+    frame = makeFrame();
+    EXPECT_EQ(frame->pos(), QPoint(4, 6));
+    EXPECT_EQ(frame->size(), QSize(790, 590));
+    frame->showMaximized();
+    ASSERT_TRUE(frame->close());
+    frame.reset();
+
+    frame = makeFrame();
+    EXPECT_TRUE(frame->windowState().testFlag(Qt::WindowMaximized));
+    EXPECT_EQ(frame->size(), QSize(790, 590));
+}
+
+TEST_F(TfmMainTest, AStoredPlaceOffTheScreenOpensOnIt)
+{
+    ScreenLayout(home.paths().registryFile()).setPlacement(QStringLiteral("fmMain"), { QRect(3000, -500, 2000, 300) });
+    auto frame = makeFrame();
+    EXPECT_EQ(frame->geometry(), QRect(0, 0, 800, frame->minimumHeight()));
 }
 
 TEST_F(TfmMainTest, TransferStatusOpensInTheDesktopBrowser)
