@@ -68,9 +68,7 @@ bool ScreenshotTour::shootMainWindow(TfmMain& frame)
 {
     if (!shoot(frame, QStringLiteral("TfmMain")))
         return false;
-    if (!m_openBusinessWindow)
-        return true;
-    m_openBusinessWindow(frame);
+    frame.openBusinessWindow<TfmTong1>(m_context);
     if (!shoot(frame, QStringLiteral("TfmMain-busy")))
         return false;
     // Made larger, the business window takes the room: a batch list shows more rows.

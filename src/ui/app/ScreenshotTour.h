@@ -1,24 +1,18 @@
 #pragma once
 
 #include <QStringList>
-#include <functional>
 
 class ProgramSession;
 class TfmMain;
 class Workspace;
 class QWidget;
 
-// Pictures of every screen built so far, each named after its form class (TfmMain.png, TfmMain-busy.png,
-// TfmFileView.png, TfmAbout.png, ...), for the documentation. Runs without a user: nothing waits for input.
+// Pictures of every screen built so far, each named after its form class (TfmMain.png, TfmMain-busy.png and
+// TfmMain-resized.png with the deposit batch list open, TfmFileView.png, TfmAbout.png, ...), for the documentation.
+// Runs without a user: nothing waits for input.
 class ScreenshotTour {
 public:
-    // Opens a business window in the frame for TfmMain-busy.png and TfmMain-resized.png; without one both are left
-    // out.
-    using OpenBusinessWindow = std::function<void(TfmMain&)>;
-
     ScreenshotTour(ProgramSession& session, const QString& directory);
-
-    void setBusinessWindow(OpenBusinessWindow open) { m_openBusinessWindow = std::move(open); }
 
     // Writes every picture; false when the directory or a picture cannot be written.
     bool run();
@@ -42,6 +36,5 @@ private:
     ProgramSession& m_session;
     Workspace& m_context;
     QString m_directory;
-    OpenBusinessWindow m_openBusinessWindow;
     QStringList m_written;
 };

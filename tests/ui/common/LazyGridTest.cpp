@@ -21,7 +21,8 @@ protected:
         Database& database = home.openEmptyDatabase();
         ASSERT_TRUE(database.exec(QStringLiteral("CREATE TABLE Items (ItemID INTEGER PRIMARY KEY, Name TEXT, "
                                                  "Account TEXT, Amount INTEGER)")));
-        ASSERT_TRUE(database.exec(QStringLiteral("INSERT INTO Items VALUES (1, ?, ?, 3100000000)"), { LongName, Account }));
+        ASSERT_TRUE(
+            database.exec(QStringLiteral("INSERT INTO Items VALUES (1, ?, ?, 3100000000)"), { LongName, Account }));
         LazyGrid::setLayout(&layout);
     }
 
@@ -57,7 +58,8 @@ protected:
     static void drag(LazyGrid& grid, int column, int by)
     {
         QHeaderView* header = grid.horizontalHeader();
-        const QPoint edge(header->sectionViewportPosition(column) + header->sectionSize(column) - 1, header->height() / 2);
+        const QPoint edge(
+            header->sectionViewportPosition(column) + header->sectionSize(column) - 1, header->height() / 2);
         QTest::mousePress(header->viewport(), Qt::LeftButton, {}, edge);
         QTest::mouseMove(header->viewport(), edge + QPoint(by, 0));
         QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, edge + QPoint(by, 0));
