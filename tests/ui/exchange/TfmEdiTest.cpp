@@ -68,7 +68,9 @@ TEST(TfmEdi, AFailedGenerationNamesBatchAndItem)
     for (int account = 1; account <= 3; ++account)
         home.addItem("Tong2", 7,
             { { "Gubun", "01" }, { "BankCode", "11" }, { "BankNo", QString::number(1000 + account) },
-                { "IcheMoney", account == 2 ? 10005 : 10000 }, { "Salary", 1 } });
+                { "IcheMoney", 10000 }, { "Salary", 1 } });
+    // Not a whole won, as only an older program could have stored it.
+    ASSERT_TRUE(home.database().exec("UPDATE Tong2 SET IcheMoney = 10005 WHERE Tong2ID = 2"));
     TfmEdi window(home.context(), SendReceiveRun::Mode::SendReceive);
     window.start();
     EXPECT_TRUE(home.messages.shown().isEmpty()) << home.messages.lastText().toStdString();
