@@ -233,6 +233,8 @@ void TfmEdi::addReason(const QString& reason)
     cell->setToolTip(reason);
     m_grid->setItem(at, 0, cell);
     m_grid->setSpan(at, 0, 1, m_grid->columnCount());
+    m_grid->setWordWrap(true);
+    m_grid->resizeRowToContents(at);
     paintNow();
 }
 

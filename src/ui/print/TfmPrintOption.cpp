@@ -6,6 +6,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -112,11 +114,14 @@ void TfmPrintOption::chooseFile()
         m_fileName->setText(chosen);
 }
 
-// The PDF's name is asked each time; cancelling it keeps the dialog open.
+// The PDF's name is asked each time, first beside the text file; cancelling it keeps the dialog open.
 bool TfmPrintOption::choosePdf()
 {
-    const QString chosen
-        = m_fileDialogs.saveFile(m_options.pdfFileName.isEmpty() ? DefaultPdfName : m_options.pdfFileName);
+    QString current = m_options.pdfFileName;
+    if (current.isEmpty())
+        current = m_options.fileName.isEmpty() ? DefaultPdfName
+                                               : QFileInfo(m_options.fileName).dir().filePath(DefaultPdfName);
+    const QString chosen = m_fileDialogs.saveFile(current);
     if (chosen.isEmpty())
         return false;
     m_options.pdfFileName = chosen;

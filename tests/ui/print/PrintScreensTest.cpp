@@ -162,7 +162,7 @@ TEST(TfmPrintOption, WritesAPdfWithoutAPrinter)
     });
     const PrintRun::Outcome outcome = PrintRun(t.home.context(), dialogs, &ReportPainter::writePdf).run(job);
     EXPECT_TRUE(keptOpen);
-    EXPECT_EQ(files.startedIn, (QStringList { QStringLiteral("FBWin.pdf"), QStringLiteral("FBWin.pdf") }));
+    EXPECT_EQ(files.startedIn, QStringList(2, t.path(QStringLiteral("FBWin.pdf"))));
     EXPECT_EQ(outcome.result, PrintRun::Result::Saved);
     EXPECT_EQ(t.home.context().printOptions().output, PrintOptions::Output::Pdf);
     EXPECT_TRUE(readFileBytes(t.path(QStringLiteral("batch.pdf"))).startsWith("%PDF"));
