@@ -16,7 +16,7 @@ struct Request {
     const TransferKind* kind = nullptr;
     qint64 batch = 0;
     bool list = false;
-    QString pdf;
+    QString pdf; // of the list
     PrintOptions options;
     TransferItems::Order order = TransferItems::Order::Key;
 };
@@ -54,9 +54,11 @@ bool parse(const QStringList& arguments, Request& request)
         const QString option = arguments.at(i);
         const QString value = arguments.at(i + 1);
         int index = 0;
-        if (option == QLatin1String("--pdf") && request.pdf.isEmpty() && !text)
-            request.pdf = value;
-        else if (option == QLatin1String("--text") && request.pdf.isEmpty() && !text) {
+        const bool chosen = text || request.options.output == PrintOptions::Output::Pdf;
+        if (option == QLatin1String("--pdf") && !chosen) {
+            request.options.output = PrintOptions::Output::Pdf;
+            request.options.pdfFileName = value;
+        } else if (option == QLatin1String("--text") && !chosen) {
             text = true;
             request.options.output = PrintOptions::Output::File;
             request.options.fileName = value;
@@ -71,7 +73,8 @@ bool parse(const QStringList& arguments, Request& request)
         else
             return false;
     }
-    return isNumber && arguments.size() % 2 == 0 && (text != !request.pdf.isEmpty()) && !(text && styled);
+    return isNumber && arguments.size() % 2 == 0 && (text || request.options.output == PrintOptions::Output::Pdf)
+        && !(text && styled);
 }
 
 int writePdf(CliSession& session, const Report& report, const QString& fileName)
@@ -101,16 +104,9 @@ int runPrint(CliSession& session, const QStringList& arguments)
     }
     FixedPrintOptions chooser(request.options);
     const PrintRun::Outcome outcome
-        = PrintRun(context, chooser).run(TransferBatchPrint(context, *request.kind, request.batch, request.order));
-    switch (outcome.result) {
-    case PrintRun::Result::Print:
-    case PrintRun::Result::Preview:
-        return writePdf(session, *outcome.report, request.pdf);
-    case PrintRun::Result::Saved:
-        return 0;
-    default:
-        return 1;
-    }
+        = PrintRun(context, chooser, &ReportPainter::writePdf)
+              .run(TransferBatchPrint(context, *request.kind, request.batch, request.order));
+    return outcome.result == PrintRun::Result::Saved ? 0 : 1;
 }
 
 } // namespace

@@ -162,7 +162,8 @@ bool SendReceiveRun::generateFiles()
         addRow(row);
     if (outcome == GenerationRun::Outcome::Failed) {
         m_context.log().append(generation.error(), true);
-        setStatus(QStringLiteral("송신 자료 생성중 오류가 발생하였습니다."), true);
+        m_generationError = generation.error();
+        setStatus(QStringLiteral("송신 자료 생성중 오류가 발생하였습니다. ") + m_generationError, true);
         return false;
     }
     const QVariant version = m_context.database().scalar(
@@ -188,13 +189,13 @@ bool SendReceiveRun::generateFiles()
 
 bool SendReceiveRun::offerReceiveOnly()
 {
-    if (m_mode != Mode::SendReceive || !m_runLock.isHeld()
+    if (m_mode != Mode::SendReceive || !m_runLock.isHeld() || m_erred
         || !m_context.messages().question(
             QStringLiteral("송신할 자료가 없습니다.\r\r수신 처리만 진행하시겠습니까 ?"), true))
         return false;
     m_mode = Mode::Receive;
-    // Nothing to send is no failure of the receive that follows; an error writing the send files stays one.
-    m_failed = m_erred;
+    // Nothing to send is no failure of the receive that follows.
+    m_failed = false;
     return true;
 }
 
@@ -319,6 +320,7 @@ bool SendReceiveRun::transmit()
         return false;
     }
     const bool receiveNext = m_mode == Mode::SendReceive && receiveOk;
+    const bool receiveFailed = m_mode == Mode::SendReceive && !receiveOk;
     if (!sendOk) {
         // Files the module delivered before it failed are sent all the same.
         QList<PendingSend::File> unknown;
@@ -327,6 +329,8 @@ bool SendReceiveRun::transmit()
             QFile::remove(pendingFile());
         m_sendLock.release();
         setStatus(comm.resultText(), true);
+        m_sentLine = m_status;
+        m_sendFailed = true;
         return receiveNext;
     }
     setStatus(QStringLiteral("송신 상태를 기록합니다."));
@@ -339,8 +343,17 @@ bool SendReceiveRun::transmit()
     }
     reach(QStringLiteral("recorded"));
     QFile::remove(pendingFile());
-    setStatus(name + QStringLiteral(" 성공."));
+    if (m_mode == Mode::SendReceive) {
+        qint64 items = 0;
+        for (const TEdiInfo& row : m_rows)
+            items += row.count;
+        m_sentLine = QStringLiteral("%1건 송신되었습니다.").arg(items);
+    }
+    setStatus(m_mode == Mode::SendReceive ? m_sentLine : name + QStringLiteral(" 성공."));
     logRows();
+    // A receive that failed after a good send is told beside it, not hidden behind it.
+    if (receiveFailed)
+        setStatus(m_sentLine + QLatin1Char(' ') + comm.resultText(), true);
     return receiveNext;
 }
 
@@ -394,11 +407,15 @@ void SendReceiveRun::import()
     for (const TEdiInfo& row : run.rows())
         addRow(row);
     m_refusals = run.refusals();
+    // The send's line stays in front of what the receive reports.
+    const QString sent = m_sentLine.isEmpty() ? QString() : m_sentLine + QLatin1Char(' ');
     if (run.failed())
-        setStatus(QStringLiteral("수신 자료 처리중 오류가 발생하였습니다."), true);
+        setStatus(sent + QStringLiteral("수신 자료 처리중 오류가 발생하였습니다."), true);
     else
-        setStatus(m_rows.isEmpty() ? QStringLiteral("수신된 자료가 없습니다.")
-                                   : QStringLiteral("수신된 자료의 처리가 완료되었습니다."));
+        setStatus(sent
+                + (m_rows.isEmpty() ? QStringLiteral("수신된 자료가 없습니다.")
+                                    : QStringLiteral("수신된 자료의 처리가 완료되었습니다.")),
+            m_sendFailed);
 }
 
 void SendReceiveRun::clearDirectory(const QString& path) const

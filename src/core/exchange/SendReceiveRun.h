@@ -47,6 +47,8 @@ public:
     bool failed() const { return m_failed; }
     // Why received files were refused by the import.
     const QList<EdiImportError>& refusals() const { return m_refusals; }
+    // Why the send files could not be written: the batch, item and field at fault; empty when they were.
+    const QString& generationError() const { return m_generationError; }
 
     // Takes the home's run lock, held until the run is destroyed or runAll() ends: one send/receive run at a time.
     // False, told in red, while another run holds it; the steps below then do nothing.
@@ -57,8 +59,8 @@ public:
     // Writes the send files and lists them; false when nothing is to be sent, the user cancelled or it failed.
     // From here until the send state is recorded no batch can be changed (SendLock).
     bool generate();
-    // 송수신 with nothing to send: asks whether to receive only; Yes turns the run into a receive, which still
-    // fails the run when writing the send files failed.
+    // 송수신 with nothing to send: asks whether to receive only; Yes turns the run into a receive. A generation
+    // that failed (or anything told in red before) stops the run instead: it had something to send.
     bool offerReceiveOnly();
     // Hands the files to the module (sending modes after generate()), records the send state, and imports what
     // came back, even when the send state could not be recorded; also the whole of the receiving modes.
@@ -107,4 +109,7 @@ private:
     bool m_failed = false;
     bool m_erred = false; // a status line in red was shown: the run fails whatever follows
     QString m_unrecorded; // the failure to record a send that the module made
+    QString m_generationError;
+    QString m_sentLine; // what the send of a 송수신 came to: "n건 송신되었습니다." or why it failed
+    bool m_sendFailed = false;
 };

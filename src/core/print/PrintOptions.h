@@ -6,7 +6,8 @@
 // What the print options dialog (TfmPrintOption) sets, kept for the program's lifetime in the Workspace: the next
 // printout starts from what the last one chose.
 struct PrintOptions {
-    enum class Output { Printer, File };
+    // The report on the printer (or its preview), the rows in a text file, or the report in a PDF file.
+    enum class Output { Printer, File, Pdf };
     // 출 력 선 택.
     enum class Style { Full, Summary, List };
     // 출 력 자 료.
@@ -16,7 +17,8 @@ struct PrintOptions {
 
     Output output = Output::Printer;
     bool preview = true;
-    QString fileName;
+    QString fileName; // the text file
+    QString pdfFileName;
     Style style = Style::Full;
     Data data = Data::All;
 

@@ -17,9 +17,10 @@ QString PrintRun::savedMessage(const QString& fileName)
     return QStringLiteral("파일 \"%1\"에 저장했습니다.").arg(fileName);
 }
 
-PrintRun::PrintRun(Workspace& context, PrintOptionChooser& chooser)
+PrintRun::PrintRun(Workspace& context, PrintOptionChooser& chooser, PdfWriter writePdf)
     : m_context(context)
     , m_chooser(chooser)
+    , m_writePdf(std::move(writePdf))
 {
 }
 
@@ -37,7 +38,23 @@ PrintRun::Outcome PrintRun::run(const PrintJob& job)
     }
     if (toFile)
         return save(job, *rows);
-    return { options.preview ? Result::Preview : Result::Print, job.report(options.style, rows) };
+    const std::shared_ptr<const Report> report = job.report(options.style, rows);
+    if (options.output == PrintOptions::Output::Pdf)
+        return savePdf(*report);
+    return { options.preview ? Result::Preview : Result::Print, report };
+}
+
+// A file of the name is replaced without a question: the screens' file dialog has asked, fbctl was given the name.
+PrintRun::Outcome PrintRun::savePdf(const Report& report) const
+{
+    const QString fileName = m_context.printOptions().pdfFileName;
+    Messages& messages = m_context.messages();
+    if (fileName.isEmpty() || !m_writePdf || !m_writePdf(report, fileName)) {
+        messages.error(saveFailed());
+        return { Result::SaveFailed, nullptr };
+    }
+    messages.information(savedMessage(fileName));
+    return { Result::Saved, nullptr };
 }
 
 PrintRun::Outcome PrintRun::save(const PrintJob& job, const PrintRows& rows) const

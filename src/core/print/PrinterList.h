@@ -4,8 +4,8 @@
 
 class Report;
 
-// The print system: whether it lists any printer (without one the options dialog offers the file only and 목록 출력
-// shows its preview), and a report printed on its default printer.
+// The print system: whether it lists any printer (without one the options dialog and 목록 출력 offer the preview, the
+// files and the PDF, and the preview cannot print), and a report printed on its default printer.
 class PrinterList {
 public:
     static QString failedText() { return QStringLiteral("인쇄에 실패했습니다."); }

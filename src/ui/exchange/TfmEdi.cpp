@@ -60,6 +60,8 @@ TfmEdi::TfmEdi(Workspace& workspace, SendReceiveRun::Mode mode, QWidget* parent,
     m_title->setObjectName(QStringLiteral("TitleLabel"));
     m_count->setObjectName(QStringLiteral("CountLabel"));
     m_status->setObjectName(QStringLiteral("MsgLabel"));
+    // A failed generation names its batch, item and field: the whole reason must be readable.
+    m_status->setWordWrap(true);
     auto* top = new QHBoxLayout;
     top->addWidget(m_title, 1);
     top->addWidget(m_count);
@@ -157,6 +159,8 @@ void TfmEdi::start()
         m_send->hide();
         m_stop->hide();
         m_exit->show();
+        if (!m_run.generationError().isEmpty())
+            addReason(m_run.generationError());
         if (!m_run.offerReceiveOnly()) {
             finish();
             return;
@@ -196,6 +200,8 @@ void TfmEdi::showStatus(const QString& text, bool failure)
     m_status->setText(text);
     m_status->setStyleSheet(failure ? QStringLiteral("color: red") : QStringLiteral("color: black"));
     QStringList reasons;
+    if (!m_run.generationError().isEmpty())
+        reasons << m_run.generationError();
     for (const EdiImportError& refusal : m_run.refusals())
         reasons << refusal.text();
     m_status->setToolTip(reasons.join(u'\n'));
@@ -214,6 +220,21 @@ void TfmEdi::addRow(const TEdiInfo& row)
     }
     m_grid->setCurrentCell(at, 0);
     showCount();
+    paintNow();
+}
+
+// The reason of a failure as a row of its own across the list, in red.
+void TfmEdi::addReason(const QString& reason)
+{
+    const int at = m_grid->rowCount();
+    m_grid->insertRow(at);
+    auto* cell = new QTableWidgetItem(reason);
+    cell->setForeground(Qt::red);
+    cell->setToolTip(reason);
+    m_grid->setItem(at, 0, cell);
+    m_grid->setSpan(at, 0, 1, m_grid->columnCount());
+    m_grid->setWordWrap(true);
+    m_grid->resizeRowToContents(at);
     paintNow();
 }
 

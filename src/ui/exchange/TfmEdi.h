@@ -39,6 +39,7 @@ private:
     SendReceiveRun::ConsentPreview modalPreview();
     void showStatus(const QString& text, bool failure);
     void addRow(const TEdiInfo& row);
+    void addReason(const QString& reason);
     void showCount();
     void transmitAndFinish();
     void finish();

@@ -8,6 +8,7 @@
 #include "ui/print/ReportPreview.h"
 #include "ui/print/SystemPrinterList.h"
 #include "ui/print/TfmPrintOption.h"
+#include "ui/print/painter/ReportPainter.h"
 
 ReportOutput::ReportOutput(Workspace& context, const PrinterList& printers, QWidget* parent)
     : m_context(context)
@@ -41,6 +42,7 @@ void ReportOutput::print(std::shared_ptr<const Report> report)
 void ReportOutput::preview(std::shared_ptr<const Report> report)
 {
     ReportPreview preview(std::move(report), m_context.messages(), m_parent);
+    preview.allowPrinting(m_printers.hasPrinter());
     preview.exec();
 }
 
@@ -48,7 +50,7 @@ void ReportOutput::printBatch(Workspace& context, const TransferKind& kind, qint
 {
     const SystemPrinterList printers;
     PrintOptionDialogs dialogs(printers, context.fileDialogs(), parent);
-    const PrintRun::Outcome outcome = PrintRun(context, dialogs)
+    const PrintRun::Outcome outcome = PrintRun(context, dialogs, &ReportPainter::writePdf)
                                           .run(TransferBatchPrint(context, kind, batch,
                                               static_cast<TransferItems::Order>(context.itemOrder(kind.itemTable))));
     ReportOutput(context, printers, parent).show(outcome);

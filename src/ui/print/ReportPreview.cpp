@@ -43,7 +43,8 @@ ReportPreview::ReportPreview(std::shared_ptr<const Report> report, Messages& mes
     m_zoom->setCurrentIndex(1);
 
     auto* tools = new QToolBar(this);
-    tools->addAction(QStringLiteral("인 쇄"), this, [this] { print(); })->setObjectName(QStringLiteral("actPrint"));
+    m_print = tools->addAction(QStringLiteral("인 쇄"), this, [this] { print(); });
+    m_print->setObjectName(QStringLiteral("actPrint"));
     tools->addSeparator();
     tools->addAction(QStringLiteral("처음"), this, [this] { showPage(0); });
     tools->addAction(QStringLiteral("이전"), this, [this] { showPage(m_view->currentPage() - 1); });
@@ -69,6 +70,14 @@ ReportPreview::ReportPreview(std::shared_ptr<const Report> report, Messages& mes
     });
     connect(m_zoom, &QComboBox::currentIndexChanged, this, [this](int index) { zoomTo(index); });
     resize(900, 1000);
+}
+
+void ReportPreview::allowPrinting(bool hasPrinter)
+{
+    m_print->setEnabled(hasPrinter);
+    m_print->setToolTip(hasPrinter ? QString()
+                                   : QStringLiteral("설치된 프린터가 없어 인쇄할 수 없습니다. 출력 설정에서 "
+                                                    "\"PDF로 저장\"을 고르면 PDF 파일로 저장할 수 있습니다."));
 }
 
 void ReportPreview::showPage(int page)

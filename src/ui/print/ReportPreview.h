@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <memory>
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QSpinBox;
@@ -18,6 +19,8 @@ public:
     ReportPreview(std::shared_ptr<const Report> report, Messages& messages, QWidget* parent = nullptr);
 
     ReportPageView* view() const { return m_view; }
+    // Without a printer 인 쇄 is disabled, its tooltip saying why.
+    void allowPrinting(bool hasPrinter);
     // 인 쇄: the print dialog, then the pages it asks for.
     void print();
 
@@ -27,6 +30,7 @@ private:
 
     std::shared_ptr<const Report> m_report;
     Messages& m_messages;
+    QAction* m_print = nullptr;
     ReportPageView* m_view;
     QSpinBox* m_page;
     QLabel* m_pageCount;

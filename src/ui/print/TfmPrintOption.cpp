@@ -6,6 +6,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,6 +20,7 @@
 namespace {
 
 const QString DefaultFileName = QStringLiteral("FBWin.txt");
+const QString DefaultPdfName = QStringLiteral("FBWin.pdf");
 
 } // namespace
 
@@ -26,8 +29,10 @@ TfmPrintOption::TfmPrintOption(const PrintOptions& options, PrintOptions::Varian
     : QDialog(parent)
     , m_options(options)
     , m_fileDialogs(fileDialogs)
-    , m_printer(new QRadioButton(QStringLiteral("프린터로 출력"), this))
+    , m_hasPrinter(printers.hasPrinter())
+    , m_printer(new QRadioButton(m_hasPrinter ? QStringLiteral("프린터로 출력") : QStringLiteral("미리 보기"), this))
     , m_file(new QRadioButton(QStringLiteral("파일에 저장"), this))
+    , m_pdf(new QRadioButton(QStringLiteral("PDF로 저장"), this))
     , m_fileName(new QLineEdit(options.fileName, this))
     , m_browse(new QPushButton(QStringLiteral("..."), this))
     , m_style(new QComboBox(this))
@@ -39,6 +44,7 @@ TfmPrintOption::TfmPrintOption(const PrintOptions& options, PrintOptions::Varian
     setWindowTitle(QStringLiteral("프린터 출력 설정"));
     m_printer->setObjectName(QStringLiteral("rbPrinter"));
     m_file->setObjectName(QStringLiteral("rbFile"));
+    m_pdf->setObjectName(QStringLiteral("rbPdf"));
     m_fileName->setObjectName(QStringLiteral("edFileName"));
     m_browse->setObjectName(QStringLiteral("btnFileName"));
     m_style->setObjectName(QStringLiteral("cbStyle"));
@@ -49,9 +55,12 @@ TfmPrintOption::TfmPrintOption(const PrintOptions& options, PrintOptions::Varian
     m_data->addItems(PrintOptions::dataNames());
     m_dataLabel->setVisible(PrintOptions::hasDataList(variant));
     m_data->setVisible(PrintOptions::hasDataList(variant));
-    m_preview->setChecked(options.preview);
-    m_printer->setEnabled(printers.hasPrinter());
-    (printers.hasPrinter() ? m_printer : m_file)->setChecked(true);
+    m_preview->setChecked(options.preview || !m_hasPrinter);
+    if (!m_hasPrinter) {
+        m_printer->setToolTip(QStringLiteral("설치된 프린터가 없어 미리 보기만 할 수 있습니다."));
+        m_preview->setToolTip(m_printer->toolTip());
+    }
+    m_printer->setChecked(true);
     m_browse->setFixedWidth(28);
 
     auto* page = new QGroupBox(QStringLiteral("출 력 방 식"), this);
@@ -59,6 +68,7 @@ TfmPrintOption::TfmPrintOption(const PrintOptions& options, PrintOptions::Varian
     auto* targets = new QHBoxLayout;
     targets->addWidget(m_printer);
     targets->addWidget(m_file);
+    targets->addWidget(m_pdf);
     targets->addStretch();
     auto* file = new QHBoxLayout;
     file->addWidget(m_fileName);
@@ -78,19 +88,22 @@ TfmPrintOption::TfmPrintOption(const PrintOptions& options, PrintOptions::Varian
     layout->addLayout(okCancelRow(this, [this] { confirm(); }));
 
     connect(m_printer, &QRadioButton::toggled, this, [this] { showOutput(); });
+    connect(m_pdf, &QRadioButton::toggled, this, [this] { showOutput(); });
     connect(m_browse, &QPushButton::clicked, this, [this] { chooseFile(); });
     showOutput();
     resize(420, sizeHint().height());
 }
 
-// The file name only for the file; the style and the preview only for the printer.
+// The file name only for the text file; the style for the report (printer and PDF); the preview only for a
+// printer, without which it is the only way.
 void TfmPrintOption::showOutput()
 {
     const bool toPrinter = m_printer->isChecked();
-    m_fileName->setEnabled(!toPrinter);
-    m_browse->setEnabled(!toPrinter);
-    m_style->setEnabled(toPrinter);
-    m_preview->setEnabled(toPrinter);
+    const bool toFile = m_file->isChecked();
+    m_fileName->setEnabled(toFile);
+    m_browse->setEnabled(toFile);
+    m_style->setEnabled(!toFile);
+    m_preview->setEnabled(toPrinter && m_hasPrinter);
 }
 
 void TfmPrintOption::chooseFile()
@@ -101,9 +114,27 @@ void TfmPrintOption::chooseFile()
         m_fileName->setText(chosen);
 }
 
+// The PDF's name is asked each time, first beside the text file; cancelling it keeps the dialog open.
+bool TfmPrintOption::choosePdf()
+{
+    QString current = m_options.pdfFileName;
+    if (current.isEmpty())
+        current = m_options.fileName.isEmpty() ? DefaultPdfName
+                                               : QFileInfo(m_options.fileName).dir().filePath(DefaultPdfName);
+    const QString chosen = m_fileDialogs.saveFile(current);
+    if (chosen.isEmpty())
+        return false;
+    m_options.pdfFileName = chosen;
+    return true;
+}
+
 void TfmPrintOption::confirm()
 {
-    m_options.output = m_printer->isChecked() ? PrintOptions::Output::Printer : PrintOptions::Output::File;
+    if (m_pdf->isChecked() && !choosePdf())
+        return;
+    m_options.output = m_printer->isChecked() ? PrintOptions::Output::Printer
+        : m_file->isChecked()                 ? PrintOptions::Output::File
+                                              : PrintOptions::Output::Pdf;
     m_options.preview = m_preview->isChecked();
     m_options.fileName = m_fileName->text();
     m_options.style = PrintOptions::Style(m_style->currentIndex());

@@ -13,9 +13,10 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-// 프린터 출력 설정: where the printout goes (printer or file), the style, the data and the preview. It starts from
-// the options as they stand, with the style and data at their first entries; without a printer only the file can
-// be chosen. " 확 인" stores every option.
+// 프린터 출력 설정: where the printout goes (printer, text file or PDF), the style, the data and the preview. It
+// starts from the options as they stand, with the style and data at their first entries. Our preview needs no
+// printer: without one the printer choice is the preview alone. " 확 인" asks the PDF's name and stores every
+// option.
 class TfmPrintOption : public QDialog {
     Q_OBJECT
 public:
@@ -28,11 +29,14 @@ private:
     void showOutput();
     void chooseFile();
     void confirm();
+    bool choosePdf();
 
     PrintOptions m_options;
     FileDialogs& m_fileDialogs;
+    bool m_hasPrinter;
     QRadioButton* m_printer;
     QRadioButton* m_file;
+    QRadioButton* m_pdf;
     QLineEdit* m_fileName;
     QPushButton* m_browse;
     QComboBox* m_style;

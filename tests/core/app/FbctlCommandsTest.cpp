@@ -607,7 +607,7 @@ TEST(FbctlCommands, RunSendsAndReceivesAsItsWindowDoes)
         { args({ "run", "send", "--now", "2026-12-10 15:00:00" }), 1, {}, u("송신할 자료가 없습니다.") },
         { args({ "run", "receive", "--now", "2026-12-10 15:00:00" }), 1, {}, u("수신할 파일이 없습니다") },
         { args({ "run", "fetch" }), 2, {}, u("run: expected run send|sendreceive|receive|rereceive") },
-        // A failed generation offers the receive only; what it receives is imported, yet the run failed.
+        // A failed generation stops the run, offering no receive only, and names the batch and item at fault.
         { args({ "sql",
               "INSERT INTO Tong1 (TongID, GiganID10, IcheDate, State) VALUES (2, '9900000001', '2026-12-14', 1)" }),
             0, {}, {} },
@@ -616,8 +616,8 @@ TEST(FbctlCommands, RunSendsAndReceivesAsItsWindowDoes)
               "(2, '01', 'K1', '123', 10000, 1, 1)" }),
             0, {}, {} },
         { args({ "run", "sendreceive", "--yes", "--offline", "--now", "2026-12-10 15:00:00" }), 1, {},
-            u("송신 자료 생성중 오류가 발생하였습니다."), Out::Contains, u("{home}Recv/CD456"),
-            readFileBytes(testDataPath(u("edi/deposit_current"))) },
+            u("송신 자료 생성중 오류가 발생하였습니다. 대량입금 자료(TongID 2, 기관코드 9900000001)의 Tong2 "
+              "자료(Tong2ID 2, 계좌번호 123)의 BankCode: 은행코드 \"K1\"이(가) 숫자가 아닙니다.\n") },
     };
     const FbctlHome home;
     for (const FbctlRow& row : rows)

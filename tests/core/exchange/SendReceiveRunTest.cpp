@@ -182,22 +182,58 @@ TEST_F(SendReceiveRunTest, NothingToSendOffersAReceiveOnly)
     EXPECT_TRUE(statuses.contains(QStringLiteral("자료 수신 처리중입니다."))) << statuses.join('|').toStdString();
 }
 
-// A failure writing the send files still lets 송수신 receive, but the run stays failed.
-TEST_F(SendReceiveRunTest, AReceiveAfterAFailedGenerationStillFails)
+// A failed generation had something to send: 송수신 stops with the batch, item and field named, asking nothing
+// and calling no module.
+TEST_F(SendReceiveRunTest, AFailedGenerationStopsTheRunNamingBatchAndItem)
 {
     deposit(1, QDate(2026, 12, 14));
-    ASSERT_TRUE(home.database().exec("UPDATE Tong2 SET BankCode = 'K1'"));
-    home.context().setOfflineMode(true);
-    writeFileBytes(home.context().paths().receivePath() + "CD456", readFileBytes(testDataPath("edi/deposit_current")));
-    home.messages.answerYes();
-    home.messages.answerYes();
+    ASSERT_TRUE(home.database().exec("UPDATE Tong2 SET IcheMoney = 10005"));
     SendReceiveRun sending = run(SendReceiveRun::Mode::SendReceive);
     EXPECT_FALSE(sending.runAll());
-    EXPECT_TRUE(statuses.contains(QStringLiteral("!송신 자료 생성중 오류가 발생하였습니다.")))
+    EXPECT_TRUE(home.messages.shown().isEmpty()) << home.messages.lastText().toStdString();
+    EXPECT_TRUE(home.ediModule.calls.isEmpty());
+    EXPECT_EQ(sending.mode(), SendReceiveRun::Mode::SendReceive);
+    const QString reason
+        = QStringLiteral("대량입금 자료(TongID 1, 기관코드 9900000001)의 Tong2 자료(Tong2ID 1, 계좌번호 "
+                         "0123456789)의 IcheMoney: 금액 1.0005은(는) 0에서 2147483647원 사이의 원 "
+                         "단위 금액이어야 합니다.");
+    EXPECT_EQ(sending.generationError(), reason);
+    EXPECT_EQ(statuses.last(), QStringLiteral("!송신 자료 생성중 오류가 발생하였습니다. ") + reason);
+    EXPECT_TRUE(log().contains(QStringLiteral("TongID 1, 기관코드 9900000001")));
+}
+
+// In 송수신 the send's line stays when the receive reports, also when nothing came back; a failed send stays red.
+TEST_F(SendReceiveRunTest, TheSendsLineStaysBesideTheReceive)
+{
+    deposit(1, QDate(2026, 12, 14));
+    deposit(2, QDate(2026, 12, 14));
+    SendReceiveRun sending = run(SendReceiveRun::Mode::SendReceive);
+    EXPECT_TRUE(sending.runAll());
+    EXPECT_EQ(home.ediModule.calls, QStringList { "SendReceive" });
+    EXPECT_EQ(statuses.last(), QStringLiteral("2건 송신되었습니다. 수신된 자료가 없습니다."));
+
+    home.database().exec("UPDATE Tong1 SET State = 1");
+    home.ediModule.sendSideCode = -20;
+    statuses.clear();
+    SendReceiveRun failing = run(SendReceiveRun::Mode::SendReceive);
+    EXPECT_FALSE(failing.runAll());
+    EXPECT_TRUE(statuses.last().startsWith('!')) << statuses.join('|').toStdString();
+    EXPECT_TRUE(statuses.last().endsWith(QStringLiteral(" 수신된 자료가 없습니다.")))
         << statuses.join('|').toStdString();
-    EXPECT_EQ(sending.mode(), SendReceiveRun::Mode::Receive);
-    EXPECT_EQ(sending.statusText(), QStringLiteral("수신된 자료의 처리가 완료되었습니다."));
-    EXPECT_FALSE(sending.rows().isEmpty());
+    EXPECT_NE(statuses.last(), QStringLiteral("! 수신된 자료가 없습니다."));
+}
+
+// A receive that fails after a good send is told in red beside the send's line.
+TEST_F(SendReceiveRunTest, AFailedReceiveAfterAGoodSendIsTold)
+{
+    deposit(1, QDate(2026, 12, 14));
+    home.ediModule.receiveSideCode = -20;
+    SendReceiveRun sending = run(SendReceiveRun::Mode::SendReceive);
+    EXPECT_FALSE(sending.runAll());
+    EXPECT_TRUE(sending.statusText().startsWith(QStringLiteral("1건 송신되었습니다. ")))
+        << sending.statusText().toStdString();
+    EXPECT_TRUE(statuses.last().startsWith('!'));
+    EXPECT_EQ(state("SELECT State FROM Tong1"), 2);
 }
 
 // A send the module made whose state cannot be recorded still has what came back imported, and says so last;

@@ -140,7 +140,7 @@ TEST_F(TypicalDayTest, ADepositBatchGoesOutAndComesBackReceived)
     SendReceiveRun run = sendReceive(true);
     ASSERT_TRUE(run.runAll()) << run.statusText().toStdString();
     EXPECT_TRUE(module.bankRan);
-    EXPECT_EQ(run.statusText(), QStringLiteral("수신된 자료의 처리가 완료되었습니다."));
+    EXPECT_EQ(run.statusText(), QStringLiteral("2건 송신되었습니다. 수신된 자료의 처리가 완료되었습니다."));
     EXPECT_EQ(previewed, -1) << "deposits need no consent";
 
     EXPECT_EQ(row("SELECT State, E1TotNo, E1TotMon, E1JunNo, E1JunMon, E1SucNo, E1SucMon FROM Tong1"),

@@ -85,6 +85,30 @@ TEST(PrintRun, PreviewOffPrintsAndACancelDoesNothing)
     EXPECT_TRUE(t.home.messages.texts().isEmpty());
 }
 
+// The PDF gets the report of the chosen style under the chosen name; a writer that fails is told.
+TEST(PrintRun, ThePdfIsWrittenThroughTheWriterAndItsFailureTold)
+{
+    for (const bool writes : { true, false }) {
+        PrintFixture t;
+        FixedChooser chooser;
+        chooser.chosen.output = Output::Pdf;
+        chooser.chosen.style = Style::List;
+        chooser.chosen.pdfFileName = t.path(QStringLiteral("out.pdf"));
+        QStringList written;
+        const PrintRun::Outcome outcome
+            = PrintRun(t.home.context(), chooser, [&](const Report& report, const QString& name) {
+                  written << report.definition().formName + QLatin1Char(' ') + name;
+                  return writes;
+              }).run(TransferBatchPrint(t.home.context(), TransferKind::deposit(), 1));
+        EXPECT_EQ(outcome.result, writes ? Result::Saved : Result::SaveFailed);
+        EXPECT_EQ(outcome.report, nullptr);
+        EXPECT_EQ(written, QStringList { QStringLiteral("TfmTong1List ") + t.path(QStringLiteral("out.pdf")) });
+        EXPECT_EQ(t.home.messages.lastText(),
+            writes ? QStringLiteral("파일 \"%1\"에 저장했습니다.").arg(t.path(QStringLiteral("out.pdf")))
+                   : QStringLiteral("파일 저장에 실패했습니다."));
+    }
+}
+
 TEST(PrintRun, OptionsStartWithPreviewAndTheFileInTheHome)
 {
     PrintFixture t;

@@ -59,4 +59,34 @@ TEST(TfmEdi, AFailedSendIsRed)
     EXPECT_EQ(home.row("SELECT State FROM Tong1").value("State").toInt(), 1);
 }
 
+// A batch whose generation fails stops 송수신: no question about receiving only, and the batch, item and field at
+// fault on the status line and in the list.
+TEST(TfmEdi, AFailedGenerationNamesBatchAndItem)
+{
+    SendTestHome home;
+    home.addBatch("Tong1", 7, "9900000001", QDate(2026, 12, 14));
+    for (int account = 1; account <= 3; ++account)
+        home.addItem("Tong2", 7,
+            { { "Gubun", "01" }, { "BankCode", "11" }, { "BankNo", QString::number(1000 + account) },
+                { "IcheMoney", 10000 }, { "Salary", 1 } });
+    // Not a whole won, as only an older program could have stored it.
+    ASSERT_TRUE(home.database().exec("UPDATE Tong2 SET IcheMoney = 10005 WHERE Tong2ID = 2"));
+    TfmEdi window(home.context(), SendReceiveRun::Mode::SendReceive);
+    window.start();
+    EXPECT_TRUE(home.messages.shown().isEmpty()) << home.messages.lastText().toStdString();
+    EXPECT_TRUE(home.ediModule.calls.isEmpty());
+    const QLabel* status = window.findChild<QLabel*>("MsgLabel");
+    EXPECT_TRUE(
+        status->text().startsWith(QStringLiteral("송신 자료 생성중 오류가 발생하였습니다. 대량입금 자료(TongID 7, "
+                                                 "기관코드 9900000001)의 Tong2 자료(Tong2ID 2, 계좌번호 1002)의 "
+                                                 "IcheMoney: ")))
+        << status->text().toStdString();
+    EXPECT_TRUE(status->styleSheet().contains(QStringLiteral("red")));
+    ASSERT_EQ(window.grid()->rowCount(), 1);
+    EXPECT_TRUE(window.grid()->item(0, 0)->text().startsWith(QStringLiteral("대량입금 자료(TongID 7")));
+    EXPECT_EQ(window.grid()->columnSpan(0, 0), 5);
+    EXPECT_TRUE(window.findChild<QPushButton*>("btnExit")->isEnabled());
+    EXPECT_EQ(home.row("SELECT State FROM Tong1").value("State").toInt(), 1);
+}
+
 } // namespace

@@ -97,11 +97,13 @@ TEST(TfmPrintOption, StartsFromThePrintersAndShowsWhatItsVariantKeeps)
         dialog.show();
         auto* printer = dialog.findChild<QRadioButton*>("rbPrinter");
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("프린터 출력 설정"));
-        EXPECT_EQ(printer->isEnabled(), c.printers);
-        EXPECT_EQ(printer->isChecked(), c.printers);
-        EXPECT_EQ(dialog.findChild<QRadioButton*>("rbFile")->isChecked(), !c.printers);
-        EXPECT_EQ(dialog.findChild<QLineEdit*>("edFileName")->isEnabled(), !c.printers);
-        EXPECT_EQ(dialog.findChild<QComboBox*>("cbStyle")->isEnabled(), c.printers);
+        // Without a printer the printer choice is the preview, which is then always shown.
+        EXPECT_TRUE(printer->isEnabled());
+        EXPECT_TRUE(printer->isChecked());
+        EXPECT_EQ(printer->text(), c.printers ? QStringLiteral("프린터로 출력") : QStringLiteral("미리 보기"));
+        EXPECT_TRUE(dialog.findChild<QRadioButton*>("rbPdf")->isEnabled());
+        EXPECT_FALSE(dialog.findChild<QLineEdit*>("edFileName")->isEnabled());
+        EXPECT_TRUE(dialog.findChild<QComboBox*>("cbStyle")->isEnabled());
         EXPECT_EQ(dialog.findChild<QCheckBox*>("chkPreview")->isEnabled(), c.printers);
         EXPECT_EQ(dialog.findChild<QComboBox*>("cbStyle")->count(), c.styles);
         EXPECT_EQ(dialog.findChild<QComboBox*>("cbData")->isVisible(), c.dataList);
@@ -137,6 +139,34 @@ TEST(TfmPrintOption, ConfirmStoresEveryOptionAndCancelNone)
     });
     EXPECT_FALSE(dialogs.choose(options, Variant::Full));
     EXPECT_EQ(options.output, PrintOptions::Output::File);
+}
+
+// Without a printer 출 력 writes the report as a PDF under the name the save dialog gives; cancelling that dialog
+// keeps the options dialog open.
+TEST(TfmPrintOption, WritesAPdfWithoutAPrinter)
+{
+    PrintFixture t;
+    const FixedPrinters printers(false);
+    ScriptedFileDialogs files;
+    PrintOptionDialogs dialogs(printers, files, nullptr);
+    const TransferBatchPrint job(t.home.context(), TransferKind::deposit(), 1);
+    bool keptOpen = false;
+    const ModalAnswer answer = answerNextModal<TfmPrintOption>([&](TfmPrintOption& dialog) {
+        dialog.findChild<QRadioButton*>("rbPdf")->setChecked(true);
+        EXPECT_TRUE(dialog.findChild<QComboBox*>("cbStyle")->isEnabled());
+        EXPECT_FALSE(dialog.findChild<QCheckBox*>("chkPreview")->isEnabled());
+        dialog.findChild<QPushButton*>("OkBtn")->click();
+        keptOpen = dialog.isVisible();
+        files.toSave = t.path(QStringLiteral("batch.pdf"));
+        dialog.findChild<QPushButton*>("OkBtn")->click();
+    });
+    const PrintRun::Outcome outcome = PrintRun(t.home.context(), dialogs, &ReportPainter::writePdf).run(job);
+    EXPECT_TRUE(keptOpen);
+    EXPECT_EQ(files.startedIn, QStringList(2, t.path(QStringLiteral("FBWin.pdf"))));
+    EXPECT_EQ(outcome.result, PrintRun::Result::Saved);
+    EXPECT_EQ(t.home.context().printOptions().output, PrintOptions::Output::Pdf);
+    EXPECT_TRUE(readFileBytes(t.path(QStringLiteral("batch.pdf"))).startsWith("%PDF"));
+    EXPECT_EQ(t.home.messages.lastText(), QStringLiteral("파일 \"%1\"에 저장했습니다.").arg(t.path("batch.pdf")));
 }
 
 TEST(ReportPainter, DrawsAPageInTheNanumFont)
@@ -176,6 +206,20 @@ TEST(ReportPreview, OpensOnPageOneAndPaintsOnlyThePagesInView)
     EXPECT_EQ(view->visiblePages().first, 1999);
     EXPECT_TRUE(rows->read.contains(report->pagination().firstRow(1999)));
     EXPECT_FALSE(rows->read.contains(0));
+}
+
+TEST(ReportPreview, PrintsOnlyWithAPrinter)
+{
+    auto report = std::make_shared<const Report>(
+        TransferReportForms(TransferKind::deposit()).list(), std::make_shared<CountedRows>(3));
+    ScriptedMessages messages;
+    ReportPreview preview(report, messages);
+    auto* print = preview.findChild<QAction*>("actPrint");
+    preview.allowPrinting(false);
+    EXPECT_FALSE(print->isEnabled());
+    EXPECT_TRUE(print->toolTip().startsWith(QStringLiteral("설치된 프린터가 없어 인쇄할 수 없습니다.")));
+    preview.allowPrinting(true);
+    EXPECT_TRUE(print->isEnabled());
 }
 
 // A direct printout the printer did not take is told, not passed over as printed.

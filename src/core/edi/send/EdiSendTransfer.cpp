@@ -115,9 +115,11 @@ QList<EdiSendTransfer::Batch> EdiSendTransfer::readBatches()
         Batch batch { query->value(0).toLongLong(), institution, Cp949::encode(institution),
             SqlValue::date(query->value(2)), query->value(3).toInt() };
         if (!batch.date.isValid())
-            throw EdiSendError { QStringLiteral("%1 자료(%2 %3)의 IcheDate가 올바른 날짜가 아닙니다: \"%4\"")
-                                     .arg(m_kind.batchTable, m_kind.batchKey, QString::number(batch.id),
-                                         query->value(2).toString()) };
+            throw EdiSendError {
+                QStringLiteral("%1 자료(%2 %3, 기관코드 %4)의 %5.IcheDate가 올바른 날짜가 아닙니다: \"%6\"")
+                    .arg(TEdiInfo::kindName(TEdiInfo::kindOf(m_kind)), m_kind.batchKey, QString::number(batch.id),
+                        institution, m_kind.batchTable, query->value(2).toString())
+            };
         batches << batch;
     }
     if (!query->error().isEmpty())
@@ -176,8 +178,9 @@ EdiSendTransfer::OpenFile EdiSendTransfer::openFile(
     file.keys.kind = &m_kind;
     file.settings = institutions.find(m_kind.institutionColumn, batch.institution);
     if (!file.settings)
-        throw EdiSendError { QStringLiteral("%1 자료(%2 %3)의 기관코드 \"%4\"이(가) 이용자설정(%5)에 없습니다.")
-                                 .arg(m_kind.batchTable, m_kind.batchKey, QString::number(batch.id), batch.institution,
+        throw EdiSendError { QStringLiteral("%1 자료(%2 %3, %4)의 기관코드 \"%5\"이(가) 이용자설정(%6)에 없습니다.")
+                                 .arg(TEdiInfo::kindName(TEdiInfo::kindOf(m_kind)), m_kind.batchKey,
+                                     QString::number(batch.id), m_kind.batchTable, batch.institution,
                                      m_kind.institutionColumn) };
     file.bytes = EdiSendHeader::neHead(m_run.loginId, SendInstitutions::text(*file.settings, m_kind.sendCodeColumn),
                      SendInstitutions::text(*file.settings, m_kind.bankSideColumn))
@@ -337,11 +340,14 @@ void EdiSendTransfer::execute(SqliteStatement& statement, const QVariantList& va
                                  .arg(m_kind.batchTable, m_kind.itemTable, statement.error()) };
 }
 
+// Names the batch as the clerk knows it (kind, key, institution) and the item by its key and account.
 void EdiSendTransfer::failItem(const Item& item, const Batch& batch, const QString& field, const QString& problem) const
 {
-    throw EdiSendError { QStringLiteral("%1 자료(%2 %3, %4 %5)의 %6: %7.")
-                             .arg(m_kind.itemTable, m_kind.itemKey, QString::number(item.id), m_kind.batchKey,
-                                 QString::number(batch.id), field, problem) };
+    throw EdiSendError { QStringLiteral("%1 자료(%2 %3, 기관코드 %4)의 %5 자료(%6 %7, 계좌번호 %8)의 %9: %10.")
+                             .arg(TEdiInfo::kindName(TEdiInfo::kindOf(m_kind)), m_kind.batchKey,
+                                 QString::number(batch.id), batch.institution, m_kind.itemTable, m_kind.itemKey,
+                                 QString::number(item.id), item.bankNo.trimmed(), field)
+                             .arg(problem) };
 }
 
 void EdiSendTransfer::writeFundCode(RecordWriter& record, const Item& item) const
