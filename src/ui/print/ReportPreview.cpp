@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QSpinBox>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -69,7 +70,8 @@ ReportPreview::ReportPreview(std::shared_ptr<const Report> report, Messages& mes
         m_page->setValue(page + 1);
     });
     connect(m_zoom, &QComboBox::currentIndexChanged, this, [this](int index) { zoomTo(index); });
-    resize(900, 1000);
+    // A page and its tool bar, within the screen it opens on.
+    resize(QSize(900, 1000).boundedTo(screen()->availableGeometry().size()));
 }
 
 void ReportPreview::allowPrinting(bool hasPrinter)
