@@ -36,7 +36,7 @@ QList<Box> serviceBoxes(
 } // namespace
 
 TfmCode1::TfmCode1(Workspace& workspace, const QString& caption, bool viewOnly, QWidget* parent)
-    : EntryScreen(viewOnly, parent)
+    : EntryScreen(workspace.messages(), viewOnly, parent)
     , m_settings(workspace, caption)
     , m_grid(new QTableWidget(0, 4, this))
     , m_evidence(new QComboBox(this))

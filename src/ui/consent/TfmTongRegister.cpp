@@ -92,7 +92,7 @@ QString dateTimeText(const QDateTime& at)
 } // namespace
 
 TfmTongRegister::TfmTongRegister(Workspace& workspace, QWidget* parent)
-    : EntryScreen(false, parent)
+    : EntryScreen(workspace.messages(), false, parent)
     , m_workspace(workspace)
     , m_register(workspace)
     , m_name(new FieldEdit(QStringLiteral("TongRegister"), QStringLiteral("NAME"), FieldEdit::Plain, this))
@@ -530,6 +530,7 @@ bool TfmTongRegister::save()
         return true;
     m_editing = *outcome.next;
     showConsent(m_editing);
+    continueEntry();
     focus(outcome.focus);
     return false;
 }
