@@ -15,9 +15,9 @@ TfmTongMic2::TfmTongMic2(const TransferItems::FailedItems& failed, QWidget* pare
     setObjectName(QStringLiteral("fmTongMic2"));
     setWindowTitle(QStringLiteral("이체 불능 자료 내역"));
     m_table->setObjectName(QStringLiteral("grdFailed"));
-    m_table->setHorizontalHeaderLabels({ QStringLiteral("은 행 명"), QStringLiteral("계 좌 번 호"),
-        QStringLiteral("성  명"), QStringLiteral("납부자 번호"), QStringLiteral("이체 금액"),
-        QStringLiteral("이체 불능 사유") });
+    m_table->setHorizontalHeaderLabels(
+        { QStringLiteral("은 행 명"), QStringLiteral("계 좌 번 호"), QStringLiteral("성  명"),
+            QStringLiteral("납부자 번호"), QStringLiteral("이체 금액"), QStringLiteral("이체 불능 사유") });
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();
@@ -33,9 +33,9 @@ TfmTongMic2::TfmTongMic2(const TransferItems::FailedItems& failed, QWidget* pare
     m_table->resizeColumnsToContents();
 
     auto* layout = new QVBoxLayout(this);
-    auto* counts = new QLabel(QStringLiteral("의뢰건수 %1, 불능건수 %2")
-                                  .arg(LazyTableModel::countText(failed.requested),
-                                      LazyTableModel::countText(failed.rows.size())),
+    auto* counts = new QLabel(
+        QStringLiteral("의뢰건수 %1, 불능건수 %2")
+            .arg(LazyTableModel::countText(failed.requested), LazyTableModel::countText(failed.rows.size())),
         this);
     counts->setObjectName(QStringLiteral("lblCounts"));
     layout->addWidget(counts);
