@@ -261,6 +261,14 @@ int TransferItems::count() const
         .toInt();
 }
 
+Money TransferItems::total() const
+{
+    return SqlValue::money(
+        m_context.database().scalar(QStringLiteral("SELECT COALESCE(SUM(IcheMoney), 0) FROM %1 WHERE %2 = ?")
+                                        .arg(m_kind.itemTable, m_kind.batchKey),
+            { m_batch }));
+}
+
 QList<TransferItems::Row> TransferItems::select(const QString& where, const QVariantList& values) const
 {
     const QString salary = m_kind.hasSalary ? QStringLiteral("i.Salary") : QStringLiteral("0");

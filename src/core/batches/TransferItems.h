@@ -21,9 +21,10 @@ class Workspace;
 // message, as the screen has those commands disabled. Editing and the bulk amount change also need the item's own
 // State below 2.
 //
-// Closing the screen is not here: the screen discards an unsaved entry and then calls TransferBatches::close for this
-// batch, which checks the fund categories and recomputes the batch totals and state. A change to a batch already
-// closed (held or awaiting sending) recomputes its totals at once, in the change's transaction.
+// Closing the screen is not here: the screen settles an unsaved entry (saved or discarded) and then calls
+// TransferBatches::close for this batch, which checks the fund categories and recomputes the batch totals and state. A
+// change to a batch already closed (held or awaiting sending) recomputes its totals at once, in the change's
+// transaction.
 class TransferItems {
 public:
     // The editor that gets the focus.
@@ -139,6 +140,8 @@ public:
     QList<Row> rows() const;
     std::optional<Row> row(qint64 key) const;
     int count() const;
+    // The sum of the batch's stored amounts.
+    Money total() const;
 
     // 입 력: the new item's values, focus on the bank code.
     Outcome startNew() const;

@@ -9,7 +9,7 @@
 class Messages {
 public:
     enum class Button { Ok, Cancel, Yes, No };
-    enum class Buttons { OkCancel, YesNo };
+    enum class Buttons { OkCancel, YesNo, YesNoCancel };
 
     virtual ~Messages() = default;
 

@@ -12,6 +12,7 @@
 #include "ui/batches/ItemGrid.h"
 #include "ui/batches/TfmFindApt2.h"
 #include "ui/batches/TfmFindTon2.h"
+#include "ui/batches/TfmTongMic2.h"
 #include "ui/common/FieldEdit.h"
 #include "ui/common/LazyGrid.h"
 #include "ui/common/LazyTableModel.h"
@@ -23,14 +24,11 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDialog>
 #include <QGridLayout>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
-#include <QTableWidget>
 
 namespace {
 
@@ -50,7 +48,7 @@ void fillCodes(QComboBox* box, const QList<TDM1::CodeEntry>& codes)
 } // namespace
 
 TfmTong2::TfmTong2(Workspace& workspace, const TransferKind& kind, qint64 batch, QWidget* parent)
-    : EntryScreen(TransferItems(workspace, kind, batch).isReadOnly(), parent)
+    : EntryScreen(workspace.messages(), TransferItems(workspace, kind, batch).isReadOnly(), parent)
     , m_workspace(workspace)
     , m_items(workspace, kind, batch)
     , m_bankCode(new FieldEdit(2, FieldEdit::UpperCase, this))
@@ -72,6 +70,7 @@ TfmTong2::TfmTong2(Workspace& workspace, const TransferKind& kind, qint64 batch,
     , m_payerNumber(new QLineEdit(this))
     , m_consentCheck(new QCheckBox(QStringLiteral("출금 동의 등록여부 검사"), this))
     , m_consentPanel(new QLabel(ItemConsents::missingMessage(), this))
+    , m_tally(new QLabel(this))
     , m_model(new LazyTableModel(workspace.database(), itemGrid(kind, batch, workspace.data(), &m_consentShown), this))
     , m_grid(new LazyGrid(m_model, this))
 {
@@ -210,13 +209,13 @@ QWidget* TfmTong2::buildPanel()
     m_salary->addItems({ QStringLiteral("급여"), QStringLiteral("비급여"), QStringLiteral("정부지원") });
     m_salary->setVisible(m_items.kind().hasSalary);
     m_outcome->setObjectName(QStringLiteral("edIcheYebu"));
-    m_outcome->setReadOnly(true);
+    FieldEdit::showOnly(m_outcome);
     m_date->setObjectName(QStringLiteral("edIcheDate"));
-    m_date->setReadOnly(true);
+    FieldEdit::showOnly(m_date);
     m_result->setObjectName(QStringLiteral("edResult"));
-    m_result->setReadOnly(true);
+    FieldEdit::showOnly(m_result);
     m_payerNumber->setObjectName(QStringLiteral("edcNapbuNo"));
-    m_payerNumber->setReadOnly(true);
+    FieldEdit::showOnly(m_payerNumber);
     m_payerNumber->setVisible(m_items.kind().hasDongHo);
     const auto label = [panel](const QString& text) { return new QLabel(text, panel); };
     grid->addWidget(label(QStringLiteral("은 행 명")), 0, 0);
@@ -253,7 +252,7 @@ QWidget* TfmTong2::buildPanel()
     grid->addWidget(m_consentPanel, 5, 3, 1, 2);
     // Apartment items: the payer number is the dong and the ho, so it is shown, not typed.
     if (m_items.kind().hasDongHo) {
-        m_payer->setReadOnly(true);
+        FieldEdit::showOnly(m_payer);
         auto* dongHo = new QHBoxLayout;
         dongHo->addWidget(label(QStringLiteral("동 / 호")));
         dongHo->addWidget(m_dong);
@@ -272,6 +271,8 @@ QWidget* TfmTong2::buildPanel()
     grid->addWidget(m_date, 4, 4);
     grid->addWidget(label(QStringLiteral("처리결과")), 7, 0);
     grid->addWidget(m_result, 7, 1, 1, 4);
+    m_tally->setObjectName(QStringLiteral("lblTally"));
+    grid->addWidget(m_tally, 8, 0, 1, 5, Qt::AlignRight);
     connect(m_bank, &QComboBox::activated, this, [this] { m_bankCode->setText(m_bank->currentData().toString()); });
     connect(m_bankCode, &QLineEdit::textEdited, this,
         [this](const QString& code) { m_bank->setCurrentIndex(std::max(0, m_bank->findData(code))); });
@@ -290,6 +291,8 @@ void TfmTong2::buildGrid()
 {
     m_grid->setObjectName(QStringLiteral("grdItems"));
     setGrid(m_grid);
+    // Double-click is 수 정, when the row may be edited.
+    connect(m_grid, &QAbstractItemView::doubleClicked, this, [this] { trigger(Command::Edit); });
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
         if (!isEditing())
             showCurrent();
@@ -310,6 +313,7 @@ bool TfmTong2::hasRows() const
 void TfmTong2::reload(qint64 selectItem)
 {
     showConsents();
+    showTally();
     m_grid->reload(selectItem);
     showCurrent();
     showState();
@@ -322,6 +326,13 @@ void TfmTong2::showConsents()
     m_consentShown = m_consentCheck->isChecked();
     if (m_items.kind().withdraws)
         m_consentPanel->setVisible(ItemConsents(m_workspace, m_items.kind()).anyMissing(m_items.batch()));
+}
+
+void TfmTong2::showTally()
+{
+    m_tally->setText(QStringLiteral("%1건 / ₩%2")
+                         .arg(LazyTableModel::countText(m_items.count()),
+                             LazyTableModel::moneyText(m_items.total().stored(), false)));
 }
 
 void TfmTong2::askConsentCheck(bool on)
@@ -425,6 +436,7 @@ bool TfmTong2::save()
         return true;
     m_editing = *outcome.next;
     showItem(m_editing, QString());
+    continueEntry();
     focus(outcome.focus);
     return false;
 }
@@ -494,34 +506,13 @@ void TfmTong2::changeAmount()
         reload(currentItem());
 }
 
-// "불능자료": the items the bank did not transfer, with the batch's requested count beside them.
+// Closing the list returns to the item that was current.
 void TfmTong2::showFailed()
 {
-    const TransferItems::FailedItems failed = m_items.failedItems();
-    QDialog list(this);
-    list.setObjectName(QStringLiteral("fmTongMic2"));
-    list.setWindowTitle(QStringLiteral("불능자료"));
-    auto* table = new QTableWidget(static_cast<int>(failed.rows.size()), 5, &list);
-    table->setHorizontalHeaderLabels({ QStringLiteral("은 행 명"), QStringLiteral("계 좌 번 호"),
-        QStringLiteral("성  명"), QStringLiteral("이체금액"), QStringLiteral("처리결과") });
-    for (int row = 0; row < failed.rows.size(); ++row) {
-        const TransferItems::Row& item = failed.rows.at(row);
-        const QStringList cells { item.bankName, item.displayAccount, item.item.name,
-            LazyTableModel::moneyText(item.item.amount.stored(), false), item.resultName };
-        for (int column = 0; column < cells.size(); ++column)
-            table->setItem(row, column, new QTableWidgetItem(cells.at(column)));
-    }
-    auto* layout = new QVBoxLayout(&list);
-    layout->addWidget(
-        new QLabel(QStringLiteral("의뢰건수 %1, 불능건수 %2")
-                       .arg(LazyTableModel::countText(failed.requested), LazyTableModel::countText(failed.rows.size())),
-            &list));
-    layout->addWidget(table);
-    auto* ok = new QPushButton(QStringLiteral(" 확 인"), &list);
-    connect(ok, &QPushButton::clicked, &list, &QDialog::accept);
-    layout->addWidget(ok, 0, Qt::AlignHCenter);
-    list.resize(640, 420);
+    const qint64 current = currentItem();
+    TfmTongMic2 list(m_items.failedItems(), this);
     list.exec();
+    m_grid->moveTo(current);
 }
 
 void TfmTong2::showOwnCommands()
@@ -549,6 +540,10 @@ void TfmTong2::showOwnCommands()
 // A batch still to be sent past its kind's fund-category limit keeps the screen open.
 void TfmTong2::closeEvent(QCloseEvent* event)
 {
+    if (!settleEntry()) {
+        event->ignore();
+        return;
+    }
     if (TransferBatches(m_workspace, m_items.kind(), QString()).close(m_items.batch())
         == TransferBatches::Closing::OverFundLimit) {
         event->ignore();

@@ -62,6 +62,7 @@ private:
     void showFailed();
     void search();
     void showConsents();
+    void showTally();
     void askConsentCheck(bool on);
     void sortBy(TransferItems::Order order);
 
@@ -89,6 +90,7 @@ private:
     QLineEdit* m_payerNumber; // cNapbuNo of an apartment item
     QCheckBox* m_consentCheck;
     QLabel* m_consentPanel;
+    QLabel* m_tally; // "n건 / ₩total" of the batch as stored
     LazyTableModel* m_model;
     LazyGrid* m_grid;
 };

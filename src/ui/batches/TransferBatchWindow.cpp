@@ -15,13 +15,13 @@
 #include "ui/common/FieldEdit.h"
 #include "ui/common/LazyGrid.h"
 #include "ui/common/LazyTableModel.h"
+#include "ui/common/ScreenDateTime.h"
 #include "ui/print/ReportOutput.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QBoxLayout>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDialog>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -67,13 +67,14 @@ TransferBatchWindow::TransferBatchWindow(
     : BusinessWindow(parent)
     , m_workspace(workspace)
     , m_batches(workspace, kind, caption)
+    , m_guard(workspace.messages())
     , m_toolBar(new QToolBar(this))
     , m_sortMenu(new QMenu(this))
     , m_institution(new QComboBox(this))
     , m_institutionCode(new QLineEdit(this))
     , m_password(new QLineEdit(this))
     , m_motherAccount(new QLineEdit(this))
-    , m_date(new QDateEdit(this))
+    , m_date(new ScreenDateEdit(this))
     , m_remark(new FieldEdit(kind.batchTable, kind.remarkColumn, FieldEdit::Plain, this))
     , m_model(new LazyTableModel(workspace.database(), batchList(kind), this))
     , m_grid(new LazyGrid(m_model, this))
@@ -181,12 +182,12 @@ QWidget* TransferBatchWindow::buildHeader()
     m_institution->setObjectName(QStringLiteral("cbInstitution"));
     m_institution->setMaxVisibleItems(4);
     m_institutionCode->setObjectName(QStringLiteral("edInstitutionCode"));
-    m_institutionCode->setReadOnly(true);
+    FieldEdit::showOnly(m_institutionCode);
     m_password->setObjectName(QStringLiteral("edPass"));
     m_password->setEchoMode(QLineEdit::Password);
     m_password->setMaxLength(8);
     m_motherAccount->setObjectName(QStringLiteral("edMoBankNo"));
-    m_motherAccount->setReadOnly(true);
+    FieldEdit::showOnly(m_motherAccount);
     m_date->setObjectName(QStringLiteral("deIcheDate"));
     m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     m_date->setCalendarPopup(true);
@@ -212,6 +213,7 @@ QWidget* TransferBatchWindow::buildHeader()
     for (const TransferBatches::Institution& institution : std::as_const(m_institutions))
         m_institution->addItem(institution.name, institution.row);
     connect(m_institution, &QComboBox::currentIndexChanged, this, &TransferBatchWindow::showInstitution);
+    m_guard.setEditors({ m_institution, m_password, m_date, m_remark });
     return panel;
 }
 
@@ -274,7 +276,8 @@ void TransferBatchWindow::run(Command command)
         save();
         break;
     case Command::Cancel:
-        cancel();
+        if (m_guard.mayCancel())
+            cancel();
         break;
     case Command::Close:
         closeWindow();
@@ -448,6 +451,8 @@ void TransferBatchWindow::showInstitution()
 
 void TransferBatchWindow::setEditing(bool editing)
 {
+    if (editing && !m_editing)
+        m_guard.begin();
     m_editing = editing;
     showState();
 }
@@ -485,7 +490,16 @@ void TransferBatchWindow::reload(qint64 selectBatch)
 
 bool TransferBatchWindow::closeQuery()
 {
-    if (m_editing)
+    if (!m_editing)
+        return true;
+    switch (m_guard.askOnClose()) {
+    case Messages::Button::Yes:
+        save();
+        return !m_editing;
+    case Messages::Button::No:
         cancel();
-    return true;
+        return true;
+    default:
+        return false;
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "core/batches/TransferBatches.h"
 #include "ui/common/BusinessWindow.h"
+#include "ui/common/EntryGuard.h"
 #include "ui/common/LazyGrid.h"
 
 #include <QHash>
@@ -84,6 +85,7 @@ private:
     TransferBatches m_batches;
     TransferBatches::Header m_header;
     bool m_editing = false;
+    EntryGuard m_guard; // the header's boxes while it is entered or edited
     QToolBar* m_toolBar;
     QHash<Command, QAction*> m_actions;
     QMenu* m_sortMenu;

@@ -36,7 +36,7 @@ QList<Box> serviceBoxes(
 } // namespace
 
 TfmCode1::TfmCode1(Workspace& workspace, const QString& caption, bool viewOnly, QWidget* parent)
-    : EntryScreen(viewOnly, parent)
+    : EntryScreen(workspace.messages(), viewOnly, parent)
     , m_settings(workspace, caption)
     , m_grid(new QTableWidget(0, 4, this))
     , m_evidence(new QComboBox(this))
@@ -103,7 +103,7 @@ QWidget* TfmCode1::buildPanel()
     for (const auto& [column, label] :
         { std::pair { "TRegisterOUT", "송신화일정보" }, { "TRegisterIN", "수신화일정보" } }) {
         auto* edit = new FieldEdit(Table, QString::fromLatin1(column), FieldEdit::Plain, consent);
-        edit->setReadOnly(true);
+        FieldEdit::showOnly(edit);
         consentForm->addRow(QString::fromUtf8(label), edit);
     }
     grid->addWidget(consent, 3, 0, 1, 2);

@@ -1,5 +1,6 @@
 #include "ui/codes/TfmCode2.h"
 
+#include "core/app/Workspace.h"
 #include "ui/common/FieldEdit.h"
 
 #include <QCloseEvent>
@@ -17,7 +18,7 @@ int boxWidth(int width)
 } // namespace
 
 TfmCode2::TfmCode2(Workspace& workspace, int tag, const QString& caption, bool viewOnly, QWidget* parent)
-    : EntryScreen(viewOnly, parent)
+    : EntryScreen(workspace.messages(), viewOnly, parent)
     , m_tables(workspace, tag, caption, !viewOnly)
     , m_code(new FieldEdit(boxWidth(m_tables.codeWidth()), FieldEdit::UpperCase, this))
     , m_name(new FieldEdit(boxWidth(m_tables.nameWidth()), FieldEdit::Plain, this))
@@ -152,5 +153,6 @@ void TfmCode2::cancelEdit()
 void TfmCode2::closeEvent(QCloseEvent* event)
 {
     EntryScreen::closeEvent(event);
-    m_tables.close();
+    if (event->isAccepted())
+        m_tables.close();
 }

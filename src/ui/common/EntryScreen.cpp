@@ -13,8 +13,9 @@
 #include <QToolBar>
 #include <QToolButton>
 
-EntryScreen::EntryScreen(bool viewOnly, QWidget* parent)
+EntryScreen::EntryScreen(Messages& messages, bool viewOnly, QWidget* parent)
     : QDialog(parent)
+    , m_guard(messages)
     , m_viewOnly(viewOnly)
     , m_toolBar(new QToolBar(this))
     , m_content(new QVBoxLayout)
@@ -81,6 +82,7 @@ void EntryScreen::setHint(Command command, const QString& hint)
 void EntryScreen::setEditors(const QList<QWidget*>& editors)
 {
     m_editors = editors;
+    m_guard.setEditors(editors);
     for (QWidget* editor : editors)
         editor->installEventFilter(this);
 }
@@ -136,8 +138,10 @@ void EntryScreen::run(Command command)
         setEditing(!save());
         break;
     case Command::Cancel:
-        cancelEdit();
-        setEditing(false);
+        if (m_guard.mayCancel()) {
+            cancelEdit();
+            setEditing(false);
+        }
         break;
     case Command::Close:
         close();
@@ -145,10 +149,44 @@ void EntryScreen::run(Command command)
     }
 }
 
+void EntryScreen::continueEntry()
+{
+    m_continued = true;
+    m_guard.begin();
+}
+
+bool EntryScreen::settleEntry()
+{
+    if (!m_editing)
+        return true;
+    switch (m_guard.askOnClose()) {
+    case Messages::Button::Yes: {
+        m_continued = false;
+        const bool stored = save();
+        if (!stored && !m_continued)
+            return false;
+        if (stored) {
+            setEditing(false);
+            return true;
+        }
+        break;
+    }
+    case Messages::Button::No:
+        break;
+    default:
+        return false;
+    }
+    cancelEdit();
+    setEditing(false);
+    return true;
+}
+
 void EntryScreen::setEditing(bool editing)
 {
     const bool began = editing && !m_editing;
     m_editing = editing;
+    if (began)
+        m_guard.begin();
     showState();
     if (began && firstEditor())
         firstEditor()->setFocus();
@@ -180,7 +218,7 @@ bool EntryScreen::eventFilter(QObject* watched, QEvent* event)
             const int index = static_cast<int>(m_editors.indexOf(static_cast<QWidget*>(watched)));
             const int step = key->modifiers().testFlag(Qt::ShiftModifier) ? -1 : 1;
             for (int next = index + step; index >= 0 && next >= 0 && next < m_editors.size(); next += step) {
-                if (m_editors.at(next)->isEnabled() && m_editors.at(next)->focusPolicy() != Qt::NoFocus) {
+                if (m_editors.at(next)->isEnabled() && (m_editors.at(next)->focusPolicy() & Qt::TabFocus)) {
                     m_editors.at(next)->setFocus();
                     return true;
                 }
@@ -199,9 +237,9 @@ void EntryScreen::reject()
 
 void EntryScreen::closeEvent(QCloseEvent* event)
 {
-    if (m_editing) {
-        cancelEdit();
-        setEditing(false);
+    if (!settleEntry()) {
+        event->ignore();
+        return;
     }
     done(QDialog::Accepted);
     event->accept();

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "ui/common/EntryGuard.h"
 #include <QDialog>
 #include <QHash>
+
 #include <QList>
 
 class QAbstractItemView;
@@ -13,6 +15,9 @@ class QVBoxLayout;
 // pop-up menu with their shortcuts (Ctrl+I, Ctrl+E, Ctrl+D, Ctrl+S, Esc, Ctrl+F4), the browse and edit states, and
 // Enter and Shift+Enter moving between the editors. A screen puts its editors and grid below the tool bar and gives the
 // work of each command; the frame keeps the states.
+//
+// What was typed is never dropped without a word: Esc over an open drop-down list closes the list only; 취 소 asks
+// first once an editor differs from what the entry began with; closing the window while so editing offers to save.
 class EntryScreen : public QDialog {
     Q_OBJECT
 public:
@@ -27,7 +32,7 @@ public:
     void trigger(Command command);
 
 protected:
-    EntryScreen(bool viewOnly, QWidget* parent);
+    EntryScreen(Messages& messages, bool viewOnly, QWidget* parent);
 
     // Where the screen lays out its editing panel and its grid.
     QVBoxLayout* contentLayout() const { return m_content; }
@@ -58,6 +63,11 @@ protected:
 
     // Brings the buttons, the menu and the editors to the state: after data changed, or a screen's own command.
     void showState();
+    // Continuous entry: save() stored the row and shows the next new one, which starts untouched.
+    void continueEntry();
+    // Before the window closes: an entry with typed changes asks whether to save it. False keeps the window open
+    // (the answer was 취소, or saving was refused); otherwise the entry is saved or discarded and browsing resumes.
+    bool settleEntry();
     bool eventFilter(QObject* watched, QEvent* event) override;
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
@@ -67,6 +77,7 @@ private:
     void run(Command command);
     void setEditing(bool editing);
 
+    EntryGuard m_guard;
     bool m_viewOnly;
     bool m_editing = false;
     QToolBar* m_toolBar;
@@ -75,4 +86,5 @@ private:
     QList<QWidget*> m_editors;
     QAbstractItemView* m_grid = nullptr;
     QList<QAction*> m_ownCommands;
+    bool m_continued = false;
 };

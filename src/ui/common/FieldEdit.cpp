@@ -3,6 +3,7 @@
 #include "core/common/Cp949.h"
 #include "core/data/TableCatalogue.h"
 
+#include <QAbstractSpinBox>
 #include <QValidator>
 #include <limits>
 
@@ -59,4 +60,16 @@ FieldEdit::FieldEdit(int maxBytes, Options options, QWidget* parent)
     setValidator(new FieldValidator(maxBytes, options, this));
     if (options.testFlag(Password))
         setEchoMode(QLineEdit::Password);
+}
+
+void FieldEdit::showOnly(QWidget* box)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(box))
+        line->setReadOnly(true);
+    else if (auto* spin = qobject_cast<QAbstractSpinBox*>(box))
+        spin->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    box->setPalette(palette);
 }

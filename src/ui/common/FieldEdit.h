@@ -19,6 +19,10 @@ public:
 
     int maxBytes() const { return m_maxBytes; }
 
+    // A box (line or spin box) that only shows a value: read-only, painted in the window's colour, and passed over by
+    // Tab; a click still focuses it for copying.
+    static void showOnly(QWidget* box);
+
 private:
     int m_maxBytes;
 };

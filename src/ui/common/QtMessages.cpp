@@ -80,8 +80,9 @@ bool QtMessages::question(const QString& text, bool defaultYes)
 
 Messages::Button QtMessages::messageBox(const QString& text, Buttons buttons, Button defaultButton)
 {
-    const QMessageBox::StandardButtons shown
-        = buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Yes | QMessageBox::No;
+    const QMessageBox::StandardButtons shown = buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
+        : buttons == Buttons::YesNo                                         ? QMessageBox::Yes | QMessageBox::No
+                                    : QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     m_waitWindow.hideForAMoment();
     const QMessageBox::StandardButton pressed
         = showBox(QMessageBox::Question, text, shown, standardButton(defaultButton));

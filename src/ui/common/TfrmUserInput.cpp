@@ -15,6 +15,7 @@ TfrmUserInput::TfrmUserInput(Messages& messages, Progress& waitWindow, QWidget* 
     , m_messages(messages)
     , m_waitWindow(waitWindow)
     , m_msgLabel(new QLabel(this))
+    , m_hintLabel(new QLabel(this))
     , m_inputEdit(new QLineEdit(this))
     , m_okButton(new QPushButton(QStringLiteral(" 확 인"), this))
     , m_cancelButton(new QPushButton(QStringLiteral(" 취 소"), this))
@@ -23,6 +24,9 @@ TfrmUserInput::TfrmUserInput(Messages& messages, Progress& waitWindow, QWidget* 
     setFixedSize(274, 89);
     m_msgLabel->setObjectName(QStringLiteral("MsgLabel"));
     m_inputEdit->setObjectName(QStringLiteral("InputEdit"));
+    m_hintLabel->setObjectName(QStringLiteral("lblHint"));
+    m_hintLabel->setWordWrap(true);
+    m_hintLabel->hide();
     m_okButton->setObjectName(QStringLiteral("bbnOk"));
     m_cancelButton->setObjectName(QStringLiteral("bbnCancel"));
     m_okButton->setDefault(true);
@@ -37,6 +41,7 @@ TfrmUserInput::TfrmUserInput(Messages& messages, Progress& waitWindow, QWidget* 
     buttonRow->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(inputRow);
+    layout->addWidget(m_hintLabel);
     layout->addLayout(buttonRow);
 
     connect(m_okButton, &QPushButton::clicked, this, &TfrmUserInput::confirm);
@@ -54,8 +59,18 @@ bool TfrmUserInput::checkSoftwarePassword(Workspace& context)
     dialog.setWindowTitle(QStringLiteral("S/W 비밀번호 확인"));
     dialog.setPrompt(QStringLiteral("비밀번호"));
     dialog.setMasked(true);
-    dialog.setCompare(context.settings().password(), 3);
+    const QString password = context.settings().password();
+    if (password.isEmpty())
+        dialog.setHint(QStringLiteral("설정된 비밀번호가 없습니다. 빈 칸 그대로 확인을 누르십시오."));
+    dialog.setCompare(password, 3);
     return dialog.exec() == QDialog::Accepted;
+}
+
+void TfrmUserInput::setHint(const QString& text)
+{
+    m_hintLabel->setText(text);
+    m_hintLabel->show();
+    setFixedSize(274, 125);
 }
 
 bool TfrmUserInput::prompt(Workspace& context, const QString& caption, const QString& promptText, QString& text)

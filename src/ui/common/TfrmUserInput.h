@@ -21,6 +21,8 @@ public:
     static bool prompt(Workspace& context, const QString& caption, const QString& promptText, QString& text);
 
     void setPrompt(const QString& text);
+    // A line of advice below the box.
+    void setHint(const QString& text);
     void setText(const QString& text);
     QString text() const;
     void setMasked(bool masked);
@@ -34,6 +36,7 @@ private:
     Messages& m_messages;
     Progress& m_waitWindow;
     QLabel* m_msgLabel;
+    QLabel* m_hintLabel;
     QLineEdit* m_inputEdit;
     QPushButton* m_okButton;
     QPushButton* m_cancelButton;

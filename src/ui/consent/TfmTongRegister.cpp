@@ -92,7 +92,7 @@ QString dateTimeText(const QDateTime& at)
 } // namespace
 
 TfmTongRegister::TfmTongRegister(Workspace& workspace, QWidget* parent)
-    : EntryScreen(false, parent)
+    : EntryScreen(workspace.messages(), false, parent)
     , m_workspace(workspace)
     , m_register(workspace)
     , m_name(new FieldEdit(QStringLiteral("TongRegister"), QStringLiteral("NAME"), FieldEdit::Plain, this))
@@ -216,7 +216,7 @@ QWidget* TfmTongRegister::buildEntryPanel()
     m_name->setObjectName(QStringLiteral("EdBigo"));
     m_institutions->setObjectName(QStringLiteral("ComboBox_Gigan"));
     m_institution->setObjectName(QStringLiteral("Giganid"));
-    m_institution->setReadOnly(true);
+    FieldEdit::showOnly(m_institution);
     m_bankCode->setObjectName(QStringLiteral("EdBank"));
     m_bank->setObjectName(QStringLiteral("SelBank"));
     m_bank->setMaxVisibleItems(8);
@@ -232,7 +232,7 @@ QWidget* TfmTongRegister::buildEntryPanel()
     m_requested->setObjectName(QStringLiteral("DBDateRequestDate"));
     m_requested->setDisplayFormat(DateTimeFormat);
     m_autoDay->setObjectName(QStringLiteral("SpinEdit_AutoIchedate"));
-    m_autoDay->setReadOnly(true);
+    FieldEdit::showOnly(m_autoDay);
     fillInstitutions();
     const auto label = [panel](const QString& text) { return new QLabel(text, panel); };
     grid->addWidget(label(QStringLiteral("성  명")), 0, 0);
@@ -275,7 +275,7 @@ QWidget* TfmTongRegister::buildResultPanel()
     const std::pair<QLineEdit*, const char*> boxes[]
         = { { m_sent, "송신일자" }, { m_received, "수신일자" }, { m_status, "진행상태" }, { m_result, "처리결과" } };
     for (const auto& [box, caption] : boxes) {
-        box->setReadOnly(true);
+        FieldEdit::showOnly(box);
         row->addWidget(new QLabel(QString::fromUtf8(caption), panel));
         row->addWidget(box, box == m_result ? 2 : 1);
     }
@@ -530,6 +530,7 @@ bool TfmTongRegister::save()
         return true;
     m_editing = *outcome.next;
     showConsent(m_editing);
+    continueEntry();
     focus(outcome.focus);
     return false;
 }

@@ -15,6 +15,15 @@
 
 namespace {
 const QString BackupDone = QStringLiteral("자료 받기가 완료되었습니다.");
+
+// The notice names the archives written, so that the clerk knows what to keep.
+QString backupNotice(const QStringList& written)
+{
+    QStringList shown;
+    for (const QString& path : written)
+        shown << QDir::toNativeSeparators(path);
+    return BackupDone + QStringLiteral("\r\r") + shown.join(QLatin1Char('\r'));
+}
 } // namespace
 
 MaintenanceCommands::MaintenanceCommands(TfmMain& window)
@@ -25,9 +34,10 @@ MaintenanceCommands::MaintenanceCommands(TfmMain& window)
 
 bool MaintenanceCommands::backup()
 {
-    const bool done = m_window.withDatabaseClosed([this] { return DataBackup(m_workspace, m_storage).backup(); });
+    DataBackup backup(m_workspace, m_storage);
+    const bool done = m_window.withDatabaseClosed([&backup] { return backup.backup(); });
     if (done)
-        m_workspace.messages().information(BackupDone);
+        m_workspace.messages().information(backupNotice(backup.written()));
     return done;
 }
 
@@ -64,12 +74,13 @@ void MaintenanceCommands::backupAfterUpgrade()
 {
     m_workspace.messages().information(
         QStringLiteral(" 자동 업그레이드 후 첫 실행입니다.\r\n\r\n 데이타 손실 방지를 위해 현재 자료를 백업 합니다."));
-    const bool done = m_window.withDatabaseClosed([this] {
+    DataBackup backup(m_workspace, m_storage);
+    const bool done = m_window.withDatabaseClosed([this, &backup] {
         const QString automatic = DataBackup::automaticFolder(m_workspace.paths(), m_workspace.clock().now());
         if (!QFileInfo::exists(automatic) && QDir().mkpath(automatic))
             DataBackup(m_workspace, m_storage).backupTo(automatic);
-        return DataBackup(m_workspace, m_storage).backup();
+        return backup.backup();
     });
     if (done)
-        m_workspace.messages().information(BackupDone);
+        m_workspace.messages().information(backupNotice(backup.written()));
 }

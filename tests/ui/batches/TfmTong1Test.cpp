@@ -11,6 +11,7 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QTableView>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -72,6 +73,25 @@ TEST_F(TfmTong1Test, ABatchIsEnteredAndListed)
 
 // The withdrawal list is the same window over Tong21: its caption, its institutions, the next business day as a new
 // batch's date, and a date past the ninth business day refused without a word.
+// Tab walks the header's fields: past the read-only code and account, and out of the date in one step.
+TEST_F(TfmTong1Test, TabWalksTheFieldsNotTheirParts)
+{
+    TfmTong1 screen(home.context());
+    screen.show();
+    screen.trigger(TfmTong1::Command::Insert);
+    ASSERT_TRUE(screen.isEditing());
+    for (const char* name : { "edInstitutionCode", "edMoBankNo" }) {
+        EXPECT_TRUE(screen.findChild<QLineEdit*>(name)->isReadOnly()) << name;
+        EXPECT_EQ(screen.findChild<QLineEdit*>(name)->focusPolicy(), Qt::ClickFocus) << name;
+    }
+    auto* date = screen.findChild<QDateEdit*>("deIcheDate");
+    date->setFocus();
+    QTest::keyClick(screen.focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(screen.focusWidget(), screen.findChild<QLineEdit*>("edRemark"));
+    QTest::keyClick(screen.focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(screen.focusWidget(), date);
+}
+
 TEST_F(TfmTong1Test, TheWithdrawalListWorksOnItsOwnTables)
 {
     ASSERT_TRUE(home.database().exec("UPDATE Usercode SET TO2PASS = 'w' WHERE TOID210 = '9900000002'"));

@@ -2,6 +2,7 @@
 #include "ImportTestHome.h"
 #include "ui/batches/TfmFindApt2.h"
 #include "ui/batches/TfmFindTon2.h"
+#include "ui/batches/TfmTongMic2.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -9,7 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -66,7 +69,9 @@ TEST_F(TfmTong2Test, ItemsAreEnteredAndTheBatchFollowsOnClose)
         enter(screen, "11", "110-12-345679", "0");
         EXPECT_TRUE(screen.isEditing());
         EXPECT_EQ(screen.focusWidget(), box(screen, "edIcheMoney"));
+        home.messages.answerYes();
         screen.trigger(EntryScreen::Command::Cancel);
+        EXPECT_EQ(home.messages.lastText(), QStringLiteral("입력중인 자료를 취소하시겠습니까?"));
 
         screen.ownAction(TfmTong2::OwnCommand::Copy)->trigger();
         EXPECT_EQ(screen.grid()->model()->rowCount(), 2);
@@ -239,6 +244,82 @@ TEST_F(TfmTong2Test, ASentBatchOpensReadOnly)
     EXPECT_FALSE(screen.ownAction(TfmTong2::OwnCommand::Copy)->isEnabled());
     EXPECT_TRUE(screen.ownAction(TfmTong2::OwnCommand::BadAccount)->isEnabled());
     EXPECT_TRUE(screen.action(EntryScreen::Command::Close)->isEnabled());
+}
+
+// The screen keeps the batch's count and total in sight, shows its read-only boxes as such and passes them over
+// on Tab, and a double-click on a row edits it.
+TEST_F(TfmTong2Test, TheBatchTallyShowsAndADoubleClickEdits)
+{
+    TfmTong2 screen(home.context(), TransferKind::deposit(), 1);
+    screen.show();
+    auto* tally = screen.findChild<QLabel*>("lblTally");
+    EXPECT_EQ(tally->text(), QStringLiteral("0건 / ₩0"));
+    enter(screen, "11", "110-12-345678", "1,215,000");
+    enter(screen, "11", "110-12-345679", "5,000");
+    ASSERT_FALSE(screen.isEditing()) << home.messages.lastText().toStdString();
+    EXPECT_EQ(tally->text(), QStringLiteral("2건 / ₩1,220,000"));
+
+    for (const char* name : { "edIcheYebu", "edIcheDate", "edResult" }) {
+        EXPECT_TRUE(box(screen, name)->isReadOnly()) << name;
+        EXPECT_EQ(box(screen, name)->focusPolicy(), Qt::ClickFocus) << name;
+    }
+
+    const QModelIndex first = screen.grid()->model()->index(0, 3);
+    screen.grid()->setCurrentIndex(first);
+    emit screen.grid()->doubleClicked(first);
+    EXPECT_TRUE(screen.isEditing());
+    EXPECT_EQ(box(screen, "edIcheMoney")->text(), "1215000");
+}
+
+// An amount that is not whole won digits gets the amount rule's message on the screen and in the bulk change.
+TEST_F(TfmTong2Test, AmountsOutsideTheRuleNameIt)
+{
+    const QString rule = QStringLiteral("이체금액은 2,147,483,647원 이하의 원 단위 금액이어야 합니다.");
+    TfmTong2 screen(home.context(), TransferKind::deposit(), 1);
+    screen.show();
+    for (const char* typed : { "1e6", "-5000", "1.5", "2147483648" }) {
+        home.messages.clear();
+        enter(screen, "11", "110-12-345678", typed);
+        EXPECT_TRUE(screen.isEditing()) << typed;
+        EXPECT_EQ(home.messages.lastText(), rule) << typed;
+        home.messages.answerYes();
+        screen.trigger(EntryScreen::Command::Cancel);
+    }
+    enter(screen, "11", "110-12-345678", "10,000");
+    ASSERT_FALSE(screen.isEditing()) << home.messages.lastText().toStdString();
+    TransferItems items(home.context(), TransferKind::deposit(), 1);
+    home.messages.clear();
+    EXPECT_FALSE(items.changeAmount(QStringLiteral("1e6"), screen.currentItem(), {}).done);
+    EXPECT_EQ(home.messages.lastText(), rule);
+    EXPECT_EQ(home.value("SELECT IcheMoney FROM Tong2").toLongLong(), Q_INT64_C(100000000));
+}
+
+// 불능자료 lists the items not transferred with their payer numbers and reasons beside the requested count.
+TEST_F(TfmTong2Test, TheFailedItemsListNamesPayersAndReasons)
+{
+    ASSERT_TRUE(home.database().exec("UPDATE Tong1 SET State = 3 WHERE TongID = 1"));
+    for (const auto& [payer, outcome] : { std::pair { "P1", "Y" }, { "P2", "N" } }) {
+        ASSERT_TRUE(home.insert("Tong2",
+            { { "TongID", 1 }, { "BankCode", "11" }, { "BankNo", "11012345678" }, { "IcheMoney", 123450000 },
+                { "Bigo", QStringLiteral("홍길동") }, { "NapbuNo", payer }, { "State", 3 }, { "IcheYebu", outcome } }));
+    }
+    TfmTongMic2 list(TransferItems(home.context(), TransferKind::deposit(), 1).failedItems());
+    EXPECT_EQ(list.windowTitle(), QStringLiteral("이체 불능 자료 내역"));
+    EXPECT_EQ(list.findChild<QLabel*>("lblCounts")->text(), QStringLiteral("의뢰건수 2, 불능건수 1"));
+    QTableWidget* table = list.table();
+    QStringList headers;
+    for (int column = 0; column < table->columnCount(); ++column)
+        headers << table->horizontalHeaderItem(column)->text();
+    EXPECT_EQ(headers,
+        (QStringList { QStringLiteral("은 행 명"), QStringLiteral("계 좌 번 호"), QStringLiteral("성  명"),
+            QStringLiteral("납부자 번호"), QStringLiteral("이체 금액"), QStringLiteral("이체 불능 사유") }));
+    ASSERT_EQ(table->rowCount(), 1);
+    EXPECT_EQ(table->item(0, 3)->text(), "P2");
+    EXPECT_EQ(table->item(0, 4)->text(), "12,345");
+    EXPECT_EQ(list.findChild<QPushButton*>("btnCancel")->text(), QStringLiteral(" 취 소"));
+    list.show();
+    list.findChild<QPushButton*>("btnCancel")->click();
+    EXPECT_FALSE(list.isVisible());
 }
 
 } // namespace

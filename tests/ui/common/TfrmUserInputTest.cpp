@@ -48,8 +48,11 @@ TEST(TfrmUserInput, PasswordCheckAllowsThreeTries)
         home.messages.setTitle(AppInfo::startTitle());
         QString caption;
         QLineEdit::EchoMode echo = QLineEdit::Normal;
+        QString hint;
         const ModalAnswer answer = answerNextModal<TfrmUserInput>([&](TfrmUserInput& dialog) {
             caption = dialog.windowTitle();
+            const auto* hintLabel = dialog.findChild<QLabel*>(QStringLiteral("lblHint"));
+            hint = hintLabel->isHidden() ? QString() : hintLabel->text();
             echo = inputEdit(dialog)->echoMode();
             // Each refusal selects the whole entry, so typing replaces it.
             for (const QString& entry : c.typed) {
@@ -65,6 +68,9 @@ TEST(TfrmUserInput, PasswordCheckAllowsThreeTries)
         EXPECT_EQ(home.messages.texts(), QStringList(c.refusals, QStringLiteral("비밀번호가 다릅니다.")));
         EXPECT_EQ(caption, QStringLiteral("S/W 비밀번호 확인"));
         EXPECT_EQ(echo, QLineEdit::Password);
+        // Without a stored password the box says that the empty one passes.
+        EXPECT_EQ(hint,
+            *c.stored ? QString() : QStringLiteral("설정된 비밀번호가 없습니다. 빈 칸 그대로 확인을 누르십시오."));
         EXPECT_EQ(home.messages.title(), AppInfo::fullTitle());
     }
 }

@@ -86,7 +86,8 @@ TEST_F(MaintenanceCommandsTest, ReorganiseAnsweredYesBacksUpFirst)
     trigger(MainCommand::Reorganise);
     EXPECT_EQ(home.messages.texts(),
         (QStringList { QStringLiteral("현재 자료를 먼저 백업 하시겠습니까?"),
-            QStringLiteral("자료 받기가 완료되었습니다."), QStringLiteral("자료 재정리가 완료되었습니다.") }));
+            QStringLiteral("자료 받기가 완료되었습니다.\r\r") + home.path(QStringLiteral("Backup/FM2403091405.zip")),
+            QStringLiteral("자료 재정리가 완료되었습니다.") }));
     EXPECT_TRUE(QFileInfo::exists(home.path(QStringLiteral("Backup/FM2403091405.zip"))));
     EXPECT_EQ(bank03(), QStringLiteral("기업은행"));
 }
@@ -126,6 +127,7 @@ TEST_F(MaintenanceCommandsTest, FirstStartAfterAnUpgradeBacksUpUnattendedThenAsk
         (QStringList {
             QStringLiteral(
                 " 자동 업그레이드 후 첫 실행입니다.\r\n\r\n 데이타 손실 방지를 위해 현재 자료를 백업 합니다."),
-            QStringLiteral("자료 받기가 완료되었습니다.") }));
+            QStringLiteral("자료 받기가 완료되었습니다.\r\r")
+                + home.path(QStringLiteral("Backup/FM2403091405.zip")) }));
     EXPECT_TRUE(home.context().database().isOpen());
 }
