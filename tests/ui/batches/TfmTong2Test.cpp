@@ -3,6 +3,7 @@
 #include "ui/batches/TfmFindApt2.h"
 #include "ui/batches/TfmFindTon2.h"
 #include "ui/batches/TfmTongMic2.h"
+#include "widgets/DepositBatchScreenTest.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -18,17 +19,8 @@
 
 namespace {
 
-class TfmTong2Test : public ::testing::Test {
+class TfmTong2Test : public DepositBatchScreenTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(home.isOpen());
-        ASSERT_TRUE(home.context().data().openSharedTables());
-        ASSERT_TRUE(home.insert("Tong1",
-            { { "TongID", 1 }, { "GiganID10", "9900000001" }, { "IcheDate", QDate(2026, 12, 14) }, { "State", -1 },
-                { "TotNo", 0 } }));
-    }
-
     static QString cell(TfmTong2& screen, int row, int column)
     {
         const QAbstractItemModel* model = screen.grid()->model();
@@ -45,8 +37,6 @@ protected:
         box(screen, "edBigo")->setText(QStringLiteral("홍길동"));
         screen.trigger(EntryScreen::Command::Save);
     }
-
-    ImportTestHome home;
 };
 
 // Items go in through the boxes, show with their bank's name and hyphens, and closing the screen brings the

@@ -3,6 +3,7 @@
 #include "ui/batches/TfmTong1.h"
 #include "ui/batches/TfmTong2.h"
 #include "ui/codes/TfmCode1.h"
+#include "widgets/DepositBatchScreenTest.h"
 
 #include <QAction>
 #include <QApplication>
@@ -67,18 +68,8 @@ QList<EntryCase> cases()
     };
 }
 
-class EntryScreenTest : public ::testing::Test {
+class EntryScreenTest : public DepositBatchScreenTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(home.isOpen());
-        ASSERT_TRUE(home.context().data().openSharedTables());
-        ASSERT_TRUE(home.insert("Tong1",
-            { { "TongID", 1 }, { "GiganID10", "9900000001" }, { "IcheDate", QDate(2026, 12, 14) }, { "State", -1 },
-                { "TotNo", 0 } }));
-    }
-
-    ImportTestHome home;
 };
 
 // Typed entries survive Esc on an open list, Esc answered No, and closing answered Cancel or Yes with a refused
