@@ -2,6 +2,7 @@
 
 #include "core/app/Workspace.h"
 #include "core/batches/BankGroup.h"
+#include "core/batches/SendLock.h"
 #include "core/common/Cp949.h"
 #include "core/common/Messages.h"
 #include "core/common/RecordReader.h"
@@ -185,6 +186,10 @@ bool AccountCodeConversion::parseMove(const QByteArray& line, Move& move)
 
 bool AccountCodeConversion::applyMoves(const QList<Move>& moves)
 {
+    // The moves change apartment items, which a send records by what it wrote: they wait until it has.
+    SendLock sending(m_context.paths());
+    if (!sending.takeForChange(m_context.messages()))
+        return false;
     TransactionGuard transaction(m_database);
     SqliteStatement update(
         m_database, QStringLiteral("UPDATE Apt2 SET BankCode = ?, BankNo = ? WHERE BankCode = ? AND BankNo = ?"));

@@ -1,5 +1,6 @@
 #include "core/accounts/AccountCodeConversion.h"
 #include "TestHome.h"
+#include "core/batches/SendLock.h"
 #include "core/data/Database.h"
 
 #include <QDir>
@@ -77,6 +78,20 @@ TEST_F(AccountCodeConversionTest, ImportMovesCooperativeItemsToTheReceivedBankAn
         QStringList({ "1 11 987654321098", "2 20 1234567890123", "3 20 11223344556677", "4 11 987654321098" }));
     EXPECT_EQ(conversion.changedItems(), 3);
     EXPECT_TRUE(m_home.messages.shown().isEmpty());
+}
+
+TEST_F(AccountCodeConversionTest, ImportWaitsForASendAndChangesNothingWhenItDoesNotEnd)
+{
+    receive("Convert", MoveToBank11 + "\r\n");
+    SendLock run(m_home.context().paths());
+    ASSERT_TRUE(run.takeForSending());
+    const SendLock::Pause usual = SendLock::changePause();
+    SendLock::setChangePause([](int) { return false; });
+    AccountCodeConversion conversion(m_home.context());
+    EXPECT_FALSE(conversion.importAccounts());
+    SendLock::setChangePause(usual);
+    EXPECT_EQ(items(), m_original);
+    EXPECT_EQ(m_home.messages.lastText(), QStringLiteral("송수신 중에는 자료를 변경할 수 없습니다."));
 }
 
 TEST_F(AccountCodeConversionTest, ImportChangesNothingWhenTheFileIsMissingOrMalformed)
