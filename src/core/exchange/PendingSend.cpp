@@ -2,6 +2,7 @@
 
 #include "core/batches/BatchState.h"
 #include "core/batches/TransferKind.h"
+#include "core/common/SyncedFile.h"
 #include "core/data/Database.h"
 #include "core/data/SqlValue.h"
 #include "core/data/SqliteStatement.h"
@@ -9,7 +10,6 @@
 
 #include <QCryptographicHash>
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -152,8 +152,7 @@ bool PendingSend::save(const QString& path) const
             lines << QStringLiteral("consents\t%1\t%2").arg(status.key()).arg(rangesText(status.value()));
     }
     const QByteArray bytes = lines.join(QLatin1Char('\n')).toUtf8() + '\n';
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit();
+    return SyncedFile::save(path, bytes);
 }
 
 std::optional<PendingSend> PendingSend::load(const QString& path)

@@ -13,6 +13,7 @@
 #include "ui/batches/TfmTong1.h"
 #include "ui/batches/TfmTong2.h"
 #include "ui/batches/TfmTong21.h"
+#include "ui/batches/TfmTongMic2.h"
 #include "ui/calendar/TfmHoliday.h"
 #include "ui/codes/TfmCode1.h"
 #include "ui/codes/TfmCode2.h"
@@ -120,6 +121,9 @@ bool ScreenshotTour::shootTong1()
         return false;
     TfmTong2 items(m_context, TransferKind::deposit(), batches.currentBatch());
     if (!shoot(items, QStringLiteral("TfmTong2")))
+        return false;
+    TfmTongMic2 failed(TransferItems(m_context, TransferKind::deposit(), batches.currentBatch()).failedItems());
+    if (!shoot(failed, QStringLiteral("TfmTongMic2")))
         return false;
     TfmTong21 withdrawals(m_context);
     withdrawals.resize(TfmMain::ClientWidth, 520);

@@ -3,6 +3,7 @@
 #include "core/common/Clock.h"
 #include "core/common/Cp949.h"
 #include "core/common/FileFunctions.h"
+#include "core/common/SyncedFile.h"
 #include "core/common/WorkingPaths.h"
 #include "core/edi/comm/EdiPassword.h"
 #include "core/edi/comm/EdiSettings.h"
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
 namespace {
@@ -33,16 +33,10 @@ QStringList fileNamesIn(const QString& directory)
     return QDir(directory).entryList(QDir::Files, QDir::Name);
 }
 
-bool writeWhole(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit();
-}
-
 bool copyAtomically(const QString& source, const QString& target)
 {
     QByteArray bytes;
-    return FileFunctions::readWhole(source, bytes) && writeWhole(target, bytes);
+    return FileFunctions::readWhole(source, bytes) && SyncedFile::save(target, bytes);
 }
 
 // A hidden temporary file in the directory holding the bytes; its path, or empty when it could not be written.
@@ -251,7 +245,7 @@ bool MailboxModule::recordSendInFlight(const QList<Transmission>& transmissions,
     QByteArray lines;
     for (int i = 0; i < transmissions.size(); ++i)
         lines += transmissions.at(i).digest + '\t' + temporaries.at(i).toUtf8() + '\n';
-    return writeWhole(sendInFlightFile(), lines);
+    return SyncedFile::save(sendInFlightFile(), lines);
 }
 
 // The temporary the record of the send in flight lists for the digest; empty when it lists none.
@@ -365,7 +359,7 @@ int MailboxModule::receiveFiles(const Session& session, QStringList& names) cons
     }
     if (received > 0) {
         QDir().mkpath(stateDir());
-        writeWhole(lastReceiveFile(), doneFolder.toUtf8());
+        SyncedFile::save(lastReceiveFile(), doneFolder.toUtf8());
     } else {
         QDir().rmdir(doneFolder);
     }
@@ -451,7 +445,7 @@ int MailboxModule::markTakenAndReport(const QString& resultDir) const
     QByteArray report;
     for (const Transmission& transmission : transmissions)
         report += TransmissionJournal::reportLine(transmission) + "\r\n";
-    if (!journal.save(transmissions) || !writeWhole(resultDir + QStringLiteral("RptEDI"), report))
+    if (!journal.save(transmissions) || !SyncedFile::save(resultDir + QStringLiteral("RptEDI"), report))
         return EdiCode::Stopped;
     return static_cast<int>(transmissions.size());
 }
